@@ -1,0 +1,75 @@
+// Top-level windows as the screens see them: a client area drawn by a
+// handler, invalidation, and mouse and key input in client coordinates.
+// Both backends (SDL2 and headless, Platform.h) hand out windows through this
+// interface and run the same dispatch, so a headless frame equals the
+// window's pixels.
+#pragma once
+
+#include "platform/Color.h"
+#include "platform/DeviceContext.h"
+#include "platform/FrameBuffer.h"
+#include "platform/Geometry.h"
+
+#include <string>
+
+struct KeyChord {
+    enum class Key { Return, Escape, Letter, Other };
+    Key key = Key::Other;
+    char letter = 0;  // 'a' .. 'z' when key is Letter
+    bool ctrl = false;
+    bool shift = false;
+    bool alt = false;
+    bool operator==(const KeyChord&) const = default;
+};
+
+// What a window tells the code that fills it. Handlers run on the one UI
+// thread; an exception escaping one is caught at the dispatch boundary: from
+// OnPaint it ends the paint (area validated, nothing shown), from any other
+// handler its what() text is shown in an error message box. Either way the
+// program goes on with the next event.
+class CWindowHandler {
+public:
+    virtual ~CWindowHandler() = default;
+    // dc is clipped to the invalid area, whose background has been erased
+    // when any invalidation asked for it.
+    virtual void OnPaint(CDC& dc) = 0;
+    virtual void OnMouseMove(int /*x*/, int /*y*/) {}
+    virtual void OnLButtonDown(int /*x*/, int /*y*/) {}
+    virtual void OnRButtonDown(int /*x*/, int /*y*/) {}
+    virtual void OnKey(const KeyChord& /*key*/) {}
+    // The close box. The window does not close by itself: the handler ends the
+    // program or its modal loop (CPlatform).
+    virtual void OnClose() {}
+};
+
+class CWindow {
+public:
+    virtual ~CWindow() = default;
+
+    virtual void SetTitle(const std::string& title) = 0;
+    virtual std::string GetTitle() const = 0;
+    // Client area (0, 0, width, height).
+    virtual CRect GetClientRect() const = 0;
+    // Outer rectangle in screen coordinates, frame included.
+    virtual CRect GetWindowRect() const = 0;
+    // Makes the client area exactly width x height; the top-left corner stays.
+    virtual void SetClientSize(int width, int height) = 0;
+    virtual void CenterOnScreen() = 0;
+    virtual void CenterOver(const CWindow& owner) = 0;
+    virtual void Show() = 0;
+    virtual bool IsVisible() const = 0;
+    // Colour that erasing fills the invalid area with.
+    virtual void SetBackground(COLORREF color) = 0;
+
+    // Invalidation: the next paint redraws the union of what was invalidated.
+    virtual void InvalidateRect(const CRect& rect, bool erase) = 0;
+    virtual void Invalidate(bool erase) = 0;  // the whole client area
+    // Paints now if anything is invalid.
+    virtual void UpdateWindow() = 0;
+
+    // The client area as last painted.
+    virtual const CFrameBuffer& GetFrameBuffer() const = 0;
+    // Paints the whole client area into a fresh buffer (erased with the
+    // background), as for printing; the window's own pixels are untouched.
+    virtual CFrameBuffer RenderToBuffer() = 0;
+};
