@@ -3,6 +3,7 @@
 // region (the invalid area while painting).
 //
 //  - FillRect / FillSolidRect exclude the right and bottom edges.
+//  - Drawing in kNoColor (a fill, a pixel, a pen or a 3D edge) draws nothing.
 //  - A line from A to B (MoveTo A, LineTo B) excludes B.
 //  - RoundRect outlines with the selected 1-pixel pen inside
 //    [left, right - 1] x [top, bottom - 1] and fills the inside with the
@@ -103,8 +104,8 @@ public:
     CSize GetTextExtent(std::string_view singleLine) const;
 
 private:
-    void Blend(int x, int y, COLORREF color, int alpha);  // alpha 0..255, clipped
-    void Plot(int x, int y, COLORREF color);               // clipped
+    void FillSpan(int y, int left, int right, COLORREF color);  // right exclusive, clipped
+    void Plot(int x, int y, COLORREF color);                    // clipped
 
     CFrameBuffer* target_ = nullptr;
     std::vector<CRect> clip_;
