@@ -26,6 +26,8 @@
 #include <string_view>
 #include <vector>
 
+struct Glyph;
+
 // DrawText format flags (the subset the toolkit uses).
 enum : unsigned {
     DT_LEFT = 0x0,
@@ -94,7 +96,11 @@ public:
     void Draw3dRect(int x, int y, int cx, int cy, COLORREF topLeft, COLORREF bottomRight);
 
     // Draws (or with DT_CALCRECT measures) text in rect with the current font,
-    // text colour and background mode; returns the height of the text.
+    // text colour and background mode; returns the height of the text. Each
+    // line is as high as the font's em size (16 pixels for height -16);
+    // DT_VCENTER centres a single line, DT_CENTER / DT_RIGHT align each line.
+    // The text is clipped to rect. OPAQUE fills each line's extent with the
+    // background colour first.
     // DT_CALCRECT with DT_WORDBREAK keeps rect's width for wrapping and sets
     // rect.right and rect.bottom to the extent of the wrapped text.
     // Wrapping breaks at CR LF (and a lone LF), between two CJK characters,
@@ -104,6 +110,8 @@ public:
     CSize GetTextExtent(std::string_view singleLine) const;
 
 private:
+    const CFontFace& ActiveFace() const;  // the selected font, else CFont::Default
+    void DrawGlyph(const Glyph& glyph, int penX, int baseline, const std::vector<CRect>& visible);
     void FillSpan(int y, int left, int right, COLORREF color);  // right exclusive, clipped
     void Plot(int x, int y, COLORREF color);                    // clipped
 

@@ -29,8 +29,15 @@ public:
     // 120 ("12 points") gives height -16.
     static CFont CreatePointFont(int tenthsOfPoint, std::string_view faceName);
     static CFont CreateFontIndirect(const CLogFont& description);
+    // What a device context draws with while no font is selected: "宋体" at
+    // 16 pixels (height -16), the size the screens select, so text measured
+    // on a fresh context matches text drawn with the screens' font.
+    static CFont Default();
+    // Creating a font whose face cannot be found or opened ends the program
+    // with a one-line message naming the package to install (FontFile.h).
 
     bool IsNull() const { return !face_; }
+    // The description the font was created from; a null font gives Default's.
     const CLogFont& GetLogFont() const;
     const CFontFace* Face() const { return face_.get(); }
 

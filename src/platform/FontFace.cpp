@@ -1,0 +1,127 @@
+// FreeType faces at one pixel size and their glyph cache. The FreeType
+// library is shared by every open face and closed with the last of them.
+#include "platform/FontFace.h"
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+std::string OpenFailure(const std::string& path) {
+    return "quorvanel: cannot open the font file " + path +
+           "; install the Debian package fonts-arphic-uming (or set QUORVANEL_FONT=/path/to/font)";
+}
+
+std::shared_ptr<FT_LibraryRec_> SharedLibrary() {
+    static std::weak_ptr<FT_LibraryRec_> shared;
+    if (auto library = shared.lock()) return library;
+    FT_Library raw = nullptr;
+    if (FT_Init_FreeType(&raw) != 0) return nullptr;
+    std::shared_ptr<FT_LibraryRec_> library(raw, FT_Done_FreeType);
+    shared = library;
+    return library;
+}
+
+// Opens file's face; index -1 picks the face of the game's family within a
+// collection, or the first face of a file without it.
+FT_Face OpenFace(FT_Library library, const FontFile& file) {
+    FT_Face face = nullptr;
+    if (FT_New_Face(library, file.path.c_str(), std::max(file.index, 0L), &face) != 0) return nullptr;
+    if (file.index >= 0) return face;
+    const long count = face->num_faces;
+    for (long i = 0; i < count; ++i) {
+        FT_Face candidate = nullptr;
+        if (FT_New_Face(library, file.path.c_str(), i, &candidate) != 0) continue;
+        if (candidate->family_name && kSongFamily == candidate->family_name) {
+            FT_Done_Face(face);
+            return candidate;
+        }
+        FT_Done_Face(candidate);
+    }
+    return face;
+}
+
+// The em size in pixels for a description's height (see CLogFont).
+int PixelSize(FT_Face face, int height) {
+    constexpr int kDefaultSize = 16;
+    if (height < 0) return std::min(-height, 1024);
+    if (height == 0) return kDefaultSize;
+    const double cell = face->ascender - face->descender;
+    const double em = cell > 0 ? height * face->units_per_EM / cell : height;
+    return std::clamp(static_cast<int>(std::lround(em)), 1, 1024);
+}
+
+bool HasStrike(FT_Face face, int pixelSize) {
+    for (int i = 0; i < face->num_fixed_sizes; ++i) {
+        if (face->available_sizes[i].y_ppem == pixelSize * 64) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+std::shared_ptr<const CFontFace> CFontFace::Open(const FontFile& file, const CLogFont& description,
+                                                 std::string* error) {
+    std::shared_ptr<FT_LibraryRec_> library = SharedLibrary();
+    FT_Face face = library ? OpenFace(library.get(), file) : nullptr;
+    if (!face) {
+        *error = OpenFailure(file.path);
+        return nullptr;
+    }
+    return std::shared_ptr<const CFontFace>(new CFontFace(std::move(library), face, description));
+}
+
+bool CFontFace::CanOpen(const FontFile& file, std::string* error) {
+    return Open(file, CLogFont{-16, 0, 400, false, std::string(kSongFamily)}, error) != nullptr;
+}
+
+CFontFace::CFontFace(std::shared_ptr<FT_LibraryRec_> library, FT_FaceRec_* face, const CLogFont& description)
+    : library_(std::move(library)), face_(face), description_(description) {
+    pixelSize_ = PixelSize(face_, description.height);
+    // A width asks for glyphs of that average width: half the em for this face.
+    const int emWidth = description.width > 0 ? 2 * description.width : 0;
+    FT_Set_Pixel_Sizes(face_, static_cast<FT_UInt>(emWidth), static_cast<FT_UInt>(pixelSize_));
+    bitmapSize_ = (emWidth == 0 || emWidth == pixelSize_) && HasStrike(face_, pixelSize_);
+    const double cell = face_->ascender - face_->descender;
+    ascent_ = cell > 0 ? static_cast<int>(std::ceil(pixelSize_ * face_->ascender / cell)) : pixelSize_;
+}
+
+CFontFace::~CFontFace() { FT_Done_Face(face_); }
+
+const Glyph& CFontFace::GetGlyph(char32_t codePoint) const {
+    auto it = glyphs_.find(codePoint);
+    if (it == glyphs_.end()) it = glyphs_.emplace(codePoint, Render(codePoint)).first;
+    return it->second;
+}
+
+Glyph CFontFace::Render(char32_t codePoint) const {
+    Glyph glyph;
+    if (codePoint < 0x20 || codePoint == 0x7F) return glyph;
+    const FT_Int32 flags =
+        FT_LOAD_RENDER | (bitmapSize_ ? FT_LOAD_TARGET_MONO : (FT_LOAD_NO_BITMAP | FT_LOAD_TARGET_NORMAL));
+    if (FT_Load_Glyph(face_, FT_Get_Char_Index(face_, codePoint), flags) != 0) return glyph;
+    const FT_GlyphSlot slot = face_->glyph;
+    const FT_Bitmap& bitmap = slot->bitmap;
+    glyph.left = slot->bitmap_left;
+    glyph.top = slot->bitmap_top;
+    glyph.width = static_cast<int>(bitmap.width);
+    glyph.rows = static_cast<int>(bitmap.rows);
+    glyph.advance = static_cast<int>((slot->advance.x + 32) >> 6);
+    glyph.coverage.resize(static_cast<std::size_t>(glyph.width) * static_cast<std::size_t>(glyph.rows));
+    const int maxGray = std::max(1, bitmap.num_grays - 1);
+    for (int y = 0; y < glyph.rows; ++y) {
+        const unsigned char* source = bitmap.buffer + static_cast<std::ptrdiff_t>(y) * bitmap.pitch;
+        std::uint8_t* target = glyph.coverage.data() + static_cast<std::size_t>(y) * glyph.width;
+        for (int x = 0; x < glyph.width; ++x) {
+            if (bitmap.pixel_mode == FT_PIXEL_MODE_MONO) {
+                target[x] = ((source[x >> 3] >> (7 - (x & 7))) & 1) ? 255 : 0;
+            } else {
+                target[x] = static_cast<std::uint8_t>(source[x] * 255 / maxGray);
+            }
+        }
+    }
+    return glyph;
+}

@@ -1,0 +1,29 @@
+// Where the text face comes from. Every face name the game uses ("宋体",
+// "SimSun", or none) means the family AR PL UMing CN of the Debian package
+// fonts-arphic-uming, found through fontconfig by that exact family name
+// (fontconfig's own substitution for "SimSun" would pick a sans face). Other
+// names are looked up as family names and fall back to that family.
+// QUORVANEL_FONT=/path/to/font overrides the lookup.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+struct FontFile {
+    std::string path;
+    // Face within a collection; -1: the face whose family is AR PL UMing CN,
+    // else the first (an override file of unknown layout).
+    long index = 0;
+};
+
+inline constexpr std::string_view kSongFamily = "AR PL UMing CN";
+
+// Finds the file for faceName. On failure returns false and puts a one-line
+// reason naming the package fonts-arphic-uming into *error.
+bool FindFontFile(std::string_view faceName, FontFile* file, std::string* error);
+
+// Empty when the game's face can be found and opened, else the one-line reason.
+std::string FontProblem();
+
+// The one place a missing font ends the program: prints the reason and exits 1.
+[[noreturn]] void ExitForMissingFont(const std::string& reason);
