@@ -1,0 +1,42 @@
+// CItemDef description text and slot names.
+#include "game/ItemDef.h"
+
+#include "containers/FormatText.h"
+
+#include <utility>
+
+namespace {
+
+void AppendIfNonZero(std::string& text, const char* label, int value)
+{
+    if (value != 0)
+        text += FormatText("%s%d%s", label, value, "\r\n");
+}
+
+} // namespace
+
+CItemDef::CItemDef(std::int16_t itemId, std::string itemName, int itemLevel, CStats itemStats, std::int16_t slotKind)
+    : id(itemId), name(std::move(itemName)), level(itemLevel), stats(itemStats), kind(slotKind)
+{
+}
+
+std::string CItemDef::Describe() const
+{
+    std::string text = FormatText("%s\r\n等级:%d\r\n", name.c_str(), level);
+    AppendIfNonZero(text, "攻击:", stats.attack);
+    AppendIfNonZero(text, "防御:", stats.defence);
+    AppendIfNonZero(text, "气血:", stats.hp);
+    return text;
+}
+
+std::string SlotName(std::int16_t kind)
+{
+    switch (kind) {
+    case SlotKind::kWeapon:
+        return "武器";
+    case SlotKind::kClothes:
+        return "衣服";
+    default:
+        return {};
+    }
+}

@@ -1,0 +1,41 @@
+// The eleven monsters and their drop tables, in roster order.
+#include "game/Roster.h"
+
+#include "game/ItemTable.h"
+#include "game/SkillDef.h"
+
+namespace {
+
+constexpr int kDropCount = 1;
+constexpr unsigned kDropChance = 2000; // 20.00%
+
+} // namespace
+
+void CRoster::Build()
+{
+    if (GetCount() > 0)
+        return;
+    monsters_.Add({"蝗虫  ", 0, {20, 10, 90}, 1});
+    monsters_.Add({"黄巾兵", 1, {24, 12, 108}, 2});
+    monsters_.Add({"朴刀兵", 2, {28, 14, 127}, 3});
+    monsters_.Add({"黄巾兵", 3, {32, 16, 145}, 4});
+    monsters_.Add({"枪兵", 4, {36, 18, 163}, 5});
+    monsters_.Add({"王伏", 5, {69, 15, 109}, 6});
+    monsters_.Add({"成应", 5, {69, 25, 67}, 6});
+    monsters_.Add({"赖昆", 5, {242, 20, 19}, 6});
+    monsters_.Add({"钢球兵", 7, {48, 24, 217}, 10});
+    monsters_.Add({"剑兵", 9, {56, 28, 253}, 12});
+    monsters_.Add({"申雄", 10, {93, 0, 4760}, 14});
+
+    for (int skillId : {SkillId::kAttackUp, SkillId::kDamageUp, SkillId::kDefenceHpUp, SkillId::kDamageTakenDown})
+        AddDrop(4, DropKind::kSkillBook, skillId);
+    for (int skillId : {SkillId::kWeaponMastery, SkillId::kArmourMastery})
+        AddDrop(8, DropKind::kSkillBook, skillId);
+    for (int itemId : {ItemId::kHookSpear, ItemId::kChainMail})
+        AddDrop(9, DropKind::kItem, itemId);
+}
+
+void CRoster::AddDrop(int monsterIndex, std::int16_t kind, int id)
+{
+    monsters_.ElementAt(monsterIndex).drops.Add({kind, id, kDropCount, kDropChance});
+}
