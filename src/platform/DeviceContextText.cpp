@@ -90,15 +90,17 @@ void CDC::DrawGlyph(const Glyph& glyph, int penX, int baseline, const std::vecto
     for (const CRect& piece : visible) {
         const CRect area = piece.Intersect(box);
         if (area.IsRectEmpty()) continue;
-        for (int y = area.top; y < area.bottom; ++y) {
-            const std::uint8_t* coverage = glyph.coverage.data() +
-                                           static_cast<std::size_t>(y - box.top) * glyph.width +
-                                           (area.left - box.left);
-            COLORREF* row = target_->Row(y) + area.left;
-            for (int i = 0; i < area.Width(); ++i) {
-                const int alpha = coverage[i];
-                if (alpha == 255) row[i] = textColor_;
-                else if (alpha != 0) row[i] = Mix(textColor_, row[i], alpha);
+        for (const Glyph::InkRun& run : glyph.runs) {
+            const int y = box.top + run.row;
+            const int begin = std::max(box.left + run.begin, area.left);
+            const int end = std::min(box.left + run.end, area.right);
+            if (y < area.top || y >= area.bottom || begin >= end) continue;
+            const std::uint8_t* coverage =
+                glyph.coverage.data() + static_cast<std::size_t>(run.row) * glyph.width;
+            COLORREF* row = target_->Row(y);
+            for (int x = begin; x < end; ++x) {
+                const int alpha = coverage[x - box.left];
+                row[x] = alpha == 255 ? textColor_ : Mix(textColor_, row[x], alpha);
             }
         }
     }

@@ -123,5 +123,17 @@ Glyph CFontFace::Render(char32_t codePoint) const {
             }
         }
     }
+    for (int y = 0; y < glyph.rows; ++y) {
+        const std::uint8_t* row = glyph.coverage.data() + static_cast<std::size_t>(y) * glyph.width;
+        for (int x = 0; x < glyph.width;) {
+            if (row[x] == 0) {
+                ++x;
+                continue;
+            }
+            const int begin = x;
+            while (x < glyph.width && row[x] != 0) ++x;
+            glyph.runs.push_back({y, begin, x});
+        }
+    }
     return glyph;
 }

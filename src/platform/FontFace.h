@@ -25,6 +25,14 @@ struct Glyph {
     int rows = 0;
     int advance = 0;  // pen movement in pixels
     std::vector<std::uint8_t> coverage;  // rows x width, 0 .. 255
+    // The inked stretches of each row (coverage above 0), so that drawing
+    // touches only those pixels.
+    struct InkRun {
+        int row = 0;
+        int begin = 0;  // columns, end exclusive
+        int end = 0;
+    };
+    std::vector<InkRun> runs;
 };
 
 class CFontFace {
