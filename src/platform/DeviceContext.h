@@ -8,6 +8,9 @@
 //  - RoundRect outlines with the selected 1-pixel pen inside
 //    [left, right - 1] x [top, bottom - 1] and fills the inside with the
 //    selected brush; the null pen draws no outline, the null brush no fill.
+//    The corners follow the corner ellipse: the toolkit's 5 x 2 ellipse
+//    leaves out exactly the corner pixel of the outline (a one-pixel
+//    diagonal cut), as the classic desktop's rounded rectangle does.
 //  - Draw3dRect(x, y, cx, cy): top row x .. x + cx - 2 and left column
 //    y .. y + cy - 2 in the top-left colour; right column x + cx - 1 and bottom
 //    row y + cy - 1 in full in the bottom-right colour.
@@ -16,6 +19,8 @@
 //  - Text is UTF-8. DrawText lays it out as the format flags say.
 //
 // A context made without a target only measures: drawing does nothing.
+// Drawing outside the clip region (or with an empty area) returns at once;
+// the region is cut to the target and kept as disjoint rectangles.
 #pragma once
 
 #include "platform/Color.h"

@@ -41,7 +41,7 @@ int CDC::DrawText(std::string_view text, CRect& rect, unsigned format) {
     const CFontFace& face = ActiveFace();
     const std::u32string codePoints = DecodeUtf8(text);
     const bool singleLine = (format & DT_SINGLELINE) != 0;
-    const int wrapWidth = !singleLine && (format & DT_WORDBREAK) ? rect.Width() : kNoWrap;
+    const int wrapWidth = !singleLine && (format & DT_WORDBREAK) ? std::max(0, rect.Width()) : kNoWrap;
     const std::vector<TextLine> lines = LayoutText(codePoints, face, wrapWidth, singleLine);
     const int lineHeight = face.LineHeight();
     const int height = static_cast<int>(lines.size()) * lineHeight;

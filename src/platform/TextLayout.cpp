@@ -7,6 +7,15 @@
 
 namespace {
 
+bool IsCjk(char32_t c) {
+    return (c >= 0x2E80 && c <= 0x9FFF) ||    // radicals, CJK punctuation, kana, ideographs
+           (c >= 0xAC00 && c <= 0xD7AF) ||    // Hangul syllables
+           (c >= 0xF900 && c <= 0xFAFF) ||    // compatibility ideographs
+           (c >= 0xFE30 && c <= 0xFE4F) ||    // compatibility forms
+           (c >= 0xFF00 && c <= 0xFFEF) ||    // full-width forms
+           (c >= 0x20000 && c <= 0x3FFFF);    // supplementary ideographs
+}
+
 bool IsSpace(char32_t c) { return c == U' ' || c == U'\t'; }
 
 // May a wrapped line end before text[i] (i > 0)?
@@ -48,15 +57,6 @@ void WrapParagraph(const std::u32string& text, std::size_t begin, std::size_t en
 }
 
 }  // namespace
-
-bool IsCjk(char32_t c) {
-    return (c >= 0x2E80 && c <= 0x9FFF) ||    // radicals, CJK punctuation, kana, ideographs
-           (c >= 0xAC00 && c <= 0xD7AF) ||    // Hangul syllables
-           (c >= 0xF900 && c <= 0xFAFF) ||    // compatibility ideographs
-           (c >= 0xFE30 && c <= 0xFE4F) ||    // compatibility forms
-           (c >= 0xFF00 && c <= 0xFFEF) ||    // full-width forms
-           (c >= 0x20000 && c <= 0x3FFFF);    // supplementary ideographs
-}
 
 std::vector<TextLine> LayoutText(const std::u32string& text, const CFontFace& face, int maxWidth,
                                  bool singleLine) {

@@ -24,5 +24,3 @@ inline constexpr int kNoWrap = -1;
 // (they draw as nothing).
 std::vector<TextLine> LayoutText(const std::u32string& text, const CFontFace& face, int maxWidth,
                                  bool singleLine);
-
-bool IsCjk(char32_t codePoint);

@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -176,6 +176,39 @@ TEST_F(Canvas, ClipRegionLimitsEveryPrimitive) {
     EXPECT_EQ(dc.GetClipBox(), (CRect{2, 2, 12, 5}));
     EXPECT_TRUE(dc.RectVisible({11, 2, 15, 9}));
     EXPECT_FALSE(dc.RectVisible({5, 0, 10, 12}));
+}
+
+// Draws with and without a clip region: inside the region the pixels must be
+// those of the unclipped drawing, outside it untouched paper.
+void ExpectClippedLikeUnclipped(void (*draw)(CDC&)) {
+    const std::vector<CRect> region{{3, 2, 7, 6}, {12, 0, 20, 4}};
+    CFrameBuffer whole(20, 12, kPaper);
+    CDC wholeDc(whole);
+    draw(wholeDc);
+    CFrameBuffer clipped(20, 12, kPaper);
+    CDC clippedDc(clipped);
+    clippedDc.SetClipRegion(region);
+    draw(clippedDc);
+    for (int y = 0; y < 12; ++y) {
+        for (int x = 0; x < 20; ++x) {
+            const bool inside = region[0].PtInRect(x, y) || region[1].PtInRect(x, y);
+            EXPECT_EQ(clipped.GetPixel(x, y), inside ? whole.GetPixel(x, y) : kPaper) << x << "," << y;
+        }
+    }
+}
+
+TEST(DeviceContextClip, EveryShapeIsCutToTheRegion) {
+    ExpectClippedLikeUnclipped([](CDC& dc) {
+        dc.SelectObject(CPen::Solid(kInk));
+        dc.SelectObject(CBrush::Solid(kFill));
+        dc.RoundRect({1, 1, 18, 10}, 5, 2);
+    });
+    ExpectClippedLikeUnclipped([](CDC& dc) { dc.Draw3dRect(2, 1, 15, 9, kInk, kFill); });
+    ExpectClippedLikeUnclipped([](CDC& dc) {
+        dc.SelectObject(CPen::Solid(kInk));
+        dc.MoveTo(0, 11);
+        dc.LineTo(19, 0);
+    });
 }
 
 TEST_F(Canvas, ClipRegionStaysInsideTheTarget) {

@@ -86,6 +86,23 @@ TEST_F(Text, WrappedTextBreaksBetweenCjkCharacters) {
     EXPECT_LE(ink.bottom, 48);
 }
 
+TEST_F(Text, TextIsCutToTheClipRegion) {
+    const CRect region{40, 5, 60, 12};
+    CFrameBuffer whole = image;
+    CDC wholeDc(whole);
+    wholeDc.SelectObject(dc.GetCurrentFont());
+    wholeDc.SetBkMode(TRANSPARENT);
+    dc.SetClipRect(region);
+    for (CDC* target : {&wholeDc, &dc}) {
+        CRect box{0, 0, 200, 20};
+        target->DrawText("国国国国国国", box, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 200; ++x)
+            EXPECT_EQ(image.GetPixel(x, y), region.PtInRect(x, y) ? whole.GetPixel(x, y) : kPaper);
+    EXPECT_NE(InkBox(image), CRect{});
+}
+
 TEST_F(Text, CjkGlyphsStayInsideTheirSixteenPixelLine) {
     CRect box{0, 0, 200, 80};
     dc.DrawText("国讨伐任务面板属性背包攻", box, DT_WORDBREAK);
