@@ -194,6 +194,15 @@ TEST(Fonts, MissingFontIsReportedInOneLineNamingThePackage) {
     EXPECT_EQ(problem.find('\n'), std::string::npos);
 }
 
+TEST(FontsDeathTest, CreatingAFontWithoutItsFileEndsTheProgramWithTheMessage) {
+    EXPECT_EXIT(
+        {
+            ::setenv("QUORVANEL_FONT", "/nonexistent/uming.ttc", 1);
+            CFont::CreatePointFont(130, "宋体");  // a size no other test opened
+        },
+        ::testing::ExitedWithCode(1), "fonts-arphic-uming");
+}
+
 TEST(Fonts, OverrideFileOpensTheGamesFaceOfTheCollection) {
     ::setenv("QUORVANEL_FONT", "/usr/share/fonts/truetype/arphic/uming.ttc", 1);
     const std::string problem = FontProblem();
