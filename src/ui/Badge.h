@@ -1,0 +1,24 @@
+// CBadge: a rounded box outlined in the pen colour and filled, its caption
+// centred on one line. A badge with a text colour leaves that colour set in
+// the device context for whatever is drawn after it.
+#pragma once
+
+#include "ui/Widget.h"
+
+class CBadge : public CWidget {
+public:
+    CBadge();
+
+    // The caption is always replaced; each colour only when not kNoColor.
+    void SetBadge(std::string_view text, COLORREF textColor = kNoColor, COLORREF fill = kNoColor,
+                  COLORREF penColor = kNoColor);
+
+    void DrawSelf(CDC& dc, const WidgetId& hovered, CPoint origin) const override;
+
+protected:
+    void ApplyLastingDrawState(CDC& dc) const override;
+
+private:
+    COLORREF textColor_ = kNoColor;
+    COLORREF penColor_ = RGB(35, 91, 129);
+};

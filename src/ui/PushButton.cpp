@@ -1,0 +1,26 @@
+// The push button.
+#include "ui/PushButton.h"
+
+#include "ui/BoxDrawing.h"
+#include "ui/TextDrawing.h"
+
+namespace {
+
+// The face inside the frame, in every state.
+constexpr COLORREF kButtonFace = RGB(120, 183, 252);
+
+}  // namespace
+
+bool CPushButton::RepaintsOnHover() const { return true; }
+
+void CPushButton::DrawSelf(CDC& dc, const WidgetId& hovered, CPoint origin) const {
+    const CRect r = rect.Offset(origin.x, origin.y);
+    const ButtonState state = !enabled          ? ButtonState::Disabled
+                              : hovered == Id() ? ButtonState::Hover
+                                                : ButtonState::Normal;
+    DrawButtonFrame(dc, r.left, r.top, r.right, r.bottom, state);
+    CRect face = r;
+    face.DeflateRect(3, 3, 5, 4);
+    dc.FillSolidRect(face, kButtonFace);
+    dc.DrawText(caption, face, kCentredLine);
+}

@@ -1,0 +1,14 @@
+// CPushButton: a rounded frame around a light blue face with the caption
+// centred on one line, in the device context's current font and text colour.
+// Drawn hovered while the root's hovered WidgetId equals its own, and in the
+// disabled look while not enabled (never hovered then). Disable or enable a
+// button by writing its enabled field; SetCaptionAndId sets caption, id, sub.
+#pragma once
+
+#include "ui/Widget.h"
+
+class CPushButton : public CWidget {
+public:
+    bool RepaintsOnHover() const override;
+    void DrawSelf(CDC& dc, const WidgetId& hovered, CPoint origin) const override;
+};

@@ -1,0 +1,72 @@
+// CRootPanel: the panel a window holds at the top of its widget tree. It
+// draws the tree and the hint box, follows which widget the pointer rests on
+// (hover looks, hint text or hover card), turns a left click into the
+// WidgetId of the clicked widget, and asks its owner window to repaint what
+// changed. Without an owner window nothing is invalidated and the hint box
+// does not move.
+#pragma once
+
+#include "platform/Window.h"
+#include "ui/HoverCard.h"
+#include "ui/Panel.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class CRootPanel : public CPanel {
+public:
+    // The root's own WidgetId (the first automatic group).
+    static constexpr WidgetId kRootId{kFirstAutomaticGroup, -1, -1};
+
+    CRootPanel();
+    // Deletes the hover cards last to first, then the tree.
+    ~CRootPanel() override;
+
+    // The window that shows this root, and the root's rectangle in it.
+    void SetOwner(CWindow* owner, const CRect& rootRect);
+    CWindow* Owner() const { return owner_; }
+
+    // Draws the tree, then the hint box or hover card on top.
+    void PaintAll(CDC& dc) const;
+
+    // Follows the pointer; true when the hovered widget changed. Nothing
+    // changes while the pointer is over no widget.
+    bool MouseMoveAt(int x, int y);
+    using CWidget::ClickAt;
+    // The WidgetId a left click at the point yields, or none.
+    WidgetId ClickAt(int x, int y);
+
+    // Invalidates (with erase) the area of the widget id names, when the
+    // flag is clear or the widget's look depends on hovering.
+    void InvalidateWidget(const WidgetId& id, bool onlyIfRepaintsOnHover);
+    // Invalidates area (window coordinates, with erase) in the owner window.
+    void InvalidateArea(const CRect& area) const;
+
+    // Hover cards: a card is filed under the WidgetId of the widget that
+    // shows it; only its size counts. The caller fills it.
+    CHoverCard* AddHoverCard(const CRect& cardRect, int group, int id, int sub);
+    // The first card filed under id, or null.
+    CHoverCard* FindHoverCard(const WidgetId& id) const;
+
+    // Re-measures and re-places the hint box (or active card) at the last
+    // pointer position and repaints its old and new areas: for screens whose
+    // hovered widget's hint or card has just changed.
+    void UpdateHintBox();
+
+    const WidgetId& Hovered() const { return hovered_; }
+    const CRect& HintRect() const { return hintRect_; }
+    const std::string& HintText() const { return hintText_; }
+    const CHoverCard* ActiveHoverCard() const { return activeCard_; }
+
+private:
+    void DrawHintBox(CDC& dc) const;
+
+    CRect hintRect_;
+    WidgetId hovered_ = WidgetId::None();
+    CPoint pointer_;
+    CWindow* owner_ = nullptr;
+    const CHoverCard* activeCard_ = nullptr;
+    std::string hintText_;  // the hovered widget's hint, when no card shows
+    std::vector<std::unique_ptr<CHoverCard>> hoverCards_;
+};

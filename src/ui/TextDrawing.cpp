@@ -1,0 +1,84 @@
+// Text boxes, outlined text and the font scaler.
+#include "ui/TextDrawing.h"
+
+#include "ui/BoxDrawing.h"
+
+namespace {
+
+void DrawLine(CDC& dc, std::string_view text, CRect rect, unsigned format) {
+    dc.DrawText(text, rect, format);
+}
+
+void FillUnlessNone(CDC& dc, const CRect& rect, COLORREF fill) {
+    if (fill != kNoColor) dc.FillSolidRect(rect, fill);
+}
+
+void SetTextColorUnlessNone(CDC& dc, COLORREF color) {
+    if (color != kNoColor) dc.SetTextColor(color);
+}
+
+}  // namespace
+
+void DrawShadowText(CDC& dc, std::string_view text, const CRect& rect, COLORREF offsetColor,
+                    COLORREF textColor, COLORREF fill) {
+    const COLORREF oldColor = dc.GetTextColor();
+    FillUnlessNone(dc, rect, fill);
+    const int oldMode = dc.SetBkMode(TRANSPARENT);
+    if (offsetColor != kNoColor) {
+        dc.SetTextColor(offsetColor);
+        DrawLine(dc, text, rect.Offset(1, 1), kCentredLine);
+        dc.SetTextColor(oldColor);
+    }
+    SetTextColorUnlessNone(dc, textColor);
+    DrawLine(dc, text, rect, kCentredLine);
+    dc.SetBkMode(oldMode);
+    dc.SetTextColor(oldColor);
+}
+
+void DrawRightText(CDC& dc, std::string_view text, const CRect& rect, COLORREF textColor,
+                   COLORREF fill) {
+    const COLORREF oldColor = dc.GetTextColor();
+    FillUnlessNone(dc, rect, fill);
+    const int oldMode = dc.SetBkMode(TRANSPARENT);
+    SetTextColorUnlessNone(dc, textColor);
+    DrawLine(dc, text, rect, kRightLine);
+    dc.SetBkMode(oldMode);
+    dc.SetTextColor(oldColor);
+}
+
+void DrawBadgeBox(CDC& dc, std::string_view text, const CRect& rect, COLORREF textColor,
+                  COLORREF fill, COLORREF penColor) {
+    const int oldMode = dc.SetBkMode(TRANSPARENT);
+    const CPen oldPen =
+        dc.SelectObject(penColor == kNoColor ? CPen::Null() : CPen::Solid(penColor));
+    const CBrush oldBrush =
+        dc.SelectObject(fill == kNoColor ? CBrush::Null() : CBrush::Solid(fill));
+    dc.RoundRect(rect, kCornerEllipseWidth, kCornerEllipseHeight);
+    SetTextColorUnlessNone(dc, textColor);
+    DrawLine(dc, text, rect, kCentredLine);
+    dc.SelectObject(oldBrush);
+    dc.SelectObject(oldPen);
+    dc.SetBkMode(oldMode);
+}
+
+void DrawOutlinedText(CDC& dc, std::string_view text, const CRect& rect, COLORREF outlineColor,
+                      COLORREF textColor) {
+    const COLORREF oldColor = dc.GetTextColor();
+    if (outlineColor != kNoColor) {
+        dc.SetTextColor(outlineColor);
+        for (const CPoint shift : {CPoint{0, -1}, CPoint{0, 1}, CPoint{1, 0}, CPoint{-1, 0}})
+            DrawLine(dc, text, rect.Offset(shift.x, shift.y), kCentredLine);
+        dc.SetTextColor(oldColor);
+    }
+    SetTextColorUnlessNone(dc, textColor);
+    DrawLine(dc, text, rect, kCentredLine);
+    dc.SetTextColor(oldColor);
+}
+
+CFont ScaleCurrentFont(CDC& dc, float factor) {
+    CLogFont description = dc.GetCurrentFont().GetLogFont();
+    const double scale = factor;
+    description.height = static_cast<int>(description.height * scale);
+    description.width = static_cast<int>(description.width * scale);
+    return dc.SelectObject(CFont::CreateFontIndirect(description));
+}

@@ -1,0 +1,32 @@
+// CWidgetHost: what a window that holds a widget tree does with it. It owns
+// the root panel, paints it in the screen font (white text, transparent
+// background), hands mouse moves to it and turns left clicks into
+// OnWidgetClick calls with the WidgetId the root returns. The right button
+// does nothing. Main screen and popup pages derive from it and act on
+// the WidgetIds they gave their own widgets.
+#pragma once
+
+#include "platform/Window.h"
+#include "ui/RootPanel.h"
+
+class CWidgetHost : public CWindowHandler {
+public:
+    CRootPanel& Root() { return root_; }
+    const CRootPanel& Root() const { return root_; }
+
+    // Ties the root to the window that shows it; again whenever the window
+    // gives the root a new rectangle.
+    void AttachWindow(CWindow* window, const CRect& rootRect) { root_.SetOwner(window, rootRect); }
+
+    void OnPaint(CDC& dc) override;
+    void OnMouseMove(int x, int y) override;
+    void OnLButtonDown(int x, int y) override;
+
+protected:
+    // Every left click in the client area, with what the root's ClickAt
+    // returned: a widget's WidgetId, the root's own, or none (consumed).
+    virtual void OnWidgetClick(const WidgetId& clicked) = 0;
+
+private:
+    CRootPanel root_;
+};
