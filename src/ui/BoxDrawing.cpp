@@ -11,7 +11,6 @@ constexpr COLORREF kHoverRingTopLeft = RGB(255, 202, 130);
 constexpr COLORREF kHoverRingBottomRight = RGB(255, 193, 111);
 
 void DrawRoundedOutline(CDC& dc, const CRect& rect, COLORREF color) {
-    if (color == kNoColor) return;
     dc.SelectObject(CPen::Solid(color));
     dc.RoundRect(rect, kCornerEllipseWidth, kCornerEllipseHeight);
 }
@@ -32,7 +31,7 @@ void DrawFramedBox(CDC& dc, const CRect& rect, COLORREF outline1, COLORREF outli
                    COLORREF outline3, COLORREF fill) {
     const CPen oldPen = dc.GetCurrentPen();
     const CBrush oldBrush = dc.GetCurrentBrush();
-    if (fill != kNoColor) dc.FillRect(rect, fill);
+    dc.FillRect(rect, fill);
     dc.SelectObject(CBrush::Null());
     CRect outline = rect;
     DrawRoundedOutline(dc, outline, outline1);

@@ -9,10 +9,6 @@ void DrawLine(CDC& dc, std::string_view text, CRect rect, unsigned format) {
     dc.DrawText(text, rect, format);
 }
 
-void FillUnlessNone(CDC& dc, const CRect& rect, COLORREF fill) {
-    if (fill != kNoColor) dc.FillSolidRect(rect, fill);
-}
-
 void SetTextColorUnlessNone(CDC& dc, COLORREF color) {
     if (color != kNoColor) dc.SetTextColor(color);
 }
@@ -22,7 +18,7 @@ void SetTextColorUnlessNone(CDC& dc, COLORREF color) {
 void DrawShadowText(CDC& dc, std::string_view text, const CRect& rect, COLORREF offsetColor,
                     COLORREF textColor, COLORREF fill) {
     const COLORREF oldColor = dc.GetTextColor();
-    FillUnlessNone(dc, rect, fill);
+    dc.FillSolidRect(rect, fill);
     const int oldMode = dc.SetBkMode(TRANSPARENT);
     if (offsetColor != kNoColor) {
         dc.SetTextColor(offsetColor);
@@ -38,7 +34,7 @@ void DrawShadowText(CDC& dc, std::string_view text, const CRect& rect, COLORREF 
 void DrawRightText(CDC& dc, std::string_view text, const CRect& rect, COLORREF textColor,
                    COLORREF fill) {
     const COLORREF oldColor = dc.GetTextColor();
-    FillUnlessNone(dc, rect, fill);
+    dc.FillSolidRect(rect, fill);
     const int oldMode = dc.SetBkMode(TRANSPARENT);
     SetTextColorUnlessNone(dc, textColor);
     DrawLine(dc, text, rect, kRightLine);
@@ -49,10 +45,8 @@ void DrawRightText(CDC& dc, std::string_view text, const CRect& rect, COLORREF t
 void DrawBadgeBox(CDC& dc, std::string_view text, const CRect& rect, COLORREF textColor,
                   COLORREF fill, COLORREF penColor) {
     const int oldMode = dc.SetBkMode(TRANSPARENT);
-    const CPen oldPen =
-        dc.SelectObject(penColor == kNoColor ? CPen::Null() : CPen::Solid(penColor));
-    const CBrush oldBrush =
-        dc.SelectObject(fill == kNoColor ? CBrush::Null() : CBrush::Solid(fill));
+    const CPen oldPen = dc.SelectObject(CPen::Solid(penColor));
+    const CBrush oldBrush = dc.SelectObject(CBrush::Solid(fill));
     dc.RoundRect(rect, kCornerEllipseWidth, kCornerEllipseHeight);
     SetTextColorUnlessNone(dc, textColor);
     DrawLine(dc, text, rect, kCentredLine);

@@ -2,8 +2,8 @@
 // font already selected in the device context. Each routine puts back the
 // background mode and text colour it changes, except DrawBadgeBox, which
 // leaves its text colour set for whatever is drawn next.
-// A text colour of kNoColor keeps the context's current one; a fill of
-// kNoColor is not drawn.
+// A text colour of kNoColor keeps the context's current one; a fill or pen
+// of kNoColor is not drawn (the context draws nothing in kNoColor).
 #pragma once
 
 #include "platform/DeviceContext.h"
