@@ -21,21 +21,24 @@ struct InputEvent {
     KeyChord key;
 };
 
-enum class MessageBoxIcon { None, Stop };
-
 enum : int { IDOK = 1, IDCANCEL = 2 };
 
 class CPlatform {
 public:
     virtual ~CPlatform() = default;
 
-    // SDL2 backend. With no usable display it returns null and puts a
-    // one-line reason into *error.
+    // SDL2 backend. With no usable display (no DISPLAY or WAYLAND_DISPLAY,
+    // an unreachable server, or only SDL's offscreen or dummy drivers) it
+    // returns null and puts a one-line reason into *error.
     static std::unique_ptr<CPlatform> CreateSdl(std::string* error);
+    // Headless backend: a 1280 x 1024 screen to centre on, window frames of
+    // 5 pixels with a 30-pixel caption (a 655 x 405 client area makes a
+    // 665 x 445 window), no SDL video at all.
     static std::unique_ptr<CPlatform> CreateHeadless();
 
     // A hidden window whose events go to handler. With an owner the window
     // is a dialog of it (centred over it, owner disabled while modal).
+    // Windows must be destroyed before the platform.
     virtual std::unique_ptr<CWindow> CreateWindow(CWindowHandler& handler,
                                                   CWindow* owner) = 0;
 
@@ -43,10 +46,12 @@ public:
     virtual int Run() = 0;
     virtual void Quit(int code) = 0;
 
-    // Shows window and runs a nested loop until EndModal(window, code);
-    // returns the code. Windows below it take no input while it runs but
-    // still repaint. Focus returns to the window below when it ends. If the
-    // program quits meanwhile, returns IDCANCEL.
+    // Centres window over its owner (without one, over the active window or
+    // else on the screen), shows it and runs a nested loop until
+    // EndModal(window, code); hides it and returns the code. Windows below it
+    // take no input while it runs but still repaint. Focus returns to the
+    // window below when it ends. If the program quits meanwhile, returns
+    // IDCANCEL. An EndModal that came before RunModal ends it at once.
     virtual int RunModal(CWindow& window) = 0;
     virtual void EndModal(CWindow& window, int code) = 0;
 
@@ -55,7 +60,8 @@ public:
     // box end it. Returns IDOK.
     virtual int MessageBox(const std::string& text, MessageBoxIcon icon) = 0;
 
-    // Open windows, bottom to top (the last is the active one).
+    // Shown windows, bottom to top in the order they were shown (the last is
+    // the active one).
     virtual std::vector<CWindow*> Windows() const = 0;
 
     // Where scripted input comes from: asked for the next event whenever the

@@ -42,6 +42,15 @@ public:
     virtual void OnClose() {}
 };
 
+enum class MessageBoxIcon { None, Stop };
+
+// What a message box window shows, so that scripts and tests can read it.
+struct CMessageBoxInfo {
+    std::string text;
+    MessageBoxIcon icon = MessageBoxIcon::None;
+    bool operator==(const CMessageBoxInfo&) const = default;
+};
+
 class CWindow {
 public:
     virtual ~CWindow() = default;
@@ -56,9 +65,12 @@ public:
     virtual void SetClientSize(int width, int height) = 0;
     virtual void CenterOnScreen() = 0;
     virtual void CenterOver(const CWindow& owner) = 0;
+    // Shows the window on top of the open ones: it becomes the active window,
+    // the only one that takes input, and is painted in full.
     virtual void Show() = 0;
     virtual bool IsVisible() const = 0;
-    // Colour that erasing fills the invalid area with.
+    // Colour that erasing fills the invalid area with. Until set: the button
+    // face for a window with an owner (a dialog), the window colour otherwise.
     virtual void SetBackground(COLORREF color) = 0;
 
     // Invalidation: the next paint redraws the union of what was invalidated.
@@ -71,5 +83,15 @@ public:
     virtual const CFrameBuffer& GetFrameBuffer() const = 0;
     // Paints the whole client area into a fresh buffer (erased with the
     // background), as for printing; the window's own pixels are untouched.
+    // An exception from the handler's OnPaint reaches the caller.
     virtual CFrameBuffer RenderToBuffer() = 0;
+
+    // The text and icon when this window is a message box, otherwise null.
+    virtual const CMessageBoxInfo* GetMessageBoxInfo() const { return nullptr; }
+
+    // Writes the client area as last painted to a PNG file; on failure
+    // returns false with a one-line reason in *error.
+    bool WritePng(const std::string& path, std::string* error) const {
+        return ::WritePng(GetFrameBuffer(), path, error);
+    }
 };

@@ -1,0 +1,35 @@
+// In-memory windows and the scripted event source (see HeadlessBackend.h).
+#include "platform/HeadlessBackend.h"
+
+#include "platform/WindowSystem.h"
+
+namespace {
+
+// Keeps only the position: the pixels stay in the host window.
+class CHeadlessWindow final : public CNativeWindow {
+public:
+    void SetTitle(const std::string&) override {}
+    void SetClientSize(int, int) override {}
+    void MoveClientTo(CPoint origin) override { origin_ = origin; }
+    CPoint GetClientOrigin() const override { return origin_; }
+    CRect GetFrameInsets() const override { return {5, 35, 5, 5}; }
+    void SetVisible(bool) override {}
+    void Present(const CFrameBuffer&, const std::vector<CRect>&) override {}
+    void TakeFocus() override {}
+
+private:
+    CPoint origin_{5, 35};
+};
+
+}  // namespace
+
+std::unique_ptr<CNativeWindow> CHeadlessBackend::CreateNativeWindow(CHostWindow&) {
+    return std::make_unique<CHeadlessWindow>();
+}
+
+bool CHeadlessBackend::WaitEvent(CWindowSystem& system) {
+    const std::optional<InputEvent> event = system.PullScripted();
+    if (!event) return false;
+    system.DeliverToActive(*event);
+    return true;
+}

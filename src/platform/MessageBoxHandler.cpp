@@ -1,0 +1,116 @@
+// Layout, drawing and input of the message box (see MessageBoxHandler.h).
+#include "platform/MessageBoxHandler.h"
+
+#include "platform/DeviceContext.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr const char* kCaption = "Quorvanel";
+constexpr const char* kButtonText = "确定";
+constexpr int kMargin = 20;
+constexpr int kIconSize = 32;
+constexpr int kIconGap = 12;
+constexpr int kButtonWidth = 88;
+constexpr int kButtonHeight = 26;
+constexpr int kStripHeight = 48;
+constexpr int kMinWidth = 240;
+constexpr COLORREF kStopRed = RGB(232, 17, 35);
+constexpr COLORREF kButtonFill = RGB(225, 225, 225);
+
+}  // namespace
+
+CMessageBoxHandler::CMessageBoxHandler(CPlatform& platform, std::string text, MessageBoxIcon icon)
+    : platform_(platform),
+      text_(std::move(text)),
+      icon_(icon),
+      font_(CFont::CreatePointFont(120, "宋体")) {
+    CDC measure;
+    measure.SelectObject(font_);
+    CRect extent{0, 0, kMaxTextWidth, 0};
+    measure.DrawText(text_, extent, DT_CALCRECT | DT_WORDBREAK | DT_LEFT);
+
+    const bool hasIcon = icon_ == MessageBoxIcon::Stop;
+    const int iconSpace = hasIcon ? kIconSize + kIconGap : 0;
+    const int contentHeight = std::max(extent.Height(), hasIcon ? kIconSize : 0);
+    client_.cx = std::max({kMargin + iconSpace + extent.Width() + kMargin, kMinWidth,
+                           kButtonWidth + 2 * kMargin});
+    client_.cy = kMargin + contentHeight + kMargin + kStripHeight;
+
+    iconBox_ = hasIcon ? CRect{kMargin, kMargin + (contentHeight - kIconSize) / 2, kMargin + kIconSize,
+                            kMargin + (contentHeight + kIconSize) / 2}
+                    : CRect{};
+    // The text is drawn with the width it was measured with, so it wraps
+    // exactly as measured.
+    const int textTop = kMargin + (contentHeight - extent.Height()) / 2;
+    textBox_ = {kMargin + iconSpace, textTop, kMargin + iconSpace + kMaxTextWidth,
+                textTop + extent.Height()};
+    strip_ = {0, client_.cy - kStripHeight, client_.cx, client_.cy};
+    const int buttonTop = strip_.top + (kStripHeight - kButtonHeight) / 2;
+    button_ = {client_.cx - kMargin - kButtonWidth, buttonTop, client_.cx - kMargin,
+               buttonTop + kButtonHeight};
+}
+
+void CMessageBoxHandler::Attach(CWindow& window) {
+    window_ = &window;
+    window.SetTitle(kCaption);
+    window.SetBackground(GetSysColor(SysColor::Window));
+    window.SetClientSize(client_.cx, client_.cy);
+}
+
+void CMessageBoxHandler::OnPaint(CDC& dc) {
+    dc.FillSolidRect(strip_, GetSysColor(SysColor::ButtonFace));
+    const CFont previous = dc.SelectObject(font_);
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(GetSysColor(SysColor::WindowText));
+    if (icon_ != MessageBoxIcon::None) DrawStopIcon(dc);
+    CRect box = textBox_;
+    dc.DrawText(text_, box, DT_WORDBREAK | DT_LEFT);
+    DrawButton(dc);
+    dc.SelectObject(previous);
+}
+
+void CMessageBoxHandler::OnLButtonDown(int x, int y) {
+    if (button_.PtInRect(x, y)) End();
+}
+
+void CMessageBoxHandler::OnKey(const KeyChord& key) {
+    if (key.key == KeyChord::Key::Return || key.key == KeyChord::Key::Escape) End();
+}
+
+void CMessageBoxHandler::End() {
+    if (window_) platform_.EndModal(*window_, IDOK);
+}
+
+// A red disc with a white diagonal cross, row by row.
+void CMessageBoxHandler::DrawStopIcon(CDC& dc) const {
+    const double radius = kIconSize / 2.0;
+    for (int row = 0; row < kIconSize; ++row) {
+        const double dy = row + 0.5 - radius;
+        const int half = static_cast<int>(std::lround(std::sqrt(radius * radius - dy * dy)));
+        const int y = iconBox_.top + row;
+        dc.FillSolidRect({iconBox_.left + kIconSize / 2 - half, y, iconBox_.left + kIconSize / 2 + half, y + 1},
+                         kStopRed);
+    }
+    constexpr int kCrossInset = 10;
+    constexpr int kStroke = 3;
+    const COLORREF white = RGB(255, 255, 255);
+    for (int i = 0; i < kIconSize - 2 * kCrossInset; ++i) {
+        const int y = iconBox_.top + kCrossInset + i;
+        const int down = iconBox_.left + kCrossInset + i - kStroke / 2;
+        const int up = iconBox_.right - kCrossInset - 1 - i - kStroke / 2;
+        dc.FillSolidRect({down, y, down + kStroke, y + 1}, white);
+        dc.FillSolidRect({up, y, up + kStroke, y + 1}, white);
+    }
+}
+
+// The default button's look: a light face in a highlight-coloured frame.
+void CMessageBoxHandler::DrawButton(CDC& dc) const {
+    const COLORREF frame = GetSysColor(SysColor::Highlight);
+    dc.FillSolidRect(button_, kButtonFill);
+    dc.Draw3dRect(button_.left, button_.top, button_.Width(), button_.Height(), frame, frame);
+    CRect caption = button_;
+    dc.DrawText(kButtonText, caption, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}

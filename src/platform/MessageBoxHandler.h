@@ -1,0 +1,46 @@
+// The message box: a dialog with the caption "Quorvanel", a text (CR LF line
+// breaks, wrapped at kMaxTextWidth pixels), an optional stop icon and one OK
+// button. A click on the button, Enter, Escape and the close box end it.
+// Drawn with the device context in 12-point "宋体": white text area over a
+// button-face strip holding the button.
+#pragma once
+
+#include "platform/Font.h"
+#include "platform/Platform.h"
+#include "platform/Window.h"
+
+#include <string>
+
+class CMessageBoxHandler final : public CWindowHandler {
+public:
+    static constexpr int kMaxTextWidth = 400;
+
+    CMessageBoxHandler(CPlatform& platform, std::string text, MessageBoxIcon icon);
+
+    // Gives window its caption, size and background, and makes it the window
+    // whose modal loop this handler ends.
+    void Attach(CWindow& window);
+    // Where the OK button lies in the client area.
+    const CRect& ButtonRect() const { return button_; }
+
+    void OnPaint(CDC& dc) override;
+    void OnLButtonDown(int x, int y) override;
+    void OnKey(const KeyChord& key) override;
+    void OnClose() override { End(); }
+
+private:
+    void End();
+    void DrawStopIcon(CDC& dc) const;
+    void DrawButton(CDC& dc) const;
+
+    CPlatform& platform_;
+    CWindow* window_ = nullptr;
+    std::string text_;
+    MessageBoxIcon icon_;
+    CFont font_;
+    CSize client_;
+    CRect iconBox_;
+    CRect textBox_;
+    CRect strip_;
+    CRect button_;
+};

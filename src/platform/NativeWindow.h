@@ -1,0 +1,28 @@
+// What a backend does for one window: the on-screen (or in-memory) side of a
+// CHostWindow. The host keeps the title, size, pixels and invalid area; the
+// native window only mirrors them on the window system and shows pixels.
+#pragma once
+
+#include "platform/FrameBuffer.h"
+#include "platform/Geometry.h"
+
+#include <string>
+#include <vector>
+
+class CNativeWindow {
+public:
+    virtual ~CNativeWindow() = default;
+
+    virtual void SetTitle(const std::string& title) = 0;
+    virtual void SetClientSize(int width, int height) = 0;
+    // The client area's top-left corner in screen coordinates.
+    virtual void MoveClientTo(CPoint origin) = 0;
+    virtual CPoint GetClientOrigin() const = 0;
+    // The frame's thickness on each side, caption included in top.
+    virtual CRect GetFrameInsets() const = 0;
+    virtual void SetVisible(bool visible) = 0;
+    // Puts the given parts of pixels (the whole client area) on screen.
+    virtual void Present(const CFrameBuffer& pixels, const std::vector<CRect>& area) = 0;
+    // Raises the window and gives it the keyboard focus.
+    virtual void TakeFocus() = 0;
+};

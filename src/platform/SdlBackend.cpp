@@ -1,0 +1,132 @@
+// SDL2 start-up and event translation (see SdlBackend.h).
+#include "platform/SdlBackend.h"
+
+#include "platform/SdlWindow.h"
+#include "platform/WindowSystem.h"
+
+#include <SDL.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+
+namespace {
+
+bool IsSet(const char* variable) {
+    const char* value = std::getenv(variable);
+    return value && *value;
+}
+
+// Drivers that show windows a person can see.
+bool IsRealDisplay(const char* driver) {
+    return driver && (std::strcmp(driver, "x11") == 0 || std::strcmp(driver, "wayland") == 0);
+}
+
+std::optional<KeyChord> ChordOf(const SDL_KeyboardEvent& key) {
+    if (key.repeat) return std::nullopt;
+    KeyChord chord;
+    const SDL_Keycode sym = key.keysym.sym;
+    if (sym == SDLK_RETURN || sym == SDLK_KP_ENTER) {
+        chord.key = KeyChord::Key::Return;
+    } else if (sym == SDLK_ESCAPE) {
+        chord.key = KeyChord::Key::Escape;
+    } else if (sym >= SDLK_a && sym <= SDLK_z) {
+        chord.key = KeyChord::Key::Letter;
+        chord.letter = static_cast<char>('a' + (sym - SDLK_a));
+    }
+    const Uint16 mod = key.keysym.mod;
+    chord.ctrl = (mod & KMOD_CTRL) != 0;
+    chord.shift = (mod & KMOD_SHIFT) != 0;
+    chord.alt = (mod & KMOD_ALT) != 0;
+    return chord;
+}
+
+void Deliver(CWindowSystem& system, unsigned windowId, const InputEvent& event) {
+    if (CHostWindow* host = CSdlWindow::HostOf(windowId)) system.Deliver(host, event);
+}
+
+void Handle(const SDL_Event& event, CWindowSystem& system) {
+    using Kind = InputEvent::Kind;
+    switch (event.type) {
+        case SDL_MOUSEMOTION:
+            Deliver(system, event.motion.windowID, {Kind::MouseMove, event.motion.x, event.motion.y, {}});
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+            if (event.button.button == SDL_BUTTON_LEFT || event.button.button == SDL_BUTTON_RIGHT) {
+                const Kind kind = event.button.button == SDL_BUTTON_LEFT ? Kind::LButtonDown : Kind::RButtonDown;
+                Deliver(system, event.button.windowID, {kind, event.button.x, event.button.y, {}});
+            }
+            break;
+        case SDL_KEYDOWN:
+            if (const std::optional<KeyChord> chord = ChordOf(event.key))
+                Deliver(system, event.key.windowID, {Kind::Key, 0, 0, *chord});
+            break;
+        case SDL_WINDOWEVENT:
+            if (event.window.event == SDL_WINDOWEVENT_CLOSE) {
+                Deliver(system, event.window.windowID, {Kind::Close, 0, 0, {}});
+            } else if (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
+                       event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+                if (CHostWindow* host = CSdlWindow::HostOf(event.window.windowID))
+                    static_cast<CSdlWindow&>(host->Native()).PresentAgain();
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace
+
+std::unique_ptr<CSdlBackend> CSdlBackend::Open(std::string* error) {
+    if (!IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY")) {
+        *error = "no display: neither DISPLAY nor WAYLAND_DISPLAY is set";
+        return nullptr;
+    }
+    // Keeps software OpenGL out of the window surface: a fifth of the memory.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    // The close box is the way out; Ctrl+C in a terminal ends the process as usual.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        *error = std::string("cannot open the display: ") + SDL_GetError();
+        SDL_Quit();
+        return nullptr;
+    }
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (!IsRealDisplay(driver)) {
+        *error = std::string("no usable display: SDL chose the \"") + (driver ? driver : "") +
+                 "\" video driver, which shows nothing";
+        SDL_Quit();
+        return nullptr;
+    }
+    SDL_StopTextInput();
+    return std::unique_ptr<CSdlBackend>(new CSdlBackend());
+}
+
+CSdlBackend::~CSdlBackend() { SDL_Quit(); }
+
+std::unique_ptr<CNativeWindow> CSdlBackend::CreateNativeWindow(CHostWindow& host) {
+    return std::make_unique<CSdlWindow>(host);
+}
+
+CRect CSdlBackend::GetScreenRect() const {
+    SDL_Rect usable;
+    if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return {0, 0, 1280, 1024};
+    return {usable.x, usable.y, usable.x + usable.w, usable.y + usable.h};
+}
+
+bool CSdlBackend::WaitEvent(CWindowSystem& system) {
+    SDL_Event event;
+    if (SDL_PollEvent(&event)) {
+        Handle(event, system);
+        return true;
+    }
+    if (system.FrameShown() && system.HasInputSource()) {
+        if (const std::optional<InputEvent> scripted = system.PullScripted()) {
+            system.DeliverToActive(*scripted);
+            return true;
+        }
+    }
+    if (!SDL_WaitEvent(&event)) return false;
+    Handle(event, system);
+    return true;
+}

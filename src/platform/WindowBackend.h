@@ -1,0 +1,25 @@
+// A window system that CWindowSystem runs on: it makes native windows, knows
+// the screen, and waits for events (SdlBackend.h, HeadlessBackend.h).
+#pragma once
+
+#include "platform/Geometry.h"
+#include "platform/NativeWindow.h"
+
+#include <memory>
+
+class CHostWindow;
+class CWindowSystem;
+
+class CWindowBackend {
+public:
+    virtual ~CWindowBackend() = default;
+
+    // A hidden native window for host; events for it go to host.
+    virtual std::unique_ptr<CNativeWindow> CreateNativeWindow(CHostWindow& host) = 0;
+    // The screen area windows are centred in.
+    virtual CRect GetScreenRect() const = 0;
+    // Sleeps until the next event and hands it to system (input through
+    // CWindowSystem::Deliver). Returns false when no event will ever come,
+    // which ends the program.
+    virtual bool WaitEvent(CWindowSystem& system) = 0;
+};

@@ -1,0 +1,125 @@
+// Event loops, modal loops, input routing and error reporting (see WindowSystem.h).
+#include "platform/WindowSystem.h"
+
+#include "platform/MessageBoxHandler.h"
+
+#include <algorithm>
+#include <exception>
+
+namespace {
+
+// Shown when something other than a std::exception escapes a handler.
+constexpr const char* kUnknownFailure = "发生了未知的错误。";
+
+void Dispatch(CWindowHandler& handler, const InputEvent& event) {
+    switch (event.kind) {
+        case InputEvent::Kind::MouseMove: handler.OnMouseMove(event.x, event.y); break;
+        case InputEvent::Kind::LButtonDown: handler.OnLButtonDown(event.x, event.y); break;
+        case InputEvent::Kind::RButtonDown: handler.OnRButtonDown(event.x, event.y); break;
+        case InputEvent::Kind::Key: handler.OnKey(event.key); break;
+        case InputEvent::Kind::Close: handler.OnClose(); break;
+    }
+}
+
+// Every CWindow this system hands out is one of its CHostWindows.
+CHostWindow& Host(CWindow& window) { return static_cast<CHostWindow&>(window); }
+
+}  // namespace
+
+CWindowSystem::CWindowSystem(std::unique_ptr<CWindowBackend> backend)
+    : backend_(std::move(backend)) {}
+
+CWindowSystem::~CWindowSystem() = default;
+
+std::unique_ptr<CWindow> CWindowSystem::CreateWindow(CWindowHandler& handler, CWindow* owner) {
+    return std::make_unique<CHostWindow>(*this, handler, owner ? &Host(*owner) : nullptr);
+}
+
+int CWindowSystem::Run() {
+    RunLoop(nullptr);
+    return quitCode_;
+}
+
+void CWindowSystem::Quit(int code) {
+    if (quitting_) return;
+    quitting_ = true;
+    quitCode_ = code;
+}
+
+int CWindowSystem::RunModal(CWindow& window) {
+    CHostWindow& modal = Host(window);
+    if (!modal.HasEndCode()) {
+        if (CHostWindow* over = modal.Owner() ? modal.Owner() : Active())
+            modal.CenterOver(*over);
+        else
+            modal.CenterOnScreen();
+        modal.Show();
+        RunLoop(&modal);
+        modal.Hide();
+        if (CHostWindow* below = Active()) below->TakeFocus();
+    }
+    return modal.TakeEndCode().value_or(IDCANCEL);
+}
+
+void CWindowSystem::EndModal(CWindow& window, int code) { Host(window).SetEndCode(code); }
+
+int CWindowSystem::MessageBox(const std::string& text, MessageBoxIcon icon) {
+    CMessageBoxHandler handler(*this, text, icon);
+    std::unique_ptr<CWindow> window = CreateWindow(handler, Active());
+    Host(*window).MarkAsMessageBox({text, icon});
+    handler.Attach(*window);
+    RunModal(*window);
+    return IDOK;
+}
+
+std::vector<CWindow*> CWindowSystem::Windows() const { return {shown_.begin(), shown_.end()}; }
+
+void CWindowSystem::SetInputSource(std::function<std::optional<InputEvent>()> source) {
+    source_ = std::move(source);
+}
+
+void CWindowSystem::Deliver(const CHostWindow* target, const InputEvent& event) {
+    CHostWindow* active = Active();
+    if (!active || target != active) return;
+    // The box is shown after the handler has unwound, outside the catch.
+    std::optional<std::string> failure;
+    try {
+        Dispatch(active->Handler(), event);
+    } catch (const std::exception& e) {
+        failure = e.what();
+    } catch (...) {
+        failure = kUnknownFailure;
+    }
+    if (failure) ReportError(*failure);
+}
+
+std::optional<InputEvent> CWindowSystem::PullScripted() {
+    if (!source_) return std::nullopt;
+    std::optional<InputEvent> event = source_();
+    if (!event) source_ = nullptr;
+    return event;
+}
+
+void CWindowSystem::Register(CHostWindow& window) { windows_.push_back(&window); }
+
+void CWindowSystem::Unregister(CHostWindow& window) { std::erase(windows_, &window); }
+
+void CWindowSystem::AddShown(CHostWindow& window) {
+    std::erase(shown_, &window);
+    shown_.push_back(&window);
+}
+
+void CWindowSystem::RemoveShown(CHostWindow& window) { std::erase(shown_, &window); }
+
+void CWindowSystem::RunLoop(const CHostWindow* modal) {
+    while (!quitting_ && !(modal && modal->HasEndCode())) {
+        PaintInvalidWindows();
+        if (!backend_->WaitEvent(*this)) Quit(0);
+    }
+}
+
+void CWindowSystem::PaintInvalidWindows() {
+    for (CHostWindow* window : shown_) window->Paint();
+}
+
+void CWindowSystem::ReportError(const std::string& text) { MessageBox(text, MessageBoxIcon::Stop); }

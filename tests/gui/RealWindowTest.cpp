@@ -1,0 +1,255 @@
+// Real windows through SDL2 on an X display, driven from outside with xdotool:
+// the frame on screen equals the headless render of the same paint pixel for
+// pixel, a click arrives where it was made, a modal dialog opened by that click
+// takes the next click while its owner ignores its own, and the keyboard goes
+// back to the owner when the dialog ends. Also: no display means a clear error.
+#include "XDriver.h"
+
+#include "platform/Platform.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdlib>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr int kWidth = 300;
+constexpr int kHeight = 200;
+
+// What the handlers saw, written by the UI thread and awaited by the driver.
+class CEventLog {
+public:
+    void Add(const std::string& entry) {
+        {
+            std::lock_guard lock(mutex_);
+            entries_.push_back(entry);
+        }
+        changed_.notify_all();
+    }
+    bool WaitFor(const std::string& entry, std::chrono::milliseconds patience = 10s) {
+        std::unique_lock lock(mutex_);
+        return changed_.wait_for(lock, patience, [&] { return Has(entry); });
+    }
+    std::vector<std::string> Entries() {
+        std::lock_guard lock(mutex_);
+        return entries_;
+    }
+
+private:
+    bool Has(const std::string& entry) const {
+        for (const std::string& e : entries_)
+            if (e == entry) return true;
+        return false;
+    }
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::vector<std::string> entries_;
+};
+
+// A frame with fills, outlines and text in both scripts, so that the
+// comparison with the headless render covers every kind of drawing.
+void DrawFrame(CDC& dc) {
+    dc.FillSolidRect({0, 0, kWidth, kHeight}, RGB(55, 59, 51));
+    dc.Draw3dRect(10, 10, 120, 40, RGB(203, 191, 163), RGB(50, 39, 28));
+    dc.SelectObject(CPen::Solid(RGB(0, 0, 0)));
+    dc.SelectObject(CBrush::Solid(RGB(149, 125, 97)));
+    dc.RoundRect({150, 10, 290, 50}, 5, 2);
+    dc.MoveTo(10, 190);
+    dc.LineTo(290, 60);
+    dc.SelectObject(CFont::CreatePointFont(120, "宋体"));
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(RGB(255, 255, 255));
+    CRect text{20, 60, 280, 180};
+    dc.DrawText("训练 Quorvanel\r\n打得过 12 回合", text, DT_WORDBREAK);
+}
+
+class CMainHandler : public CWindowHandler {
+public:
+    explicit CMainHandler(CEventLog& log) : log_(log) {}
+    std::function<void()> onClick;
+    std::function<void()> onEscape;
+
+    void OnPaint(CDC& dc) override { DrawFrame(dc); }
+    void OnLButtonDown(int x, int y) override {
+        log_.Add("main click " + std::to_string(x) + "," + std::to_string(y));
+        if (onClick) onClick();
+    }
+    void OnKey(const KeyChord& key) override {
+        if (key.key != KeyChord::Key::Escape) return;
+        log_.Add("main escape");
+        if (onEscape) onEscape();
+    }
+
+private:
+    CEventLog& log_;
+};
+
+class CDialogHandler : public CWindowHandler {
+public:
+    CDialogHandler(CEventLog& log, CPlatform& platform) : log_(log), platform_(platform) {}
+    CWindow* window = nullptr;
+
+    void OnPaint(CDC& dc) override { dc.FillSolidRect({0, 0, 120, 80}, RGB(0, 120, 215)); }
+    void OnLButtonDown(int x, int y) override {
+        log_.Add("dialog click " + std::to_string(x) + "," + std::to_string(y));
+        platform_.EndModal(*window, IDOK);
+    }
+    void OnKey(const KeyChord& key) override {
+        if (key.key == KeyChord::Key::Escape) platform_.EndModal(*window, IDCANCEL);
+    }
+
+private:
+    CEventLog& log_;
+    CPlatform& platform_;
+};
+
+CFrameBuffer HeadlessFrame() {
+    std::unique_ptr<CPlatform> platform = CPlatform::CreateHeadless();
+    CEventLog unused;
+    CMainHandler handler(unused);
+    std::unique_ptr<CWindow> window = platform->CreateWindow(handler, nullptr);
+    window->SetClientSize(kWidth, kHeight);
+    window->Show();
+    platform->Run();
+    return window->GetFrameBuffer();
+}
+
+bool HasDisplay() {
+    const char* display = std::getenv("DISPLAY");
+    return display && *display;
+}
+
+// Sets an environment variable for one scope.
+class CScopedEnv {
+public:
+    CScopedEnv(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name)) old_ = old;
+        if (value)
+            setenv(name, value, 1);
+        else
+            unsetenv(name);
+    }
+    ~CScopedEnv() {
+        if (old_)
+            setenv(name_, old_->c_str(), 1);
+        else
+            unsetenv(name_);
+    }
+
+private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+TEST(NoDisplay, WithoutADisplayVariableTheSdlBackendSaysSoInOneLine) {
+    CScopedEnv display("DISPLAY", nullptr);
+    CScopedEnv wayland("WAYLAND_DISPLAY", nullptr);
+    std::string error;
+    EXPECT_EQ(CPlatform::CreateSdl(&error), nullptr);
+    EXPECT_NE(error.find("DISPLAY"), std::string::npos);
+    EXPECT_EQ(error.find('\n'), std::string::npos);
+}
+
+TEST(NoDisplay, AnUnreachableServerIsNoDisplayEither) {
+    CScopedEnv display("DISPLAY", ":4711");
+    CScopedEnv wayland("WAYLAND_DISPLAY", nullptr);
+    std::string error;
+    EXPECT_EQ(CPlatform::CreateSdl(&error), nullptr);
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(error.find('\n'), std::string::npos);
+}
+
+TEST(NoDisplay, SdlsInvisibleDriversAreRefused) {
+    if (!HasDisplay()) GTEST_SKIP() << "needs DISPLAY";
+    for (const char* driver : {"offscreen", "dummy"}) {
+        CScopedEnv videoDriver("SDL_VIDEODRIVER", driver);
+        std::string error;
+        EXPECT_EQ(CPlatform::CreateSdl(&error), nullptr) << driver;
+        EXPECT_NE(error.find(driver), std::string::npos) << error;
+    }
+}
+
+TEST(RealWindow, ClicksAModalDialogAndAFrameEqualToTheHeadlessOne) {
+    if (!HasDisplay()) GTEST_SKIP() << "needs DISPLAY (scripts/run-tests starts Xvfb)";
+    std::string error;
+    std::unique_ptr<CPlatform> platform = CPlatform::CreateSdl(&error);
+    ASSERT_NE(platform, nullptr) << error;
+
+    CEventLog log;
+    CMainHandler mainHandler(log);
+    std::unique_ptr<CWindow> main = platform->CreateWindow(mainHandler, nullptr);
+    main->SetTitle("gui main");
+    main->SetClientSize(kWidth, kHeight);
+    main->CenterOnScreen();
+
+    CDialogHandler dialogHandler(log, *platform);
+    std::unique_ptr<CWindow> dialog = platform->CreateWindow(dialogHandler, main.get());
+    dialogHandler.window = dialog.get();
+    dialog->SetTitle("gui dialog");
+    dialog->SetClientSize(120, 80);
+    bool dialogOpened = false;
+    mainHandler.onClick = [&] {
+        if (std::exchange(dialogOpened, true)) return;
+        log.Add("dialog ended " + std::to_string(platform->RunModal(*dialog)));
+    };
+    mainHandler.onEscape = [&] { platform->Quit(0); };
+    platform->SetInputSource([&]() -> std::optional<InputEvent> {
+        log.Add("first frame shown");
+        return std::nullopt;
+    });
+    main->Show();
+
+    std::optional<CFrameBuffer> shot;
+    std::vector<std::string> failures;
+    std::thread driver([&] {
+        auto check = [&](bool ok, const std::string& what) {
+            if (!ok) failures.push_back(what);
+            return ok;
+        };
+        const std::optional<std::string> mainId = xdriver::FindWindow("gui main");
+        if (check(mainId.has_value(), "main window not found") && check(log.WaitFor("first frame shown"), "no frame")) {
+            shot = xdriver::Screenshot(*mainId, kWidth, kHeight);
+            check(xdriver::ClickAt(*mainId, 30, 40), "click on main") &&
+                check(log.WaitFor("main click 30,40"), "main click not received");
+            const std::optional<std::string> dialogId = xdriver::FindWindow("gui dialog");
+            if (check(dialogId.has_value(), "dialog not found")) {
+                check(xdriver::ClickAt(*mainId, 5, 5), "click on the owner");
+                check(xdriver::ClickAt(*dialogId, 10, 20), "click on dialog") &&
+                    check(log.WaitFor("dialog ended 1"), "dialog did not end");
+            }
+        }
+        // Ends the program also after a failure (a dialog left open takes the
+        // first Escape).
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            xdriver::PressKey("Escape");
+            if (log.WaitFor("main escape", 3s)) break;
+        }
+    });
+    const int code = platform->Run();
+    driver.join();
+
+    EXPECT_EQ(code, 0);
+    EXPECT_TRUE(failures.empty()) << failures.front();
+    EXPECT_EQ(log.Entries(), (std::vector<std::string>{"first frame shown", "main click 30,40",
+                                                         "dialog click 10,20", "dialog ended 1",
+                                                         "main escape"}));
+    ASSERT_TRUE(shot.has_value()) << "no screenshot";
+    const CFrameBuffer expected = HeadlessFrame();
+    EXPECT_EQ(main->GetFrameBuffer(), expected);
+    int differing = 0;
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x) differing += shot->GetPixel(x, y) != expected.GetPixel(x, y);
+    EXPECT_EQ(differing, 0) << "pixels on screen differ from the headless render";
+}
+
+}  // namespace

@@ -1,0 +1,64 @@
+// xdotool and import behind plain functions (see XDriver.h).
+#include "XDriver.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <unistd.h>
+#include <vector>
+
+namespace xdriver {
+
+namespace {
+
+// Limits every command, so that a missing window cannot hang the tests.
+const std::string kBounded = "timeout 10 ";
+
+bool Run(const std::string& command) { return std::system((kBounded + command).c_str()) == 0; }
+
+std::optional<std::string> Output(const std::string& command) {
+    FILE* pipe = popen((kBounded + command).c_str(), "r");
+    if (!pipe) return std::nullopt;
+    std::string text;
+    char buffer[256];
+    while (std::fgets(buffer, sizeof buffer, pipe)) text += buffer;
+    if (pclose(pipe) != 0) return std::nullopt;
+    while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.pop_back();
+    return text;
+}
+
+}  // namespace
+
+std::optional<std::string> FindWindow(const std::string& title) {
+    std::optional<std::string> found =
+        Output("xdotool search --sync --onlyvisible --name '^" + title + "$' 2>/dev/null | head -n 1");
+    if (!found || found->empty()) return std::nullopt;
+    return found;
+}
+
+bool ClickAt(const std::string& windowId, int x, int y, int button) {
+    return Run("xdotool mousemove --sync --window " + windowId + " " + std::to_string(x) + " " +
+               std::to_string(y) + " click " + std::to_string(button));
+}
+
+bool PressKey(const std::string& key) { return Run("xdotool key " + key); }
+
+std::optional<CFrameBuffer> Screenshot(const std::string& windowId, int width, int height) {
+    const std::string path = "/tmp/quorvanel-shot-" + std::to_string(getpid()) + ".rgb";
+    if (!Run("import -silent -window " + windowId + " -depth 8 rgb:" + path)) return std::nullopt;
+    std::ifstream file(path, std::ios::binary);
+    const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(file), {}};
+    std::remove(path.c_str());
+    if (bytes.size() != static_cast<std::size_t>(width) * height * 3) return std::nullopt;
+    CFrameBuffer image(width, height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const unsigned char* p = &bytes[(static_cast<std::size_t>(y) * width + x) * 3];
+            image.SetPixel(x, y, RGB(p[0], p[1], p[2]));
+        }
+    }
+    return image;
+}
+
+}  // namespace xdriver

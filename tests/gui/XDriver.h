@@ -1,0 +1,24 @@
+// Drives the X display from outside, as a person would: finds windows by
+// title, moves the pointer and clicks, presses keys and takes screenshots,
+// through the xdotool and import (imagemagick) commands. Every command is
+// bounded in time.
+#pragma once
+
+#include "platform/FrameBuffer.h"
+
+#include <optional>
+#include <string>
+
+namespace xdriver {
+
+// The id of the mapped window whose title is exactly title, waiting up to
+// a few seconds for it to appear.
+std::optional<std::string> FindWindow(const std::string& title);
+// Moves the pointer to (x, y) in the window's client area and clicks.
+bool ClickAt(const std::string& windowId, int x, int y, int button = 1);
+// Presses and releases a key (xdotool key names: Escape, Return, ctrl+n).
+bool PressKey(const std::string& key);
+// The window's pixels as the X server shows them.
+std::optional<CFrameBuffer> Screenshot(const std::string& windowId, int width, int height);
+
+}  // namespace xdriver

@@ -1,0 +1,135 @@
+// The message box, headless: caption, what ends it, where it opens, its size
+// for long texts, and the pixels of the stop icon and the OK button.
+#include "ScriptedInput.h"
+
+#include "platform/MessageBoxHandler.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+class MessageBoxTest : public ::testing::Test {
+protected:
+    void SetUp() override { Start(); }
+    // A fresh platform with the main window shown (a platform whose input ran
+    // dry has ended).
+    void Start() {
+        main.reset();
+        platform = CPlatform::CreateHeadless();
+        script = CScript();
+        main = platform->CreateWindow(mainHandler, nullptr);
+        main->SetClientSize(655, 405);
+        main->CenterOnScreen();
+        main->Show();
+    }
+    // Opens a box from a click and runs steps against it; returns the box's result.
+    int OpenBox(const std::string& text, MessageBoxIcon icon, const std::function<void(CWindow&)>& check,
+                std::optional<InputEvent> ending) {
+        int result = 0;
+        mainHandler.click = [&](int, int) { result = platform->MessageBox(text, icon); };
+        script.Then(Click(1, 1)).Then(
+            [&] {
+                ASSERT_EQ(platform->Windows().size(), 2u);
+                check(*platform->Windows().back());
+            },
+            ending.value_or(Move(0, 0)));
+        script.Finally([&] { closedBeforeEnd = platform->Windows().size() == 1; });
+        script.InstallOn(*platform);
+        platform->Run();
+        EXPECT_TRUE(script.Finished());
+        return result;
+    }
+
+    std::unique_ptr<CPlatform> platform;
+    CRecordingHandler mainHandler;
+    std::unique_ptr<CWindow> main;
+    CScript script;
+    bool closedBeforeEnd = false;
+};
+
+void NoCheck(CWindow&) {}
+
+TEST_F(MessageBoxTest, EnterEscapeAndTheCloseBoxEndItWithOk) {
+    for (InputEvent ending : {Press(KeyChord::Key::Return), Press(KeyChord::Key::Escape), CloseBox()}) {
+        Start();
+        EXPECT_EQ(OpenBox("好", MessageBoxIcon::None, NoCheck, ending), IDOK);
+        EXPECT_TRUE(closedBeforeEnd);
+    }
+}
+
+TEST_F(MessageBoxTest, OnlyAClickOnTheButtonEndsIt) {
+    std::function<void(CWindow&)> check = [&](CWindow& box) {
+        EXPECT_EQ(box.GetTitle(), "Quorvanel");
+        EXPECT_EQ(box.GetMessageBoxInfo()->text, "好");
+        EXPECT_EQ(box.GetMessageBoxInfo()->icon, MessageBoxIcon::None);
+    };
+    // A click beside the button leaves the box open until the input runs dry.
+    EXPECT_EQ(OpenBox("好", MessageBoxIcon::None, check, Click(2, 2)), IDOK);
+    EXPECT_FALSE(closedBeforeEnd);
+}
+
+TEST_F(MessageBoxTest, AClickOnTheOkButtonEndsIt) {
+    CMessageBoxHandler layout(*platform, "好", MessageBoxIcon::None);
+    const CRect button = layout.ButtonRect();
+    EXPECT_EQ(OpenBox("好", MessageBoxIcon::None, NoCheck, Click(button.left + 1, button.bottom - 1)), IDOK);
+    EXPECT_TRUE(closedBeforeEnd);
+}
+
+TEST_F(MessageBoxTest, ItOpensCentredOverTheActiveWindow) {
+    OpenBox("好", MessageBoxIcon::None, [&](CWindow& box) {
+        const CRect owner = main->GetWindowRect();
+        const CRect placed = box.GetWindowRect();
+        EXPECT_LE(std::abs((placed.left - owner.left) - (owner.right - placed.right)), 1);
+        EXPECT_LE(std::abs((placed.top - owner.top) - (owner.bottom - placed.bottom)), 1);
+    }, std::nullopt);
+}
+
+TEST_F(MessageBoxTest, ALongTextWrapsToABoundedWidthAndGrowsInHeight) {
+    std::string longText;
+    for (int i = 0; i < 80; ++i) longText += "错误";
+    int shortHeight = 0;
+    OpenBox("错误", MessageBoxIcon::Stop, [&](CWindow& box) { shortHeight = box.GetClientRect().Height(); },
+            std::nullopt);
+    Start();
+    OpenBox(longText, MessageBoxIcon::Stop, [&](CWindow& box) {
+        EXPECT_LE(box.GetClientRect().Width(), CMessageBoxHandler::kMaxTextWidth + 100);
+        EXPECT_GT(box.GetClientRect().Height(), shortHeight);
+    }, std::nullopt);
+}
+
+TEST_F(MessageBoxTest, TheErrorVariantDrawsARedDiscWithAWhiteCross) {
+    OpenBox("出错了", MessageBoxIcon::Stop, [&](CWindow& box) {
+        const CFrameBuffer& pixels = box.GetFrameBuffer();
+        // The disc is 32 pixels wide at the left margin, centred on the text.
+        int top = -1;
+        for (int y = 0; y < pixels.Height() && top < 0; ++y)
+            if (pixels.GetPixel(20 + 16, y) != GetSysColor(SysColor::Window)) top = y;
+        ASSERT_GE(top, 0);
+        EXPECT_EQ(pixels.GetPixel(20 + 16, top + 2), RGB(232, 17, 35));
+        EXPECT_EQ(pixels.GetPixel(20 + 3, top + 16), RGB(232, 17, 35));
+        EXPECT_EQ(pixels.GetPixel(20 + 16, top + 16), RGB(255, 255, 255));  // where the bars cross
+        EXPECT_EQ(pixels.GetPixel(20 + 10, top + 10), RGB(255, 255, 255));
+        EXPECT_EQ(pixels.GetPixel(20 + 21, top + 10), RGB(255, 255, 255));
+        EXPECT_EQ(pixels.GetPixel(20, top), GetSysColor(SysColor::Window));  // outside the disc
+    }, std::nullopt);
+}
+
+TEST_F(MessageBoxTest, APlainBoxHasNoIconAndItsButtonSitsOnTheButtonFaceStrip) {
+    CMessageBoxHandler layout(*platform, "好", MessageBoxIcon::None);
+    const CRect button = layout.ButtonRect();
+    OpenBox("好", MessageBoxIcon::None, [&](CWindow& box) {
+        const CFrameBuffer& pixels = box.GetFrameBuffer();
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 20; ++x) ASSERT_EQ(pixels.GetPixel(x, y), GetSysColor(SysColor::Window));
+        EXPECT_EQ(pixels.GetPixel(button.left, button.top), GetSysColor(SysColor::Highlight));
+        EXPECT_EQ(pixels.GetPixel(button.right - 1, button.bottom - 1), GetSysColor(SysColor::Highlight));
+        EXPECT_EQ(pixels.GetPixel(button.left + 2, button.top + 2), RGB(225, 225, 225));
+        EXPECT_EQ(pixels.GetPixel(button.left - 2, button.top), GetSysColor(SysColor::ButtonFace));
+        EXPECT_EQ(pixels.GetPixel(0, pixels.Height() - 1), GetSysColor(SysColor::ButtonFace));
+        EXPECT_EQ(button.right, box.GetClientRect().right - 20);
+    }, std::nullopt);
+}
+
+}  // namespace
