@@ -1,0 +1,13 @@
+// The colours the character and reward cards share with the main screen's
+// monster cards: engraved row labels on a dark brown fill.
+#pragma once
+
+#include "platform/Color.h"
+
+inline constexpr COLORREF kEngravedLight = RGB(203, 191, 163);
+inline constexpr COLORREF kLabelText = RGB(149, 125, 97);
+inline constexpr COLORREF kLabelFill = RGB(50, 45, 37);
+inline constexpr COLORREF kRowLabelText = RGB(103, 92, 82);
+inline constexpr COLORREF kRowLabelFill = RGB(50, 39, 28);
+inline constexpr COLORREF kCardFill = RGB(55, 59, 51);
+inline constexpr COLORREF kBlack = RGB(0, 0, 0);

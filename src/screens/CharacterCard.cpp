@@ -1,0 +1,70 @@
+// Building the character card.
+#include "screens/CharacterCard.h"
+
+#include "game/Character.h"
+#include "game/SkillTable.h"
+#include "screens/CardColors.h"
+#include "ui/Badge.h"
+#include "ui/Panel.h"
+#include "ui/ShadowLabel.h"
+#include "ui/TextLabel.h"
+
+#include <array>
+#include <string>
+
+namespace {
+
+constexpr int kRowsHeight = 110;  // title and the four stat rows
+constexpr int kSkillRowHeight = 25;
+constexpr COLORREF kBadgeFill = RGB(29, 60, 97);
+constexpr COLORREF kBadgePen = RGB(35, 91, 129);
+
+// A widget with the next automatic WidgetId, under parent (a widget of the card).
+template <class Kind>
+Kind* AddToCard(CPanel& card, const CRect& rect, const CWidget& parent) {
+    return card.AddChild<Kind>(rect, -1, -1, -1, parent.Id());
+}
+
+void AddStatRows(CPanel& card, const CCharacter& character) {
+    const CStats totals = character.TotalStats();
+    const std::array<std::pair<const char*, int>, 4> rows = {{
+        {"等级", character.level},
+        {"攻击", totals.attack},
+        {"防御", totals.defence},
+        {"气血", totals.hp},
+    }};
+    int top = 23;
+    for (const auto& [label, value] : rows) {
+        AddToCard<CShadowLabel>(card, {3, top, 84, top + 18}, card)
+            ->SetLabel(label, kEngravedLight, kRowLabelText, kRowLabelFill);
+        AddToCard<CTextLabel>(card, {84, top, 165, top + 18}, card)->SetLabel(std::to_string(value));
+        top += 20;
+    }
+}
+
+void AddSkillBox(CPanel& card, const CCharacter& character, int height) {
+    auto* box = AddToCard<CPanel>(card, {3, 105, 165, 105 + height}, card);
+    box->SetBodyColors(kBlack, kLabelText, kNoColor, kCardFill);
+    AddToCard<CShadowLabel>(card, {3, 3, 158, 21}, *box)->SetLabel("天赋技能", kBlack, kLabelText, kLabelFill);
+    for (int i = 0; i < character.skills.GetSize(); ++i) {
+        const int left = 3 + 80 * (i % 2);
+        const int top = 23 + 19 * (i / 2);
+        auto* badge = AddToCard<CBadge>(card, {left, top, left + 72, top + 19}, *box);
+        // A skill missing from the table leaves its badge empty.
+        if (const CSkillDef* skill = FindSkill(character.skills.GetAt(i)))
+            badge->SetBadge(skill->name, kNoColor, kBadgeFill, kBadgePen);
+    }
+}
+
+}  // namespace
+
+void BuildCharacterCard(CPanel& panel, const CCharacter& character) {
+    panel.RemoveAllChildren();
+    AddToCard<CShadowLabel>(panel, {3, 3, 167, 21}, panel)->SetLabel(character.name);
+    AddStatRows(panel, character);
+
+    const int skillCount = character.skills.GetSize();
+    const int skillBoxHeight = skillCount == 0 ? 0 : ((skillCount + 1) / 2 + 1) * kSkillRowHeight;
+    panel.rect.bottom = panel.rect.top + skillBoxHeight + kRowsHeight;
+    if (skillCount > 0) AddSkillBox(panel, character, skillBoxHeight);
+}

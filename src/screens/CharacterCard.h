@@ -1,0 +1,13 @@
+// The character card: a character's name, level, the three stat totals and
+// its talent skills, built into a panel the caller supplies (the main
+// screen's hover cards). The card sets the panel's height; its top, left and
+// right edges stay as the caller placed them.
+#pragma once
+
+class CCharacter;
+class CPanel;
+
+// Replaces the panel's children with the card. Without skills the panel is
+// 110 pixels high; a skill box of two badges per row adds 25 pixels per row
+// plus 25 for its heading.
+void BuildCharacterCard(CPanel& panel, const CCharacter& character);

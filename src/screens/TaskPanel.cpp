@@ -1,0 +1,72 @@
+// The task panel: task view, requirement lines and completion.
+#include "screens/TaskPanel.h"
+
+#include "game/DefeatTally.h"
+#include "game/Hero.h"
+#include "game/Roster.h"
+#include "ui/PushButton.h"
+#include "ui/ShadowLabel.h"
+#include "ui/TextLabel.h"
+
+namespace {
+
+constexpr COLORREF kMetColor = RGB(0, 255, 0);
+constexpr COLORREF kOpenColor = RGB(255, 0, 0);
+
+}  // namespace
+
+CTaskPanel::CTaskPanel() : roster_(&Roster()), tally_(&DefeatTally()) {}
+
+void CTaskPanel::ReadFrom(const CRoster& roster, const CDefeatTally& tally) {
+    roster_ = &roster;
+    tally_ = &tally;
+}
+
+void CTaskPanel::SetHero(CHero* hero) {
+    hero_ = hero;
+    if (hero_) BuildTaskView(*hero_, progress_.stage);
+}
+
+void CTaskPanel::BuildTaskView(const CHero& hero, int stage) {
+    RemoveAllChildren();
+    const CTaskDef* task = FindTask(stage);
+    if (!task) return;
+    if (hero.level < task->minLevel) {
+        AddMessageLabel(task->levelTooLowText);
+        return;
+    }
+
+    CRect line = ContentRect().Deflated(3);
+    line.bottom = line.top + 15;
+    line.right = line.left + 100;
+    AddChild<CShadowLabel>(line, -1, -1, -1, Id())->SetLabel("任务要求");
+
+    line.OffsetRect(0, 20);
+    for (const int monsterIndex : task->targets) {
+        AddTargetLine(line, monsterIndex);
+        line.OffsetRect(0, 17);
+    }
+
+    line.bottom += 15;
+    line.right = line.left + 250;
+    auto* button = AddChild<CPushButton>(line, Id().group, kCompleteButtonId, -1, Id());
+    button->caption = kTaskButtonCaption;
+    button->enabled = RequirementsMet(stage, *tally_);
+}
+
+void CTaskPanel::AddTargetLine(const CRect& line, int monsterIndex) {
+    auto* label = AddChild<CTextLabel>(line, -1, -1, -1, Id());
+    std::string text = "打败" + roster_->GetMonster(monsterIndex).name;
+    if (tally_->Count(monsterIndex) > 0)
+        label->SetLabel("√" + text, kMetColor);
+    else
+        label->SetLabel(text, kOpenColor);
+}
+
+bool CTaskPanel::OnChildClick(const WidgetId& clicked, CRootPanel*, CPoint, const CWidget*) {
+    if (clicked.group != Id().group || clicked.id != kCompleteButtonId || !hero_) return false;
+    if (progress_.CompleteTask(*hero_, *tally_) == ETaskOutcome::kCongratulate && showMessage_)
+        showMessage_(kCongratulationText);
+    SetHero(hero_);
+    return false;
+}
