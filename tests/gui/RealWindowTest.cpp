@@ -6,6 +6,7 @@
 #include "XDriver.h"
 
 #include "platform/Platform.h"
+#include "platform/ScopedEnv.h"
 
 #include <gtest/gtest.h>
 
@@ -128,28 +129,6 @@ bool HasDisplay() {
     const char* display = std::getenv("DISPLAY");
     return display && *display;
 }
-
-// Sets an environment variable for one scope.
-class CScopedEnv {
-public:
-    CScopedEnv(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name)) old_ = old;
-        if (value)
-            setenv(name, value, 1);
-        else
-            unsetenv(name);
-    }
-    ~CScopedEnv() {
-        if (old_)
-            setenv(name_, old_->c_str(), 1);
-        else
-            unsetenv(name_);
-    }
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 TEST(NoDisplay, WithoutADisplayVariableTheSdlBackendSaysSoInOneLine) {
     CScopedEnv display("DISPLAY", nullptr);

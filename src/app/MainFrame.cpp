@@ -1,0 +1,14 @@
+// The main window.
+#include "app/MainFrame.h"
+
+#include "app/MainScreen.h"
+#include "app/QuorvanelView.h"
+#include "platform/Platform.h"
+
+CMainFrame::CMainFrame(CPlatform& platform, CQuorvanelView& view)
+    : window_(platform.CreateWindow(view, nullptr)) {
+    window_->SetTitle(kTitle);
+    window_->SetClientSize(MainScreen::kRootRect.Width(), MainScreen::kRootRect.Height());
+    window_->CenterOnScreen();
+    view.AttachWindow(window_.get(), MainScreen::kRootRect);
+}

@@ -1,0 +1,114 @@
+// Building the main screen's widget tree.
+#include "app/MainScreen.h"
+
+#include "game/Roster.h"
+#include "screens/CardColors.h"
+#include "screens/CharacterCard.h"
+#include "screens/RewardCard.h"
+#include "screens/TaskPanel.h"
+#include "ui/Badge.h"
+#include "ui/PagedGrid.h"
+#include "ui/PushButton.h"
+#include "ui/RootPanel.h"
+#include "ui/ShadowLabel.h"
+#include "ui/TextLabel.h"
+
+#include <string>
+
+namespace MainScreen {
+namespace {
+
+constexpr CRect kLargeArea{120, 40, 650, 400};
+constexpr int kTitleBarHeight = 30;
+constexpr int kCardSpacing = 175;  // the cards' own left edges; the grid places them
+
+// Monster cards, the hero panel and the top bar share one body look.
+void SetCardBody(CPanel& panel) { panel.SetBodyColors(kBlack, kLabelText, kNoColor, kCardFill); }
+
+template <class Kind>
+Kind* AddToPanel(CRootPanel& root, const WidgetId& panel, const CRect& rect, const WidgetId& id) {
+    return root.AddChild<Kind>(rect, id.group, id.id, id.sub, panel);
+}
+
+void AddMonsterCard(CRootPanel& root, int monsterIndex) {
+    const CMonster& monster = Roster().GetMonster(monsterIndex);
+    const WidgetId cardId = MonsterCard(monsterIndex);
+    const int left = monsterIndex * kCardSpacing;
+    SetCardBody(*AddToPanel<CPanel>(root, kTrainingGrid, {left, 0, left, 0}, cardId));
+
+    auto part = [&](int sub) { return MonsterCardPart(monsterIndex, sub); };
+    AddToPanel<CShadowLabel>(root, cardId, {3, 3, 162, 21}, part(0))->SetLabel(monster.name);
+    AddToPanel<CShadowLabel>(root, cardId, {3, 23, 84, 41}, part(1))
+        ->SetLabel("等级", kEngravedLight, kRowLabelText, kRowLabelFill);
+    AddToPanel<CTextLabel>(root, cardId, {84, 23, 162, 41}, part(2))
+        ->SetLabel(std::to_string(monster.level));
+
+    const WidgetId statsBadge = part(kStatsBadgePart);
+    AddToPanel<CBadge>(root, cardId, {13, 45, 67, 61}, statsBadge)->SetBadge("属性");
+    BuildCharacterCard(*root.AddHoverCard({10, 42, 180, 147}, statsBadge.group, statsBadge.id,
+                                          statsBadge.sub),
+                       monster);
+
+    const WidgetId rewardBadge = part(kRewardBadgePart);
+    AddToPanel<CBadge>(root, cardId, {93, 45, 147, 61}, rewardBadge)->SetBadge("掉宝");
+    BuildRewardCard(*root.AddHoverCard({90, 42, 260, 147}, rewardBadge.group, rewardBadge.id,
+                                       rewardBadge.sub),
+                    monster);
+
+    AddToPanel<CPushButton>(root, cardId, {48, 65, 102, 86}, FightButton(monsterIndex))->caption = "讨伐";
+}
+
+void AddTrainingGrid(CRootPanel& root) {
+    auto* grid = AddToPanel<CPagedGrid>(root, WidgetId::None(), kLargeArea, kTrainingGrid);
+    grid->SetTitleCaption("训 练");
+    grid->SetTitleBar(kTitleBarHeight);
+    for (int i = 0; i < Roster().GetCount(); ++i) AddMonsterCard(root, i);
+    grid->SetCellGeometry(3, 3, 170, 100);
+    grid->LayOut();
+}
+
+void AddTaskPanel(CRootPanel& root) {
+    auto* panel = AddToPanel<CTaskPanel>(root, WidgetId::None(), kLargeArea, kTaskPanel);
+    panel->SetTitleCaption("任 务");
+    panel->SetTitleBar(kTitleBarHeight);
+}
+
+void AddHeroPanel(CRootPanel& root) {
+    SetCardBody(*AddToPanel<CPanel>(root, WidgetId::None(), {10, 40, 120, 400}, kHeroPanel));
+    // The rows overlap by five pixels; the later label is drawn on top.
+    AddToPanel<CShadowLabel>(root, kHeroPanel, {2, 2, 52, 27}, {101, -1, -1})->SetLabel("等级");
+    AddToPanel<CTextLabel>(root, kHeroPanel, {52, 2, 105, 27}, kLevelValue);
+    AddToPanel<CShadowLabel>(root, kHeroPanel, {2, 22, 52, 47}, {103, -1, -1})->SetLabel("经验");
+    AddToPanel<CTextLabel>(root, kHeroPanel, {52, 22, 105, 47}, kExpValue);
+}
+
+void AddTopBar(CRootPanel& root) {
+    SetCardBody(*AddToPanel<CPanel>(root, WidgetId::None(), {10, 10, 650, 40}, kTopBar));
+    struct TopButton {
+        CRect rect;
+        int group;
+        const char* caption;
+    };
+    const TopButton buttons[] = {
+        {{3, 3, 53, 27}, kAttributesGroup, "属性"},
+        {{55, 2, 105, 27}, kBagGroup, "背包"},
+        {{107, 2, 162, 27}, kBattleGroup, "战斗"},
+        {{164, 2, 219, 27}, kTasksGroup, "任务"},
+    };
+    for (const TopButton& button : buttons)
+        AddToPanel<CPushButton>(root, kTopBar, button.rect, {button.group, -1, -1})->caption = button.caption;
+    // Filled with the hero's character card by every refresh.
+    root.AddHoverCard({10, 42, 180, 197}, kAttributesButton.group, kAttributesButton.id,
+                      kAttributesButton.sub);
+}
+
+}  // namespace
+
+void Build(CRootPanel& root) {
+    AddTrainingGrid(root);
+    AddTaskPanel(root);
+    AddHeroPanel(root);
+    AddTopBar(root);
+}
+
+}  // namespace MainScreen

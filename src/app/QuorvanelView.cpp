@@ -1,0 +1,120 @@
+// The main view: start-up of the screen, refresh, click dispatch and keys.
+#include "app/QuorvanelView.h"
+
+#include "app/MainScreen.h"
+#include "app/ScreenPicture.h"
+#include "game/Battle.h"
+#include "game/ProgramState.h"
+#include "game/Roster.h"
+#include "platform/Platform.h"
+#include "screens/CharacterCard.h"
+#include "screens/TaskPanel.h"
+#include "ui/TextLabel.h"
+
+#include <string>
+
+namespace {
+
+bool IsControlLetter(const KeyChord& key, char letter) {
+    return key.key == KeyChord::Key::Letter && key.letter == letter && key.ctrl && !key.shift &&
+           !key.alt;
+}
+
+}  // namespace
+
+CQuorvanelView::CQuorvanelView(CPlatform& platform) : platform_(platform) {
+    Roster().Build();
+    AttachWindow(nullptr, MainScreen::kRootRect);
+    MainScreen::Build(Root());
+    Root().FindWidgetAs<CTaskPanel>(MainScreen::kTaskPanel)->SetMessageCallback(
+        [this](const std::string& text) { platform_.MessageBox(text, MessageBoxIcon::None); });
+    // The task panel stays empty until "任务" is clicked: start on the grid.
+    SelectPanel(MainScreen::kTrainingGroup);
+    Refresh();
+}
+
+void CQuorvanelView::Refresh() {
+    CRootPanel& root = Root();
+    root.FindWidgetAs<CTextLabel>(MainScreen::kLevelValue)->SetLabel(std::to_string(hero_.level));
+    root.InvalidateWidget(MainScreen::kLevelValue, false);
+    root.FindWidgetAs<CTextLabel>(MainScreen::kExpValue)->SetLabel(hero_.ExpText());
+    root.InvalidateWidget(MainScreen::kExpValue, false);
+
+    BuildCharacterCard(*root.FindHoverCard(MainScreen::kAttributesButton), hero_);
+    if (root.Hovered() == MainScreen::kAttributesButton) root.UpdateHintBox();
+
+    for (int i = 0; i < Roster().GetCount(); ++i) {
+        CWidget* button = root.FindWidget(MainScreen::FightButton(i));
+        if (!button) continue;
+        const bool wasEnabled = button->enabled;
+        const CEstimate estimate = Estimate(hero_, Roster().GetMonster(i));
+        button->enabled = estimate.win;
+        button->hint = estimate.HintText();
+        if (button->enabled != wasEnabled) root.InvalidateWidget(button->Id(), false);
+    }
+}
+
+void CQuorvanelView::SelectPanel(int group) {
+    for (const WidgetId& id : {MainScreen::kTrainingGrid, MainScreen::kTaskPanel}) {
+        CWidget* panel = Root().FindWidget(id);
+        if (!panel) continue;
+        panel->shown = id.group == group;
+        Root().InvalidateWidget(id, false);
+    }
+}
+
+void CQuorvanelView::OnWidgetClick(const WidgetId& clicked) {
+    switch (clicked.group) {
+    case MainScreen::kFightGroup:
+        if (Fight(clicked.id, hero_, ProgramWorld())) Refresh();
+        break;
+    case MainScreen::kAttributesGroup:
+        // The attribute page opens here, modally; the refresh follows when it closes.
+        break;
+    case MainScreen::kBagGroup:
+        // The bag page opens here, modally; it only shows, so no refresh follows.
+        break;
+    case MainScreen::kBattleGroup:
+        SelectPanel(MainScreen::kTrainingGroup);
+        break;
+    case MainScreen::kTasksGroup:
+        ShowTaskPanel();
+        break;
+    case MainScreen::kTaskGroup:
+        // The task panel has already completed the task on its way up.
+        if (clicked.id == CTaskPanel::kCompleteButtonId) AfterTaskCompletion();
+        break;
+    default:
+        break;
+    }
+}
+
+void CQuorvanelView::ShowTaskPanel() {
+    Root().FindWidgetAs<CTaskPanel>(MainScreen::kTaskPanel)->SetHero(&hero_);
+    SelectPanel(MainScreen::kTaskGroup);
+}
+
+void CQuorvanelView::AfterTaskCompletion() {
+    Refresh();
+    if (CWindow* window = Root().Owner()) window->Invalidate(true);
+}
+
+void CQuorvanelView::OnKey(const KeyChord& key) {
+    CWindow* window = Root().Owner();
+    if (!window) return;
+    if (IsControlLetter(key, 'n'))
+        window->Invalidate(true);
+    else if (IsControlLetter(key, 'p'))
+        SaveScreenAsPicture();
+}
+
+void CQuorvanelView::SaveScreenAsPicture() {
+    std::string path;
+    std::string error;
+    if (SaveScreenPicture(Root().Owner()->RenderToBuffer(), PicturesFolder(), &path, &error))
+        platform_.MessageBox("画面已保存为图片:\r\n" + path, MessageBoxIcon::None);
+    else
+        platform_.MessageBox(error, MessageBoxIcon::Stop);
+}
+
+void CQuorvanelView::OnClose() { platform_.Quit(0); }
