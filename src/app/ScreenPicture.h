@@ -11,7 +11,7 @@
 std::string PicturesFolder();
 
 // Writes image into folder as quorvanel-<date>-<time>.png, with -2, -3, ...
-// added when that name is taken. Returns the path written, or false with a
-// one-line reason in *error.
+// added when that name is taken, and puts the file's path into *path. On
+// failure returns false with a one-line reason in *error.
 bool SaveScreenPicture(const CFrameBuffer& image, const std::string& folder, std::string* path,
                        std::string* error);

@@ -15,6 +15,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 class CDefeatTally;
 class CHero;
