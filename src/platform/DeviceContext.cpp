@@ -160,7 +160,12 @@ void CDC::RoundRect(const CRect& rect, int ellipseWidth, int ellipseHeight) {
     const bool outline = !pen_.null && pen_.color != kNoColor;
     const bool fill = !brush_.null && brush_.color != kNoColor;
     const int last = rect.bottom - 1;
-    for (int y = rect.top; y <= last; ++y) {
+    // Only the rows the clip region can show: a tall panel behind a small
+    // invalid area costs a few rows, not its full height.
+    const CRect box = GetClipBox();
+    const int firstRow = std::max(rect.top, box.top);
+    const int lastRow = std::min(last, box.bottom - 1);
+    for (int y = firstRow; y <= lastRow; ++y) {
         // Rows are symmetric about the middle: count from the nearer edge.
         const int fromEdge = std::min(y - rect.top, last - y);
         const int inset = CornerInset(fromEdge, ellipseWidth, ellipseHeight);
