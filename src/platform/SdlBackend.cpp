@@ -121,10 +121,11 @@ bool CSdlBackend::WaitEvent(CWindowSystem& system) {
         return true;
     }
     if (system.FrameShown() && system.HasInputSource()) {
-        if (const std::optional<InputEvent> scripted = system.PullScripted()) {
+        // Even when the source has run dry, the loop looks again before
+        // sleeping: asking it may have quit or invalidated something.
+        if (const std::optional<InputEvent> scripted = system.PullScripted())
             system.DeliverToActive(*scripted);
-            return true;
-        }
+        return true;
     }
     if (!SDL_WaitEvent(&event)) return false;
     Handle(event, system);

@@ -158,6 +158,30 @@ TEST(NoDisplay, SdlsInvisibleDriversAreRefused) {
     }
 }
 
+TEST(RealWindow, ScriptedInputRunsAfterTheFirstFrameAndCanEndTheProgram) {
+    if (!HasDisplay()) GTEST_SKIP() << "needs DISPLAY (scripts/run-tests starts Xvfb)";
+    std::string error;
+    std::unique_ptr<CPlatform> platform = CPlatform::CreateSdl(&error);
+    ASSERT_NE(platform, nullptr) << error;
+    CEventLog log;
+    CMainHandler handler(log);
+    std::unique_ptr<CWindow> window = platform->CreateWindow(handler, nullptr);
+    window->SetTitle("gui script");
+    window->SetClientSize(kWidth, kHeight);
+    window->Show();
+    int asked = 0;
+    platform->SetInputSource([&]() -> std::optional<InputEvent> {
+        if (++asked == 1) {
+            log.Add(window->GetFrameBuffer() == HeadlessFrame() ? "asked after the frame" : "asked too early");
+            return InputEvent{InputEvent::Kind::LButtonDown, 3, 4, {}};
+        }
+        platform->Quit(5);
+        return std::nullopt;
+    });
+    EXPECT_EQ(platform->Run(), 5);
+    EXPECT_EQ(log.Entries(), (std::vector<std::string>{"asked after the frame", "main click 3,4"}));
+}
+
 TEST(RealWindow, ClicksAModalDialogAndAFrameEqualToTheHeadlessOne) {
     if (!HasDisplay()) GTEST_SKIP() << "needs DISPLAY (scripts/run-tests starts Xvfb)";
     std::string error;
