@@ -72,6 +72,7 @@ void CHostWindow::Show() {
     visible_ = true;
     Invalidate(true);
     native_->SetVisible(true);
+    native_->TakeFocus();
     system_.AddShown(*this);
 }
 

@@ -67,6 +67,8 @@ public:
     // Where scripted input comes from: asked for the next event whenever the
     // loop is idle. Headless: a source that returns nothing ends the program
     // (every loop returns). SDL: it is asked only after the first frame is
-    // shown, and real events go on as usual once it returns nothing.
+    // shown; until it returns nothing, real mouse, key and close-box input is
+    // ignored (so that a script replays exactly whatever the pointer does),
+    // and afterwards real input goes on as usual.
     virtual void SetInputSource(std::function<std::optional<InputEvent>()> source) = 0;
 };

@@ -41,7 +41,9 @@ std::optional<KeyChord> ChordOf(const SDL_KeyboardEvent& key) {
     return chord;
 }
 
+// Real input; dropped while a script is being played.
 void Deliver(CWindowSystem& system, unsigned windowId, const InputEvent& event) {
+    if (system.HasInputSource()) return;
     if (CHostWindow* host = CSdlWindow::HostOf(windowId)) system.Deliver(host, event);
 }
 

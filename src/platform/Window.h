@@ -66,7 +66,8 @@ public:
     virtual void CenterOnScreen() = 0;
     virtual void CenterOver(const CWindow& owner) = 0;
     // Shows the window on top of the open ones: it becomes the active window,
-    // the only one that takes input, and is painted in full.
+    // the only one that takes input, gets the keyboard focus, and is painted
+    // in full.
     virtual void Show() = 0;
     virtual bool IsVisible() const = 0;
     // Colour that erasing fills the invalid area with. Until set: the button

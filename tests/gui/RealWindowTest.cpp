@@ -86,6 +86,8 @@ public:
         if (onClick) onClick();
     }
     void OnKey(const KeyChord& key) override {
+        if (key.key == KeyChord::Key::Letter && key.ctrl) log_.Add(std::string("main ctrl+") + key.letter);
+        if (key.key == KeyChord::Key::Return) log_.Add("main return");
         if (key.key != KeyChord::Key::Escape) return;
         log_.Add("main escape");
         if (onEscape) onEscape();
@@ -213,6 +215,7 @@ TEST(RealWindow, ClicksAModalDialogAndAFrameEqualToTheHeadlessOne) {
     main->Show();
 
     std::optional<CFrameBuffer> shot;
+    bool exposedAgain = false;
     std::vector<std::string> failures;
     std::thread driver([&] {
         auto check = [&](bool ok, const std::string& what) {
@@ -230,6 +233,15 @@ TEST(RealWindow, ClicksAModalDialogAndAFrameEqualToTheHeadlessOne) {
                 check(xdriver::ClickAt(*dialogId, 10, 20), "click on dialog") &&
                     check(log.WaitFor("dialog ended 1"), "dialog did not end");
             }
+            // The keyboard is the owner's again, and the area the dialog
+            // covered shows the owner's pixels again.
+            check(xdriver::PressKey("ctrl+n"), "ctrl+n") && check(log.WaitFor("main ctrl+n"), "no ctrl+n");
+            check(xdriver::PressKey("Return"), "Return") && check(log.WaitFor("main return"), "no Return");
+            for (int attempt = 0; attempt < 20 && !exposedAgain; ++attempt) {
+                if (attempt > 0) std::this_thread::sleep_for(100ms);
+                const std::optional<CFrameBuffer> again = xdriver::Screenshot(*mainId, kWidth, kHeight);
+                exposedAgain = again && shot && *again == *shot;
+            }
         }
         // Ends the program also after a failure (a dialog left open takes the
         // first Escape).
@@ -245,7 +257,8 @@ TEST(RealWindow, ClicksAModalDialogAndAFrameEqualToTheHeadlessOne) {
     EXPECT_TRUE(failures.empty()) << failures.front();
     EXPECT_EQ(log.Entries(), (std::vector<std::string>{"first frame shown", "main click 30,40",
                                                          "dialog click 10,20", "dialog ended 1",
-                                                         "main escape"}));
+                                                         "main ctrl+n", "main return", "main escape"}));
+    EXPECT_TRUE(exposedAgain) << "the area under the closed dialog was not shown again";
     ASSERT_TRUE(shot.has_value()) << "no screenshot";
     const CFrameBuffer expected = HeadlessFrame();
     EXPECT_EQ(main->GetFrameBuffer(), expected);
