@@ -50,8 +50,9 @@ public:
     // else on the screen), shows it and runs a nested loop until
     // EndModal(window, code); hides it and returns the code. Windows below it
     // take no input while it runs but still repaint. Focus returns to the
-    // window below when it ends. If the program quits meanwhile, returns
-    // IDCANCEL. An EndModal that came before RunModal ends it at once.
+    // window below when it ends. If the program quits meanwhile (or has
+    // quit), returns IDCANCEL. An EndModal that came before RunModal ends it
+    // at once.
     virtual int RunModal(CWindow& window) = 0;
     virtual void EndModal(CWindow& window, int code) = 0;
 

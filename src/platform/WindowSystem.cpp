@@ -48,7 +48,7 @@ void CWindowSystem::Quit(int code) {
 
 int CWindowSystem::RunModal(CWindow& window) {
     CHostWindow& modal = Host(window);
-    if (!modal.HasEndCode()) {
+    if (!modal.HasEndCode() && !quitting_) {
         if (CHostWindow* over = modal.Owner() ? modal.Owner() : Active())
             modal.CenterOver(*over);
         else
