@@ -1,20 +1,10 @@
-// Quorvanel: entry point. Opens the game in an SDL window; without a usable
-// display it says why and ends.
-#include "app/QuorvanelApp.h"
-#include "game/Random.h"
-#include "platform/Platform.h"
+// Quorvanel: entry point. The command line, the window system and the game
+// are set up by RunProgram (app/Program.h).
+#include "app/Program.h"
 
-#include <cstdio>
 #include <string>
+#include <vector>
 
-int main() {
-    std::string error;
-    const std::unique_ptr<CPlatform> platform = CPlatform::CreateSdl(&error);
-    if (!platform) {
-        std::fprintf(stderr, "quorvanel: %s\n", error.c_str());
-        return 1;
-    }
-    CQuorvanelApp app(*platform);
-    app.InitInstance(ClockSeed());
-    return app.Run();
+int main(int argc, char** argv) {
+    return RunProgram(std::vector<std::string>(argv + 1, argv + argc));
 }

@@ -39,6 +39,7 @@ public:
     const CFrameBuffer& GetFrameBuffer() const override { return pixels_; }
     CFrameBuffer RenderToBuffer() override;
     const CMessageBoxInfo* GetMessageBoxInfo() const override;
+    CWindowHandler* GetHandler() const override { return &handler_; }
 
     CWindowHandler& Handler() { return handler_; }
     CHostWindow* Owner() const { return owner_; }

@@ -72,4 +72,8 @@ public:
     // ignored (so that a script replays exactly whatever the pointer does),
     // and afterwards real input goes on as usual.
     virtual void SetInputSource(std::function<std::optional<InputEvent>()> source) = 0;
+    // Told of every event the active window's handler is about to get, real or
+    // scripted (events for windows below a modal one are dropped unseen):
+    // how a session is recorded.
+    virtual void SetInputObserver(std::function<void(const InputEvent&)> observer) = 0;
 };

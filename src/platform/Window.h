@@ -89,6 +89,9 @@ public:
 
     // The text and icon when this window is a message box, otherwise null.
     virtual const CMessageBoxInfo* GetMessageBoxInfo() const { return nullptr; }
+    // The handler that fills the window, for code that inspects open windows
+    // (scripts list their widgets); null when not known.
+    virtual CWindowHandler* GetHandler() const { return nullptr; }
 
     // Writes the client area as last painted to a PNG file; on failure
     // returns false with a one-line reason in *error.

@@ -78,9 +78,14 @@ void CWindowSystem::SetInputSource(std::function<std::optional<InputEvent>()> so
     source_ = std::move(source);
 }
 
+void CWindowSystem::SetInputObserver(std::function<void(const InputEvent&)> observer) {
+    observer_ = std::move(observer);
+}
+
 void CWindowSystem::Deliver(const CHostWindow* target, const InputEvent& event) {
     CHostWindow* active = Active();
     if (!active || target != active) return;
+    if (observer_) observer_(event);
     // The box is shown after the handler has unwound, outside the catch.
     std::optional<std::string> failure;
     try {

@@ -29,6 +29,7 @@ public:
     int MessageBox(const std::string& text, MessageBoxIcon icon) override;
     std::vector<CWindow*> Windows() const override;
     void SetInputSource(std::function<std::optional<InputEvent>()> source) override;
+    void SetInputObserver(std::function<void(const InputEvent&)> observer) override;
 
     // For the backends.
     CWindowBackend& Backend() { return *backend_; }
@@ -59,6 +60,7 @@ private:
     std::vector<CHostWindow*> windows_;  // every window that exists
     std::vector<CHostWindow*> shown_;    // bottom to top
     std::function<std::optional<InputEvent>()> source_;
+    std::function<void(const InputEvent&)> observer_;
     bool quitting_ = false;
     int quitCode_ = 0;
     bool frameShown_ = false;

@@ -13,6 +13,7 @@ public:
     void SetBadge(std::string_view text, COLORREF textColor = kNoColor, COLORREF fill = kNoColor,
                   COLORREF penColor = kNoColor);
 
+    std::optional<COLORREF> TextColor() const override { return textColor_; }
     void DrawSelf(CDC& dc, const WidgetId& hovered, CPoint origin) const override;
 
 protected:

@@ -12,6 +12,7 @@ public:
 
     // (0, title height, width, height).
     CRect ContentRect() const override;
+    std::optional<COLORREF> TextColor() const override { return captionText_; }
     void DrawSelf(CDC& dc, const WidgetId& hovered, CPoint origin) const override;
 
     int TitleHeight() const { return titleHeight_; }

@@ -13,6 +13,7 @@ public:
     void SetLabel(std::string_view text, COLORREF offsetColor = kNoColor,
                   COLORREF textColor = kNoColor, COLORREF fill = kNoColor);
 
+    std::optional<COLORREF> TextColor() const override { return textColor_; }
     void DrawSelf(CDC& dc, const WidgetId& hovered, CPoint origin) const override;
 
 private:

@@ -10,6 +10,7 @@
 #include "ui/WidgetId.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -52,6 +53,10 @@ public:
     // follow it.
     virtual bool OnChildClick(const WidgetId& clicked, CRootPanel* root, CPoint origin,
                               const CWidget* source);
+    // The colour the kind draws its caption in, for kinds that have one of
+    // their own (kNoColor: the device context's current colour); none for
+    // kinds without. Read by tools that describe the tree.
+    virtual std::optional<COLORREF> TextColor() const { return std::nullopt; }
     // True when the look depends on whether the widget is hovered.
     virtual bool RepaintsOnHover() const;
     // Draws the widget itself in rect + origin. Draws nothing.

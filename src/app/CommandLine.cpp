@@ -1,0 +1,110 @@
+// Command-line parsing (see CommandLine.h).
+#include "app/CommandLine.h"
+
+#include <charconv>
+#include <utility>
+
+namespace {
+
+std::optional<std::uint64_t> SeedValue(const std::string& text) {
+    std::uint64_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, failure] = std::from_chars(text.data(), end, value);
+    if (text.empty() || failure != std::errc() || stop != end) return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+std::optional<CommandLineOptions> ParseCommandLine(const std::vector<std::string>& arguments,
+                                                   std::string* error) {
+    CommandLineOptions options;
+    bool headlessSeen = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument.rfind("--", 0) != 0 || argument == "--") {
+            *error = "unexpected argument '" + argument + "'";
+            return std::nullopt;
+        }
+        const std::size_t equals = argument.find('=');
+        const std::string name = argument.substr(0, equals);
+        std::optional<std::string> value;
+        if (equals != std::string::npos) value = argument.substr(equals + 1);
+
+        if (name == "--help" || name == "--headless") {
+            if (value) {
+                *error = name + " takes no value";
+                return std::nullopt;
+            }
+            if (name == "--help") {
+                options.help = true;
+            } else if (std::exchange(headlessSeen, true)) {
+                *error = "--headless given twice";
+                return std::nullopt;
+            }
+            continue;
+        }
+        if (name != "--seed" && name != "--script" && name != "--record") {
+            *error = "unknown option '" + name + "'";
+            return std::nullopt;
+        }
+        if (!value) {
+            if (i + 1 == arguments.size()) {
+                *error = name + " needs a value";
+                return std::nullopt;
+            }
+            value = arguments[++i];
+        }
+        if (name == "--seed") {
+            const std::optional<std::uint64_t> seed = SeedValue(*value);
+            if (!seed) {
+                *error = "--seed needs a whole number from 0 to 18446744073709551615, not '" +
+                         *value + "'";
+                return std::nullopt;
+            }
+            if (options.seed) {
+                *error = "--seed given twice";
+                return std::nullopt;
+            }
+            options.seed = seed;
+            continue;
+        }
+        std::optional<std::string>& target = name == "--script" ? options.script : options.record;
+        if (target) {
+            *error = name + " given twice";
+            return std::nullopt;
+        }
+        if (value->empty()) {
+            *error = name + " needs a file name";
+            return std::nullopt;
+        }
+        target = *value;
+    }
+    options.headless = headlessSeen;
+    return options;
+}
+
+std::string CommandLineHelp() {
+    return "Usage: quorvanel [OPTION]...\n"
+           "Quorvanel, a small role-playing game.\n"
+           "\n"
+           "  --seed N        seed the random generator with N (0 to 18446744073709551615)\n"
+           "                  instead of the clock\n"
+           "  --headless      no window system: the same windows, drawing and input run\n"
+           "                  in memory (no display needed); ends when the script does\n"
+           "  --script FILE   run the commands of FILE ('-': standard input, read line by\n"
+           "                  line); in a window they start once the first frame is shown\n"
+           "  --record FILE   write every input event of the session to FILE as a script\n"
+           "                  that --script replays\n"
+           "  --help          show this help and exit\n"
+           "\n"
+           "Script commands, one a line ('#' starts a comment line); coordinates are\n"
+           "client coordinates of the active (top-most) window:\n"
+           "  seed N | move X Y | click X Y | rclick X Y | key CHORD (ctrl+n, return,\n"
+           "  escape) | close | shot FILE | state | windows | widgets | quit\n"
+           "state, windows and widgets print one line of JSON each on standard output;\n"
+           "everything else goes to standard error.\n"
+           "\n"
+           "Exit status: 0 on success, 1 when the program or a script command fails,\n"
+           "2 for a bad command line or a script syntax error.\n";
+}

@@ -1,0 +1,27 @@
+// The program's command line:
+//   quorvanel [--seed N] [--headless] [--script FILE] [--record FILE] [--help]
+// Each option may also be written --option=VALUE. An unknown option, a
+// missing or malformed value, an option given twice or a stray argument is
+// an error with a one-line message (the program then exits with code 2).
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct CommandLineOptions {
+    bool help = false;
+    bool headless = false;
+    std::optional<std::uint64_t> seed;  // none: seeded from the clock
+    std::optional<std::string> script;  // "-": standard input
+    std::optional<std::string> record;
+};
+
+// arguments excludes the program name. On failure returns none with the
+// message in *error.
+std::optional<CommandLineOptions> ParseCommandLine(const std::vector<std::string>& arguments,
+                                                   std::string* error);
+
+// What --help prints.
+std::string CommandLineHelp();

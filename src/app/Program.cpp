@@ -1,0 +1,91 @@
+// Start-up from the command line (see Program.h).
+#include "app/Program.h"
+
+#include "app/CommandLine.h"
+#include "app/QuorvanelApp.h"
+#include "app/Recorder.h"
+#include "app/ScriptRunner.h"
+#include "game/Random.h"
+#include "platform/Platform.h"
+
+#include <cstdio>
+#include <iostream>
+#include <memory>
+
+namespace {
+
+constexpr int kFailure = 1;
+constexpr int kUsage = 2;
+
+void PrintError(const std::string& message) { std::fprintf(stderr, "quorvanel: %s\n", message.c_str()); }
+
+// Lines for programs that read standard output: written and flushed one by one.
+void PrintLine(const std::string& line) {
+    std::fputs(line.c_str(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+}  // namespace
+
+int RunProgram(const std::vector<std::string>& arguments) {
+    std::string error;
+    const std::optional<CommandLineOptions> options = ParseCommandLine(arguments, &error);
+    if (!options) {
+        PrintError(error + " (see --help)");
+        return kUsage;
+    }
+    if (options->help) {
+        std::fputs(CommandLineHelp().c_str(), stdout);
+        return 0;
+    }
+
+    std::optional<CScriptSource> script;
+    if (options->script == "-") {
+        script = CScriptSource::FromStream(std::cin, "-");
+    } else if (options->script) {
+        script = CScriptSource::FromFile(*options->script, &error);
+        if (!script) {
+            // A syntax error reads "FILE:LINE: message", like a compiler's.
+            std::fprintf(stderr, "%s\n", error.c_str());
+            return kUsage;
+        }
+    }
+
+    const std::unique_ptr<CPlatform> platform =
+        options->headless ? CPlatform::CreateHeadless() : CPlatform::CreateSdl(&error);
+    if (!platform) {
+        PrintError(error + " (--headless runs without one)");
+        return kFailure;
+    }
+
+    std::optional<CRecorder> recorder;
+    if (options->record) {
+        recorder = CRecorder::Create(*options->record, &error);
+        if (!recorder) {
+            PrintError(error);
+            return kFailure;
+        }
+    }
+
+    const std::uint64_t seed = options->seed.value_or(ClockSeed());
+    CQuorvanelApp app(*platform);
+    app.InitInstance(seed);
+    if (recorder) {
+        recorder->Seed(seed);
+        platform->SetInputObserver([&recorder](const InputEvent& event) { recorder->Event(event); });
+    }
+    std::optional<CScriptRunner> runner;
+    if (script) {
+        runner.emplace(*platform, app.View(), std::move(*script), PrintLine,
+                       recorder ? &*recorder : nullptr);
+        runner->Install();
+    }
+
+    const int code = app.Run();
+    if (!runner) return code;
+    runner->RunRest();
+    if (runner->ExitCode() == 0) return code;
+    std::fprintf(stderr, "%s\n", runner->Error().c_str());
+    return runner->ExitCode();
+}

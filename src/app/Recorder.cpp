@@ -1,0 +1,33 @@
+// Writing sessions as scripts (see Recorder.h).
+#include "app/Recorder.h"
+
+#include "app/ScriptCommand.h"
+
+#include <cerrno>
+#include <cstring>
+
+std::optional<CRecorder> CRecorder::Create(const std::string& path, std::string* error) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    if (!file) {
+        *error = path + ": cannot write the recording: " + std::strerror(errno);
+        return std::nullopt;
+    }
+    return CRecorder(std::move(file));
+}
+
+void CRecorder::Seed(std::uint64_t seed) {
+    ScriptCommand command;
+    command.kind = ScriptCommand::Kind::Seed;
+    command.seed = seed;
+    WriteLine(*FormatScriptCommand(command));
+}
+
+void CRecorder::Event(const InputEvent& event) {
+    if (const std::optional<ScriptCommand> command = CommandForEvent(event))
+        if (const std::optional<std::string> line = FormatScriptCommand(*command)) WriteLine(*line);
+}
+
+void CRecorder::WriteLine(const std::string& line) {
+    file_ << line << '\n';
+    file_.flush();
+}

@@ -1,0 +1,117 @@
+// Running scripts (see ScriptRunner.h).
+#include "app/ScriptRunner.h"
+
+#include "app/QuorvanelView.h"
+#include "app/Recorder.h"
+#include "app/StateJson.h"
+#include "app/WidgetJson.h"
+#include "app/WindowListJson.h"
+#include "game/Random.h"
+#include "platform/Platform.h"
+
+namespace {
+
+using Kind = ScriptCommand::Kind;
+
+std::string NoWindow(const ScriptCommand& command) {
+    std::string name = *FormatScriptCommand(command);
+    name = name.substr(0, name.find(' '));
+    return "'" + name + "': no window is open";
+}
+
+}  // namespace
+
+CScriptRunner::CScriptRunner(CPlatform& platform, CQuorvanelView& view, CScriptSource source,
+                             std::function<void(const std::string&)> print, CRecorder* recorder)
+    : platform_(platform),
+      view_(view),
+      source_(std::move(source)),
+      print_(std::move(print)),
+      recorder_(recorder) {}
+
+void CScriptRunner::Install() {
+    platform_.SetInputSource([this] { return Advance(); });
+}
+
+void CScriptRunner::RunRest() {
+    loopRunning_ = false;
+    // With the loop over there is no active window: input fails in Advance.
+    Advance();
+}
+
+CWindow* CScriptRunner::ActiveWindow() const {
+    if (!loopRunning_) return nullptr;
+    const std::vector<CWindow*> windows = platform_.Windows();
+    return windows.empty() ? nullptr : windows.back();
+}
+
+std::optional<InputEvent> CScriptRunner::Advance() {
+    while (!finished_) {
+        std::string syntaxError;
+        const std::optional<ScriptCommand> command = source_.Next(&syntaxError);
+        if (!syntaxError.empty()) {
+            error_ = syntaxError;
+            exitCode_ = 2;
+            finished_ = true;
+            if (loopRunning_) platform_.Quit(exitCode_);
+            return std::nullopt;
+        }
+        if (!command) {
+            finished_ = true;
+            return std::nullopt;
+        }
+        CWindow* active = ActiveWindow();
+        if (const std::optional<InputEvent> event = command->Event()) {
+            if (active) return event;
+            Fail(1, source_.Where(*command) + NoWindow(*command));
+            return std::nullopt;
+        }
+        if (command->kind == Kind::Quit) {
+            finished_ = true;
+            if (loopRunning_) platform_.Quit(0);
+            return std::nullopt;
+        }
+        if (!RunInspection(*command, active)) return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+bool CScriptRunner::RunInspection(const ScriptCommand& command, CWindow* active) {
+    switch (command.kind) {
+    case Kind::Seed:
+        ProgramRandom().Seed(command.seed);
+        if (recorder_) recorder_->Seed(command.seed);
+        return true;
+    case Kind::State:
+        print_(StateJson(view_));
+        return true;
+    case Kind::Windows:
+        print_(WindowListJson(loopRunning_ ? platform_.Windows() : std::vector<CWindow*>{}));
+        return true;
+    case Kind::Widgets: {
+        if (!active) break;
+        const auto* host = dynamic_cast<const CWidgetHost*>(active->GetHandler());
+        // A message box draws itself without a widget tree.
+        print_(host ? WidgetTreeJson(host->Root()) : "null");
+        return true;
+    }
+    case Kind::Shot: {
+        if (!active) break;
+        std::string reason;
+        if (active->WritePng(command.file, &reason)) return true;
+        Fail(1, source_.Where(command) + "'shot': " + reason);
+        return false;
+    }
+    default:
+        return true;
+    }
+    Fail(1, source_.Where(command) + NoWindow(command));
+    return false;
+}
+
+void CScriptRunner::Fail(int code, const std::string& message) {
+    error_ = message;
+    exitCode_ = code;
+    finished_ = true;
+    if (loopRunning_) platform_.Quit(code);
+}

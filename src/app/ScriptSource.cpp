@@ -1,0 +1,56 @@
+// Reading scripts from files and streams (see ScriptSource.h).
+#include "app/ScriptSource.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+
+std::optional<CScriptSource> CScriptSource::FromFile(const std::string& path, std::string* error) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        *error = path + ": cannot read the script: " + std::strerror(errno);
+        return std::nullopt;
+    }
+    CScriptSource source(path, nullptr);
+    std::string text;
+    int lineNumber = 0;
+    while (std::getline(file, text)) {
+        ParsedLine parsed = ParseScriptLine(text, ++lineNumber);
+        if (!parsed.error.empty()) {
+            *error = path + ":" + std::to_string(lineNumber) + ": " + parsed.error;
+            return std::nullopt;
+        }
+        if (parsed.command) source.parsed_.push_back(std::move(*parsed.command));
+    }
+    if (file.bad()) {
+        *error = path + ": cannot read the script: " + std::strerror(errno);
+        return std::nullopt;
+    }
+    return source;
+}
+
+CScriptSource CScriptSource::FromStream(std::istream& stream, std::string name) {
+    return CScriptSource(std::move(name), &stream);
+}
+
+std::optional<ScriptCommand> CScriptSource::Next(std::string* error) {
+    error->clear();
+    std::string text;
+    while (parsed_.empty() && stream_ && std::getline(*stream_, text)) {
+        ParsedLine parsed = ParseScriptLine(text, ++linesRead_);
+        if (!parsed.error.empty()) {
+            *error = name_ + ":" + std::to_string(linesRead_) + ": " + parsed.error;
+            stream_ = nullptr;
+            return std::nullopt;
+        }
+        if (parsed.command) parsed_.push_back(std::move(*parsed.command));
+    }
+    if (parsed_.empty()) return std::nullopt;
+    ScriptCommand command = std::move(parsed_.front());
+    parsed_.pop_front();
+    return command;
+}
+
+std::string CScriptSource::Where(const ScriptCommand& command) const {
+    return name_ + ":" + std::to_string(command.line) + ": ";
+}

@@ -1,0 +1,86 @@
+// The game state as JSON (see StateJson.h).
+#include "app/StateJson.h"
+
+#include "app/JsonWriter.h"
+#include "app/MainScreen.h"
+#include "app/QuorvanelView.h"
+#include "game/DefeatTally.h"
+#include "game/Roster.h"
+#include "screens/TaskPanel.h"
+
+namespace {
+
+void WriteStats(CJsonWriter& json, const CStats& stats) {
+    json.BeginArray().Int(stats.attack).Int(stats.defence).Int(stats.hp).EndArray();
+}
+
+template <class Items>
+void WriteItems(CJsonWriter& json, const Items& items) {
+    json.BeginArray();
+    for (const CItem& item : items) json.BeginArray().Int(item.serial).Int(item.itemId).EndArray();
+    json.EndArray();
+}
+
+void WriteHero(CJsonWriter& json, const CHero& hero) {
+    json.BeginObject();
+    json.Key("name").String(hero.name);
+    json.Key("level").Int(hero.level);
+    json.Key("exp").Int(hero.exp);
+    json.Key("levelCap").Int(hero.levelCap);
+    json.Key("maxSkills").Int(hero.maxSkills);
+    json.Key("stats");
+    WriteStats(json, hero.stats);
+    json.Key("total");
+    WriteStats(json, hero.TotalStats());
+    json.Key("skills").BeginArray();
+    for (int skill : hero.skills) json.Int(skill);
+    json.EndArray();
+    json.Key("books").BeginArray();
+    for (const SkillBookEntry& entry : hero.skillBooks)
+        json.BeginArray().Int(entry.skillId).Int(entry.count).EndArray();
+    json.EndArray();
+    json.Key("bag");
+    WriteItems(json, hero.bag);
+    json.Key("equipment");
+    WriteItems(json, hero.equipment);
+    json.EndObject();
+}
+
+const std::string& CaptionOf(CRootPanel& root, const WidgetId& id) {
+    static const std::string kMissing;
+    const CWidget* widget = root.FindWidget(id);
+    return widget ? widget->caption : kMissing;
+}
+
+}  // namespace
+
+std::string StateJson(CQuorvanelView& view) {
+    CRootPanel& root = view.Root();
+    CJsonWriter json;
+    json.BeginObject();
+    json.Key("hero");
+    WriteHero(json, view.Hero());
+
+    json.Key("tally").BeginArray();
+    for (int i = 0; i < Roster().GetCount(); ++i)
+        if (const int count = DefeatTally().Count(i); count > 0)
+            json.BeginArray().Int(i).Int(count).EndArray();
+    json.EndArray();
+
+    const CTaskPanel* tasks = root.FindWidgetAs<CTaskPanel>(MainScreen::kTaskPanel);
+    json.Key("task").BeginObject().Key("stage").Int(tasks ? tasks->Stage() : 0).EndObject();
+    const CWidget* grid = root.FindWidget(MainScreen::kTrainingGrid);
+    json.Key("panel").String(grid && grid->shown ? "grid" : "tasks");
+    json.Key("levelText").String(CaptionOf(root, MainScreen::kLevelValue));
+    json.Key("expText").String(CaptionOf(root, MainScreen::kExpValue));
+
+    json.Key("fights").BeginArray();
+    for (int i = 0; i < Roster().GetCount(); ++i) {
+        const CWidget* button = root.FindWidget(MainScreen::FightButton(i));
+        if (!button) continue;
+        json.BeginObject().Key("enabled").Bool(button->enabled).Key("hint").String(button->hint).EndObject();
+    }
+    json.EndArray();
+    json.EndObject();
+    return json.Text();
+}

@@ -1,0 +1,67 @@
+// The command line: each option and its value forms, and the errors for
+// unknown, malformed, missing and repeated options.
+#include "app/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+CommandLineOptions Parsed(const std::vector<std::string>& arguments) {
+    std::string error;
+    const std::optional<CommandLineOptions> options = ParseCommandLine(arguments, &error);
+    EXPECT_TRUE(options.has_value()) << error;
+    return options.value_or(CommandLineOptions{});
+}
+
+std::string ErrorOf(const std::vector<std::string>& arguments) {
+    std::string error;
+    EXPECT_FALSE(ParseCommandLine(arguments, &error).has_value());
+    EXPECT_EQ(error.find('\n'), std::string::npos) << "one line: " << error;
+    return error;
+}
+
+TEST(CommandLineTest, NoArgumentsMeansAWindowAndTheClockSeed) {
+    const CommandLineOptions options = Parsed({});
+    EXPECT_FALSE(options.help);
+    EXPECT_FALSE(options.headless);
+    EXPECT_FALSE(options.seed.has_value());
+    EXPECT_FALSE(options.script.has_value());
+    EXPECT_FALSE(options.record.has_value());
+}
+
+TEST(CommandLineTest, EveryOptionWithSeparateOrJoinedValue) {
+    const CommandLineOptions options =
+        Parsed({"--seed", "18446744073709551615", "--headless", "--script=-", "--record", "out.txt"});
+    EXPECT_EQ(options.seed, 18446744073709551615u);
+    EXPECT_TRUE(options.headless);
+    EXPECT_EQ(options.script, "-");
+    EXPECT_EQ(options.record, "out.txt");
+    EXPECT_EQ(Parsed({"--seed=0"}).seed, 0u);
+    EXPECT_TRUE(Parsed({"--help"}).help);
+}
+
+TEST(CommandLineTest, SeedMustBeAWholeNumberInRange) {
+    for (const char* bad : {"18446744073709551616", "-1", "+5", "1e3", "", "12 "})
+        EXPECT_NE(ErrorOf({"--seed", bad}).find("--seed needs a whole number"), std::string::npos) << bad;
+}
+
+TEST(CommandLineTest, ErrorsNameTheOffendingArgument) {
+    EXPECT_EQ(ErrorOf({"--speed", "3"}), "unknown option '--speed'");
+    EXPECT_EQ(ErrorOf({"-h"}), "unexpected argument '-h'");
+    EXPECT_EQ(ErrorOf({"game.txt"}), "unexpected argument 'game.txt'");
+    EXPECT_EQ(ErrorOf({"--script"}), "--script needs a value");
+    EXPECT_EQ(ErrorOf({"--record="}), "--record needs a file name");
+    EXPECT_EQ(ErrorOf({"--headless=yes"}), "--headless takes no value");
+    EXPECT_EQ(ErrorOf({"--seed", "1", "--seed", "2"}), "--seed given twice");
+    EXPECT_EQ(ErrorOf({"--headless", "--headless"}), "--headless given twice");
+    EXPECT_EQ(ErrorOf({"--script", "a", "--script", "b"}), "--script given twice");
+}
+
+TEST(CommandLineTest, HelpNamesEveryOptionAndCommand) {
+    const std::string help = CommandLineHelp();
+    for (const char* word : {"--seed N", "--headless", "--script FILE", "--record FILE", "--help", "rclick X Y",
+                             "shot FILE", "widgets", "quit"})
+        EXPECT_NE(help.find(word), std::string::npos) << word;
+}
+
+}  // namespace

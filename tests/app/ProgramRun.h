@@ -1,0 +1,86 @@
+// Starts the quorvanel program as a user would, in a process of its own (so
+// that each run has fresh program-wide game state), with a time limit, and
+// returns what it printed and its exit code. Also temporary folders and
+// files for the scripts, recordings and shots the runs use.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+struct ProgramResult {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+
+    std::vector<std::string> OutLines() const {
+        std::vector<std::string> lines;
+        std::istringstream stream(out);
+        for (std::string line; std::getline(stream, line);) lines.push_back(line);
+        return lines;
+    }
+};
+
+// A fresh folder removed with everything in it at the end of the test.
+class CTempFolder {
+public:
+    CTempFolder() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "quorvanel-test-XXXXXX").string();
+        path_ = mkdtemp(pattern.data()) ? pattern : "";
+    }
+    ~CTempFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    CTempFolder(const CTempFolder&) = delete;
+    CTempFolder& operator=(const CTempFolder&) = delete;
+
+    std::string File(const std::string& name) const { return (path_ / name).string(); }
+    // Writes text into name and returns its path.
+    std::string Write(const std::string& name, const std::string& text) const {
+        std::ofstream(File(name), std::ios::binary) << text;
+        return File(name);
+    }
+    std::string Read(const std::string& name) const {
+        std::ifstream file(File(name), std::ios::binary);
+        return {std::istreambuf_iterator<char>(file), {}};
+    }
+
+private:
+    std::filesystem::path path_;
+};
+
+inline std::string ShellQuoted(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+// Runs the program with arguments, standard input read from input; at most
+// 20 seconds.
+inline ProgramResult RunQuorvanel(const std::vector<std::string>& arguments,
+                                  const std::string& input = "") {
+    CTempFolder io;
+    std::string command = "timeout 20 " + ShellQuoted(QUORVANEL_PROGRAM);
+    for (const std::string& argument : arguments) command += " " + ShellQuoted(argument);
+    command += " < " + ShellQuoted(io.Write("stdin", input)) + " 2> " + ShellQuoted(io.File("stderr"));
+    ProgramResult result;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return result;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) result.out.append(buffer, n);
+    const int status = pclose(pipe);
+    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.err = io.Read("stderr");
+    return result;
+}

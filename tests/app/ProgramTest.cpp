@@ -1,0 +1,136 @@
+// The program as a user starts it: the command line's errors and exit
+// codes, script errors reported as FILE:LINE before anything runs, standard
+// output that carries only the printed lines, a pipe that drives the game,
+// and a recorded session that replays to the same state and pixels.
+#include "ProgramRun.h"
+
+#include "platform/FrameBuffer.h"
+
+namespace {
+
+// Forty rounds over the first page's first five fight buttons, strongest
+// first: a button is enabled only once its monster can be beaten, so the
+// hero climbs to level 5 and then beats monster 4, which drops skill books
+// (so the seed matters).
+std::string Farm() {
+    std::string farm = "move 198 148\n";
+    for (int round = 0; round < 40; ++round)
+        farm += "click 371 251\nclick 198 251\nclick 544 148\nclick 371 148\nclick 198 148\n";
+    return farm;
+}
+
+// The farm, with the pointer moving, a right click, the task panel opened
+// and left again, and Ctrl+N.
+const std::string kSession = Farm() +
+                             "move 10 10\n"
+                             "rclick 198 148\n"
+                             "click 201 25\n"
+                             "click 144 25\n"
+                             "move 371 251\n"
+                             "key ctrl+n\n";
+
+TEST(ProgramTest, HelpGoesToStandardOutput) {
+    const ProgramResult result = RunQuorvanel({"--help"});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out.rfind("Usage: quorvanel", 0), 0u);
+    EXPECT_EQ(result.err, "");
+}
+
+TEST(ProgramTest, BadCommandLinesGiveOneLineAndCodeTwo) {
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"--bogus"}, {"--seed", "x1"}, {"--seed"}, {"stray"}, {"--headless=1"}}) {
+        const ProgramResult result = RunQuorvanel(arguments);
+        EXPECT_EQ(result.exitCode, 2) << arguments[0];
+        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(result.err.rfind("quorvanel: ", 0), 0u) << result.err;
+        EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << result.err;
+    }
+}
+
+TEST(ProgramTest, ASyntaxErrorStopsTheScriptBeforeAnythingRuns) {
+    CTempFolder folder;
+    const std::string script = folder.Write(
+        "bad.txt", "shot " + folder.File("first.png") + "\nstate\n\n# comment\nfight 3\n");
+    const ProgramResult result = RunQuorvanel({"--headless", "--script", script});
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_EQ(result.err, script + ":5: unknown command 'fight'\n");
+    EXPECT_EQ(result.out, "");
+    EXPECT_FALSE(std::filesystem::exists(folder.File("first.png")));
+}
+
+TEST(ProgramTest, AMissingScriptFileIsACommandLineError) {
+    const ProgramResult result = RunQuorvanel({"--headless", "--script", "/no/such/script"});
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_EQ(result.err.rfind("/no/such/script: cannot read the script: ", 0), 0u) << result.err;
+}
+
+TEST(ProgramTest, FailingCommandsEndTheRunWithFileAndLine) {
+    CTempFolder folder;
+    const std::string shot = folder.Write("shot.txt", "state\nshot /no/such/folder/x.png\nstate\n");
+    ProgramResult result = RunQuorvanel({"--headless", "--seed", "1", "--script", shot});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.OutLines().size(), 1u);
+    EXPECT_EQ(result.err.rfind(shot + ":2: 'shot': ", 0), 0u) << result.err;
+
+    const std::string closed = folder.Write("closed.txt", "close\nclick 5 5\n");
+    result = RunQuorvanel({"--headless", "--script", closed});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.err, closed + ":2: 'click': no window is open\n");
+}
+
+TEST(ProgramTest, StandardInputDrivesTheGameLineByLine) {
+    const ProgramResult result =
+        RunQuorvanel({"--headless", "--seed", "7", "--script", "-"}, "windows\nclick 198 148\nstate\nclick 3\n");
+    EXPECT_EQ(result.exitCode, 2);
+    ASSERT_EQ(result.OutLines().size(), 2u) << result.out;
+    EXPECT_EQ(result.OutLines()[0], "[{\"title\":\"Quorva - Quorvanel\",\"width\":655,\"height\":405}]");
+    EXPECT_NE(result.OutLines()[1].find("\"level\":1,"), std::string::npos);
+    EXPECT_EQ(result.err, "-:4: 'click' needs the coordinates X and Y\n");
+}
+
+TEST(ProgramTest, WithoutAScriptHeadlessEndsAtOnce) {
+    const ProgramResult result = RunQuorvanel({"--headless"});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out, "");
+}
+
+TEST(ProgramTest, ARecordedSessionReplaysToTheSameStateAndPixels) {
+    CTempFolder folder;
+    const std::string session = folder.Write("session.txt", kSession + "state\nshot " + folder.File("played.png") + "\n");
+    const std::string recording = folder.File("recording.txt");
+    const ProgramResult played =
+        RunQuorvanel({"--headless", "--seed", "18446744073709551615", "--script", session, "--record", recording});
+    ASSERT_EQ(played.exitCode, 0) << played.err;
+
+    // The recording is the seed and the input, nothing else.
+    const std::string recorded = folder.Read("recording.txt");
+    EXPECT_EQ(recorded, "seed 18446744073709551615\n" + kSession);
+
+    // Replayed without --seed: the recording's first line seeds the game.
+    const std::string replay =
+        folder.Write("replay.txt", recorded + "state\nshot " + folder.File("replayed.png") + "\n");
+    const ProgramResult replayed = RunQuorvanel({"--headless", "--script", replay});
+    ASSERT_EQ(replayed.exitCode, 0) << replayed.err;
+    EXPECT_EQ(replayed.out, played.out);
+    EXPECT_NE(played.out.find("\"tally\":[[0,40],[1,39],[2,34],[3,31],[4,28]]"), std::string::npos) << played.out;
+    EXPECT_EQ(played.out.find("\"books\":[]"), std::string::npos) << "no drops to compare";
+
+    CFrameBuffer first;
+    CFrameBuffer second;
+    std::string error;
+    ASSERT_TRUE(ReadPng(folder.File("played.png"), &first, &error)) << error;
+    ASSERT_TRUE(ReadPng(folder.File("replayed.png"), &second, &error)) << error;
+    EXPECT_TRUE(first == second);
+}
+
+TEST(ProgramTest, TheSeedDecidesTheDrops) {
+    const std::string farm = Farm() + "state\n";
+    const auto stateFor = [&](const char* seed) {
+        return RunQuorvanel({"--headless", "--seed", seed, "--script", "-"}, farm).out;
+    };
+    EXPECT_EQ(stateFor("3"), stateFor("3"));
+    EXPECT_NE(stateFor("3"), stateFor("4"));
+    EXPECT_EQ(stateFor("3"), RunQuorvanel({"--headless", "--script", "-"}, "seed 3\n" + farm).out);
+}
+
+}  // namespace

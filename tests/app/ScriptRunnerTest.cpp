@@ -1,0 +1,160 @@
+// Scripts run inside the program on the headless platform: the state line
+// (fields and texts as the screen shows them), the window list with a
+// message box's text, the widget tree with window rectangles, hint box and
+// hover card, shots equal to the window's pixels, and the errors that stop
+// a script.
+#include "AppTestFixture.h"
+#include "ProgramRun.h"
+#include "platform/ScopedEnv.h"
+
+#include "app/JsonWriter.h"
+#include "app/ScriptRunner.h"
+#include "game/DefeatTally.h"
+#include "game/Roster.h"
+
+#include <sstream>
+
+namespace {
+
+using MainScreen::FightButton;
+
+class ScriptRunnerTest : public AppTest {
+protected:
+    // Runs script (standard-input style, named "-") to its end.
+    void RunScript(const std::string& script) {
+        input.str(script);
+        runner.emplace(*platform, View(), CScriptSource::FromStream(input, "-"),
+                       [this](const std::string& line) { lines.push_back(line); }, nullptr);
+        runner->Install();
+        app.Run();
+        runner->RunRest();
+    }
+    std::string At(const WidgetId& id) {
+        const CPoint point = PointOn(id);
+        return std::to_string(point.x) + " " + std::to_string(point.y);
+    }
+    static bool Has(const std::string& text, const std::string& part) {
+        return text.find(part) != std::string::npos;
+    }
+
+    std::istringstream input;
+    std::optional<CScriptRunner> runner;
+    std::vector<std::string> lines;
+};
+
+TEST_F(ScriptRunnerTest, StateLineOfANewHero) {
+    RunScript("state\n");
+    ASSERT_EQ(lines.size(), 1u);
+    const std::string& state = lines[0];
+    EXPECT_EQ(state.rfind("{\"hero\":{\"name\":\"无名氏\",\"level\":0,\"exp\":0,\"levelCap\":5,\"maxSkills\":1,"
+                          "\"stats\":[20,10,100],\"total\":[20,10,100],\"skills\":[],\"books\":[],\"bag\":[],"
+                          "\"equipment\":[[0,0],[0,0]]},\"tally\":[",
+                          0),
+              0u)
+        << state;
+    // The tally is program-wide: earlier tests of this process have fought.
+    EXPECT_TRUE(Has(state, "],\"task\":{\"stage\":0},\"panel\":\"grid\",\"levelText\":\"0\","
+                           "\"expText\":\" 0.00%\",\"fights\":[{\"enabled\":true,\"hint\":"))
+        << state;
+    // Every fight button, with its hint exactly as the screen has it.
+    for (int i = 0; i < Roster().GetCount(); ++i) {
+        const CWidget& button = Widget(FightButton(i));
+        EXPECT_TRUE(Has(state, std::string("{\"enabled\":") + (button.enabled ? "true" : "false") +
+                                   ",\"hint\":" + JsonQuoted(button.hint) + "}"))
+            << i;
+    }
+    EXPECT_TRUE(Has(state, "\"hint\":\"打不过\\r\\n"));
+    EXPECT_EQ(runner->ExitCode(), 0);
+}
+
+TEST_F(ScriptRunnerTest, StateFollowsFightsAndThePanelShown) {
+    RunScript("click " + At(FightButton(0)) + "\nstate\nclick " + At({MainScreen::kTasksGroup, -1, -1}) +
+              "\nstate\n");
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_TRUE(Has(lines[0], "\"level\":1,\"exp\":0,")) << lines[0];
+    EXPECT_TRUE(Has(lines[0], "\"tally\":[[0," + std::to_string(DefeatTally().Count(0)) + "]"));
+    EXPECT_TRUE(Has(lines[0], "\"panel\":\"grid\",\"levelText\":\"1\""));
+    EXPECT_TRUE(Has(lines[1], "\"panel\":\"tasks\""));
+}
+
+TEST_F(ScriptRunnerTest, WindowsListsAMessageBoxWithItsText) {
+    CTempFolder pictures;
+    CScopedEnv folder("XDG_PICTURES_DIR", pictures.File("").c_str());
+    RunScript("windows\nkey ctrl+p\nwindows\nkey return\nwindows\n");
+    ASSERT_EQ(lines.size(), 3u);
+    const std::string mainWindow = "{\"title\":\"Quorva - Quorvanel\",\"width\":655,\"height\":405}";
+    EXPECT_EQ(lines[0], "[" + mainWindow + "]");
+    EXPECT_EQ(lines[1].rfind("[" + mainWindow + ",{\"title\":\"Quorvanel\",", 0), 0u) << lines[1];
+    EXPECT_TRUE(Has(lines[1], "\"text\":\"画面已保存为图片:\\r\\n" + pictures.File("quorvanel-")));
+    EXPECT_EQ(lines[2], lines[0]);
+}
+
+TEST_F(ScriptRunnerTest, WidgetsGivesKindsAndWindowRectangles) {
+    RunScript("widgets\n");
+    ASSERT_EQ(lines.size(), 1u);
+    const std::string& tree = lines[0];
+    EXPECT_EQ(tree.rfind("{\"kind\":\"CRootPanel\",\"id\":[100000,-1,-1],\"rect\":[0,0,655,405],", 0), 0u);
+    const CRect button = Root().FindRect(FightButton(1), {0, 0});
+    EXPECT_TRUE(Has(tree, "{\"kind\":\"CPushButton\",\"id\":[10000,1,-1],\"rect\":[" +
+                              std::to_string(button.left) + "," + std::to_string(button.top) + "," +
+                              std::to_string(button.right) + "," + std::to_string(button.bottom) +
+                              "],\"caption\":\"讨伐\",\"hint\":" + JsonQuoted(Widget(FightButton(1)).hint) +
+                              ",\"enabled\":false,\"shown\":true,\"fill\":null,\"children\":[]}"))
+        << tree;
+    // Kinds with a text colour tell it; the task panel is a kind of the screens.
+    EXPECT_TRUE(Has(tree, "\"kind\":\"CShadowLabel\",\"id\":[101,-1,-1]"));
+    EXPECT_TRUE(Has(tree, "\"kind\":\"CTaskPanel\",\"id\":[2,-1,-1]"));
+    EXPECT_TRUE(Has(tree, "\"caption\":\"等级\",\"hint\":\"\",\"enabled\":true,\"shown\":true,\"fill\":"));
+    EXPECT_TRUE(Has(tree, "\"hintBox\":null,\"hoverCard\":null}"));
+}
+
+TEST_F(ScriptRunnerTest, WidgetsShowsTheHintBoxAndTheHoverCard) {
+    RunScript("move " + At(FightButton(0)) + "\nwidgets\nmove " + At(MainScreen::kAttributesButton) +
+              "\nwidgets\n");
+    ASSERT_EQ(lines.size(), 2u);
+    const CRect box = Root().HintRect();
+    EXPECT_TRUE(Has(lines[0], "\"hintBox\":{\"rect\":[")) << lines[0];
+    EXPECT_TRUE(Has(lines[0], "\"text\":" + JsonQuoted(Widget(FightButton(0)).hint) + "},\"hoverCard\":null}"));
+    EXPECT_TRUE(Has(lines[1], "\"hintBox\":null,\"hoverCard\":{\"kind\":\"CHoverCard\",\"id\":[205,-1,-1],"
+                              "\"rect\":[" + std::to_string(box.left) + "," + std::to_string(box.top) + ","))
+        << lines[1];
+}
+
+TEST_F(ScriptRunnerTest, ShotWritesTheActiveWindowAsPainted) {
+    CTempFolder folder;
+    RunScript("move " + At(FightButton(0)) + "\nshot " + folder.File("hint.png") + "\n");
+    std::string error;
+    CFrameBuffer shot;
+    ASSERT_TRUE(ReadPng(folder.File("hint.png"), &shot, &error)) << error;
+    EXPECT_TRUE(shot == app.Frame().Window().GetFrameBuffer());
+}
+
+TEST_F(ScriptRunnerTest, AShotIntoAMissingFolderStopsTheScript) {
+    RunScript("state\nshot /no/such/folder/a.png\nstate\n");
+    EXPECT_EQ(lines.size(), 1u);
+    EXPECT_EQ(runner->ExitCode(), 1);
+    EXPECT_EQ(runner->Error().rfind("-:2: 'shot': ", 0), 0u) << runner->Error();
+}
+
+TEST_F(ScriptRunnerTest, InputAfterTheMainWindowClosedIsAnError) {
+    RunScript("close\nstate\nwindows\nclick 5 5\nstate\n");
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[1], "[]");
+    EXPECT_EQ(runner->ExitCode(), 1);
+    EXPECT_EQ(runner->Error(), "-:4: 'click': no window is open");
+}
+
+TEST_F(ScriptRunnerTest, ASyntaxErrorOnStandardInputStopsThereWithCodeTwo) {
+    RunScript("state\n\n# fine so far\nclick 5\nstate\n");
+    EXPECT_EQ(lines.size(), 1u);
+    EXPECT_EQ(runner->ExitCode(), 2);
+    EXPECT_EQ(runner->Error(), "-:4: 'click' needs the coordinates X and Y");
+}
+
+TEST_F(ScriptRunnerTest, QuitEndsTheProgramAndIgnoresTheRest) {
+    RunScript("quit\nstate\n");
+    EXPECT_TRUE(lines.empty());
+    EXPECT_EQ(runner->ExitCode(), 0);
+}
+
+}  // namespace
