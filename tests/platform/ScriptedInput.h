@@ -70,6 +70,12 @@ public:
         });
         return *this;
     }
+    // Hands out what step computes when the loop is idle: an event aimed at
+    // a window that opens only later.
+    CScript& ThenComputed(Step step) {
+        steps_.push_back(std::move(step));
+        return *this;
+    }
     // Runs check when the loop is idle and ends the input.
     CScript& Finally(std::function<void()> check) {
         steps_.push_back([check]() -> std::optional<InputEvent> {
