@@ -7,6 +7,8 @@
 #include "game/ProgramState.h"
 #include "game/Roster.h"
 #include "platform/Platform.h"
+#include "screens/AttributePage.h"
+#include "screens/BagPage.h"
 #include "screens/CharacterCard.h"
 #include "screens/TaskPanel.h"
 #include "ui/TextLabel.h"
@@ -69,10 +71,10 @@ void CQuorvanelView::OnWidgetClick(const WidgetId& clicked) {
         if (Fight(clicked.id, hero_, ProgramWorld())) Refresh();
         break;
     case MainScreen::kAttributesGroup:
-        // The attribute page opens here, modally; the refresh follows when it closes.
+        OpenAttributePage();
         break;
     case MainScreen::kBagGroup:
-        // The bag page opens here, modally; it only shows, so no refresh follows.
+        OpenBagPage();
         break;
     case MainScreen::kBattleGroup:
         SelectPanel(MainScreen::kTrainingGroup);
@@ -87,6 +89,19 @@ void CQuorvanelView::OnWidgetClick(const WidgetId& clicked) {
     default:
         break;
     }
+}
+
+// The page may have changed the hero: the main screen catches up when it closes.
+void CQuorvanelView::OpenAttributePage() {
+    CAttributePage page(hero_, platform_);
+    page.DoModal();
+    Refresh();
+}
+
+// The bag page only shows, so nothing needs refreshing afterwards.
+void CQuorvanelView::OpenBagPage() {
+    CBagPage page(hero_, platform_);
+    page.DoModal();
 }
 
 void CQuorvanelView::ShowTaskPanel() {

@@ -39,6 +39,8 @@ protected:
 
 private:
     void SaveScreenAsPicture();
+    void OpenAttributePage();
+    void OpenBagPage();
     void ShowTaskPanel();
     void AfterTaskCompletion();
 

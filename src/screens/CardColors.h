@@ -1,5 +1,6 @@
 // The colours the character and reward cards share with the main screen's
-// monster cards: engraved row labels on a dark brown fill.
+// monster cards and the attribute page: engraved row labels on a dark brown
+// fill, talent skills as blue badges.
 #pragma once
 
 #include "platform/Color.h"
@@ -11,3 +12,5 @@ inline constexpr COLORREF kRowLabelText = RGB(103, 92, 82);
 inline constexpr COLORREF kRowLabelFill = RGB(50, 39, 28);
 inline constexpr COLORREF kCardFill = RGB(55, 59, 51);
 inline constexpr COLORREF kBlack = RGB(0, 0, 0);
+inline constexpr COLORREF kSkillBadgeFill = RGB(29, 60, 97);
+inline constexpr COLORREF kSkillBadgePen = RGB(35, 91, 129);

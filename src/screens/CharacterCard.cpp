@@ -17,8 +17,6 @@ namespace {
 
 constexpr int kRowsHeight = 110;  // title and the four stat rows
 constexpr int kSkillRowHeight = 25;
-constexpr COLORREF kBadgeFill = RGB(29, 60, 97);
-constexpr COLORREF kBadgePen = RGB(35, 91, 129);
 
 // A widget with the next automatic WidgetId, under parent (a widget of the card).
 template <class Kind>
@@ -53,7 +51,7 @@ void AddSkillBox(CPanel& card, const CCharacter& character, int height) {
         auto* badge = AddToCard<CBadge>(card, {left, top, left + 72, top + 19}, *box);
         // A skill missing from the table leaves its badge empty.
         if (const CSkillDef* skill = FindSkill(character.skills.GetAt(i)))
-            badge->SetBadge(skill->name, kNoColor, kBadgeFill, kBadgePen);
+            badge->SetBadge(skill->name, kNoColor, kSkillBadgeFill, kSkillBadgePen);
     }
 }
 

@@ -1,0 +1,209 @@
+// The attribute page: stat texts, the widget tree and the three actions.
+#include "screens/AttributePage.h"
+
+#include "containers/FormatText.h"
+#include "game/Hero.h"
+#include "game/ItemDef.h"
+#include "game/SkillTable.h"
+#include "platform/Platform.h"
+#include "screens/CardColors.h"
+#include "screens/ChoiceDialog.h"
+#include "ui/Badge.h"
+#include "ui/Panel.h"
+#include "ui/PushButton.h"
+#include "ui/ShadowLabel.h"
+#include "ui/TextLabel.h"
+
+#include <utility>
+
+namespace {
+
+constexpr int kRowPitch = 20;
+constexpr int kSkillRowPitch = 19;
+constexpr int kSkillColumnPitch = 80;
+// The talent panel's first cell: skill badges and the two buttons below them.
+constexpr CRect kSkillCell{3, 23, 75, 42};
+// The client height above and below the talent panel's own height.
+constexpr int kHeightBesidesTalents = 130;
+
+constexpr const char* kNoBooksHint = "没有技能书，请先去打技能书。";
+
+// The breakdown of one stat component: bare and from equipment, without and
+// with the talent bonuses. The gaps are ideographic spaces.
+std::string Breakdown(const CHero& hero, const char* stat, int CStats::*component) {
+    return FormatText("裸%s:%d　装备%s:%d\r\n技能加成后，裸%s:%d　装备%s:%d　", stat,
+                      hero.BaseStats(false).*component, stat, hero.EquipStats(false).*component, stat,
+                      hero.BaseStats(true).*component, stat, hero.EquipStats(true).*component);
+}
+
+// A dark framed box for a group of rows, as on the monster cards.
+void SetGroupBody(CPanel& panel) { panel.SetBodyColors(kBlack, kLabelText, kNoColor, kCardFill); }
+
+// A panel's heading: engraved in black on the dark label fill.
+void AddHeading(CRootPanel& root, const CWidget& panel, const CRect& rect, const char* text) {
+    root.AddChild<CShadowLabel>(rect, -1, -1, -1, panel.Id())->SetLabel(text, kBlack, kLabelText, kLabelFill);
+}
+
+// A row label: engraved light on dark brown.
+void AddRowLabel(CRootPanel& root, const WidgetId& parent, const CRect& rect, const std::string& text) {
+    root.AddChild<CShadowLabel>(rect, -1, -1, -1, parent)
+        ->SetLabel(text, kEngravedLight, kRowLabelText, kRowLabelFill);
+}
+
+// A "?" badge directly under the root whose hint explains the row beside it.
+void AddHintBadge(CRootPanel& root, const CRect& rect, std::string hint) {
+    auto* badge = root.AddChild<CBadge>(rect, -1, -1, -1, WidgetId::None());
+    badge->SetBadge("?");
+    badge->hint = std::move(hint);
+}
+
+}  // namespace
+
+CAttributePage::CAttributePage(CHero& hero, CPlatform& platform, CWindow* parent)
+    : CPopupPage(platform, parent), hero_(hero) {}
+
+std::array<CAttributePage::StatText, CAttributePage::kStatRows> CAttributePage::FillStatTexts() const {
+    const CStats total = hero_.TotalStats();
+    return {{
+        {"等级", FormatText("%d", hero_.level), FormatText("等级上限%d", hero_.levelCap)},
+        {"经验", hero_.ExpText(),
+         FormatText("当前经验:%d\r\n升级需要经验%d", hero_.exp, hero_.ExpForNextLevel())},
+        {"攻击", FormatText("%d", total.attack), Breakdown(hero_, "攻", &CStats::attack)},
+        {"防御", FormatText("%d", total.defence), Breakdown(hero_, "防", &CStats::defence)},
+        {"气血", FormatText("%d", total.hp), Breakdown(hero_, "血", &CStats::hp)},
+    }};
+}
+
+bool CAttributePage::OnInitDialog() {
+    CPopupPage::OnInitDialog();
+    Window()->SetTitle("属性");
+    RebuildPage();
+    return true;
+}
+
+void CAttributePage::RebuildPage() {
+    CRootPanel& root = Root();
+    root.RemoveAllChildren();
+    root.AddChild<CShadowLabel>({3, 3, 167, 21}, -1, -1, -1, WidgetId::None())->SetLabel(hero_.name);
+    AddStatRows();
+    const int talentHeight = TalentPanelHeight();
+    ResizeClient(kWidth, talentHeight + kHeightBesidesTalents);
+    AddTalentPanel(talentHeight);
+    AddEquipmentPanel();
+}
+
+int CAttributePage::TalentPanelHeight() const {
+    const int skillCount = hero_.skills.GetSize();
+    return skillCount == 0 ? 50 : ((skillCount + 1) / 2 + 2) * 25;
+}
+
+void CAttributePage::AddStatRows() {
+    CRootPanel& root = Root();
+    int top = 23;
+    for (const StatText& row : FillStatTexts()) {
+        AddRowLabel(root, WidgetId::None(), {3, top, 84, top + 18}, row.label);
+        root.AddChild<CTextLabel>({84, top, 165, top + 18}, -1, -1, -1, WidgetId::None())->SetLabel(row.value);
+        AddHintBadge(root, {167, top, 182, top + 18}, row.hint);
+        top += kRowPitch;
+    }
+}
+
+void CAttributePage::AddTalentPanel(int height) {
+    CRootPanel& root = Root();
+    // (auto, 0, 0) under (0, 0, 0), which names nothing: the root.
+    auto* panel = root.AddChild<CPanel>({3, 125, 165, 125 + height}, -1, 0, 0, {0, 0, 0});
+    SetGroupBody(*panel);
+    AddHeading(root, *panel, {3, 3, 158, 21}, "天赋技能");
+
+    const int skillCount = hero_.skills.GetSize();
+    for (int i = 0; i < skillCount; ++i) {
+        const CRect cell = kSkillCell.Offset(kSkillColumnPitch * (i % 2), kSkillRowPitch * (i / 2));
+        auto* badge = root.AddChild<CBadge>(cell, -1, -1, -1, panel->Id());
+        // A skill missing from the table keeps an empty badge.
+        if (const CSkillDef* skill = FindSkill(hero_.skills.GetAt(i)))
+            badge->SetBadge(skill->name, kNoColor, kSkillBadgeFill, kSkillBadgePen);
+    }
+
+    // The buttons go in the row after the last row of skills.
+    const CRect buttonCell = kSkillCell.Offset(0, kSkillRowPitch * ((skillCount + 1) / 2));
+    if (skillCount < hero_.maxSkills) {
+        auto* learn = root.AddChild<CPushButton>(buttonCell, kLearnButton.group, -1, -1, panel->Id());
+        learn->caption = "学习技能";
+        learn->hint = FormatText("你最多可以学习%d个技能。", hero_.maxSkills);
+        if (hero_.skillBooks.GetSize() <= 0) {
+            learn->enabled = false;
+            learn->hint = kNoBooksHint;
+        }
+    }
+    if (skillCount > 0) {
+        auto* forget = root.AddChild<CPushButton>(buttonCell.Offset(kSkillColumnPitch, 0),
+                                                  kForgetButton.group, -1, -1, panel->Id());
+        forget->caption = "遗忘技能";
+    }
+}
+
+void CAttributePage::AddEquipmentPanel() {
+    CRootPanel& root = Root();
+    auto* panel = root.AddChild<CPanel>({190, 3, 355, 95}, -1, 0, 0, {0, 0, 0});
+    SetGroupBody(*panel);
+    AddHeading(root, *panel, {3, 3, 160, 21}, "装备");
+
+    for (int slot = 0; slot < hero_.equipment.GetSize(); ++slot) {
+        const CItem worn = hero_.equipment.GetAt(slot);
+        const int top = 23 + kRowPitch * slot;
+        AddRowLabel(root, panel->Id(), {3, top, 59, top + 18}, SlotName(static_cast<std::int16_t>(slot)));
+        root.AddChild<CTextLabel>({62, top, 160, top + 18}, -1, -1, -1, panel->Id())->SetLabel(worn.Name());
+        // Just right of the panel, level with the slot's row.
+        AddHintBadge(root, {356, top + 3, 371, top + 21}, worn.Describe());
+    }
+
+    auto* autoEquip = root.AddChild<CPushButton>({43, 63, 123, 86}, kAutoEquipButton.group, -1, -1,
+                                                 panel->Id());
+    autoEquip->caption = "自动换装";
+}
+
+void CAttributePage::OnWidgetClick(const WidgetId& clicked) {
+    if (clicked.group == kLearnButton.group)
+        LearnSkill();
+    else if (clicked.group == kForgetButton.group)
+        ForgetSkill();
+    else if (clicked.group == kAutoEquipButton.group)
+        AutoEquip();
+}
+
+void CAttributePage::LearnSkill() {
+    CChoiceDialog choice(Platform());
+    // Every book is offered, also of skills already known: the hero's rule
+    // gives the reason when it refuses.
+    for (const SkillBookEntry& entry : hero_.skillBooks)
+        if (const CSkillDef* skill = FindSkill(entry.skillId))
+            choice.AddChoice(skill->id, skill->name, skill->description);
+    ApplyChoice(choice, &CHero::LearnSkill);
+}
+
+void CAttributePage::ForgetSkill() {
+    CChoiceDialog choice(Platform());
+    for (const int skillId : hero_.skills)
+        if (const CSkillDef* skill = FindSkill(skillId))
+            choice.AddChoice(skill->id, skill->name, skill->description);
+    ApplyChoice(choice, &CHero::ForgetSkill);
+}
+
+void CAttributePage::ApplyChoice(CChoiceDialog& choice, bool (CHero::*action)(int, std::string&)) {
+    if (choice.DoModal() != IDOK) return;
+    std::string refusal;
+    if ((hero_.*action)(choice.Result(), refusal))
+        RebuildAndRepaint();
+    else
+        Platform().MessageBox(refusal, MessageBoxIcon::None);
+}
+
+void CAttributePage::AutoEquip() {
+    hero_.AutoEquip();
+    RebuildAndRepaint();
+}
+
+void CAttributePage::RebuildAndRepaint() {
+    RebuildPage();
+    Window()->Invalidate(true);
+}

@@ -1,0 +1,61 @@
+// The bag page: its tab box and the badges of both tabs.
+#include "screens/BagPage.h"
+
+#include "containers/FormatText.h"
+#include "game/Hero.h"
+#include "game/SkillTable.h"
+#include "platform/Platform.h"
+#include "ui/Badge.h"
+#include "ui/TabBox.h"
+
+#include <string>
+
+namespace {
+
+// A badge for the grid to place, numbered from 1 by its entry's index in the
+// hero's list, so that entries left out leave gaps in the numbering.
+void AddEntryBadge(CPagedGrid& grid, int index, const std::string& caption, const std::string& hint) {
+    const WidgetId& page = grid.Id();
+    auto* badge = grid.AddChild<CBadge>({}, page.group, page.id, index + 1, CBagPage::kTabBox);
+    badge->SetBadge(caption);
+    badge->hint = hint;
+}
+
+void FinishGrid(CPagedGrid& grid) {
+    grid.SetCellGeometry(3, 3, 118, 22);
+    grid.LayOut();
+}
+
+}  // namespace
+
+CBagPage::CBagPage(const CHero& hero, CPlatform& platform, CWindow* parent)
+    : CPopupPage(platform, parent), hero_(hero) {}
+
+bool CBagPage::OnInitDialog() {
+    const bool result = CPopupPage::OnInitDialog();
+    Window()->SetTitle("背包");
+    auto* tabs = Root().AddChild<CTabBox>(Root().rect.Deflated(5), kTabBox.group, kTabBox.id,
+                                          kTabBox.sub, WidgetId::None());
+
+    CPagedGrid* books = tabs->AddTab("技能");
+    for (int i = 0; i < hero_.skillBooks.GetSize(); ++i) {
+        const SkillBookEntry entry = hero_.skillBooks.GetAt(i);
+        // A book of a skill the table does not know is not shown.
+        if (const CSkillDef* skill = FindSkill(entry.skillId))
+            AddEntryBadge(*books, i, FormatText("%s(%d)", skill->name.c_str(), entry.count),
+                          skill->description);
+    }
+    FinishGrid(*books);
+
+    CPagedGrid* items = tabs->AddTab("装备");
+    for (int i = 0; i < hero_.bag.GetSize(); ++i) {
+        const CItem item = hero_.bag.GetAt(i);
+        AddEntryBadge(*items, i, item.Name(), item.Describe());
+    }
+    FinishGrid(*items);
+
+    // Pages added to a tab box all show until a tab is chosen; open on the
+    // first rather than with both grids drawn over each other.
+    tabs->SelectTab(books->Id().id);
+    return result;
+}
