@@ -16,7 +16,8 @@ namespace xdriver {
 std::optional<std::string> FindWindow(const std::string& title);
 // Moves the pointer to (x, y) in the window's client area and clicks.
 bool ClickAt(const std::string& windowId, int x, int y, int button = 1);
-// Presses and releases a key (xdotool key names: Escape, Return, ctrl+n).
+// Presses and releases a key (xdotool key names: Escape, Return, ctrl+n)
+// where the keyboard focus is.
 bool PressKey(const std::string& key);
 // The window's pixels as the X server shows them.
 std::optional<CFrameBuffer> Screenshot(const std::string& windowId, int width, int height);
