@@ -178,14 +178,6 @@ TEST_F(Dispatch, AnEndModalBeforeTheLoopEndsItAtOnce) {
     EXPECT_EQ(page.Run(), IDCANCEL);  // the code was used up; input ran dry
 }
 
-TEST_F(Dispatch, TheOwnerTakesInputAgainWhenAModalLoopEnds) {
-    Dialog page(*platform, *main, "page");
-    mainHandler.click = [&](int, int) { page.Run(); };
-    script.Then(Click(1, 1)).Then(Press(KeyChord::Key::Escape)).Then(Press(KeyChord::Key::Return));
-    RunScript();
-    EXPECT_EQ(mainHandler.events, (Events{"click 1,1", "key"}));
-}
-
 const CMessageBoxInfo* TopMessageBox(const CPlatform& platform) {
     const std::vector<CWindow*> windows = platform.Windows();
     return windows.empty() ? nullptr : windows.back()->GetMessageBoxInfo();
