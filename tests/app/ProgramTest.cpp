@@ -1,7 +1,8 @@
 // The program as a user starts it: the command line's errors and exit
 // codes, script errors reported as FILE:LINE before anything runs, standard
 // output that carries only the printed lines, a pipe that drives the game,
-// and a recorded session that replays to the same state and pixels.
+// a recorded session that replays to the same state and pixels, and the
+// playthrough script that wins the game.
 #include "ProgramRun.h"
 
 #include "platform/FrameBuffer.h"
@@ -131,6 +132,27 @@ TEST(ProgramTest, TheSeedDecidesTheDrops) {
     EXPECT_EQ(stateFor("3"), stateFor("3"));
     EXPECT_NE(stateFor("3"), stateFor("4"));
     EXPECT_EQ(stateFor("3"), RunQuorvanel({"--headless", "--script", "-"}, "seed 3\n" + farm).out);
+}
+
+TEST(ProgramTest, ThePlaythroughScriptEndsInTheCongratulation) {
+    const std::string playthrough =
+        (std::filesystem::path(__FILE__).parent_path() / "../../docs/playthrough.txt").string();
+    std::ifstream file(playthrough);
+    const std::string script{std::istreambuf_iterator<char>(file), {}};
+    ASSERT_FALSE(script.empty()) << playthrough;
+    const ProgramResult result = RunQuorvanel({"--headless", "--script", "-"}, script + "state\nwindows\n");
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const std::vector<std::string> lines = result.OutLines();
+    ASSERT_EQ(lines.size(), 2u);
+    const std::string& state = lines[0];
+    EXPECT_NE(state.find("\"level\":10,"), std::string::npos) << state;
+    EXPECT_NE(state.find("\"levelCap\":10,"), std::string::npos);
+    // The last task stays current: the game goes on after the congratulation.
+    EXPECT_NE(state.find("\"task\":{\"stage\":1}"), std::string::npos);
+    EXPECT_NE(lines[1].find(",{\"title\":\"Quorvanel\",\"width\":240,\"height\":104,"
+                                        "\"text\":\"通关了,祝贺你！\"}]"),
+              std::string::npos)
+        << lines[1];
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 // The quorvanel program itself in a real window on the X display: a script
 // gives the same state lines and pixel-identical shots as the same script
-// headless, and a session played with xdotool and recorded (fights, the task
+// headless; a session played with xdotool and recorded (fights, the task
 // panel and back, Ctrl+N) looks on screen exactly like the headless replay
-// of its recording, which ends in the state those clicks make.
+// of its recording, which ends in the state those clicks make; and so do
+// the popup pages opened, used (a skill learned through the choice list)
+// and closed with xdotool, window by window.
 #include "XDriver.h"
 #include "app/ProgramRun.h"
 
@@ -10,7 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstring>
 #include <csignal>
 #include <spawn.h>
 #include <thread>
@@ -83,11 +87,13 @@ public:
     CRunningProgram& operator=(const CRunningProgram&) = delete;
 
     bool Started() const { return pid_ > 0; }
+    pid_t Pid() const { return pid_; }
 
 private:
     pid_t pid_ = 0;
 };
 
+// The recording of the program under test is session.txt in the test's folder.
 int CountLines(const std::string& text, const std::string& line) {
     int count = 0;
     for (std::size_t at = text.find(line + "\n"); at != std::string::npos; at = text.find(line + "\n", at + 1))
@@ -95,10 +101,28 @@ int CountLines(const std::string& text, const std::string& line) {
     return count;
 }
 
+// Waits until line has been recorded once more than it had been before.
+bool AwaitRecorded(const CTempFolder& folder, const std::string& line, int before) {
+    const auto end = std::chrono::steady_clock::now() + 10s;
+    while (CountLines(folder.Read("session.txt"), line) <= before) {
+        if (std::chrono::steady_clock::now() > end) return false;
+        std::this_thread::sleep_for(20ms);
+    }
+    return true;
+}
+
+// Clicks at (x, y) in window and waits until the program has taken the click.
+testing::AssertionResult ClickAndAwait(const CTempFolder& folder, const std::string& window, int x, int y) {
+    const std::string line = "click " + std::to_string(x) + " " + std::to_string(y);
+    const int before = CountLines(folder.Read("session.txt"), line);
+    if (!xdriver::ClickAt(window, x, y)) return testing::AssertionFailure() << "xdotool failed: " << line;
+    if (!AwaitRecorded(folder, line, before)) return testing::AssertionFailure() << "not taken: " << line;
+    return testing::AssertionSuccess();
+}
+
 TEST(ProgramWindowTest, ASessionPlayedWithXdotoolReplaysHeadlessToTheSamePixels) {
     CTempFolder folder;
-    const std::string recording = folder.File("session.txt");
-    CRunningProgram program({"--seed", "23", "--record", recording});
+    CRunningProgram program({"--seed", "23", "--record", folder.File("session.txt")});
     ASSERT_TRUE(program.Started());
     const std::optional<std::string> window = xdriver::FindWindow(kTitle);
     ASSERT_TRUE(window.has_value()) << "the main window did not appear";
@@ -106,22 +130,13 @@ TEST(ProgramWindowTest, ASessionPlayedWithXdotoolReplaysHeadlessToTheSamePixels)
     // Each click is awaited in the recording, which the program writes as it
     // takes the event. Clicks on one button land on different pixels of it:
     // xdotool waits for the pointer to move, so it must move every time.
-    const auto clickAndWait = [&](int x, int y) {
-        const std::string line = "click " + std::to_string(x) + " " + std::to_string(y);
-        const int before = CountLines(folder.Read("session.txt"), line);
-        ASSERT_TRUE(xdriver::ClickAt(*window, x, y)) << line;
-        const auto end = std::chrono::steady_clock::now() + 10s;
-        while (CountLines(folder.Read("session.txt"), line) == before && std::chrono::steady_clock::now() < end)
-            std::this_thread::sleep_for(20ms);
-        ASSERT_GT(CountLines(folder.Read("session.txt"), line), before) << line;
-    };
     const int clicksOnFight0 = 5;
-    for (int i = 0; i < clicksOnFight0 - 1; ++i) clickAndWait(190 + i, 148);
-    clickAndWait(201, 25);  // 任务
-    clickAndWait(144, 25);  // 战斗
+    for (int i = 0; i < clicksOnFight0 - 1; ++i) ASSERT_TRUE(ClickAndAwait(folder, *window, 190 + i, 148));
+    ASSERT_TRUE(ClickAndAwait(folder, *window, 201, 25));  // 任务
+    ASSERT_TRUE(ClickAndAwait(folder, *window, 144, 25));  // 战斗
     ASSERT_TRUE(xdriver::PressKey("ctrl+n"));
-    clickAndWait(371, 148);  // monster 1
-    clickAndWait(198, 148);
+    ASSERT_TRUE(ClickAndAwait(folder, *window, 371, 148));  // monster 1
+    ASSERT_TRUE(ClickAndAwait(folder, *window, 198, 148));
 
     // The screen settles once the last click has been painted; compare the
     // headless replay of what was recorded so far with what is shown.
@@ -145,6 +160,101 @@ TEST(ProgramWindowTest, ASessionPlayedWithXdotoolReplaysHeadlessToTheSamePixels)
     EXPECT_NE(replayOut.find("\"tally\":[[0," + std::to_string(clicksOnFight0) + "]"), std::string::npos)
         << replayOut;
     EXPECT_NE(folder.Read("session.txt").find("key ctrl+n\n"), std::string::npos);
+}
+
+// The visible windows of process pid. (Searching by title does not do for
+// the pages: xdotool matches titles in the locale's encoding, not UTF-8.)
+std::vector<std::string> WindowsOf(pid_t pid) {
+    std::vector<std::string> windows;
+    FILE* pipe = popen(("timeout 10 xdotool search --onlyvisible --pid " + std::to_string(pid) + " 2>/dev/null").c_str(), "r");
+    if (!pipe) return windows;
+    char line[64];
+    while (std::fgets(line, sizeof line, pipe)) windows.emplace_back(line, std::strcspn(line, "\n"));
+    pclose(pipe);
+    return windows;
+}
+
+// Waits for a window of pid that is not among known to appear.
+std::optional<std::string> NewWindowOf(pid_t pid, const std::vector<std::string>& known) {
+    for (int attempt = 0; attempt < 250; ++attempt) {
+        for (const std::string& window : WindowsOf(pid))
+            if (std::find(known.begin(), known.end(), window) == known.end()) return window;
+        std::this_thread::sleep_for(40ms);
+    }
+    return std::nullopt;
+}
+
+// Screenshots a window of the running program once what it shows matches the
+// headless replay of recording + "shot"; returns whether it did within a few
+// seconds.
+testing::AssertionResult ShowsTheReplayOf(const CTempFolder& folder, const std::string& windowId,
+                                          const std::string& recording) {
+    const std::string script =
+        folder.Write("prefix.txt", recording + "shot " + folder.File("prefix.png") + "\n");
+    const ProgramResult replay = RunQuorvanel({"--headless", "--script", script});
+    if (replay.exitCode != 0) return testing::AssertionFailure() << "replay failed: " << replay.err;
+    const CFrameBuffer replayed = ReadShot(folder.File("prefix.png"));
+    for (int attempt = 0; attempt < 15; ++attempt) {
+        std::this_thread::sleep_for(200ms);
+        const std::optional<CFrameBuffer> shown =
+            xdriver::Screenshot(windowId, replayed.Width(), replayed.Height());
+        if (shown && *shown == replayed) return testing::AssertionSuccess();
+    }
+    return testing::AssertionFailure() << "the window differs from the headless replay";
+}
+
+// Gives window the keyboard focus, presses Escape and waits until it is taken.
+testing::AssertionResult EscapeAndAwait(const CTempFolder& folder, const std::string& window) {
+    const int before = CountLines(folder.Read("session.txt"), "key escape");
+    if (std::system(("timeout 10 xdotool windowfocus --sync " + window + " key Escape").c_str()) != 0)
+        return testing::AssertionFailure() << "xdotool failed";
+    if (!AwaitRecorded(folder, "key escape", before)) return testing::AssertionFailure() << "Escape not taken";
+    return testing::AssertionSuccess();
+}
+
+TEST(ProgramWindowTest, PagesOpenedWithXdotoolShowWhatTheReplayShows) {
+    CTempFolder folder;
+    // A script trains the hero to level 5 and wins skill books first; real
+    // input is taken once it has run.
+    std::string farm = "move 198 148\n";
+    for (int round = 0; round < 40; ++round)
+        farm += "click 371 251\nclick 198 251\nclick 544 148\nclick 371 148\nclick 198 148\n";
+    CRunningProgram program(
+        {"--seed", "23", "--script", folder.Write("farm.txt", farm), "--record", folder.File("session.txt")});
+    ASSERT_TRUE(program.Started());
+    const std::optional<std::string> main = xdriver::FindWindow(kTitle);
+    ASSERT_TRUE(main.has_value());
+    ASSERT_TRUE(AwaitRecorded(folder, "click 198 148", 39)) << "the script did not run";
+    const auto recorded = [&] { return folder.Read("session.txt"); };
+
+    // 属性: the attribute page over the main window.
+    ASSERT_TRUE(ClickAndAwait(folder, *main, 38, 25));
+    const std::optional<std::string> attributes = NewWindowOf(program.Pid(), {*main});
+    ASSERT_TRUE(attributes.has_value());
+    EXPECT_TRUE(ShowsTheReplayOf(folder, *attributes, recorded()));
+
+    // 学习技能, then the first book of the choice list.
+    ASSERT_TRUE(ClickAndAwait(folder, *attributes, 42, 157));
+    const std::optional<std::string> choices = NewWindowOf(program.Pid(), {*main, *attributes});
+    ASSERT_TRUE(choices.has_value());
+    EXPECT_TRUE(ShowsTheReplayOf(folder, *choices, recorded()));
+    ASSERT_TRUE(ClickAndAwait(folder, *choices, 100, 15));
+    EXPECT_TRUE(ShowsTheReplayOf(folder, *attributes, recorded()));
+
+    // Escape closes the page; 背包 opens the bag page, Escape again.
+    ASSERT_TRUE(EscapeAndAwait(folder, *attributes));
+    ASSERT_TRUE(ClickAndAwait(folder, *main, 90, 25));
+    const std::optional<std::string> bag = NewWindowOf(program.Pid(), {*main, *attributes, *choices});
+    ASSERT_TRUE(bag.has_value());
+    EXPECT_TRUE(ShowsTheReplayOf(folder, *bag, recorded()));
+    ASSERT_TRUE(EscapeAndAwait(folder, *bag));
+    EXPECT_TRUE(ShowsTheReplayOf(folder, *main, recorded()));
+
+    const std::string replay = folder.Write("all.txt", recorded() + "state\nwindows\n");
+    const ProgramResult final = RunQuorvanel({"--headless", "--script", replay});
+    ASSERT_EQ(final.OutLines().size(), 2u) << final.err;
+    EXPECT_NE(final.OutLines()[0].find("\"skills\":[3]"), std::string::npos) << final.OutLines()[0];
+    EXPECT_EQ(final.OutLines()[1], "[{\"title\":\"Quorva - Quorvanel\",\"width\":655,\"height\":405}]");
 }
 
 }  // namespace
