@@ -103,7 +103,8 @@ std::string CommandLineHelp() {
            "  seed N | move X Y | click X Y | rclick X Y | key CHORD (ctrl+n, return,\n"
            "  escape) | close | shot FILE | state | windows | widgets | quit\n"
            "state, windows and widgets print one line of JSON each on standard output;\n"
-           "everything else goes to standard error.\n"
+           "everything else goes to standard error. A script file is checked whole\n"
+           "before the game starts; errors read FILE:LINE: message.\n"
            "\n"
            "Exit status: 0 on success, 1 when the program or a script command fails,\n"
            "2 for a bad command line or a script syntax error.\n";
