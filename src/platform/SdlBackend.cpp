@@ -3,6 +3,7 @@
 
 #include "platform/SdlWindow.h"
 #include "platform/WindowSystem.h"
+#include "platform/XErrorGuard.h"
 
 #include <SDL.h>
 
@@ -100,6 +101,7 @@ std::unique_ptr<CSdlBackend> CSdlBackend::Open(std::string* error) {
         SDL_Quit();
         return nullptr;
     }
+    if (std::strcmp(driver, "x11") == 0) InstallXErrorGuard();
     SDL_StopTextInput();
     return std::unique_ptr<CSdlBackend>(new CSdlBackend());
 }

@@ -1,0 +1,23 @@
+// The X error guard (see XErrorGuard.h).
+#include "platform/XErrorGuard.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xproto.h>
+
+namespace {
+
+bool installed = false;
+XErrorHandler previousHandler = nullptr;
+
+int GuardedErrorHandler(Display* display, XErrorEvent* error) {
+    if (error->error_code == BadWindow && error->request_code == X_SendEvent) return 0;
+    return previousHandler ? previousHandler(display, error) : 0;
+}
+
+}  // namespace
+
+void InstallXErrorGuard() {
+    if (installed) return;
+    installed = true;
+    previousHandler = XSetErrorHandler(GuardedErrorHandler);
+}
