@@ -6,7 +6,6 @@
 
 namespace {
 
-bool installed = false;
 XErrorHandler previousHandler = nullptr;
 
 int GuardedErrorHandler(Display* display, XErrorEvent* error) {
@@ -17,7 +16,6 @@ int GuardedErrorHandler(Display* display, XErrorEvent* error) {
 }  // namespace
 
 void InstallXErrorGuard() {
-    if (installed) return;
-    installed = true;
-    previousHandler = XSetErrorHandler(GuardedErrorHandler);
+    const XErrorHandler replaced = XSetErrorHandler(GuardedErrorHandler);
+    if (replaced != GuardedErrorHandler) previousHandler = replaced;
 }

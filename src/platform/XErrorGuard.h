@@ -7,5 +7,7 @@
 // For the x11 video driver only.
 #pragma once
 
-// Installs the guard once; later calls change nothing.
+// Installs the guard in front of the handler in place. Call it whenever SDL's
+// video starts: SDL puts back the handler it found when it quits. Installing
+// it over itself changes nothing.
 void InstallXErrorGuard();

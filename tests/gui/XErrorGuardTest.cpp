@@ -1,0 +1,57 @@
+// The X error guard against a real X server: a SendEvent aimed at a window
+// that no longer exists is passed over and the program goes on, while any
+// other error still ends the program as Xlib's default handler does. Each
+// case runs in a child process with a connection of its own.
+#include "platform/XErrorGuard.h"
+
+#include <gtest/gtest.h>
+
+// After gtest: Xlib defines None, Bool and the like as macros.
+#include <X11/Xlib.h>
+
+#include <cstdlib>
+
+namespace {
+
+void SendClientMessage(Display* display, Window window) {
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.format = 8;
+    XSendEvent(display, window, False, NoEventMask, &event);
+}
+
+void Map(Display* display, Window window) { XMapWindow(display, window); }
+
+// Makes a window and destroys it, then does act with its id and waits for
+// the server's answer; exits with 0 if the program is still running then.
+[[noreturn]] void ActOnClosedWindow(void (*act)(Display*, Window)) {
+    InstallXErrorGuard();
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) std::exit(2);
+    const Window window =
+        XCreateSimpleWindow(display, XRootWindow(display, XDefaultScreen(display)), 0, 0, 10, 10, 0, 0, 0);
+    XDestroyWindow(display, window);
+    XSync(display, False);
+    act(display, window);
+    XSync(display, False);
+    XCloseDisplay(display);
+    std::exit(0);
+}
+
+class XErrorGuardTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs an X display";
+    }
+};
+
+TEST_F(XErrorGuardTest, ASendEventToAClosedWindowIsPassedOver) {
+    EXPECT_EXIT(ActOnClosedWindow(SendClientMessage), ::testing::ExitedWithCode(0), "");
+}
+
+TEST_F(XErrorGuardTest, OtherErrorsStillEndTheProgram) {
+    EXPECT_EXIT(ActOnClosedWindow(Map), ::testing::ExitedWithCode(1), "BadWindow");
+}
+
+}  // namespace
