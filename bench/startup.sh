@@ -8,7 +8,7 @@ set -euo pipefail
 build=${1:-build}
 rounds=${2:-15}
 if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" "$build" "$rounds"
+  exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp -noreset" "$0" "$build" "$rounds"
 fi
 programs="$build/bench/startup"
 variants=(window window-no-text bare bare-default-hints)
