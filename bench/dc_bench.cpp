@@ -9,7 +9,8 @@
 
 namespace {
 
-constexpr std::array<const char*, 8> kLabels{"讨伐", "属性", "背包", "战斗", "任务", "攻击 120", "防御 35", "经验 80/200"};
+constexpr std::array<const char*, 8> kLabels{"讨伐", "属性",     "背包",    "战斗",
+                                             "任务", "攻击 120", "防御 35", "经验 80/200"};
 
 void PaintFrame(CDC& dc, const CFont& font) {
     dc.SelectObject(font);

@@ -11,8 +11,7 @@
 
 namespace {
 
-void EstimateWholeRoster(benchmark::State& state, const CHero& hero)
-{
+void EstimateWholeRoster(benchmark::State& state, const CHero& hero) {
     const CRoster& roster = Roster();
     for (auto _ : state)
         for (int index = 0; index < roster.GetCount(); ++index)
@@ -20,16 +19,14 @@ void EstimateWholeRoster(benchmark::State& state, const CHero& hero)
     state.SetItemsProcessed(state.iterations() * roster.GetCount());
 }
 
-void BM_EstimateRosterNewHero(benchmark::State& state)
-{
+void BM_EstimateRosterNewHero(benchmark::State& state) {
     StartUp(1);
     Roster().Build();
     EstimateWholeRoster(state, CHero());
 }
 BENCHMARK(BM_EstimateRosterNewHero);
 
-void BM_EstimateRosterEquippedHero(benchmark::State& state)
-{
+void BM_EstimateRosterEquippedHero(benchmark::State& state) {
     StartUp(1);
     Roster().Build();
     CHero hero;
@@ -43,4 +40,4 @@ void BM_EstimateRosterEquippedHero(benchmark::State& state)
 }
 BENCHMARK(BM_EstimateRosterEquippedHero);
 
-} // namespace
+}  // namespace

@@ -20,7 +20,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "startup_bare_sdl: %s\n", SDL_GetError());
         return 1;
     }
-    SDL_Window* window = SDL_CreateWindow("bare", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 655, 405, 0);
+    SDL_Window* window =
+        SDL_CreateWindow("bare", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 655, 405, 0);
     SDL_Surface* surface = window ? SDL_GetWindowSurface(window) : nullptr;
     if (!surface) {
         std::fprintf(stderr, "startup_bare_sdl: %s\n", SDL_GetError());

@@ -19,7 +19,9 @@ public:
         dc.FillSolidRect({0, 0, 655, 405}, RGB(55, 59, 51));
         dc.SelectObject(CPen::Solid(RGB(0, 0, 0)));
         dc.SelectObject(CBrush::Solid(RGB(149, 125, 97)));
-        for (int i = 0; i < 6; ++i) dc.RoundRect({123 + 173 * (i % 3), 73 + 103 * (i / 3), 290 + 173 * (i % 3), 170 + 103 * (i / 3)}, 5, 2);
+        for (int i = 0; i < 6; ++i)
+            dc.RoundRect({123 + 173 * (i % 3), 73 + 103 * (i / 3), 290 + 173 * (i % 3), 170 + 103 * (i / 3)},
+                         5, 2);
         if (!withText_) return;
         dc.SelectObject(CFont::CreatePointFont(120, "宋体"));
         dc.SetBkMode(TRANSPARENT);

@@ -58,8 +58,7 @@ std::optional<CommandLineOptions> ParseCommandLine(const std::vector<std::string
         if (name == "--seed") {
             const std::optional<std::uint64_t> seed = SeedValue(*value);
             if (!seed) {
-                *error = "--seed needs a whole number from 0 to 18446744073709551615, not '" +
-                         *value + "'";
+                *error = "--seed needs a whole number from 0 to 18446744073709551615, not '" + *value + "'";
                 return std::nullopt;
             }
             if (options.seed) {

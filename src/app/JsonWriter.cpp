@@ -36,14 +36,29 @@ std::size_t Utf8SequenceLength(std::string_view text) {
 
 void AppendEscaped(std::string& out, char c) {
     switch (c) {
-    case '"': out += "\\\""; return;
-    case '\\': out += "\\\\"; return;
-    case '\r': out += "\\r"; return;
-    case '\n': out += "\\n"; return;
-    case '\t': out += "\\t"; return;
-    case '\b': out += "\\b"; return;
-    case '\f': out += "\\f"; return;
-    default: break;
+        case '"':
+            out += "\\\"";
+            return;
+        case '\\':
+            out += "\\\\";
+            return;
+        case '\r':
+            out += "\\r";
+            return;
+        case '\n':
+            out += "\\n";
+            return;
+        case '\t':
+            out += "\\t";
+            return;
+        case '\b':
+            out += "\\b";
+            return;
+        case '\f':
+            out += "\\f";
+            return;
+        default:
+            break;
     }
     if (static_cast<unsigned char>(c) < 0x20) {
         char code[8];

@@ -34,11 +34,12 @@ std::optional<KeyChord> ParseKeyChord(std::string_view text) {
     bool shift = false;
     bool alt = false;
     std::size_t start = 0;
-    for (std::size_t plus = lower.find('+'); plus != std::string::npos;
-         plus = lower.find('+', start)) {
+    for (std::size_t plus = lower.find('+'); plus != std::string::npos; plus = lower.find('+', start)) {
         const std::string modifier = lower.substr(start, plus - start);
-        bool* flag = modifier == "ctrl" ? &ctrl : modifier == "shift" ? &shift
-                   : modifier == "alt"  ? &alt  : nullptr;
+        bool* flag = modifier == "ctrl"    ? &ctrl
+                     : modifier == "shift" ? &shift
+                     : modifier == "alt"   ? &alt
+                                           : nullptr;
         if (!flag || *flag) return std::nullopt;  // unknown or repeated
         *flag = true;
         start = plus + 1;
@@ -54,10 +55,17 @@ std::optional<KeyChord> ParseKeyChord(std::string_view text) {
 std::string KeyChordName(const KeyChord& chord) {
     std::string key;
     switch (chord.key) {
-    case KeyChord::Key::Return: key = "return"; break;
-    case KeyChord::Key::Escape: key = "escape"; break;
-    case KeyChord::Key::Letter: key = std::string(1, chord.letter); break;
-    case KeyChord::Key::Other: return "";
+        case KeyChord::Key::Return:
+            key = "return";
+            break;
+        case KeyChord::Key::Escape:
+            key = "escape";
+            break;
+        case KeyChord::Key::Letter:
+            key = std::string(1, chord.letter);
+            break;
+        case KeyChord::Key::Other:
+            return "";
     }
     std::string name;
     if (chord.ctrl) name += "ctrl+";

@@ -40,20 +40,17 @@ void AddMonsterCard(CRootPanel& root, int monsterIndex) {
     AddToPanel<CShadowLabel>(root, cardId, {3, 3, 162, 21}, part(0))->SetLabel(monster.name);
     AddToPanel<CShadowLabel>(root, cardId, {3, 23, 84, 41}, part(1))
         ->SetLabel("等级", kEngravedLight, kRowLabelText, kRowLabelFill);
-    AddToPanel<CTextLabel>(root, cardId, {84, 23, 162, 41}, part(2))
-        ->SetLabel(std::to_string(monster.level));
+    AddToPanel<CTextLabel>(root, cardId, {84, 23, 162, 41}, part(2))->SetLabel(std::to_string(monster.level));
 
     const WidgetId statsBadge = part(kStatsBadgePart);
     AddToPanel<CBadge>(root, cardId, {13, 45, 67, 61}, statsBadge)->SetBadge("属性");
-    BuildCharacterCard(*root.AddHoverCard({10, 42, 180, 147}, statsBadge.group, statsBadge.id,
-                                          statsBadge.sub),
-                       monster);
+    BuildCharacterCard(
+        *root.AddHoverCard({10, 42, 180, 147}, statsBadge.group, statsBadge.id, statsBadge.sub), monster);
 
     const WidgetId rewardBadge = part(kRewardBadgePart);
     AddToPanel<CBadge>(root, cardId, {93, 45, 147, 61}, rewardBadge)->SetBadge("掉宝");
-    BuildRewardCard(*root.AddHoverCard({90, 42, 260, 147}, rewardBadge.group, rewardBadge.id,
-                                       rewardBadge.sub),
-                    monster);
+    BuildRewardCard(
+        *root.AddHoverCard({90, 42, 260, 147}, rewardBadge.group, rewardBadge.id, rewardBadge.sub), monster);
 
     AddToPanel<CPushButton>(root, cardId, {48, 65, 102, 86}, FightButton(monsterIndex))->caption = "讨伐";
 }

@@ -77,8 +77,7 @@ int RunProgram(const std::vector<std::string>& arguments) {
     }
     std::optional<CScriptRunner> runner;
     if (script) {
-        runner.emplace(*platform, app.View(), std::move(*script), PrintLine,
-                       recorder ? &*recorder : nullptr);
+        runner.emplace(*platform, app.View(), std::move(*script), PrintLine, recorder ? &*recorder : nullptr);
         runner->Install();
     }
 

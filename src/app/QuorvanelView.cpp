@@ -18,8 +18,7 @@
 namespace {
 
 bool IsControlLetter(const KeyChord& key, char letter) {
-    return key.key == KeyChord::Key::Letter && key.letter == letter && key.ctrl && !key.shift &&
-           !key.alt;
+    return key.key == KeyChord::Key::Letter && key.letter == letter && key.ctrl && !key.shift && !key.alt;
 }
 
 }  // namespace
@@ -28,8 +27,10 @@ CQuorvanelView::CQuorvanelView(CPlatform& platform) : platform_(platform) {
     Roster().Build();
     AttachWindow(nullptr, MainScreen::kRootRect);
     MainScreen::Build(Root());
-    Root().FindWidgetAs<CTaskPanel>(MainScreen::kTaskPanel)->SetMessageCallback(
-        [this](const std::string& text) { platform_.MessageBox(text, MessageBoxIcon::None); });
+    Root()
+        .FindWidgetAs<CTaskPanel>(MainScreen::kTaskPanel)
+        ->SetMessageCallback(
+            [this](const std::string& text) { platform_.MessageBox(text, MessageBoxIcon::None); });
     // The task panel stays empty until "任务" is clicked: start on the grid.
     SelectPanel(MainScreen::kTrainingGroup);
     Refresh();
@@ -67,27 +68,27 @@ void CQuorvanelView::SelectPanel(int group) {
 
 void CQuorvanelView::OnWidgetClick(const WidgetId& clicked) {
     switch (clicked.group) {
-    case MainScreen::kFightGroup:
-        if (Fight(clicked.id, hero_, ProgramWorld())) Refresh();
-        break;
-    case MainScreen::kAttributesGroup:
-        OpenAttributePage();
-        break;
-    case MainScreen::kBagGroup:
-        OpenBagPage();
-        break;
-    case MainScreen::kBattleGroup:
-        SelectPanel(MainScreen::kTrainingGroup);
-        break;
-    case MainScreen::kTasksGroup:
-        ShowTaskPanel();
-        break;
-    case MainScreen::kTaskGroup:
-        // The task panel has already completed the task on its way up.
-        if (clicked.id == CTaskPanel::kCompleteButtonId) AfterTaskCompletion();
-        break;
-    default:
-        break;
+        case MainScreen::kFightGroup:
+            if (Fight(clicked.id, hero_, ProgramWorld())) Refresh();
+            break;
+        case MainScreen::kAttributesGroup:
+            OpenAttributePage();
+            break;
+        case MainScreen::kBagGroup:
+            OpenBagPage();
+            break;
+        case MainScreen::kBattleGroup:
+            SelectPanel(MainScreen::kTrainingGroup);
+            break;
+        case MainScreen::kTasksGroup:
+            ShowTaskPanel();
+            break;
+        case MainScreen::kTaskGroup:
+            // The task panel has already completed the task on its way up.
+            if (clicked.id == CTaskPanel::kCompleteButtonId) AfterTaskCompletion();
+            break;
+        default:
+            break;
     }
 }
 

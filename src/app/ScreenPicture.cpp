@@ -23,8 +23,7 @@ std::string EnvironmentValue(const char* name) {
 
 // The first line `xdg-user-dir PICTURES` prints; empty when the tool is missing.
 std::string XdgUserDirPictures() {
-    const std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen("xdg-user-dir PICTURES 2>/dev/null", "r"),
-                                                     pclose);
+    const std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen("xdg-user-dir PICTURES 2>/dev/null", "r"), pclose);
     if (!pipe) return "";
     std::array<char, 4096> line{};
     if (!std::fgets(line.data(), static_cast<int>(line.size()), pipe.get())) return "";
@@ -45,8 +44,8 @@ std::string TimeStamp() {
 }  // namespace
 
 std::string PicturesFolder() {
-    for (const std::string& candidate : {EnvironmentValue("XDG_PICTURES_DIR"), XdgUserDirPictures(),
-                                         EnvironmentValue("HOME")})
+    for (const std::string& candidate :
+         {EnvironmentValue("XDG_PICTURES_DIR"), XdgUserDirPictures(), EnvironmentValue("HOME")})
         if (IsFolder(candidate)) return candidate;
     return ".";
 }

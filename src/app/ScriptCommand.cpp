@@ -17,10 +17,9 @@ struct CommandName {
 };
 
 constexpr CommandName kCommands[] = {
-    {"seed", Kind::Seed},   {"move", Kind::Move},       {"click", Kind::Click},
-    {"rclick", Kind::RClick}, {"key", Kind::Key},       {"close", Kind::Close},
-    {"shot", Kind::Shot},   {"state", Kind::State},     {"windows", Kind::Windows},
-    {"widgets", Kind::Widgets}, {"quit", Kind::Quit},
+    {"seed", Kind::Seed},       {"move", Kind::Move},       {"click", Kind::Click}, {"rclick", Kind::RClick},
+    {"key", Kind::Key},         {"close", Kind::Close},     {"shot", Kind::Shot},   {"state", Kind::State},
+    {"windows", Kind::Windows}, {"widgets", Kind::Widgets}, {"quit", Kind::Quit},
 };
 
 std::string_view NameOf(Kind kind) {
@@ -68,12 +67,18 @@ std::string Quoted(std::string_view word) { return "'" + std::string(word) + "'"
 std::optional<InputEvent> ScriptCommand::Event() const {
     using EventKind = InputEvent::Kind;
     switch (kind) {
-    case Kind::Move: return InputEvent{EventKind::MouseMove, x, y, {}};
-    case Kind::Click: return InputEvent{EventKind::LButtonDown, x, y, {}};
-    case Kind::RClick: return InputEvent{EventKind::RButtonDown, x, y, {}};
-    case Kind::Key: return InputEvent{EventKind::Key, 0, 0, key};
-    case Kind::Close: return InputEvent{EventKind::Close, 0, 0, {}};
-    default: return std::nullopt;
+        case Kind::Move:
+            return InputEvent{EventKind::MouseMove, x, y, {}};
+        case Kind::Click:
+            return InputEvent{EventKind::LButtonDown, x, y, {}};
+        case Kind::RClick:
+            return InputEvent{EventKind::RButtonDown, x, y, {}};
+        case Kind::Key:
+            return InputEvent{EventKind::Key, 0, 0, key};
+        case Kind::Close:
+            return InputEvent{EventKind::Close, 0, 0, {}};
+        default:
+            return std::nullopt;
     }
 }
 
@@ -98,45 +103,45 @@ ParsedLine ParseScriptLine(std::string_view text, int lineNumber) {
         return Error(Quoted(name) + ": unexpected " + Quoted(words[expected + 1]));
     };
     switch (command.kind) {
-    case Kind::Seed: {
-        const std::string need = "'seed' needs a number from 0 to " +
-                                 std::to_string(std::numeric_limits<std::uint64_t>::max());
-        if (arguments == 0) return Error(need);
-        const std::optional<std::uint64_t> seed = Number<std::uint64_t>(words[1]);
-        if (!seed) return Error(need + ", not " + Quoted(words[1]));
-        if (arguments > 1) return tooMany(1);
-        command.seed = *seed;
-        break;
-    }
-    case Kind::Move:
-    case Kind::Click:
-    case Kind::RClick: {
-        if (arguments < 2) return Error(Quoted(name) + " needs the coordinates X and Y");
-        for (std::size_t i = 1; i <= 2; ++i)
-            if (!Number<int>(words[i]))
-                return Error(Quoted(name) + ": " + Quoted(words[i]) + " is not a coordinate");
-        if (arguments > 2) return tooMany(2);
-        command.x = *Number<int>(words[1]);
-        command.y = *Number<int>(words[2]);
-        break;
-    }
-    case Kind::Key: {
-        if (arguments == 0) return Error("'key' needs a chord such as ctrl+n, return or escape");
-        const std::optional<KeyChord> chord = ParseKeyChord(words[1]);
-        if (!chord) return Error("'key': unknown chord " + Quoted(words[1]));
-        if (arguments > 1) return tooMany(1);
-        command.key = *chord;
-        break;
-    }
-    case Kind::Shot: {
-        const std::string_view file = Trim(line.substr(name.size()));
-        if (file.empty()) return Error("'shot' needs a file name");
-        command.file = std::string(file);
-        break;
-    }
-    default:
-        if (arguments > 0) return tooMany(0);
-        break;
+        case Kind::Seed: {
+            const std::string need = "'seed' needs a number from 0 to " +
+                                     std::to_string(std::numeric_limits<std::uint64_t>::max());
+            if (arguments == 0) return Error(need);
+            const std::optional<std::uint64_t> seed = Number<std::uint64_t>(words[1]);
+            if (!seed) return Error(need + ", not " + Quoted(words[1]));
+            if (arguments > 1) return tooMany(1);
+            command.seed = *seed;
+            break;
+        }
+        case Kind::Move:
+        case Kind::Click:
+        case Kind::RClick: {
+            if (arguments < 2) return Error(Quoted(name) + " needs the coordinates X and Y");
+            for (std::size_t i = 1; i <= 2; ++i)
+                if (!Number<int>(words[i]))
+                    return Error(Quoted(name) + ": " + Quoted(words[i]) + " is not a coordinate");
+            if (arguments > 2) return tooMany(2);
+            command.x = *Number<int>(words[1]);
+            command.y = *Number<int>(words[2]);
+            break;
+        }
+        case Kind::Key: {
+            if (arguments == 0) return Error("'key' needs a chord such as ctrl+n, return or escape");
+            const std::optional<KeyChord> chord = ParseKeyChord(words[1]);
+            if (!chord) return Error("'key': unknown chord " + Quoted(words[1]));
+            if (arguments > 1) return tooMany(1);
+            command.key = *chord;
+            break;
+        }
+        case Kind::Shot: {
+            const std::string_view file = Trim(line.substr(name.size()));
+            if (file.empty()) return Error("'shot' needs a file name");
+            command.file = std::string(file);
+            break;
+        }
+        default:
+            if (arguments > 0) return tooMany(0);
+            break;
     }
     return {std::move(command), ""};
 }
@@ -144,18 +149,21 @@ ParsedLine ParseScriptLine(std::string_view text, int lineNumber) {
 std::optional<std::string> FormatScriptCommand(const ScriptCommand& command) {
     const std::string name(NameOf(command.kind));
     switch (command.kind) {
-    case Kind::Seed: return name + " " + std::to_string(command.seed);
-    case Kind::Move:
-    case Kind::Click:
-    case Kind::RClick:
-        return name + " " + std::to_string(command.x) + " " + std::to_string(command.y);
-    case Kind::Key: {
-        const std::string chord = KeyChordName(command.key);
-        if (chord.empty()) return std::nullopt;
-        return name + " " + chord;
-    }
-    case Kind::Shot: return name + " " + command.file;
-    default: return name;
+        case Kind::Seed:
+            return name + " " + std::to_string(command.seed);
+        case Kind::Move:
+        case Kind::Click:
+        case Kind::RClick:
+            return name + " " + std::to_string(command.x) + " " + std::to_string(command.y);
+        case Kind::Key: {
+            const std::string chord = KeyChordName(command.key);
+            if (chord.empty()) return std::nullopt;
+            return name + " " + chord;
+        }
+        case Kind::Shot:
+            return name + " " + command.file;
+        default:
+            return name;
     }
 }
 
@@ -164,15 +172,23 @@ std::optional<ScriptCommand> CommandForEvent(const InputEvent& event) {
     command.x = event.x;
     command.y = event.y;
     switch (event.kind) {
-    case InputEvent::Kind::MouseMove: command.kind = Kind::Move; break;
-    case InputEvent::Kind::LButtonDown: command.kind = Kind::Click; break;
-    case InputEvent::Kind::RButtonDown: command.kind = Kind::RClick; break;
-    case InputEvent::Kind::Close: command.kind = Kind::Close; break;
-    case InputEvent::Kind::Key:
-        if (KeyChordName(event.key).empty()) return std::nullopt;
-        command.kind = Kind::Key;
-        command.key = event.key;
-        break;
+        case InputEvent::Kind::MouseMove:
+            command.kind = Kind::Move;
+            break;
+        case InputEvent::Kind::LButtonDown:
+            command.kind = Kind::Click;
+            break;
+        case InputEvent::Kind::RButtonDown:
+            command.kind = Kind::RClick;
+            break;
+        case InputEvent::Kind::Close:
+            command.kind = Kind::Close;
+            break;
+        case InputEvent::Kind::Key:
+            if (KeyChordName(event.key).empty()) return std::nullopt;
+            command.kind = Kind::Key;
+            command.key = event.key;
+            break;
     }
     return command;
 }

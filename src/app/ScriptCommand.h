@@ -30,9 +30,9 @@ struct ScriptCommand {
     std::uint64_t seed = 0;  // Seed
     int x = 0;               // Move, Click, RClick
     int y = 0;
-    KeyChord key;            // Key
-    std::string file;        // Shot
-    int line = 0;            // where the command stands in its script (1-based)
+    KeyChord key;      // Key
+    std::string file;  // Shot
+    int line = 0;      // where the command stands in its script (1-based)
 
     // The input event of Move, Click, RClick, Key and Close; none for the others.
     std::optional<InputEvent> Event() const;

@@ -78,32 +78,32 @@ std::optional<InputEvent> CScriptRunner::Advance() {
 
 bool CScriptRunner::RunInspection(const ScriptCommand& command, CWindow* active) {
     switch (command.kind) {
-    case Kind::Seed:
-        ProgramRandom().Seed(command.seed);
-        if (recorder_) recorder_->Seed(command.seed);
-        return true;
-    case Kind::State:
-        print_(StateJson(view_));
-        return true;
-    case Kind::Windows:
-        print_(WindowListJson(loopRunning_ ? platform_.Windows() : std::vector<CWindow*>{}));
-        return true;
-    case Kind::Widgets: {
-        if (!active) break;
-        const auto* host = dynamic_cast<const CWidgetHost*>(active->GetHandler());
-        // A message box draws itself without a widget tree.
-        print_(host ? WidgetTreeJson(host->Root()) : "null");
-        return true;
-    }
-    case Kind::Shot: {
-        if (!active) break;
-        std::string reason;
-        if (active->WritePng(command.file, &reason)) return true;
-        Fail(1, source_.Where(command) + "'shot': " + reason);
-        return false;
-    }
-    default:
-        return true;
+        case Kind::Seed:
+            ProgramRandom().Seed(command.seed);
+            if (recorder_) recorder_->Seed(command.seed);
+            return true;
+        case Kind::State:
+            print_(StateJson(view_));
+            return true;
+        case Kind::Windows:
+            print_(WindowListJson(loopRunning_ ? platform_.Windows() : std::vector<CWindow*>{}));
+            return true;
+        case Kind::Widgets: {
+            if (!active) break;
+            const auto* host = dynamic_cast<const CWidgetHost*>(active->GetHandler());
+            // A message box draws itself without a widget tree.
+            print_(host ? WidgetTreeJson(host->Root()) : "null");
+            return true;
+        }
+        case Kind::Shot: {
+            if (!active) break;
+            std::string reason;
+            if (active->WritePng(command.file, &reason)) return true;
+            Fail(1, source_.Where(command) + "'shot': " + reason);
+            return false;
+        }
+        default:
+            return true;
     }
     Fail(1, source_.Where(command) + NoWindow(command));
     return false;

@@ -16,8 +16,8 @@ namespace {
 std::string KindName(const CWidget& widget) {
     const char* mangled = typeid(widget).name();
     int status = 0;
-    const std::unique_ptr<char, void (*)(void*)> name(
-        abi::__cxa_demangle(mangled, nullptr, nullptr, &status), std::free);
+    const std::unique_ptr<char, void (*)(void*)> name(abi::__cxa_demangle(mangled, nullptr, nullptr, &status),
+                                                      std::free);
     std::string kind = status == 0 && name ? name.get() : mangled;
     // Kinds private to one file are still their own kind.
     constexpr std::string_view kPrivate = "(anonymous namespace)::";
@@ -32,8 +32,7 @@ void WriteColor(CJsonWriter& json, COLORREF color) {
         return;
     }
     char text[8];
-    std::snprintf(text, sizeof text, "#%02x%02x%02x", GetRValue(color), GetGValue(color),
-                  GetBValue(color));
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", GetRValue(color), GetGValue(color), GetBValue(color));
     json.String(text);
 }
 

@@ -5,6 +5,4 @@
 #include <string>
 #include <vector>
 
-int main(int argc, char** argv) {
-    return RunProgram(std::vector<std::string>(argv + 1, argv + argc));
-}
+int main(int argc, char** argv) { return RunProgram(std::vector<std::string>(argv + 1, argv + argc)); }

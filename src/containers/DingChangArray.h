@@ -12,14 +12,12 @@ public:
     CDingChangArray(int capacity, int initialSize) : capacity_(capacity) { SetSize(initialSize); }
     CDingChangArray(const CDingChangArray&) = default;
 
-    CDingChangArray& operator=(const CDingChangArray& source)
-    {
+    CDingChangArray& operator=(const CDingChangArray& source) {
         return operator=(static_cast<const CAnQianArray<T>&>(source));
     }
 
     // The target keeps its own capacity and becomes an element-by-element copy.
-    CDingChangArray& operator=(const CAnQianArray<T>& source)
-    {
+    CDingChangArray& operator=(const CAnQianArray<T>& source) {
         if (source.GetSize() > capacity_)
             throw CMyException(FormatText("CDingChangArray等于溢出。数组元素大小%d,源数组元素数量%d",
                                           static_cast<int>(sizeof(T)), source.GetSize()));
@@ -29,23 +27,18 @@ public:
 
     int GetCapacity() const { return capacity_; }
 
-    bool SetSize(int count)
-    {
-        if (count > capacity_)
-            return false;
+    bool SetSize(int count) {
+        if (count > capacity_) return false;
         CAnQianArray<T>::SetSize(count);
         return true;
     }
 
     // Appends count copies of value; returns the index of the first one, or -1
     // (and no change) when they would not fit.
-    int Append(const T& value, int count)
-    {
+    int Append(const T& value, int count) {
         const int oldSize = this->GetSize();
-        if (count > capacity_ - oldSize)
-            return -1;
-        if (count > 0)
-            this->elements_.insert(this->elements_.end(), static_cast<std::size_t>(count), value);
+        if (count > capacity_ - oldSize) return -1;
+        if (count > 0) this->elements_.insert(this->elements_.end(), static_cast<std::size_t>(count), value);
         return oldSize;
     }
 

@@ -4,8 +4,7 @@
 #include <cstdarg>
 #include <cstdio>
 
-std::string FormatText(const char* format, ...)
-{
+std::string FormatText(const char* format, ...) {
     va_list arguments;
     va_start(arguments, format);
     va_list measuring;

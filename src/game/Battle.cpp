@@ -34,57 +34,46 @@ struct CCombatProfile {
     float damageTakenBonus;
 };
 
-CCombatProfile ProfileOf(const CCharacter& fighter)
-{
-    return {fighter.TotalStats(),
-            fighter.HasSkill(SkillId::kDamageUp) ? static_cast<float>(0.1) : 0.0f,
+CCombatProfile ProfileOf(const CCharacter& fighter) {
+    return {fighter.TotalStats(), fighter.HasSkill(SkillId::kDamageUp) ? static_cast<float>(0.1) : 0.0f,
             fighter.HasSkill(SkillId::kDamageTakenDown) ? static_cast<float>(-0.1) : 0.0f};
 }
 
-float DamagePerRound(const CCombatProfile& attacker, const CCombatProfile& defender)
-{
+float DamagePerRound(const CCombatProfile& attacker, const CCombatProfile& defender) {
     const int margin = attacker.stats.attack - defender.stats.defence;
-    const double factor = (static_cast<double>(attacker.damageBonus) + 1.0) + static_cast<double>(defender.damageTakenBonus);
+    const double factor =
+        (static_cast<double>(attacker.damageBonus) + 1.0) + static_cast<double>(defender.damageTakenBonus);
     return static_cast<float>(margin * factor);
 }
 
-int RoundsToDefeat(int hp, float damagePerRound)
-{
+int RoundsToDefeat(int hp, float damagePerRound) {
     return static_cast<int>(hp / static_cast<double>(damagePerRound) + 0.9999);
 }
 
-} // namespace
+}  // namespace
 
-std::string CEstimate::HintText() const
-{
-    return (win ? "打得过\r\n" : "打不过\r\n") + text;
-}
+std::string CEstimate::HintText() const { return (win ? "打得过\r\n" : "打不过\r\n") + text; }
 
-CEstimate Estimate(const CCharacter& hero, const CCharacter& monster)
-{
+CEstimate Estimate(const CCharacter& hero, const CCharacter& monster) {
     const CCombatProfile heroSide = ProfileOf(hero);
     const CCombatProfile monsterSide = ProfileOf(monster);
-    if (heroSide.stats.attack <= monsterSide.stats.defence)
-        return {false, "打不动对方。"};
-    if (monsterSide.stats.attack <= heroSide.stats.defence)
-        return {true, "对方对不动你。"};
+    if (heroSide.stats.attack <= monsterSide.stats.defence) return {false, "打不动对方。"};
+    if (monsterSide.stats.attack <= heroSide.stats.defence) return {true, "对方对不动你。"};
 
     const float heroDamage = DamagePerRound(heroSide, monsterSide);
     const float monsterDamage = DamagePerRound(monsterSide, heroSide);
     const int heroRounds = RoundsToDefeat(monsterSide.stats.hp, heroDamage);
     const int monsterRounds = RoundsToDefeat(heroSide.stats.hp, monsterDamage);
-    return {heroRounds < monsterRounds,
-            FormatText("你%d回合消灭对方，对方%d回合消灭你。\r\n你每回给对方造成%5.2f伤害，对方每回合给你造成%5.2f伤害。",
-                       heroRounds, monsterRounds, static_cast<double>(heroDamage), static_cast<double>(monsterDamage))};
+    return {heroRounds < monsterRounds, FormatText("你%d回合消灭对方，对方%d回合消灭你。\r\n你每回给对方造成%"
+                                                   "5.2f伤害，对方每回合给你造成%5.2f伤害。",
+                                                   heroRounds, monsterRounds, static_cast<double>(heroDamage),
+                                                   static_cast<double>(monsterDamage))};
 }
 
-bool Fight(int monsterIndex, CHero& hero, const CGameWorld& world)
-{
-    if (monsterIndex < 0 || monsterIndex >= world.roster.GetCount())
-        return false;
+bool Fight(int monsterIndex, CHero& hero, const CGameWorld& world) {
+    if (monsterIndex < 0 || monsterIndex >= world.roster.GetCount()) return false;
     const CMonster& monster = world.roster.GetMonster(monsterIndex);
-    if (!Estimate(hero, monster).win)
-        return false;
+    if (!Estimate(hero, monster).win) return false;
     world.tally.Add(monsterIndex, 1);
     hero.GainExp(monster.exp);
     RollDrops(monster, hero, world.random, world.serials);

@@ -8,43 +8,29 @@
 namespace {
 
 // The single-precision percentage a talent adds when the character knows it.
-float TalentPercent(const CCharacter& character, int skillId)
-{
+float TalentPercent(const CCharacter& character, int skillId) {
     return character.HasSkill(skillId) ? 0.05f : 0.0f;
 }
 
-} // namespace
+}  // namespace
 
 CCharacter::CCharacter(std::string characterName, int characterLevel, CStats characterStats, int characterExp)
-    : stats(characterStats), exp(characterExp), level(characterLevel), name(std::move(characterName))
-{
-}
+    : stats(characterStats), exp(characterExp), level(characterLevel), name(std::move(characterName)) {}
 
-bool CCharacter::HasSkill(int skillId) const
-{
-    return skills.Find(skillId) >= 0;
-}
+bool CCharacter::HasSkill(int skillId) const { return skills.Find(skillId) >= 0; }
 
-CStats CCharacter::BaseStats(bool withTalents) const
-{
-    if (!withTalents)
-        return stats;
+CStats CCharacter::BaseStats(bool withTalents) const {
+    if (!withTalents) return stats;
     const float defenceHp = TalentPercent(*this, SkillId::kDefenceHpUp);
     return stats.Scaled(TalentPercent(*this, SkillId::kAttackUp), defenceHp, defenceHp);
 }
 
-CStats CCharacter::EquipStats(bool withTalents) const
-{
+CStats CCharacter::EquipStats(bool withTalents) const {
     CStats sum;
-    for (const CItem& item : equipment)
-        sum = sum + item.Stats();
-    if (!withTalents)
-        return sum;
+    for (const CItem& item : equipment) sum = sum + item.Stats();
+    if (!withTalents) return sum;
     const float defenceHp = TalentPercent(*this, SkillId::kArmourMastery);
     return sum.Scaled(TalentPercent(*this, SkillId::kWeaponMastery), defenceHp, defenceHp);
 }
 
-CStats CCharacter::TotalStats() const
-{
-    return BaseStats(true) + EquipStats(true);
-}
+CStats CCharacter::TotalStats() const { return BaseStats(true) + EquipStats(true); }

@@ -12,7 +12,7 @@
 
 class CCharacter {
 public:
-    static constexpr int kSlotCount = 2; // weapon, clothes: index = slot kind
+    static constexpr int kSlotCount = 2;  // weapon, clothes: index = slot kind
 
     CCharacter(std::string characterName, int characterLevel, CStats characterStats, int characterExp);
     CCharacter(const CCharacter&) = default;

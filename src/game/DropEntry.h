@@ -9,7 +9,7 @@
 namespace DropKind {
 inline constexpr int kSkillBook = 1;
 inline constexpr int kItem = 2;
-} // namespace DropKind
+}  // namespace DropKind
 
 struct CDropEntry {
     CDropEntry() = default;

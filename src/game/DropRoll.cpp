@@ -7,26 +7,22 @@
 
 namespace {
 
-constexpr std::uint32_t kChanceScale = 10000; // chances are in ten-thousandths
+constexpr std::uint32_t kChanceScale = 10000;  // chances are in ten-thousandths
 
-void GiveDrop(const CDropEntry& entry, CHero& hero, CItemSerials& serials)
-{
+void GiveDrop(const CDropEntry& entry, CHero& hero, CItemSerials& serials) {
     if (entry.kind == DropKind::kSkillBook) {
         hero.skillBooks.AddBooks(entry.id, entry.count);
     } else if (entry.kind == DropKind::kItem) {
         const CItem item = MakeItem(entry.id, serials);
-        for (int copy = 0; copy < entry.count; ++copy)
-            hero.bag.Add(item);
+        for (int copy = 0; copy < entry.count; ++copy) hero.bag.Add(item);
     }
 }
 
-} // namespace
+}  // namespace
 
-void RollDrops(const CMonster& monster, CHero& hero, CRandom& random, CItemSerials& serials)
-{
+void RollDrops(const CMonster& monster, CHero& hero, CRandom& random, CItemSerials& serials) {
     for (int index = monster.drops.GetUpperBound(); index >= 0; --index) {
         const CDropEntry& entry = monster.drops.ElementAt(index);
-        if (random.Below(kChanceScale) < entry.chance)
-            GiveDrop(entry, hero, serials);
+        if (random.Below(kChanceScale) < entry.chance) GiveDrop(entry, hero, serials);
     }
 }

@@ -5,53 +5,39 @@
 
 CHero::CHero() : CCharacter("无名氏", 0, {20, 10, 100}, 0) {}
 
-int CHero::ExpForNextLevel() const
-{
-    return (level + 1) * (level + 1);
-}
+int CHero::ExpForNextLevel() const { return (level + 1) * (level + 1); }
 
-bool CHero::TryLevelUp()
-{
-    if (level >= levelCap)
-        return false;
+bool CHero::TryLevelUp() {
+    if (level >= levelCap) return false;
     const int need = ExpForNextLevel();
-    if (exp < need)
-        return false;
+    if (exp < need) return false;
     level += 1;
     exp -= need;
     stats = stats + CStats{4, 2, 20};
     return true;
 }
 
-void CHero::GainExp(int amount)
-{
-    if (amount <= 0)
-        return;
+void CHero::GainExp(int amount) {
+    if (amount <= 0) return;
     exp += amount;
     while (TryLevelUp()) {
     }
     if (level >= levelCap) {
         const int need = ExpForNextLevel();
-        if (exp >= need)
-            exp = need - 1;
+        if (exp >= need) exp = need - 1;
     }
 }
 
-void CHero::RaiseLevelCap(int newCap)
-{
-    if (newCap > levelCap)
-        levelCap = newCap;
+void CHero::RaiseLevelCap(int newCap) {
+    if (newCap > levelCap) levelCap = newCap;
 }
 
-std::string CHero::ExpText() const
-{
-    if (level >= levelCap)
-        return "满级";
+std::string CHero::ExpText() const {
+    if (level >= levelCap) return "满级";
     return FormatText("%5.2f%%", exp * 100.0 / ExpForNextLevel());
 }
 
-bool CHero::LearnSkill(int skillId, std::string& message)
-{
+bool CHero::LearnSkill(int skillId, std::string& message) {
     if (HasSkill(skillId)) {
         message = "你已经有此技能。";
         return false;
@@ -68,8 +54,7 @@ bool CHero::LearnSkill(int skillId, std::string& message)
     return true;
 }
 
-bool CHero::ForgetSkill(int skillId, std::string& message)
-{
+bool CHero::ForgetSkill(int skillId, std::string& message) {
     const int index = skills.Find(skillId);
     if (index < 0) {
         message = "你没有此技能。";
@@ -79,14 +64,12 @@ bool CHero::ForgetSkill(int skillId, std::string& message)
     return true;
 }
 
-void CHero::AutoEquip()
-{
+void CHero::AutoEquip() {
     for (int index = bag.GetUpperBound(); index >= 0; --index) {
         const CItem item = bag.GetAt(index);
         const int slot = item.Kind();
         const CItem current = equipment.GetAt(slot);
-        if (item.Level() > level || !item.Stats().StrictlyBetter(current.Stats()))
-            continue;
+        if (item.Level() > level || !item.Stats().StrictlyBetter(current.Stats())) continue;
         equipment.ElementAt(slot) = item;
         if (current.serial == 0)
             bag.RemoveAt(index);

@@ -7,21 +7,17 @@
 
 namespace {
 
-void AppendIfNonZero(std::string& text, const char* label, int value)
-{
-    if (value != 0)
-        text += FormatText("%s%d%s", label, value, "\r\n");
+void AppendIfNonZero(std::string& text, const char* label, int value) {
+    if (value != 0) text += FormatText("%s%d%s", label, value, "\r\n");
 }
 
-} // namespace
+}  // namespace
 
-CItemDef::CItemDef(std::int16_t itemId, std::string itemName, int itemLevel, CStats itemStats, std::int16_t slotKind)
-    : id(itemId), name(std::move(itemName)), level(itemLevel), stats(itemStats), kind(slotKind)
-{
-}
+CItemDef::CItemDef(std::int16_t itemId, std::string itemName, int itemLevel, CStats itemStats,
+                   std::int16_t slotKind)
+    : id(itemId), name(std::move(itemName)), level(itemLevel), stats(itemStats), kind(slotKind) {}
 
-std::string CItemDef::Describe() const
-{
+std::string CItemDef::Describe() const {
     std::string text = FormatText("%s\r\n等级:%d\r\n", name.c_str(), level);
     AppendIfNonZero(text, "攻击:", stats.attack);
     AppendIfNonZero(text, "防御:", stats.defence);
@@ -29,14 +25,13 @@ std::string CItemDef::Describe() const
     return text;
 }
 
-std::string SlotName(std::int16_t kind)
-{
+std::string SlotName(std::int16_t kind) {
     switch (kind) {
-    case SlotKind::kWeapon:
-        return "武器";
-    case SlotKind::kClothes:
-        return "衣服";
-    default:
-        return {};
+        case SlotKind::kWeapon:
+            return "武器";
+        case SlotKind::kClothes:
+            return "衣服";
+        default:
+            return {};
     }
 }

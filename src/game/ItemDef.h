@@ -10,12 +10,13 @@
 namespace SlotKind {
 inline constexpr int kWeapon = 0;
 inline constexpr int kClothes = 1;
-} // namespace SlotKind
+}  // namespace SlotKind
 
 class CItemDef {
 public:
     CItemDef() = default;
-    CItemDef(std::int16_t itemId, std::string itemName, int itemLevel, CStats itemStats, std::int16_t slotKind);
+    CItemDef(std::int16_t itemId, std::string itemName, int itemLevel, CStats itemStats,
+             std::int16_t slotKind);
     virtual ~CItemDef() = default;
 
     int Key() const { return id; }

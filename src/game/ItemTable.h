@@ -7,9 +7,9 @@
 
 namespace ItemId {
 inline constexpr int kNone = 0;
-inline constexpr int kHookSpear = 1; // 钩链枪, weapon
-inline constexpr int kChainMail = 2; // 锁子节, clothes
-} // namespace ItemId
+inline constexpr int kHookSpear = 1;  // 钩链枪, weapon
+inline constexpr int kChainMail = 2;  // 锁子节, clothes
+}  // namespace ItemId
 
 CAnQianArray<CItemDef>& ItemTable();
 

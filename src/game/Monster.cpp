@@ -6,6 +6,4 @@
 CMonster::CMonster() : CCharacter("无名氏", 0, {20, 10, 100}, 0) {}
 
 CMonster::CMonster(std::string monsterName, int monsterLevel, CStats monsterStats, int expAwarded)
-    : CCharacter(std::move(monsterName), monsterLevel, monsterStats, expAwarded)
-{
-}
+    : CCharacter(std::move(monsterName), monsterLevel, monsterStats, expAwarded) {}

@@ -19,7 +19,7 @@ CAnQianArray<CItemDef> g_itemTable;
 CItemSerials g_itemSerials;
 CRandom g_random;
 
-} // namespace
+}  // namespace
 
 CAnQianArray<CSkillDef>& SkillTable() { return g_skillTable; }
 CDefeatTally& DefeatTally() { return g_defeatTally; }
@@ -28,14 +28,10 @@ CAnQianArray<CItemDef>& ItemTable() { return g_itemTable; }
 CItemSerials& ItemSerials() { return g_itemSerials; }
 CRandom& ProgramRandom() { return g_random; }
 
-void StartUp(std::uint64_t seed)
-{
+void StartUp(std::uint64_t seed) {
     g_random.Seed(seed);
     BuildSkillTable();
     BuildItemTable();
 }
 
-CGameWorld ProgramWorld()
-{
-    return {g_roster, g_defeatTally, g_random, g_itemSerials};
-}
+CGameWorld ProgramWorld() { return {g_roster, g_defeatTally, g_random, g_itemSerials}; }

@@ -7,14 +7,12 @@
 namespace {
 
 constexpr int kDropCount = 1;
-constexpr unsigned kDropChance = 2000; // 20.00%
+constexpr unsigned kDropChance = 2000;  // 20.00%
 
-} // namespace
+}  // namespace
 
-void CRoster::Build()
-{
-    if (GetCount() > 0)
-        return;
+void CRoster::Build() {
+    if (GetCount() > 0) return;
     monsters_.Add({"蝗虫  ", 0, {20, 10, 90}, 1});
     monsters_.Add({"黄巾兵", 1, {24, 12, 108}, 2});
     monsters_.Add({"朴刀兵", 2, {28, 14, 127}, 3});
@@ -27,15 +25,14 @@ void CRoster::Build()
     monsters_.Add({"剑兵", 9, {56, 28, 253}, 12});
     monsters_.Add({"申雄", 10, {93, 0, 4760}, 14});
 
-    for (int skillId : {SkillId::kAttackUp, SkillId::kDamageUp, SkillId::kDefenceHpUp, SkillId::kDamageTakenDown})
+    for (int skillId :
+         {SkillId::kAttackUp, SkillId::kDamageUp, SkillId::kDefenceHpUp, SkillId::kDamageTakenDown})
         AddDrop(4, DropKind::kSkillBook, skillId);
     for (int skillId : {SkillId::kWeaponMastery, SkillId::kArmourMastery})
         AddDrop(8, DropKind::kSkillBook, skillId);
-    for (int itemId : {ItemId::kHookSpear, ItemId::kChainMail})
-        AddDrop(9, DropKind::kItem, itemId);
+    for (int itemId : {ItemId::kHookSpear, ItemId::kChainMail}) AddDrop(9, DropKind::kItem, itemId);
 }
 
-void CRoster::AddDrop(int monsterIndex, std::int16_t kind, int id)
-{
+void CRoster::AddDrop(int monsterIndex, std::int16_t kind, int id) {
     monsters_.ElementAt(monsterIndex).drops.Add({kind, id, kDropCount, kDropChance});
 }

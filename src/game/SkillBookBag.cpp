@@ -3,30 +3,22 @@
 
 #include <climits>
 
-bool CSkillBookBag::AddBooks(int skillId, int count)
-{
-    if (count <= 0)
-        return false;
+bool CSkillBookBag::AddBooks(int skillId, int count) {
+    if (count <= 0) return false;
     const int index = Find(skillId);
-    if (index < 0)
-        return Append({skillId, count}, 1) >= 0;
+    if (index < 0) return Append({skillId, count}, 1) >= 0;
     SkillBookEntry& entry = ElementAt(index);
-    if (INT_MAX - count < entry.count)
-        return false;
+    if (INT_MAX - count < entry.count) return false;
     entry.count += count;
     return true;
 }
 
-bool CSkillBookBag::RemoveBooks(int skillId, int count)
-{
-    if (count <= 0)
-        return false;
+bool CSkillBookBag::RemoveBooks(int skillId, int count) {
+    if (count <= 0) return false;
     const int index = Find(skillId);
-    if (index < 0)
-        return false;
+    if (index < 0) return false;
     SkillBookEntry& entry = ElementAt(index);
-    if (count > entry.count)
-        return false;
+    if (count > entry.count) return false;
     if (count == entry.count)
         RemoveAt(index);
     else
@@ -34,8 +26,7 @@ bool CSkillBookBag::RemoveBooks(int skillId, int count)
     return true;
 }
 
-int CSkillBookBag::BookCount(int skillId) const
-{
+int CSkillBookBag::BookCount(int skillId) const {
     const int index = Find(skillId);
     return index < 0 ? 0 : ElementAt(index).count;
 }

@@ -16,8 +16,7 @@ struct CStats {
     // At least as high in every component and higher in at least one.
     bool StrictlyBetter(const CStats& other) const;
 
-    friend CStats operator+(const CStats& left, const CStats& right)
-    {
+    friend CStats operator+(const CStats& left, const CStats& right) {
         return {left.attack + right.attack, left.defence + right.defence, left.hp + right.hp};
     }
     friend bool operator==(const CStats&, const CStats&) = default;

@@ -14,7 +14,7 @@ inline constexpr const char* kCongratulationText = "通关了,祝贺你！";
 
 struct CTaskDef {
     int minLevel;
-    std::span<const int> targets; // roster indices, in display order
+    std::span<const int> targets;  // roster indices, in display order
     const char* levelTooLowText;
 };
 

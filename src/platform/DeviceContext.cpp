@@ -103,15 +103,14 @@ void CDC::FillRect(const CRect& rect, COLORREF color) {
         COLORREF* first = target_->Row(area.top) + area.left;
         FillRow(first, area.Width(), color);
         const std::size_t bytes = static_cast<std::size_t>(area.Width()) * sizeof(COLORREF);
-        for (int y = area.top + 1; y < area.bottom; ++y) std::memcpy(target_->Row(y) + area.left, first, bytes);
+        for (int y = area.top + 1; y < area.bottom; ++y)
+            std::memcpy(target_->Row(y) + area.left, first, bytes);
     }
 }
 
 void CDC::FillSolidRect(const CRect& rect, COLORREF color) { FillRect(rect, color); }
 
-void CDC::FillSpan(int y, int left, int right, COLORREF color) {
-    FillRect({left, y, right, y + 1}, color);
-}
+void CDC::FillSpan(int y, int left, int right, COLORREF color) { FillRect({left, y, right, y + 1}, color); }
 
 void CDC::MoveTo(int x, int y) { position_ = {x, y}; }
 

@@ -65,7 +65,7 @@ struct CBrush {
 
 class CDC {
 public:
-    CDC();                                // measuring only
+    CDC();                               // measuring only
     explicit CDC(CFrameBuffer& target);  // clip: the whole target
     CDC(const CDC&) = delete;
     CDC& operator=(const CDC&) = delete;
@@ -74,7 +74,7 @@ public:
     // (always also inside the target).
     void SetClipRegion(std::vector<CRect> rects);
     void SetClipRect(const CRect& rect) { SetClipRegion({rect}); }
-    CRect GetClipBox() const;               // bounding box of the region
+    CRect GetClipBox() const;                // bounding box of the region
     bool RectVisible(const CRect& r) const;  // does r meet the region?
 
     CPen SelectObject(const CPen& pen);

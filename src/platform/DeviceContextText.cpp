@@ -66,8 +66,10 @@ int CDC::DrawText(std::string_view text, CRect& rect, unsigned format) {
     if (singleLine && (format & DT_VCENTER)) top += (rect.Height() - lineHeight) / 2;
     for (const TextLine& line : lines) {
         int x = rect.left;
-        if (format & DT_CENTER) x += (rect.Width() - line.width) / 2;
-        else if (format & DT_RIGHT) x = rect.right - line.width;
+        if (format & DT_CENTER)
+            x += (rect.Width() - line.width) / 2;
+        else if (format & DT_RIGHT)
+            x = rect.right - line.width;
         if (bkMode_ == OPAQUE && bkColor_ != kNoColor) {
             const CRect box{x, top, x + line.width, top + lineHeight};
             for (const CRect& area : visible) FillRect(box.Intersect(area), bkColor_);

@@ -19,11 +19,11 @@ struct FT_LibraryRec_;
 struct FT_FaceRec_;
 
 struct Glyph {
-    int left = 0;     // from the pen position to the first column
-    int top = 0;      // from the baseline up to the first row
+    int left = 0;  // from the pen position to the first column
+    int top = 0;   // from the baseline up to the first row
     int width = 0;
     int rows = 0;
-    int advance = 0;  // pen movement in pixels
+    int advance = 0;                     // pen movement in pixels
     std::vector<std::uint8_t> coverage;  // rows x width, 0 .. 255
     // The inked stretches of each row (coverage above 0), so that drawing
     // touches only those pixels.
@@ -41,7 +41,7 @@ public:
     // height is the em size in pixels, a positive one the cell height).
     // On failure returns null and a one-line reason in *error.
     static std::shared_ptr<const CFontFace> Open(const FontFile& file, const CLogFont& description,
-                                                  std::string* error);
+                                                 std::string* error);
     static bool CanOpen(const FontFile& file, std::string* error);
 
     CFontFace(const CFontFace&) = delete;

@@ -56,7 +56,8 @@ bool Fail(std::string* error, const std::string& text) {
 }  // namespace
 
 bool WritePng(const CFrameBuffer& image, const std::string& path, std::string* error) {
-    if (image.Width() == 0 || image.Height() == 0) return Fail(error, "cannot write an empty image to " + path);
+    if (image.Width() == 0 || image.Height() == 0)
+        return Fail(error, "cannot write an empty image to " + path);
     FilePtr file(std::fopen(path.c_str(), "wb"));
     if (!file) return Fail(error, "cannot open " + path + " for writing");
 
@@ -73,8 +74,9 @@ bool WritePng(const CFrameBuffer& image, const std::string& path, std::string* e
         return Fail(error, "cannot write " + path + ": " + failure.message);
     }
     png_init_io(png, file.get());
-    png_set_IHDR(png, info, static_cast<png_uint_32>(image.Width()), static_cast<png_uint_32>(image.Height()), 8,
-                 PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_IHDR(png, info, static_cast<png_uint_32>(image.Width()), static_cast<png_uint_32>(image.Height()),
+                 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                 PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
     for (int y = 0; y < image.Height(); ++y) {
         const COLORREF* pixels = image.Row(y);

@@ -16,8 +16,7 @@ void CInvalidRegion::Add(const CRect& rect, const CRect& bounds, bool erase) {
     const CRect cut = rect.Intersect(bounds);
     if (cut.IsRectEmpty()) return;
     erase_ = erase_ || erase;
-    if (std::any_of(rects_.begin(), rects_.end(), [&](const CRect& r) { return Contains(r, cut); }))
-        return;
+    if (std::any_of(rects_.begin(), rects_.end(), [&](const CRect& r) { return Contains(r, cut); })) return;
     std::erase_if(rects_, [&](const CRect& r) { return Contains(cut, r); });
     rects_.push_back(cut);
     if (rects_.size() > kMaxRects) {

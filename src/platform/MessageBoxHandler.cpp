@@ -23,10 +23,7 @@ constexpr COLORREF kButtonFill = RGB(225, 225, 225);
 }  // namespace
 
 CMessageBoxHandler::CMessageBoxHandler(CPlatform& platform, std::string text, MessageBoxIcon icon)
-    : platform_(platform),
-      text_(std::move(text)),
-      icon_(icon),
-      font_(CFont::CreatePointFont(120, "宋体")) {
+    : platform_(platform), text_(std::move(text)), icon_(icon), font_(CFont::CreatePointFont(120, "宋体")) {
     CDC measure;
     measure.SelectObject(font_);
     CRect extent{0, 0, kMaxTextWidth, 0};
@@ -35,18 +32,17 @@ CMessageBoxHandler::CMessageBoxHandler(CPlatform& platform, std::string text, Me
     const bool hasIcon = icon_ == MessageBoxIcon::Stop;
     const int iconSpace = hasIcon ? kIconSize + kIconGap : 0;
     const int contentHeight = std::max(extent.Height(), hasIcon ? kIconSize : 0);
-    client_.cx = std::max({kMargin + iconSpace + extent.Width() + kMargin, kMinWidth,
-                           kButtonWidth + 2 * kMargin});
+    client_.cx =
+        std::max({kMargin + iconSpace + extent.Width() + kMargin, kMinWidth, kButtonWidth + 2 * kMargin});
     client_.cy = kMargin + contentHeight + kMargin + kStripHeight;
 
     iconBox_ = hasIcon ? CRect{kMargin, kMargin + (contentHeight - kIconSize) / 2, kMargin + kIconSize,
-                            kMargin + (contentHeight + kIconSize) / 2}
-                    : CRect{};
+                               kMargin + (contentHeight + kIconSize) / 2}
+                       : CRect{};
     // The text is drawn with the width it was measured with, so it wraps
     // exactly as measured.
     const int textTop = kMargin + (contentHeight - extent.Height()) / 2;
-    textBox_ = {kMargin + iconSpace, textTop, kMargin + iconSpace + kMaxTextWidth,
-                textTop + extent.Height()};
+    textBox_ = {kMargin + iconSpace, textTop, kMargin + iconSpace + kMaxTextWidth, textTop + extent.Height()};
     strip_ = {0, client_.cy - kStripHeight, client_.cx, client_.cy};
     const int buttonTop = strip_.top + (kStripHeight - kButtonHeight) / 2;
     button_ = {client_.cx - kMargin - kButtonWidth, buttonTop, client_.cx - kMargin,
@@ -91,8 +87,8 @@ void CMessageBoxHandler::DrawStopIcon(CDC& dc) const {
         const double dy = row + 0.5 - radius;
         const int half = static_cast<int>(std::lround(std::sqrt(radius * radius - dy * dy)));
         const int y = iconBox_.top + row;
-        dc.FillSolidRect({iconBox_.left + kIconSize / 2 - half, y, iconBox_.left + kIconSize / 2 + half, y + 1},
-                         kStopRed);
+        dc.FillSolidRect(
+            {iconBox_.left + kIconSize / 2 - half, y, iconBox_.left + kIconSize / 2 + half, y + 1}, kStopRed);
     }
     constexpr int kCrossInset = 10;
     constexpr int kStroke = 3;

@@ -39,8 +39,7 @@ public:
     // A hidden window whose events go to handler. With an owner the window
     // is a dialog of it (centred over it, owner disabled while modal).
     // Windows must be destroyed before the platform.
-    virtual std::unique_ptr<CWindow> CreateWindow(CWindowHandler& handler,
-                                                  CWindow* owner) = 0;
+    virtual std::unique_ptr<CWindow> CreateWindow(CWindowHandler& handler, CWindow* owner) = 0;
 
     // Runs the event loop until Quit. Returns Quit's code.
     virtual int Run() = 0;

@@ -56,7 +56,8 @@ void Handle(const SDL_Event& event, CWindowSystem& system) {
             break;
         case SDL_MOUSEBUTTONDOWN:
             if (event.button.button == SDL_BUTTON_LEFT || event.button.button == SDL_BUTTON_RIGHT) {
-                const Kind kind = event.button.button == SDL_BUTTON_LEFT ? Kind::LButtonDown : Kind::RButtonDown;
+                const Kind kind =
+                    event.button.button == SDL_BUTTON_LEFT ? Kind::LButtonDown : Kind::RButtonDown;
                 Deliver(system, event.button.windowID, {kind, event.button.x, event.button.y, {}});
             }
             break;

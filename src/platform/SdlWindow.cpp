@@ -17,8 +17,7 @@ constexpr const char* kHostKey = "quorvanel.window";
 
 CSdlWindow::CSdlWindow(CHostWindow& host)
     : host_(host),
-      window_(SDL_CreateWindow("", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 1, 1,
-                               SDL_WINDOW_HIDDEN)) {
+      window_(SDL_CreateWindow("", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 1, 1, SDL_WINDOW_HIDDEN)) {
     if (!window_) throw std::runtime_error(std::string("cannot create a window: ") + SDL_GetError());
     SDL_SetWindowData(window_, kHostKey, this);
     if (CHostWindow* owner = host.Owner())

@@ -8,12 +8,12 @@
 namespace {
 
 bool IsCjk(char32_t c) {
-    return (c >= 0x2E80 && c <= 0x9FFF) ||    // radicals, CJK punctuation, kana, ideographs
-           (c >= 0xAC00 && c <= 0xD7AF) ||    // Hangul syllables
-           (c >= 0xF900 && c <= 0xFAFF) ||    // compatibility ideographs
-           (c >= 0xFE30 && c <= 0xFE4F) ||    // compatibility forms
-           (c >= 0xFF00 && c <= 0xFFEF) ||    // full-width forms
-           (c >= 0x20000 && c <= 0x3FFFF);    // supplementary ideographs
+    return (c >= 0x2E80 && c <= 0x9FFF) ||  // radicals, CJK punctuation, kana, ideographs
+           (c >= 0xAC00 && c <= 0xD7AF) ||  // Hangul syllables
+           (c >= 0xF900 && c <= 0xFAFF) ||  // compatibility ideographs
+           (c >= 0xFE30 && c <= 0xFE4F) ||  // compatibility forms
+           (c >= 0xFF00 && c <= 0xFFEF) ||  // full-width forms
+           (c >= 0x20000 && c <= 0x3FFFF);  // supplementary ideographs
 }
 
 bool IsSpace(char32_t c) { return c == U' ' || c == U'\t'; }

@@ -15,7 +15,7 @@ class CFontFace;
 struct TextLine {
     std::size_t begin = 0;  // code point range in the laid-out text
     std::size_t end = 0;
-    int width = 0;          // pixels, trailing spaces of a wrapped line left out
+    int width = 0;  // pixels, trailing spaces of a wrapped line left out
 };
 
 inline constexpr int kNoWrap = -1;

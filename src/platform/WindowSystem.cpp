@@ -13,11 +13,21 @@ constexpr const char* kUnknownFailure = "发生了未知的错误。";
 
 void Dispatch(CWindowHandler& handler, const InputEvent& event) {
     switch (event.kind) {
-        case InputEvent::Kind::MouseMove: handler.OnMouseMove(event.x, event.y); break;
-        case InputEvent::Kind::LButtonDown: handler.OnLButtonDown(event.x, event.y); break;
-        case InputEvent::Kind::RButtonDown: handler.OnRButtonDown(event.x, event.y); break;
-        case InputEvent::Kind::Key: handler.OnKey(event.key); break;
-        case InputEvent::Kind::Close: handler.OnClose(); break;
+        case InputEvent::Kind::MouseMove:
+            handler.OnMouseMove(event.x, event.y);
+            break;
+        case InputEvent::Kind::LButtonDown:
+            handler.OnLButtonDown(event.x, event.y);
+            break;
+        case InputEvent::Kind::RButtonDown:
+            handler.OnRButtonDown(event.x, event.y);
+            break;
+        case InputEvent::Kind::Key:
+            handler.OnKey(event.key);
+            break;
+        case InputEvent::Kind::Close:
+            handler.OnClose();
+            break;
     }
 }
 
@@ -26,8 +36,7 @@ CHostWindow& Host(CWindow& window) { return static_cast<CHostWindow&>(window); }
 
 }  // namespace
 
-CWindowSystem::CWindowSystem(std::unique_ptr<CWindowBackend> backend)
-    : backend_(std::move(backend)) {}
+CWindowSystem::CWindowSystem(std::unique_ptr<CWindowBackend> backend) : backend_(std::move(backend)) {}
 
 CWindowSystem::~CWindowSystem() = default;
 

@@ -102,7 +102,8 @@ void CAttributePage::AddStatRows() {
     int top = 23;
     for (const StatText& row : FillStatTexts()) {
         AddRowLabel(root, WidgetId::None(), {3, top, 84, top + 18}, row.label);
-        root.AddChild<CTextLabel>({84, top, 165, top + 18}, -1, -1, -1, WidgetId::None())->SetLabel(row.value);
+        root.AddChild<CTextLabel>({84, top, 165, top + 18}, -1, -1, -1, WidgetId::None())
+            ->SetLabel(row.value);
         AddHintBadge(root, {167, top, 182, top + 18}, row.hint);
         top += kRowPitch;
     }
@@ -157,8 +158,8 @@ void CAttributePage::AddEquipmentPanel() {
         AddHintBadge(root, {356, top + 3, 371, top + 21}, worn.Describe());
     }
 
-    auto* autoEquip = root.AddChild<CPushButton>({43, 63, 123, 86}, kAutoEquipButton.group, -1, -1,
-                                                 panel->Id());
+    auto* autoEquip =
+        root.AddChild<CPushButton>({43, 63, 123, 86}, kAutoEquipButton.group, -1, -1, panel->Id());
     autoEquip->caption = "自动换装";
 }
 

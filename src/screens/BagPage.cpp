@@ -34,8 +34,8 @@ CBagPage::CBagPage(const CHero& hero, CPlatform& platform, CWindow* parent)
 bool CBagPage::OnInitDialog() {
     const bool result = CPopupPage::OnInitDialog();
     Window()->SetTitle("背包");
-    auto* tabs = Root().AddChild<CTabBox>(Root().rect.Deflated(5), kTabBox.group, kTabBox.id,
-                                          kTabBox.sub, WidgetId::None());
+    auto* tabs = Root().AddChild<CTabBox>(Root().rect.Deflated(5), kTabBox.group, kTabBox.id, kTabBox.sub,
+                                          WidgetId::None());
 
     CPagedGrid* books = tabs->AddTab("技能");
     for (int i = 0; i < hero_.skillBooks.GetSize(); ++i) {

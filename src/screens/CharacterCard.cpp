@@ -44,7 +44,8 @@ void AddStatRows(CPanel& card, const CCharacter& character) {
 void AddSkillBox(CPanel& card, const CCharacter& character, int height) {
     auto* box = AddToCard<CPanel>(card, {3, 105, 165, 105 + height}, card);
     box->SetBodyColors(kBlack, kLabelText, kNoColor, kCardFill);
-    AddToCard<CShadowLabel>(card, {3, 3, 158, 21}, *box)->SetLabel("天赋技能", kBlack, kLabelText, kLabelFill);
+    AddToCard<CShadowLabel>(card, {3, 3, 158, 21}, *box)
+        ->SetLabel("天赋技能", kBlack, kLabelText, kLabelFill);
     for (int i = 0; i < character.skills.GetSize(); ++i) {
         const int left = 3 + 80 * (i % 2);
         const int top = 23 + 19 * (i / 2);

@@ -17,8 +17,7 @@ bool CChoiceDialog::OnInitDialog() {
     for (const CChoice& choice : choices_) {
         // Named by the root's own id, so that no choice id can make a button
         // the parent of the next one.
-        auto* button = Root().AddChild<CPushButton>({3, top, 203, top + 20}, choice.id, -1, -1,
-                                                    Root().Id());
+        auto* button = Root().AddChild<CPushButton>({3, top, 203, top + 20}, choice.id, -1, -1, Root().Id());
         button->caption = choice.caption;
         button->hint = choice.hint;
         top += kButtonPitch;

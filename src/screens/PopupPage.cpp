@@ -15,8 +15,7 @@ CWindow* ActiveWindow(const CPlatform& platform) {
 
 }  // namespace
 
-CPopupPage::CPopupPage(CPlatform& platform, CWindow* parent)
-    : platform_(platform), parent_(parent) {}
+CPopupPage::CPopupPage(CPlatform& platform, CWindow* parent) : platform_(platform), parent_(parent) {}
 
 int CPopupPage::DoModal() {
     CWindow* owner = parent_ ? parent_ : ActiveWindow(platform_);

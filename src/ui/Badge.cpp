@@ -6,8 +6,7 @@
 
 CBadge::CBadge() { fillColor = RGB(29, 60, 97); }
 
-void CBadge::SetBadge(std::string_view text, COLORREF textColor, COLORREF fill,
-                      COLORREF penColor) {
+void CBadge::SetBadge(std::string_view text, COLORREF textColor, COLORREF fill, COLORREF penColor) {
     caption = text;
     AssignColor(textColor_, textColor);
     AssignColor(fillColor, fill);

@@ -27,8 +27,8 @@ void Draw3dOutline(CDC& dc, const CRect& r, COLORREF topLeft, COLORREF bottomRig
 
 }  // namespace
 
-void DrawFramedBox(CDC& dc, const CRect& rect, COLORREF outline1, COLORREF outline2,
-                   COLORREF outline3, COLORREF fill) {
+void DrawFramedBox(CDC& dc, const CRect& rect, COLORREF outline1, COLORREF outline2, COLORREF outline3,
+                   COLORREF fill) {
     const CPen oldPen = dc.GetCurrentPen();
     const CBrush oldBrush = dc.GetCurrentBrush();
     dc.FillRect(rect, fill);
@@ -47,8 +47,7 @@ void DrawButtonFrame(CDC& dc, int left, int top, int right, int bottom, ButtonSt
     const int R = right - 4;
     const int B = bottom - 2;
     const COLORREF highlight = GetSysColor(SysColor::Highlight);
-    const COLORREF sides =
-        state == ButtonState::Disabled ? GetSysColor(SysColor::ButtonShadow) : highlight;
+    const COLORREF sides = state == ButtonState::Disabled ? GetSysColor(SysColor::ButtonShadow) : highlight;
     const CPen oldPen = dc.SelectObject(CPen::Solid(sides));
     Line(dc, left + 2, top, R - 1, top);
     Line(dc, left, top + 2, left, B - 1);
@@ -79,10 +78,10 @@ void DrawButtonFrame(CDC& dc, int left, int top, int right, int bottom, ButtonSt
         int x, y;
         COLORREF color;
     } corners[] = {
-        {left + 1, top, tint},  {left, top + 1, tint},  {left + 1, top + 1, highlight},
-        {left + 1, B, tint},    {left, B - 1, tint},    {left + 1, B - 1, highlight},
-        {R - 1, top, tint},     {R, top + 1, tint},     {R - 1, top + 1, highlight},
-        {R - 1, B, tint},       {R, B - 1, tint},       {R - 1, B - 1, highlight},
+        {left + 1, top, tint}, {left, top + 1, tint}, {left + 1, top + 1, highlight},
+        {left + 1, B, tint},   {left, B - 1, tint},   {left + 1, B - 1, highlight},
+        {R - 1, top, tint},    {R, top + 1, tint},    {R - 1, top + 1, highlight},
+        {R - 1, B, tint},      {R, B - 1, tint},      {R - 1, B - 1, highlight},
     };
     for (const auto& corner : corners) dc.SetPixel(corner.x, corner.y, corner.color);
     dc.SelectObject(oldPen);

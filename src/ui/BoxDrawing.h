@@ -13,8 +13,8 @@ inline constexpr int kCornerEllipseHeight = 2;
 // rounded outlines nested inward: outline1 on rect itself, outline2 one pixel
 // inside, outline3 two pixels inside (the insets hold whether or not the outer
 // outlines are drawn).
-void DrawFramedBox(CDC& dc, const CRect& rect, COLORREF outline1, COLORREF outline2,
-                   COLORREF outline3, COLORREF fill);
+void DrawFramedBox(CDC& dc, const CRect& rect, COLORREF outline1, COLORREF outline2, COLORREF outline3,
+                   COLORREF fill);
 
 // The looks of a push button frame.
 enum class ButtonState { Hover = 0, Normal = 2, Disabled = 3 };

@@ -22,8 +22,7 @@ public:
 };
 
 bool IsPageBarWidget(const CWidget& widget) {
-    return dynamic_cast<const CPageIndicator*>(&widget) ||
-           dynamic_cast<const CPageButton*>(&widget);
+    return dynamic_cast<const CPageIndicator*>(&widget) || dynamic_cast<const CPageButton*>(&widget);
 }
 
 }  // namespace
@@ -60,8 +59,7 @@ void CPagedGrid::LayOut() {
     itemsPerPage_ = perPage;
     pageCount_ = cellCount == 0 ? 0 : (cellCount - 1) / perPage + 1;
 
-    const CRect firstCell{marginX_, marginY_ + TitleHeight(), cellRight_,
-                          cellBottom_ + TitleHeight()};
+    const CRect firstCell{marginX_, marginY_ + TitleHeight(), cellRight_, cellBottom_ + TitleHeight()};
     for (int i = 0; i < cellCount; ++i) {
         const int k = i % perPage;
         cells[i]->rect = firstCell.Offset((k % columns) * stepX, (k / columns) * stepY);
@@ -100,21 +98,18 @@ void CPagedGrid::AddPageBar() {
     auto* indicator = AddOwnChild<CPageIndicator>({L, h - 25, L + 40, h - 3}, -1, -1, -1);
     indicator->caption = std::to_string(currentPage_ + 1) + "/" + std::to_string(pageCount_);
 
-    auto* previous = AddOwnChild<CPageButton>({L - 60, h - 25, L - 5, h - 3}, Id().group,
-                                              Id().id, 1);
+    auto* previous = AddOwnChild<CPageButton>({L - 60, h - 25, L - 5, h - 3}, Id().group, Id().id, 1);
     previous->caption = "上一页";
     previous->step = -1;
     previous->enabled = currentPage_ != 0;
 
-    auto* next = AddOwnChild<CPageButton>({L + 50, h - 25, L + 105, h - 3}, Id().group,
-                                          Id().id, 2);
+    auto* next = AddOwnChild<CPageButton>({L + 50, h - 25, L + 105, h - 3}, Id().group, Id().id, 2);
     next->caption = "下一页";
     next->step = 1;
     next->enabled = currentPage_ + 1 < pageCount_;
 }
 
-bool CPagedGrid::OnChildClick(const WidgetId&, CRootPanel* root, CPoint origin,
-                              const CWidget* source) {
+bool CPagedGrid::OnChildClick(const WidgetId&, CRootPanel* root, CPoint origin, const CWidget* source) {
     // source is compared with the live children before it is looked at.
     for (const auto& child : Children()) {
         if (child.get() != source) continue;

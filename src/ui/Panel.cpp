@@ -26,8 +26,7 @@ void CPanel::DrawSelf(CDC& dc, const WidgetId&, CPoint origin) const {
     DrawFramedBox(dc, body, bodyOutline1_, bodyOutline2_, bodyOutline3_, fillColor);
 }
 
-void CPanel::SetTitleBar(int height, COLORREF outline1, COLORREF outline2, COLORREF outline3,
-                         COLORREF fill) {
+void CPanel::SetTitleBar(int height, COLORREF outline1, COLORREF outline2, COLORREF outline3, COLORREF fill) {
     titleHeight_ = height;
     AssignColor(titleOutline1_, outline1);
     AssignColor(titleOutline2_, outline2);
@@ -35,8 +34,7 @@ void CPanel::SetTitleBar(int height, COLORREF outline1, COLORREF outline2, COLOR
     AssignColor(titleFill_, fill);
 }
 
-void CPanel::SetBodyColors(COLORREF outline1, COLORREF outline2, COLORREF outline3,
-                           COLORREF fill) {
+void CPanel::SetBodyColors(COLORREF outline1, COLORREF outline2, COLORREF outline3, COLORREF fill) {
     AssignColor(bodyOutline1_, outline1);
     AssignColor(bodyOutline2_, outline2);
     AssignColor(bodyOutline3_, outline3);

@@ -21,8 +21,8 @@ public:
     // when it is not kNoColor.
     void SetTitleBar(int height, COLORREF outline1 = kNoColor, COLORREF outline2 = kNoColor,
                      COLORREF outline3 = kNoColor, COLORREF fill = kNoColor);
-    void SetBodyColors(COLORREF outline1, COLORREF outline2 = kNoColor,
-                       COLORREF outline3 = kNoColor, COLORREF fill = kNoColor);
+    void SetBodyColors(COLORREF outline1, COLORREF outline2 = kNoColor, COLORREF outline3 = kNoColor,
+                       COLORREF fill = kNoColor);
     void SetTitleCaption(std::string_view text, COLORREF outlineColor = kNoColor,
                          COLORREF textColor = kNoColor);
 

@@ -6,8 +6,7 @@
 
 CShadowLabel::CShadowLabel() { fillColor = RGB(50, 45, 37); }
 
-void CShadowLabel::SetLabel(std::string_view text, COLORREF offsetColor, COLORREF textColor,
-                            COLORREF fill) {
+void CShadowLabel::SetLabel(std::string_view text, COLORREF offsetColor, COLORREF textColor, COLORREF fill) {
     caption = text;
     AssignColor(offsetColor_, offsetColor);
     AssignColor(textColor_, textColor);
@@ -15,6 +14,5 @@ void CShadowLabel::SetLabel(std::string_view text, COLORREF offsetColor, COLORRE
 }
 
 void CShadowLabel::DrawSelf(CDC& dc, const WidgetId&, CPoint origin) const {
-    DrawShadowText(dc, caption, rect.Offset(origin.x, origin.y), offsetColor_, textColor_,
-                   fillColor);
+    DrawShadowText(dc, caption, rect.Offset(origin.x, origin.y), offsetColor_, textColor_, fillColor);
 }

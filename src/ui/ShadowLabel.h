@@ -10,8 +10,8 @@ public:
     CShadowLabel();
 
     // The caption is always replaced; each colour only when not kNoColor.
-    void SetLabel(std::string_view text, COLORREF offsetColor = kNoColor,
-                  COLORREF textColor = kNoColor, COLORREF fill = kNoColor);
+    void SetLabel(std::string_view text, COLORREF offsetColor = kNoColor, COLORREF textColor = kNoColor,
+                  COLORREF fill = kNoColor);
 
     std::optional<COLORREF> TextColor() const override { return textColor_; }
     void DrawSelf(CDC& dc, const WidgetId& hovered, CPoint origin) const override;

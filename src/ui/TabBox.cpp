@@ -17,16 +17,13 @@ constexpr int kFirstTabNumber = 101;
 // The largest id among widgets of group in widget's subtree, at least floor.
 int LargestIdInGroup(const CWidget& widget, int group, int floor) {
     int largest = widget.Id().group == group ? std::max(floor, widget.Id().id) : floor;
-    for (const auto& child : widget.Children())
-        largest = LargestIdInGroup(*child, group, largest);
+    for (const auto& child : widget.Children()) largest = LargestIdInGroup(*child, group, largest);
     return largest;
 }
 
 }  // namespace
 
-int CTabBox::NextTabNumber() const {
-    return LargestIdInGroup(*this, Id().group, kFirstTabNumber - 1) + 1;
-}
+int CTabBox::NextTabNumber() const { return LargestIdInGroup(*this, Id().group, kFirstTabNumber - 1) + 1; }
 
 CPagedGrid* CTabBox::AddTab(std::string_view name) {
     const CRect content = ContentRect();
@@ -36,9 +33,8 @@ CPagedGrid* CTabBox::AddTab(std::string_view name) {
     auto* button = AddOwnChild<CPushButton>(
         {tabLeft, content.top, tabLeft + kTabWidth, content.top + kTabHeight}, Id().group, tab, 0);
     button->caption = name;
-    return AddOwnChild<CPagedGrid>(
-        {content.left, content.top + kPageTop, content.right, content.bottom}, Id().group, tab,
-        -1);
+    return AddOwnChild<CPagedGrid>({content.left, content.top + kPageTop, content.right, content.bottom},
+                                   Id().group, tab, -1);
 }
 
 void CTabBox::SelectTab(int tab) {
@@ -47,8 +43,7 @@ void CTabBox::SelectTab(int tab) {
         if (child->Id().sub != 0) child->shown = child->Id() == page;
 }
 
-bool CTabBox::OnChildClick(const WidgetId& clicked, CRootPanel* root, CPoint origin,
-                           const CWidget* source) {
+bool CTabBox::OnChildClick(const WidgetId& clicked, CRootPanel* root, CPoint origin, const CWidget* source) {
     if (clicked.group != Id().group || clicked.sub != 0) return false;
     // Only the box's own tabs: a cell inside a page with a tab-like WidgetId
     // is not one of the box's children.

@@ -31,8 +31,7 @@ void DrawShadowText(CDC& dc, std::string_view text, const CRect& rect, COLORREF 
     dc.SetTextColor(oldColor);
 }
 
-void DrawRightText(CDC& dc, std::string_view text, const CRect& rect, COLORREF textColor,
-                   COLORREF fill) {
+void DrawRightText(CDC& dc, std::string_view text, const CRect& rect, COLORREF textColor, COLORREF fill) {
     const COLORREF oldColor = dc.GetTextColor();
     dc.FillSolidRect(rect, fill);
     const int oldMode = dc.SetBkMode(TRANSPARENT);
@@ -42,8 +41,8 @@ void DrawRightText(CDC& dc, std::string_view text, const CRect& rect, COLORREF t
     dc.SetTextColor(oldColor);
 }
 
-void DrawBadgeBox(CDC& dc, std::string_view text, const CRect& rect, COLORREF textColor,
-                  COLORREF fill, COLORREF penColor) {
+void DrawBadgeBox(CDC& dc, std::string_view text, const CRect& rect, COLORREF textColor, COLORREF fill,
+                  COLORREF penColor) {
     const int oldMode = dc.SetBkMode(TRANSPARENT);
     const CPen oldPen = dc.SelectObject(CPen::Solid(penColor));
     const CBrush oldBrush = dc.SelectObject(CBrush::Solid(fill));

@@ -22,13 +22,12 @@ void DrawShadowText(CDC& dc, std::string_view text, const CRect& rect, COLORREF 
                     COLORREF textColor, COLORREF fill);
 
 // Fills rect, then draws the text right-aligned and vertically centred.
-void DrawRightText(CDC& dc, std::string_view text, const CRect& rect, COLORREF textColor,
-                   COLORREF fill);
+void DrawRightText(CDC& dc, std::string_view text, const CRect& rect, COLORREF textColor, COLORREF fill);
 
 // A rounded box outlined in penColor and filled with fill, the text centred.
 // The text colour, when given, stays set after the call.
-void DrawBadgeBox(CDC& dc, std::string_view text, const CRect& rect, COLORREF textColor,
-                  COLORREF fill, COLORREF penColor);
+void DrawBadgeBox(CDC& dc, std::string_view text, const CRect& rect, COLORREF textColor, COLORREF fill,
+                  COLORREF penColor);
 
 // The text centred, ringed in outlineColor: drawn moved up, down, right and
 // left by one pixel, then in textColor in place.

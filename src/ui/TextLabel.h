@@ -11,8 +11,7 @@ public:
     CTextLabel();
 
     // The caption is always replaced; each colour only when not kNoColor.
-    void SetLabel(std::string_view text, COLORREF textColor = kNoColor,
-                  COLORREF fill = kNoColor);
+    void SetLabel(std::string_view text, COLORREF textColor = kNoColor, COLORREF fill = kNoColor);
 
     std::optional<COLORREF> TextColor() const override { return textColor_; }
     void DrawSelf(CDC& dc, const WidgetId& hovered, CPoint origin) const override;

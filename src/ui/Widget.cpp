@@ -10,9 +10,7 @@ CWidget::~CWidget() { RemoveAllChildren(); }
 
 CRect CWidget::ContentRect() const { return {0, 0, rect.Width(), rect.Height()}; }
 
-bool CWidget::OnChildClick(const WidgetId&, CRootPanel*, CPoint, const CWidget*) {
-    return false;
-}
+bool CWidget::OnChildClick(const WidgetId&, CRootPanel*, CPoint, const CWidget*) { return false; }
 
 bool CWidget::RepaintsOnHover() const { return false; }
 

@@ -134,8 +134,7 @@ private:
 };
 
 template <class Kind>
-Kind* CWidget::AddChild(const CRect& childRect, int group, int id, int sub,
-                        const WidgetId& parent) {
+Kind* CWidget::AddChild(const CRect& childRect, int group, int id, int sub, const WidgetId& parent) {
     const int resolved = ResolveGroup(group);
     CWidget* host = FindWidget(parent);
     return (host ? host : this)->template AddOwnChild<Kind>(childRect, resolved, id, sub);

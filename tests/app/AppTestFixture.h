@@ -58,9 +58,8 @@ private:
     static void AddSnapshot(const CWidget& widget, std::string& text) {
         const CRect& r = widget.rect;
         text += widget.caption + "|" + widget.hint + "|" + std::to_string(widget.enabled) +
-                std::to_string(widget.shown) + "|" + std::to_string(r.left) + "," +
-                std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-                std::to_string(r.bottom) + "\n";
+                std::to_string(widget.shown) + "|" + std::to_string(r.left) + "," + std::to_string(r.top) +
+                "," + std::to_string(r.right) + "," + std::to_string(r.bottom) + "\n";
         for (const auto& child : widget.Children()) AddSnapshot(*child, text);
     }
 };

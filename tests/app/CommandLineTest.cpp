@@ -59,8 +59,8 @@ TEST(CommandLineTest, ErrorsNameTheOffendingArgument) {
 
 TEST(CommandLineTest, HelpNamesEveryOptionAndCommand) {
     const std::string help = CommandLineHelp();
-    for (const char* word : {"--seed N", "--headless", "--script FILE", "--record FILE", "--help", "rclick X Y",
-                             "shot FILE", "widgets", "quit"})
+    for (const char* word : {"--seed N", "--headless", "--script FILE", "--record FILE", "--help",
+                             "rclick X Y", "shot FILE", "widgets", "quit"})
         EXPECT_NE(help.find(word), std::string::npos) << word;
 }
 

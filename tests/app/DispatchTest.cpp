@@ -85,9 +85,9 @@ TEST_F(DispatchTest, RightClicksChangeNothing) {
 
 TEST_F(DispatchTest, ClicksOnBareAreasDoNothing) {
     const std::string before = Snapshot();
-    View().OnLButtonDown(3, 3);                    // the root itself
-    View().OnLButtonDown(140, 150);                // an empty part of card 0
-    View().OnLButtonDown(400, 55);                 // the grid's title
+    View().OnLButtonDown(3, 3);      // the root itself
+    View().OnLButtonDown(140, 150);  // an empty part of card 0
+    View().OnLButtonDown(400, 55);   // the grid's title
     EXPECT_EQ(Snapshot(), before);
 }
 

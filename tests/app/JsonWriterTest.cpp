@@ -20,11 +20,14 @@ TEST(JsonQuotedTest, KeepsUtf8AndReplacesMalformedBytes) {
     EXPECT_EQ(JsonQuoted("通关了,祝贺你！"), "\"通关了,祝贺你！\"");
     EXPECT_EQ(JsonQuoted("\xF0\x9F\x98\x80"), "\"\xF0\x9F\x98\x80\"");  // outside the BMP
     const std::string replacement = "\xEF\xBF\xBD";
-    EXPECT_EQ(JsonQuoted("a\xFF" "b"), "\"a" + replacement + "b\"");     // never a lead byte
-    EXPECT_EQ(JsonQuoted("\x80"), "\"" + replacement + "\"");           // stray continuation
+    EXPECT_EQ(JsonQuoted("a\xFF"
+                         "b"),
+              "\"a" + replacement + "b\"");                                      // never a lead byte
+    EXPECT_EQ(JsonQuoted("\x80"), "\"" + replacement + "\"");                    // stray continuation
     EXPECT_EQ(JsonQuoted("\xE9\x80"), "\"" + replacement + replacement + "\"");  // cut short
     EXPECT_EQ(JsonQuoted("\xC0\xAF"), "\"" + replacement + replacement + "\"");  // overlong '/'
-    EXPECT_EQ(JsonQuoted("\xED\xA0\x80"), "\"" + replacement + replacement + replacement + "\"");  // surrogate
+    EXPECT_EQ(JsonQuoted("\xED\xA0\x80"),
+              "\"" + replacement + replacement + replacement + "\"");  // surrogate
 }
 
 TEST(JsonWriterTest, PlacesCommasInNestedContainers) {

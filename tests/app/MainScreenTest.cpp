@@ -28,18 +28,19 @@ TEST_F(MainScreenTest, MainWindowIsCentredWithTheViewsClientArea) {
 
 TEST_F(MainScreenTest, FixedWidgetsSitWhereTheLayoutPutsThem) {
     const std::vector<std::pair<WidgetId, CRect>> expected = {
-        {{1, -1, -1}, {120, 40, 650, 400}},   {{2, -1, -1}, {120, 40, 650, 400}},
-        {{100, -1, -1}, {10, 40, 120, 400}},  {{101, -1, -1}, {12, 42, 62, 67}},
-        {{102, -1, -1}, {62, 42, 115, 67}},   {{103, -1, -1}, {12, 62, 62, 87}},
-        {{104, -1, -1}, {62, 62, 115, 87}},   {{200, -1, -1}, {10, 10, 650, 40}},
-        {{205, -1, -1}, {13, 13, 63, 37}},    {{206, -1, -1}, {65, 12, 115, 37}},
-        {{207, -1, -1}, {117, 12, 172, 37}},  {{208, -1, -1}, {174, 12, 229, 37}},
+        {{1, -1, -1}, {120, 40, 650, 400}},  {{2, -1, -1}, {120, 40, 650, 400}},
+        {{100, -1, -1}, {10, 40, 120, 400}}, {{101, -1, -1}, {12, 42, 62, 67}},
+        {{102, -1, -1}, {62, 42, 115, 67}},  {{103, -1, -1}, {12, 62, 62, 87}},
+        {{104, -1, -1}, {62, 62, 115, 87}},  {{200, -1, -1}, {10, 10, 650, 40}},
+        {{205, -1, -1}, {13, 13, 63, 37}},   {{206, -1, -1}, {65, 12, 115, 37}},
+        {{207, -1, -1}, {117, 12, 172, 37}}, {{208, -1, -1}, {174, 12, 229, 37}},
     };
     for (const auto& [id, rect] : expected) EXPECT_EQ(Root().FindRect(id, {0, 0}), rect) << id.group;
     EXPECT_EQ(Widget({101, -1, -1}).caption, "等级");
     EXPECT_EQ(Widget({103, -1, -1}).caption, "经验");
     const std::vector<std::string> top = {"属性", "背包", "战斗", "任务"};
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(Widget({205 + i, -1, -1}).caption, top[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(Widget({205 + i, -1, -1}).caption, top[static_cast<std::size_t>(i)]);
 }
 
 TEST_F(MainScreenTest, CardsFillTwoPagesOfThreeByTwoCells) {
@@ -69,8 +70,7 @@ TEST_F(MainScreenTest, AtStartOnlyTheFirstMonsterCanBeFought) {
         const std::string expectedStart = i == 0 ? "打得过\r\n" : "打不过\r\n";
         EXPECT_EQ(button.hint.substr(0, expectedStart.size()), expectedStart) << i;
     }
-    EXPECT_EQ(Widget(FightButton(0)).hint,
-              "打得过\r\n" + Estimate(Hero(), Roster().GetMonster(0)).text);
+    EXPECT_EQ(Widget(FightButton(0)).hint, "打得过\r\n" + Estimate(Hero(), Roster().GetMonster(0)).text);
     EXPECT_EQ(Widget(MainScreen::kLevelValue).caption, "0");
     EXPECT_EQ(Widget(MainScreen::kExpValue).caption, " 0.00%");
 

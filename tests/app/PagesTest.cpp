@@ -126,8 +126,11 @@ TEST_F(PagesTest, ClosingThePagesUnchangedLeavesTheMainScreenAsItWas) {
     script.Then(ClickOnMain(MainScreen::kAttributesButton))
         .Then(Press(KeyChord::Key::Escape))
         .Then(ClickOnMain(kBagButton))
-        .Then([&] { EXPECT_EQ(Titles(), (std::vector<std::string>{mainTitle, "背包"})); },
-              Press(KeyChord::Key::Return))
+        .Then(
+            [&] {
+                EXPECT_EQ(Titles(), (std::vector<std::string>{mainTitle, "背包"}));
+            },
+            Press(KeyChord::Key::Return))
         .Then([&] { EXPECT_EQ(Snapshot(), before); }, PointerToCorner());
     Run();
     EXPECT_EQ(Hero().skillBooks.BookCount(SkillId::kDamageUp), 1);

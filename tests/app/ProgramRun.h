@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -13,8 +15,6 @@
 #include <iterator>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 struct ProgramResult {
@@ -34,8 +34,7 @@ struct ProgramResult {
 class CTempFolder {
 public:
     CTempFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "quorvanel-test-XXXXXX").string();
+        std::string pattern = (std::filesystem::temp_directory_path() / "quorvanel-test-XXXXXX").string();
         path_ = mkdtemp(pattern.data()) ? pattern : "";
     }
     ~CTempFolder() {
@@ -68,8 +67,7 @@ inline std::string ShellQuoted(const std::string& text) {
 
 // Runs the program with arguments, standard input read from input; at most
 // 20 seconds.
-inline ProgramResult RunQuorvanel(const std::vector<std::string>& arguments,
-                                  const std::string& input = "") {
+inline ProgramResult RunQuorvanel(const std::vector<std::string>& arguments, const std::string& input = "") {
     CTempFolder io;
     std::string command = "timeout 20 " + ShellQuoted(QUORVANEL_PROGRAM);
     for (const std::string& argument : arguments) command += " " + ShellQuoted(argument);

@@ -50,8 +50,8 @@ TEST(ProgramTest, BadCommandLinesGiveOneLineAndCodeTwo) {
 
 TEST(ProgramTest, ASyntaxErrorStopsTheScriptBeforeAnythingRuns) {
     CTempFolder folder;
-    const std::string script = folder.Write(
-        "bad.txt", "shot " + folder.File("first.png") + "\nstate\n\n# comment\nfight 3\n");
+    const std::string script =
+        folder.Write("bad.txt", "shot " + folder.File("first.png") + "\nstate\n\n# comment\nfight 3\n");
     const ProgramResult result = RunQuorvanel({"--headless", "--script", script});
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_EQ(result.err, script + ":5: unknown command 'fight'\n");
@@ -80,8 +80,8 @@ TEST(ProgramTest, FailingCommandsEndTheRunWithFileAndLine) {
 }
 
 TEST(ProgramTest, StandardInputDrivesTheGameLineByLine) {
-    const ProgramResult result =
-        RunQuorvanel({"--headless", "--seed", "7", "--script", "-"}, "windows\nclick 198 148\nstate\nclick 3\n");
+    const ProgramResult result = RunQuorvanel({"--headless", "--seed", "7", "--script", "-"},
+                                              "windows\nclick 198 148\nstate\nclick 3\n");
     EXPECT_EQ(result.exitCode, 2);
     ASSERT_EQ(result.OutLines().size(), 2u) << result.out;
     EXPECT_EQ(result.OutLines()[0], "[{\"title\":\"Quorva - Quorvanel\",\"width\":655,\"height\":405}]");
@@ -97,10 +97,11 @@ TEST(ProgramTest, WithoutAScriptHeadlessEndsAtOnce) {
 
 TEST(ProgramTest, ARecordedSessionReplaysToTheSameStateAndPixels) {
     CTempFolder folder;
-    const std::string session = folder.Write("session.txt", kSession + "state\nshot " + folder.File("played.png") + "\n");
+    const std::string session =
+        folder.Write("session.txt", kSession + "state\nshot " + folder.File("played.png") + "\n");
     const std::string recording = folder.File("recording.txt");
-    const ProgramResult played =
-        RunQuorvanel({"--headless", "--seed", "18446744073709551615", "--script", session, "--record", recording});
+    const ProgramResult played = RunQuorvanel(
+        {"--headless", "--seed", "18446744073709551615", "--script", session, "--record", recording});
     ASSERT_EQ(played.exitCode, 0) << played.err;
 
     // The recording is the seed and the input, nothing else.
@@ -113,7 +114,8 @@ TEST(ProgramTest, ARecordedSessionReplaysToTheSameStateAndPixels) {
     const ProgramResult replayed = RunQuorvanel({"--headless", "--script", replay});
     ASSERT_EQ(replayed.exitCode, 0) << replayed.err;
     EXPECT_EQ(replayed.out, played.out);
-    EXPECT_NE(played.out.find("\"tally\":[[0,40],[1,39],[2,34],[3,31],[4,28]]"), std::string::npos) << played.out;
+    EXPECT_NE(played.out.find("\"tally\":[[0,40],[1,39],[2,34],[3,31],[4,28]]"), std::string::npos)
+        << played.out;
     EXPECT_EQ(played.out.find("\"books\":[]"), std::string::npos) << "no drops to compare";
 
     CFrameBuffer first;
@@ -150,7 +152,7 @@ TEST(ProgramTest, ThePlaythroughScriptEndsInTheCongratulation) {
     // The last task stays current: the game goes on after the congratulation.
     EXPECT_NE(state.find("\"task\":{\"stage\":1}"), std::string::npos);
     EXPECT_NE(lines[1].find(",{\"title\":\"Quorvanel\",\"width\":240,\"height\":104,"
-                                        "\"text\":\"通关了,祝贺你！\"}]"),
+                            "\"text\":\"通关了,祝贺你！\"}]"),
               std::string::npos)
         << lines[1];
 }

@@ -117,8 +117,9 @@ TEST_F(RunningProgramTest, AFailedCheckWhilePaintingShowsNothingAndTheProgramGoe
         &paintAttempts;
     app.Frame().Window().Invalidate(true);
     bool boxSeen = false;
-    script.Then([&] { boxSeen |= OpenMessageBox() != nullptr; }, ClickEvent(FightButton(0)))
-        .Finally([&] { boxSeen |= OpenMessageBox() != nullptr; });
+    script.Then([&] { boxSeen |= OpenMessageBox() != nullptr; }, ClickEvent(FightButton(0))).Finally([&] {
+        boxSeen |= OpenMessageBox() != nullptr;
+    });
     Run();
 
     EXPECT_GE(paintAttempts, 1);

@@ -98,9 +98,9 @@ TEST(KeyChordTextTest, ChordsReadAndWriteBack) {
 }
 
 TEST(ScriptLineTest, WrittenCommandsReadBackTheSame) {
-    for (const char* line : {"seed 18446744073709551615", "move -1 404", "click 216 181", "rclick 3 4",
-                             "key ctrl+n", "key return", "key escape", "close", "shot /tmp/a b.png",
-                             "state", "windows", "widgets", "quit"}) {
+    for (const char* line :
+         {"seed 18446744073709551615", "move -1 404", "click 216 181", "rclick 3 4", "key ctrl+n",
+          "key return", "key escape", "close", "shot /tmp/a b.png", "state", "windows", "widgets", "quit"}) {
         const std::optional<std::string> written = FormatScriptCommand(Parsed(line));
         ASSERT_TRUE(written.has_value()) << line;
         EXPECT_EQ(*written, line);
@@ -126,7 +126,8 @@ TEST(ScriptLineTest, EveryNamedEventIsWrittenAsACommandThatReplaysIt) {
         EXPECT_EQ(replayed->y, event.y);
         EXPECT_EQ(replayed->key, event.key);
     }
-    EXPECT_FALSE(CommandForEvent({InputEvent::Kind::Key, 0, 0, {KeyChord::Key::Other, 0, false, true, false}}));
+    EXPECT_FALSE(
+        CommandForEvent({InputEvent::Kind::Key, 0, 0, {KeyChord::Key::Other, 0, false, true, false}}));
 }
 
 }  // namespace

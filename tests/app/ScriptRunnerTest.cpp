@@ -23,8 +23,9 @@ protected:
     // Runs script (standard-input style, named "-") to its end.
     void RunScript(const std::string& script) {
         input.str(script);
-        runner.emplace(*platform, View(), CScriptSource::FromStream(input, "-"),
-                       [this](const std::string& line) { lines.push_back(line); }, nullptr);
+        runner.emplace(
+            *platform, View(), CScriptSource::FromStream(input, "-"),
+            [this](const std::string& line) { lines.push_back(line); }, nullptr);
         runner->Install();
         app.Run();
         runner->RunRest();
@@ -46,15 +47,17 @@ TEST_F(ScriptRunnerTest, StateLineOfANewHero) {
     RunScript("state\n");
     ASSERT_EQ(lines.size(), 1u);
     const std::string& state = lines[0];
-    EXPECT_EQ(state.rfind("{\"hero\":{\"name\":\"无名氏\",\"level\":0,\"exp\":0,\"levelCap\":5,\"maxSkills\":1,"
-                          "\"stats\":[20,10,100],\"total\":[20,10,100],\"skills\":[],\"books\":[],\"bag\":[],"
-                          "\"equipment\":[[0,0],[0,0]]},\"tally\":[",
-                          0),
-              0u)
+    EXPECT_EQ(
+        state.rfind("{\"hero\":{\"name\":\"无名氏\",\"level\":0,\"exp\":0,\"levelCap\":5,\"maxSkills\":1,"
+                    "\"stats\":[20,10,100],\"total\":[20,10,100],\"skills\":[],\"books\":[],\"bag\":[],"
+                    "\"equipment\":[[0,0],[0,0]]},\"tally\":[",
+                    0),
+        0u)
         << state;
     // The tally is program-wide: earlier tests of this process have fought.
-    EXPECT_TRUE(Has(state, "],\"task\":{\"stage\":0},\"panel\":\"grid\",\"levelText\":\"0\","
-                           "\"expText\":\" 0.00%\",\"fights\":[{\"enabled\":true,\"hint\":"))
+    EXPECT_TRUE(Has(state,
+                    "],\"task\":{\"stage\":0},\"panel\":\"grid\",\"levelText\":\"0\","
+                    "\"expText\":\" 0.00%\",\"fights\":[{\"enabled\":true,\"hint\":"))
         << state;
     // Every fight button, with its hint exactly as the screen has it.
     for (int i = 0; i < Roster().GetCount(); ++i) {
@@ -114,9 +117,12 @@ TEST_F(ScriptRunnerTest, WidgetsShowsTheHintBoxAndTheHoverCard) {
     ASSERT_EQ(lines.size(), 2u);
     const CRect box = Root().HintRect();
     EXPECT_TRUE(Has(lines[0], "\"hintBox\":{\"rect\":[")) << lines[0];
-    EXPECT_TRUE(Has(lines[0], "\"text\":" + JsonQuoted(Widget(FightButton(0)).hint) + "},\"hoverCard\":null}"));
-    EXPECT_TRUE(Has(lines[1], "\"hintBox\":null,\"hoverCard\":{\"kind\":\"CHoverCard\",\"id\":[205,-1,-1],"
-                              "\"rect\":[" + std::to_string(box.left) + "," + std::to_string(box.top) + ","))
+    EXPECT_TRUE(
+        Has(lines[0], "\"text\":" + JsonQuoted(Widget(FightButton(0)).hint) + "},\"hoverCard\":null}"));
+    EXPECT_TRUE(Has(lines[1],
+                    "\"hintBox\":null,\"hoverCard\":{\"kind\":\"CHoverCard\",\"id\":[205,-1,-1],"
+                    "\"rect\":[" +
+                        std::to_string(box.left) + "," + std::to_string(box.top) + ","))
         << lines[1];
 }
 

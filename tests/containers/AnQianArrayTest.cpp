@@ -16,8 +16,7 @@ struct KeyedEntry {
 
 // Runs action, which must throw, and returns the exception's text.
 template <typename Action>
-std::string ThrownText(Action action)
-{
+std::string ThrownText(Action action) {
     try {
         action();
     } catch (const CMyException& error) {
@@ -27,14 +26,12 @@ std::string ThrownText(Action action)
     return {};
 }
 
-TEST(AnQianArrayIndexCheck, EmptyArrayRejectsIndexZeroWithExactMessage)
-{
+TEST(AnQianArrayIndexCheck, EmptyArrayRejectsIndexZeroWithExactMessage) {
     CAnQianArray<int> skills;
     EXPECT_EQ(ThrownText([&] { skills.GetAt(0); }), "安全数组溢出。此数组元素大小4，操作索引0,元素数量0");
 }
 
-TEST(AnQianArrayIndexCheck, NegativeAndPastTheEndIndicesThrowLastValidDoesNot)
-{
+TEST(AnQianArrayIndexCheck, NegativeAndPastTheEndIndicesThrowLastValidDoesNot) {
     CAnQianArray<int> skills;
     skills.Add(7);
     skills.Add(9);
@@ -43,15 +40,14 @@ TEST(AnQianArrayIndexCheck, NegativeAndPastTheEndIndicesThrowLastValidDoesNot)
     EXPECT_EQ(skills.GetAt(1), 9);
 }
 
-TEST(AnQianArrayIndexCheck, MessageUsesTheElementSize)
-{
+TEST(AnQianArrayIndexCheck, MessageUsesTheElementSize) {
     CAnQianArray<KeyedEntry> entries;
     entries.SetSize(3);
-    EXPECT_EQ(ThrownText([&] { entries.CheckIndex(5); }), "安全数组溢出。此数组元素大小8，操作索引5,元素数量3");
+    EXPECT_EQ(ThrownText([&] { entries.CheckIndex(5); }),
+              "安全数组溢出。此数组元素大小8，操作索引5,元素数量3");
 }
 
-TEST(AnQianArrayGrowth, AddReturnsIndexAndUpperBoundFollowsSize)
-{
+TEST(AnQianArrayGrowth, AddReturnsIndexAndUpperBoundFollowsSize) {
     CAnQianArray<int> values;
     EXPECT_EQ(values.GetUpperBound(), -1);
     EXPECT_EQ(values.Add(4), 0);
@@ -60,8 +56,7 @@ TEST(AnQianArrayGrowth, AddReturnsIndexAndUpperBoundFollowsSize)
     EXPECT_EQ(values.GetUpperBound(), 1);
 }
 
-TEST(AnQianArrayGrowth, SetSizeGrowsWithZeroesAndShrinks)
-{
+TEST(AnQianArrayGrowth, SetSizeGrowsWithZeroesAndShrinks) {
     CAnQianArray<int> values;
     values.Add(3);
     values.SetSize(3);
@@ -71,8 +66,7 @@ TEST(AnQianArrayGrowth, SetSizeGrowsWithZeroesAndShrinks)
     EXPECT_EQ(values.GetSize(), 1);
 }
 
-TEST(AnQianArrayGrowth, SetAtGrowExtendsOnlyWhenNeeded)
-{
+TEST(AnQianArrayGrowth, SetAtGrowExtendsOnlyWhenNeeded) {
     CAnQianArray<int> values;
     values.SetAtGrow(2, 8);
     EXPECT_EQ(values.GetSize(), 3);
@@ -82,11 +76,9 @@ TEST(AnQianArrayGrowth, SetAtGrowExtendsOnlyWhenNeeded)
     EXPECT_EQ(values.GetAt(0), 6);
 }
 
-TEST(AnQianArrayRemoval, RemoveAtClosesTheGapInOrder)
-{
+TEST(AnQianArrayRemoval, RemoveAtClosesTheGapInOrder) {
     CAnQianArray<int> values;
-    for (int value : {1, 2, 3, 4, 5})
-        values.Add(value);
+    for (int value : {1, 2, 3, 4, 5}) values.Add(value);
     values.RemoveAt(1, 2);
     ASSERT_EQ(values.GetSize(), 3);
     EXPECT_EQ(values.GetAt(0), 1);
@@ -94,8 +86,7 @@ TEST(AnQianArrayRemoval, RemoveAtClosesTheGapInOrder)
     EXPECT_EQ(values.GetAt(2), 5);
 }
 
-TEST(AnQianArrayRemoval, RangeOutsideTheArrayThrowsAndChangesNothing)
-{
+TEST(AnQianArrayRemoval, RangeOutsideTheArrayThrowsAndChangesNothing) {
     CAnQianArray<int> values;
     values.Add(1);
     values.Add(2);
@@ -107,17 +98,14 @@ TEST(AnQianArrayRemoval, RangeOutsideTheArrayThrowsAndChangesNothing)
     EXPECT_EQ(values.GetSize(), 2);
 }
 
-TEST(AnQianArrayFind, EmptyArrayFindsNothing)
-{
+TEST(AnQianArrayFind, EmptyArrayFindsNothing) {
     EXPECT_EQ(CAnQianArray<int>().Find(3), -1);
     EXPECT_EQ(CAnQianArray<KeyedEntry>().Find(3), -1);
 }
 
-TEST(AnQianArrayFind, DuplicateKeysGiveTheHighestIndex)
-{
+TEST(AnQianArrayFind, DuplicateKeysGiveTheHighestIndex) {
     CAnQianArray<int> skills;
-    for (int id : {2, 5, 2, 6})
-        skills.Add(id);
+    for (int id : {2, 5, 2, 6}) skills.Add(id);
     EXPECT_EQ(skills.Find(2), 2);
     EXPECT_EQ(skills.Find(6), 3);
     EXPECT_EQ(skills.Find(1), -1);
@@ -128,4 +116,4 @@ TEST(AnQianArrayFind, DuplicateKeysGiveTheHighestIndex)
     EXPECT_EQ(entries.GetAt(entries.Find(4)).payload, 20);
 }
 
-} // namespace
+}  // namespace

@@ -6,31 +6,26 @@
 
 namespace {
 
-CAnQianArray<int> ArrayOf(std::initializer_list<int> values)
-{
+CAnQianArray<int> ArrayOf(std::initializer_list<int> values) {
     CAnQianArray<int> array;
-    for (int value : values)
-        array.Add(value);
+    for (int value : values) array.Add(value);
     return array;
 }
 
-TEST(DingChangArrayCapacity, ConstructorSetsInitialSize)
-{
+TEST(DingChangArrayCapacity, ConstructorSetsInitialSize) {
     CDingChangArray<int> slots(2, 2);
     EXPECT_EQ(slots.GetSize(), 2);
     EXPECT_EQ(slots.GetCapacity(), 2);
 }
 
-TEST(DingChangArrayCapacity, SetSizeBeyondCapacityIsRefused)
-{
+TEST(DingChangArrayCapacity, SetSizeBeyondCapacityIsRefused) {
     CDingChangArray<int> slots(2, 0);
     EXPECT_TRUE(slots.SetSize(2));
     EXPECT_FALSE(slots.SetSize(3));
     EXPECT_EQ(slots.GetSize(), 2);
 }
 
-TEST(DingChangArrayCapacity, AppendFillsToCapacityThenRefuses)
-{
+TEST(DingChangArrayCapacity, AppendFillsToCapacityThenRefuses) {
     CDingChangArray<int> bag(100, 99);
     EXPECT_EQ(bag.Append(7, 1), 99);
     EXPECT_EQ(bag.GetAt(99), 7);
@@ -39,8 +34,7 @@ TEST(DingChangArrayCapacity, AppendFillsToCapacityThenRefuses)
     EXPECT_EQ(bag.GetAt(99), 7);
 }
 
-TEST(DingChangArrayCapacity, AppendOfSeveralCopiesIsAllOrNothing)
-{
+TEST(DingChangArrayCapacity, AppendOfSeveralCopiesIsAllOrNothing) {
     CDingChangArray<int> bag(3, 1);
     EXPECT_EQ(bag.Append(5, 3), -1);
     EXPECT_EQ(bag.GetSize(), 1);
@@ -48,8 +42,7 @@ TEST(DingChangArrayCapacity, AppendOfSeveralCopiesIsAllOrNothing)
     EXPECT_EQ(bag.GetAt(2), 5);
 }
 
-TEST(DingChangArrayAssignment, LongerSourceThrowsExactMessageAndKeepsTarget)
-{
+TEST(DingChangArrayAssignment, LongerSourceThrowsExactMessageAndKeepsTarget) {
     CDingChangArray<int> slots(2, 0);
     slots = ArrayOf({1, 2});
     try {
@@ -63,8 +56,7 @@ TEST(DingChangArrayAssignment, LongerSourceThrowsExactMessageAndKeepsTarget)
     EXPECT_EQ(slots.GetAt(1), 2);
 }
 
-TEST(DingChangArrayAssignment, CopyAssignmentIsCheckedAgainstTheTargetCapacity)
-{
+TEST(DingChangArrayAssignment, CopyAssignmentIsCheckedAgainstTheTargetCapacity) {
     CDingChangArray<int> wide(5, 0);
     wide.Append(1, 3);
     CDingChangArray<int> narrow(2, 2);
@@ -77,4 +69,4 @@ TEST(DingChangArrayAssignment, CopyAssignmentIsCheckedAgainstTheTargetCapacity)
     EXPECT_EQ(narrow.GetCapacity(), 2);
 }
 
-} // namespace
+}  // namespace

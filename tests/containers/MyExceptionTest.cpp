@@ -8,8 +8,7 @@
 
 namespace {
 
-TEST(MyException, CaughtAsStdExceptionKeepsItsText)
-{
+TEST(MyException, CaughtAsStdExceptionKeepsItsText) {
     try {
         throw CMyException("出错");
     } catch (const std::exception& error) {
@@ -17,8 +16,7 @@ TEST(MyException, CaughtAsStdExceptionKeepsItsText)
     }
 }
 
-TEST(MyExceptionGetErrorMessage, BufferOneLongerThanTheMessageSucceeds)
-{
+TEST(MyExceptionGetErrorMessage, BufferOneLongerThanTheMessageSucceeds) {
     const CMyException error("abc数组");
     const unsigned length = static_cast<unsigned>(std::strlen(error.what()));
     std::vector<char> buffer(length + 1, 'x');
@@ -28,16 +26,14 @@ TEST(MyExceptionGetErrorMessage, BufferOneLongerThanTheMessageSucceeds)
     EXPECT_EQ(helpContext, 77u);
 }
 
-TEST(MyExceptionGetErrorMessage, BufferOfExactlyTheMessageLengthFailsUntouched)
-{
+TEST(MyExceptionGetErrorMessage, BufferOfExactlyTheMessageLengthFailsUntouched) {
     const CMyException error("abcd");
     char buffer[4] = {'x', 'x', 'x', 'x'};
     EXPECT_FALSE(error.GetErrorMessage(buffer, 4));
     EXPECT_EQ(std::memcmp(buffer, "xxxx", 4), 0);
 }
 
-TEST(MyExceptionGetErrorMessage, NullOrEmptyBufferFails)
-{
+TEST(MyExceptionGetErrorMessage, NullOrEmptyBufferFails) {
     const CMyException error("");
     char buffer[1] = {'x'};
     EXPECT_FALSE(error.GetErrorMessage(nullptr, 10));
@@ -46,4 +42,4 @@ TEST(MyExceptionGetErrorMessage, NullOrEmptyBufferFails)
     EXPECT_EQ(buffer[0], '\0');
 }
 
-} // namespace
+}  // namespace

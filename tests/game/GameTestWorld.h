@@ -19,27 +19,23 @@ class GameTest : public ::testing::Test {
 protected:
     static constexpr std::uint64_t kSeed = 20261207;
 
-    static void SetUpTestSuite()
-    {
+    static void SetUpTestSuite() {
         BuildSkillTable();
         BuildItemTable();
         Roster().Build();
     }
 
     // A hero of the given level with the bare stats levelling would give it.
-    static CHero HeroAtLevel(int level)
-    {
+    static CHero HeroAtLevel(int level) {
         CHero hero;
         hero.RaiseLevelCap(level);
-        for (int step = 0; step < level; ++step)
-            hero.GainExp(hero.ExpForNextLevel());
+        for (int step = 0; step < level; ++step) hero.GainExp(hero.ExpForNextLevel());
         return hero;
     }
 
     static void GiveSkill(CHero& hero, int skillId) { hero.skills.Add(skillId); }
 
-    static void Wear(CHero& hero, std::initializer_list<int> itemIds, CItemSerials& itemSerials)
-    {
+    static void Wear(CHero& hero, std::initializer_list<int> itemIds, CItemSerials& itemSerials) {
         for (int itemId : itemIds) {
             const CItem item = MakeItem(itemId, itemSerials);
             hero.equipment.ElementAt(item.Kind()) = item;

@@ -8,8 +8,7 @@ namespace {
 
 using HeroTest = GameTest;
 
-TEST_F(HeroTest, NewHeroHasTheStartingRecord)
-{
+TEST_F(HeroTest, NewHeroHasTheStartingRecord) {
     const CHero hero;
     EXPECT_EQ(hero.name, "无名氏");
     EXPECT_EQ(hero.level, 0);
@@ -22,8 +21,7 @@ TEST_F(HeroTest, NewHeroHasTheStartingRecord)
     EXPECT_EQ(hero.equipment.GetSize(), 2);
 }
 
-TEST_F(HeroTest, OneExperienceMakesLevelOne)
-{
+TEST_F(HeroTest, OneExperienceMakesLevelOne) {
     CHero hero;
     hero.GainExp(1);
     EXPECT_EQ(hero.level, 1);
@@ -31,8 +29,7 @@ TEST_F(HeroTest, OneExperienceMakesLevelOne)
     EXPECT_EQ(hero.stats, CStats({24, 12, 120}));
 }
 
-TEST_F(HeroTest, OneGainCanRaiseSeveralLevelsUpToTheCap)
-{
+TEST_F(HeroTest, OneGainCanRaiseSeveralLevelsUpToTheCap) {
     CHero hero;
     hero.GainExp(55);
     EXPECT_EQ(hero.level, 5);
@@ -41,16 +38,14 @@ TEST_F(HeroTest, OneGainCanRaiseSeveralLevelsUpToTheCap)
     EXPECT_EQ(hero.ExpText(), "满级");
 }
 
-TEST_F(HeroTest, ExperienceBeyondTheCapIsClampedBelowTheNextNeed)
-{
+TEST_F(HeroTest, ExperienceBeyondTheCapIsClampedBelowTheNextNeed) {
     CHero hero;
     hero.GainExp(100);
     EXPECT_EQ(hero.level, 5);
     EXPECT_EQ(hero.exp, 35);
 }
 
-TEST_F(HeroTest, RaisedCapWaitsForTheNextGain)
-{
+TEST_F(HeroTest, RaisedCapWaitsForTheNextGain) {
     CHero hero;
     hero.GainExp(100);
     hero.RaiseLevelCap(10);
@@ -61,8 +56,7 @@ TEST_F(HeroTest, RaisedCapWaitsForTheNextGain)
     EXPECT_EQ(hero.exp, 0);
 }
 
-TEST_F(HeroTest, CapNeverLowers)
-{
+TEST_F(HeroTest, CapNeverLowers) {
     CHero hero;
     hero.RaiseLevelCap(3);
     EXPECT_EQ(hero.levelCap, 5);
@@ -71,25 +65,22 @@ TEST_F(HeroTest, CapNeverLowers)
     EXPECT_EQ(hero.levelCap, 10);
 }
 
-TEST_F(HeroTest, NonPositiveGainChangesNothingNotEvenTheClamp)
-{
+TEST_F(HeroTest, NonPositiveGainChangesNothingNotEvenTheClamp) {
     CHero hero = HeroAtLevel(5);
-    hero.exp = 50; // above the clamp: only a positive gain would clamp it
+    hero.exp = 50;  // above the clamp: only a positive gain would clamp it
     hero.GainExp(0);
     hero.GainExp(-5);
     EXPECT_EQ(hero.exp, 50);
     EXPECT_EQ(hero.level, 5);
 }
 
-TEST_F(HeroTest, ExpTextShowsProgressWithTwoDecimals)
-{
+TEST_F(HeroTest, ExpTextShowsProgressWithTwoDecimals) {
     CHero hero = HeroAtLevel(2);
     hero.exp = 3;
     EXPECT_EQ(hero.ExpText(), "33.33%");
 }
 
-TEST_F(HeroTest, BareTalentsScaleBaseStats)
-{
+TEST_F(HeroTest, BareTalentsScaleBaseStats) {
     CHero attacker;
     GiveSkill(attacker, SkillId::kAttackUp);
     EXPECT_EQ(attacker.BaseStats(true), CStats({21, 10, 100}));
@@ -100,8 +91,7 @@ TEST_F(HeroTest, BareTalentsScaleBaseStats)
     EXPECT_EQ(defender.BaseStats(true), CStats({20, 10, 105}));
 }
 
-TEST_F(HeroTest, MasteriesScaleTheSummedEquipment)
-{
+TEST_F(HeroTest, MasteriesScaleTheSummedEquipment) {
     CHero hero = HeroAtLevel(10);
     Wear(hero, {ItemId::kHookSpear}, serials);
     GiveSkill(hero, SkillId::kWeaponMastery);
@@ -115,8 +105,7 @@ TEST_F(HeroTest, MasteriesScaleTheSummedEquipment)
     EXPECT_EQ(armoured.TotalStats(), CStats({60, 72, 720}));
 }
 
-TEST_F(HeroTest, CopyAssignmentCopiesSkillsAndEquipment)
-{
+TEST_F(HeroTest, CopyAssignmentCopiesSkillsAndEquipment) {
     CHero source = HeroAtLevel(10);
     GiveSkill(source, SkillId::kDamageUp);
     Wear(source, {ItemId::kHookSpear, ItemId::kChainMail}, serials);
@@ -127,4 +116,4 @@ TEST_F(HeroTest, CopyAssignmentCopiesSkillsAndEquipment)
     EXPECT_EQ(copy.TotalStats(), source.TotalStats());
 }
 
-} // namespace
+}  // namespace

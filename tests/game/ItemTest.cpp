@@ -7,9 +7,8 @@ namespace {
 
 using ItemTest = GameTest;
 
-TEST_F(ItemTest, TableHoldsWeaponAndClothes)
-{
-    BuildItemTable(); // a second build adds nothing
+TEST_F(ItemTest, TableHoldsWeaponAndClothes) {
+    BuildItemTable();  // a second build adds nothing
     ASSERT_EQ(ItemTable().GetSize(), 2);
     ASSERT_NE(FindItemDef(ItemId::kChainMail), nullptr);
     EXPECT_EQ(FindItemDef(ItemId::kChainMail)->stats, CStats({0, 40, 400}));
@@ -18,14 +17,12 @@ TEST_F(ItemTest, TableHoldsWeaponAndClothes)
     EXPECT_EQ(FindItemDef(3), nullptr);
 }
 
-TEST_F(ItemTest, DescriptionsListOnlyNonZeroStats)
-{
+TEST_F(ItemTest, DescriptionsListOnlyNonZeroStats) {
     EXPECT_EQ(FindItemDef(ItemId::kHookSpear)->Describe(), "钩链枪\r\n等级:10\r\n攻击:80\r\n");
     EXPECT_EQ(CItem({1, ItemId::kChainMail}).Describe(), "锁子节\r\n等级:10\r\n防御:40\r\n气血:400\r\n");
 }
 
-TEST_F(ItemTest, EmptySlotAndMissingDefinitionTexts)
-{
+TEST_F(ItemTest, EmptySlotAndMissingDefinitionTexts) {
     EXPECT_EQ(CItem().Describe(), "没有穿装备。");
     EXPECT_EQ(CItem().Name(), "无");
     const CItem unknown{5, 99};
@@ -35,22 +32,19 @@ TEST_F(ItemTest, EmptySlotAndMissingDefinitionTexts)
     EXPECT_EQ(unknown.Stats(), CStats());
 }
 
-TEST_F(ItemTest, SlotNames)
-{
+TEST_F(ItemTest, SlotNames) {
     EXPECT_EQ(SlotName(0), "武器");
     EXPECT_EQ(SlotName(1), "衣服");
     EXPECT_EQ(SlotName(2), "");
     EXPECT_EQ(SlotName(-1), "");
 }
 
-TEST_F(ItemTest, SerialsCountUpFromOne)
-{
+TEST_F(ItemTest, SerialsCountUpFromOne) {
     EXPECT_EQ(MakeItem(ItemId::kHookSpear, serials), CItem({1, ItemId::kHookSpear}));
     EXPECT_EQ(MakeItem(ItemId::kChainMail, serials), CItem({2, ItemId::kChainMail}));
 }
 
-TEST(SkillBookBag, BooksOfOneSkillStackInOneEntry)
-{
+TEST(SkillBookBag, BooksOfOneSkillStackInOneEntry) {
     CSkillBookBag books;
     EXPECT_TRUE(books.AddBooks(2, 1));
     EXPECT_TRUE(books.AddBooks(2, 3));
@@ -61,8 +55,7 @@ TEST(SkillBookBag, BooksOfOneSkillStackInOneEntry)
     EXPECT_EQ(books.BookCount(2), 4);
 }
 
-TEST(SkillBookBag, CountThatWouldPassInt32MaximumIsRefused)
-{
+TEST(SkillBookBag, CountThatWouldPassInt32MaximumIsRefused) {
     CSkillBookBag books;
     ASSERT_TRUE(books.AddBooks(1, INT_MAX - 1));
     EXPECT_FALSE(books.AddBooks(1, 2));
@@ -71,18 +64,16 @@ TEST(SkillBookBag, CountThatWouldPassInt32MaximumIsRefused)
     EXPECT_EQ(books.BookCount(1), INT_MAX);
 }
 
-TEST(SkillBookBag, HundredAndFirstSkillIsRefused)
-{
+TEST(SkillBookBag, HundredAndFirstSkillIsRefused) {
     CSkillBookBag books;
     for (int skillId = 1; skillId <= CSkillBookBag::kCapacity; ++skillId)
         ASSERT_TRUE(books.AddBooks(skillId, 1));
     EXPECT_FALSE(books.AddBooks(101, 1));
     EXPECT_EQ(books.GetSize(), 100);
-    EXPECT_TRUE(books.AddBooks(50, 1)); // an existing entry still stacks
+    EXPECT_TRUE(books.AddBooks(50, 1));  // an existing entry still stacks
 }
 
-TEST(SkillBookBag, RemovingTheLastBookRemovesTheEntry)
-{
+TEST(SkillBookBag, RemovingTheLastBookRemovesTheEntry) {
     CSkillBookBag books;
     books.AddBooks(2, 4);
     books.AddBooks(3, 1);
@@ -96,8 +87,7 @@ TEST(SkillBookBag, RemovingTheLastBookRemovesTheEntry)
     EXPECT_EQ(books.GetAt(0).skillId, 3);
 }
 
-TEST_F(ItemTest, AutoEquipWaitsForTheItemLevel)
-{
+TEST_F(ItemTest, AutoEquipWaitsForTheItemLevel) {
     CHero hero = HeroAtLevel(9);
     hero.bag.Add(MakeItem(ItemId::kHookSpear, serials));
     hero.AutoEquip();
@@ -111,8 +101,7 @@ TEST_F(ItemTest, AutoEquipWaitsForTheItemLevel)
     EXPECT_EQ(hero.equipment.GetAt(SlotKind::kWeapon), CItem({1, ItemId::kHookSpear}));
 }
 
-TEST_F(ItemTest, AutoEquipWithTwoCopiesWearsTheLastOne)
-{
+TEST_F(ItemTest, AutoEquipWithTwoCopiesWearsTheLastOne) {
     CHero hero = HeroAtLevel(10);
     const CItem first = MakeItem(ItemId::kHookSpear, serials);
     const CItem second = MakeItem(ItemId::kHookSpear, serials);
@@ -123,13 +112,12 @@ TEST_F(ItemTest, AutoEquipWithTwoCopiesWearsTheLastOne)
     ASSERT_EQ(hero.bag.GetSize(), 1);
     EXPECT_EQ(hero.bag.GetAt(0), first);
 
-    hero.AutoEquip(); // equal stats never replace
+    hero.AutoEquip();  // equal stats never replace
     EXPECT_EQ(hero.equipment.GetAt(SlotKind::kWeapon), second);
     EXPECT_EQ(hero.bag.GetAt(0), first);
 }
 
-TEST_F(ItemTest, AutoEquipFillsEachSlotByKind)
-{
+TEST_F(ItemTest, AutoEquipFillsEachSlotByKind) {
     CHero hero = HeroAtLevel(10);
     hero.bag.Add(MakeItem(ItemId::kChainMail, serials));
     hero.bag.Add(MakeItem(ItemId::kHookSpear, serials));
@@ -139,4 +127,4 @@ TEST_F(ItemTest, AutoEquipFillsEachSlotByKind)
     EXPECT_EQ(hero.equipment.GetAt(SlotKind::kClothes).itemId, ItemId::kChainMail);
 }
 
-} // namespace
+}  // namespace

@@ -5,9 +5,8 @@ namespace {
 
 using RosterTest = GameTest;
 
-TEST_F(RosterTest, ElevenMonstersInIndexOrder)
-{
-    Roster().Build(); // a second build adds nothing
+TEST_F(RosterTest, ElevenMonstersInIndexOrder) {
+    Roster().Build();  // a second build adds nothing
     const CRoster& roster = Roster();
     ASSERT_EQ(roster.GetCount(), 11);
     EXPECT_EQ(roster.GetMonster(0).name, "蝗虫  ");
@@ -21,8 +20,7 @@ TEST_F(RosterTest, ElevenMonstersInIndexOrder)
     EXPECT_THROW(roster.GetMonster(11), CMyException);
 }
 
-TEST_F(RosterTest, DropTablesLabelAndChanceTexts)
-{
+TEST_F(RosterTest, DropTablesLabelAndChanceTexts) {
     const CAnQianArray<CDropEntry>& lancer = Roster().GetMonster(4).drops;
     ASSERT_EQ(lancer.GetSize(), 4);
     EXPECT_EQ(lancer.GetAt(0).Label(), "骁勇善战(1)");
@@ -35,8 +33,7 @@ TEST_F(RosterTest, DropTablesLabelAndChanceTexts)
         EXPECT_EQ(Roster().GetMonster(index).drops.GetSize(), 0) << index;
 }
 
-TEST_F(RosterTest, UnknownDropsHaveEmptyLabels)
-{
+TEST_F(RosterTest, UnknownDropsHaveEmptyLabels) {
     EXPECT_EQ(CDropEntry(1, 7, 1, 2000).Label(), "");
     EXPECT_EQ(CDropEntry(2, 3, 1, 2000).Label(), "");
     EXPECT_EQ(CDropEntry(3, 1, 1, 2000).Label(), "");
@@ -44,16 +41,14 @@ TEST_F(RosterTest, UnknownDropsHaveEmptyLabels)
     EXPECT_EQ(CDropEntry(2, 2, 5, 50).ChanceText(), " 0.50%");
 }
 
-TEST_F(RosterTest, DefaultMonsterIsTheStartingRecordWithoutDrops)
-{
+TEST_F(RosterTest, DefaultMonsterIsTheStartingRecordWithoutDrops) {
     const CMonster monster;
     EXPECT_EQ(monster.name, "无名氏");
     EXPECT_EQ(monster.stats, CStats({20, 10, 100}));
     EXPECT_EQ(monster.drops.GetSize(), 0);
 }
 
-TEST(DefeatTally, CountsPerMonsterIndex)
-{
+TEST(DefeatTally, CountsPerMonsterIndex) {
     CDefeatTally tally;
     EXPECT_EQ(tally.Count(1), 0);
     tally.Add(3, 1);
@@ -64,4 +59,4 @@ TEST(DefeatTally, CountsPerMonsterIndex)
     EXPECT_EQ(tally.Count(0), 0);
 }
 
-} // namespace
+}  // namespace

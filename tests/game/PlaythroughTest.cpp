@@ -9,30 +9,26 @@
 
 namespace {
 
-constexpr int kFightLimit = 5000; // far above what the seed needs; stops a broken loop
+constexpr int kFightLimit = 5000;  // far above what the seed needs; stops a broken loop
 
 class PlaythroughTest : public GameTest {
 protected:
     // Fights the strongest monster the hero can beat now; false if none.
-    bool FightStrongestWinnable()
-    {
+    bool FightStrongestWinnable() {
         for (int index = Roster().GetCount() - 1; index >= 0; --index)
-            if (Estimate(hero, Roster().GetMonster(index)).win)
-                return Fight(index, hero, world);
+            if (Estimate(hero, Roster().GetMonster(index)).win) return Fight(index, hero, world);
         return false;
     }
 
     // Fights monsterIndex until done() holds; fails the test if that takes too long.
     template <typename Done>
-    void FarmUntil(int monsterIndex, Done done)
-    {
+    void FarmUntil(int monsterIndex, Done done) {
         for (int fight = 0; fight < kFightLimit && !done(); ++fight)
             ASSERT_TRUE(Fight(monsterIndex, hero, world)) << "lost to " << monsterIndex;
         ASSERT_TRUE(done()) << "still not done after " << kFightLimit << " fights of " << monsterIndex;
     }
 
-    void SwitchSkillTo(int skillId)
-    {
+    void SwitchSkillTo(int skillId) {
         std::string message;
         if (hero.skills.GetSize() > 0) {
             ASSERT_TRUE(hero.ForgetSkill(hero.skills.GetAt(0), message)) << message;
@@ -40,26 +36,21 @@ protected:
         ASSERT_TRUE(hero.LearnSkill(skillId, message)) << message;
     }
 
-    void TrainToLevel(int level)
-    {
+    void TrainToLevel(int level) {
         for (int fight = 0; fight < kFightLimit && hero.level < level; ++fight)
             ASSERT_TRUE(FightStrongestWinnable()) << "nothing winnable at level " << hero.level;
         ASSERT_EQ(hero.level, level);
     }
 
-    bool HasBooks(std::initializer_list<int> skillIds) const
-    {
+    bool HasBooks(std::initializer_list<int> skillIds) const {
         for (int skillId : skillIds)
-            if (hero.skillBooks.BookCount(skillId) == 0)
-                return false;
+            if (hero.skillBooks.BookCount(skillId) == 0) return false;
         return true;
     }
 
-    bool HasItem(int itemId) const
-    {
+    bool HasItem(int itemId) const {
         for (const CItem& item : hero.bag)
-            if (item.itemId == itemId)
-                return true;
+            if (item.itemId == itemId) return true;
         return false;
     }
 
@@ -67,13 +58,14 @@ protected:
     CTaskProgress progress;
 };
 
-TEST_F(PlaythroughTest, FromNewHeroToTheCongratulation)
-{
+TEST_F(PlaythroughTest, FromNewHeroToTheCongratulation) {
     TrainToLevel(5);
     EXPECT_EQ(progress.CompleteTask(hero, tally), ETaskOutcome::kNothing);
 
     // At level 5 each named foe falls to a different skill, bought with 枪兵's books.
-    FarmUntil(4, [&] { return HasBooks({SkillId::kAttackUp, SkillId::kDamageUp, SkillId::kDamageTakenDown}); });
+    FarmUntil(4, [&] {
+        return HasBooks({SkillId::kAttackUp, SkillId::kDamageUp, SkillId::kDamageTakenDown});
+    });
     const std::pair<int, int> skillForFoe[] = {
         {SkillId::kDamageUp, 5}, {SkillId::kAttackUp, 6}, {SkillId::kDamageTakenDown, 7}};
     for (const auto& [skillId, foe] : skillForFoe) {
@@ -98,4 +90,4 @@ TEST_F(PlaythroughTest, FromNewHeroToTheCongratulation)
     EXPECT_EQ(hero.level, 10);
 }
 
-} // namespace
+}  // namespace

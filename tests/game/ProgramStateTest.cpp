@@ -11,8 +11,7 @@
 
 namespace {
 
-TEST(ProgramState, StartUpSeedsTheProgramGeneratorAndFillsBothTablesOnce)
-{
+TEST(ProgramState, StartUpSeedsTheProgramGeneratorAndFillsBothTablesOnce) {
     StartUp(99);
     StartUp(99);
     EXPECT_EQ(ProgramRandom().Next(), CRandom(99).Next());
@@ -20,8 +19,7 @@ TEST(ProgramState, StartUpSeedsTheProgramGeneratorAndFillsBothTablesOnce)
     EXPECT_EQ(ItemTable().GetSize(), 2);
 }
 
-TEST(ProgramState, ProgramWorldIsMadeOfTheProgramWideObjects)
-{
+TEST(ProgramState, ProgramWorldIsMadeOfTheProgramWideObjects) {
     const CGameWorld world = ProgramWorld();
     EXPECT_EQ(&world.roster, &Roster());
     EXPECT_EQ(&world.tally, &DefeatTally());
@@ -29,14 +27,12 @@ TEST(ProgramState, ProgramWorldIsMadeOfTheProgramWideObjects)
     EXPECT_EQ(&world.serials, &ItemSerials());
 }
 
-TEST(ProgramState, ClockSeedsDifferBetweenCalls)
-{
+TEST(ProgramState, ClockSeedsDifferBetweenCalls) {
     // Two starts of the program must not replay the same drops.
     const std::uint64_t first = ClockSeed();
     std::uint64_t later = ClockSeed();
-    for (int attempt = 0; attempt < 1000000 && later == first; ++attempt)
-        later = ClockSeed();
+    for (int attempt = 0; attempt < 1000000 && later == first; ++attempt) later = ClockSeed();
     EXPECT_NE(first, later);
 }
 
-} // namespace
+}  // namespace

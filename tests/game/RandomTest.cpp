@@ -8,23 +8,19 @@
 
 namespace {
 
-std::vector<std::uint64_t> FirstDraws(std::uint64_t seed, int count)
-{
+std::vector<std::uint64_t> FirstDraws(std::uint64_t seed, int count) {
     CRandom random(seed);
     std::vector<std::uint64_t> draws;
-    for (int index = 0; index < count; ++index)
-        draws.push_back(random.Next());
+    for (int index = 0; index < count; ++index) draws.push_back(random.Next());
     return draws;
 }
 
-TEST(Random, SameSeedGivesSameSequence)
-{
+TEST(Random, SameSeedGivesSameSequence) {
     EXPECT_EQ(FirstDraws(42, 100), FirstDraws(42, 100));
     EXPECT_NE(FirstDraws(42, 4), FirstDraws(43, 4));
 }
 
-TEST(Random, ReseedingRestartsTheSequence)
-{
+TEST(Random, ReseedingRestartsTheSequence) {
     CRandom random(7);
     const std::uint64_t first = random.Next();
     random.Next();
@@ -32,16 +28,14 @@ TEST(Random, ReseedingRestartsTheSequence)
     EXPECT_EQ(random.Next(), first);
 }
 
-TEST(Random, SequenceIsPinnedAcrossBuilds)
-{
+TEST(Random, SequenceIsPinnedAcrossBuilds) {
     // xoshiro256** seeded through SplitMix64 from 0: replays rely on these.
     CRandom random(0);
     EXPECT_EQ(random.Next(), 0x99ec5f36cb75f2b4ULL);
     EXPECT_EQ(random.Next(), 0xbf6e1f784956452aULL);
 }
 
-TEST(Random, BelowStaysInRangeAndReachesBothEnds)
-{
+TEST(Random, BelowStaysInRangeAndReachesBothEnds) {
     CRandom random(5);
     bool sawZero = false;
     bool sawTop = false;
@@ -55,20 +49,17 @@ TEST(Random, BelowStaysInRangeAndReachesBothEnds)
     EXPECT_TRUE(sawTop);
 }
 
-TEST(Random, ChanceOfTwentyPercentIsWonTwentyPercentOfTheTime)
-{
+TEST(Random, ChanceOfTwentyPercentIsWonTwentyPercentOfTheTime) {
     CRandom random(20261207);
     const int rolls = 100000;
     int won = 0;
-    for (int roll = 0; roll < rolls; ++roll)
-        won += random.Below(10000) < 2000u ? 1 : 0;
+    for (int roll = 0; roll < rolls; ++roll) won += random.Below(10000) < 2000u ? 1 : 0;
     EXPECT_NEAR(won / static_cast<double>(rolls), 0.200, 0.005);
 }
 
 using DropRollTest = GameTest;
 
-TEST_F(DropRollTest, OneDrawPerEntryFromTheLastEntryDown)
-{
+TEST_F(DropRollTest, OneDrawPerEntryFromTheLastEntryDown) {
     const CMonster& lancer = Roster().GetMonster(4);
     CRandom twin(kSeed);
     std::vector<int> expectedBooks;
@@ -85,25 +76,22 @@ TEST_F(DropRollTest, OneDrawPerEntryFromTheLastEntryDown)
                 EXPECT_EQ(hero.skillBooks.GetAt(static_cast<int>(book)).skillId, expectedBooks[book]);
         }
     }
-    for (int draw = 0; draw < 19 * 4; ++draw)
-        twin.Below(10000);
-    EXPECT_EQ(random.Next(), twin.Next()); // exactly four draws per roll
+    for (int draw = 0; draw < 19 * 4; ++draw) twin.Below(10000);
+    EXPECT_EQ(random.Next(), twin.Next());  // exactly four draws per roll
 }
 
-TEST_F(DropRollTest, MonsterWithoutDropsDrawsNothing)
-{
+TEST_F(DropRollTest, MonsterWithoutDropsDrawsNothing) {
     CHero hero;
     RollDrops(Roster().GetMonster(0), hero, random, serials);
     EXPECT_EQ(random.Next(), CRandom(kSeed).Next());
     EXPECT_EQ(hero.bag.GetSize(), 0);
 }
 
-TEST_F(DropRollTest, WonItemCopiesShareOneSerial)
-{
+TEST_F(DropRollTest, WonItemCopiesShareOneSerial) {
     CMonster chest("箱", 0, {}, 0);
     chest.drops.Add({DropKind::kItem, ItemId::kHookSpear, 2, 10000});
     chest.drops.Add({DropKind::kSkillBook, 3, 2, 10000});
-    chest.drops.Add({5, 3, 2, 10000}); // unknown kind: won, gives nothing
+    chest.drops.Add({5, 3, 2, 10000});  // unknown kind: won, gives nothing
     CHero hero;
     RollDrops(chest, hero, random, serials);
     ASSERT_EQ(hero.bag.GetSize(), 2);
@@ -112,8 +100,7 @@ TEST_F(DropRollTest, WonItemCopiesShareOneSerial)
     EXPECT_EQ(hero.skillBooks.BookCount(3), 2);
 }
 
-TEST_F(DropRollTest, BooksRefusedByAFullBagAreLost)
-{
+TEST_F(DropRollTest, BooksRefusedByAFullBagAreLost) {
     CMonster sage("师", 0, {}, 0);
     sage.drops.Add({DropKind::kSkillBook, 500, 1, 10000});
     CHero hero;
@@ -124,4 +111,4 @@ TEST_F(DropRollTest, BooksRefusedByAFullBagAreLost)
     EXPECT_EQ(hero.skillBooks.GetSize(), 100);
 }
 
-} // namespace
+}  // namespace

@@ -7,9 +7,8 @@ namespace {
 
 using SkillTest = GameTest;
 
-TEST_F(SkillTest, TableHoldsTheSixSkillsInOrder)
-{
-    BuildSkillTable(); // a second build adds nothing
+TEST_F(SkillTest, TableHoldsTheSixSkillsInOrder) {
+    BuildSkillTable();  // a second build adds nothing
     ASSERT_EQ(SkillTable().GetSize(), 6);
     EXPECT_EQ(SkillTable().GetAt(0).name, "骁勇善战");
     EXPECT_EQ(SkillTable().GetAt(5).description, "装备上的防御、气血效果增加5%。");
@@ -19,8 +18,7 @@ TEST_F(SkillTest, TableHoldsTheSixSkillsInOrder)
     EXPECT_EQ(FindSkill(0), nullptr);
 }
 
-TEST_F(SkillTest, LearningUsesUpOneBook)
-{
+TEST_F(SkillTest, LearningUsesUpOneBook) {
     CHero hero;
     hero.skillBooks.AddBooks(SkillId::kDamageUp, 1);
     std::string message = "unchanged";
@@ -31,8 +29,7 @@ TEST_F(SkillTest, LearningUsesUpOneBook)
     EXPECT_EQ(hero.skills.GetAt(0), SkillId::kDamageUp);
 }
 
-TEST_F(SkillTest, RefusalsKeepTheBooks)
-{
+TEST_F(SkillTest, RefusalsKeepTheBooks) {
     CHero hero;
     hero.skillBooks.AddBooks(SkillId::kDamageUp, 2);
     hero.skillBooks.AddBooks(SkillId::kWeaponMastery, 1);
@@ -48,8 +45,7 @@ TEST_F(SkillTest, RefusalsKeepTheBooks)
     EXPECT_EQ(hero.skillBooks.BookCount(SkillId::kWeaponMastery), 1);
 }
 
-TEST_F(SkillTest, LearningWithoutABookIsRefused)
-{
+TEST_F(SkillTest, LearningWithoutABookIsRefused) {
     CHero hero;
     std::string message;
     EXPECT_FALSE(hero.LearnSkill(SkillId::kDefenceHpUp, message));
@@ -57,8 +53,7 @@ TEST_F(SkillTest, LearningWithoutABookIsRefused)
     EXPECT_EQ(hero.skills.GetSize(), 0);
 }
 
-TEST_F(SkillTest, ForgettingFreesTheSlotWithoutReturningTheBook)
-{
+TEST_F(SkillTest, ForgettingFreesTheSlotWithoutReturningTheBook) {
     CHero hero;
     hero.skillBooks.AddBooks(SkillId::kDamageUp, 1);
     std::string message;
@@ -70,11 +65,9 @@ TEST_F(SkillTest, ForgettingFreesTheSlotWithoutReturningTheBook)
     EXPECT_EQ(message, "你没有此技能。");
 }
 
-TEST_F(SkillTest, ForgettingRemovesOnlyThatSkill)
-{
+TEST_F(SkillTest, ForgettingRemovesOnlyThatSkill) {
     CHero hero;
-    for (int skillId : {1, 2, 3})
-        GiveSkill(hero, skillId);
+    for (int skillId : {1, 2, 3}) GiveSkill(hero, skillId);
     std::string message;
     ASSERT_TRUE(hero.ForgetSkill(2, message));
     ASSERT_EQ(hero.skills.GetSize(), 2);
@@ -82,4 +75,4 @@ TEST_F(SkillTest, ForgettingRemovesOnlyThatSkill)
     EXPECT_EQ(hero.skills.GetAt(1), 3);
 }
 
-} // namespace
+}  // namespace

@@ -7,14 +7,15 @@ namespace {
 
 using TaskTest = GameTest;
 
-TEST_F(TaskTest, TableNamesLevelsAndTargets)
-{
+TEST_F(TaskTest, TableNamesLevelsAndTargets) {
     ASSERT_EQ(TaskCount(), 2);
     EXPECT_EQ(FindTask(0)->minLevel, 5);
-    EXPECT_EQ(std::vector<int>(FindTask(0)->targets.begin(), FindTask(0)->targets.end()), std::vector<int>({5, 6, 7}));
+    EXPECT_EQ(std::vector<int>(FindTask(0)->targets.begin(), FindTask(0)->targets.end()),
+              std::vector<int>({5, 6, 7}));
     EXPECT_STREQ(FindTask(0)->levelTooLowText, "等级达到5级，才可接任务。");
     EXPECT_EQ(FindTask(1)->minLevel, 10);
-    EXPECT_EQ(std::vector<int>(FindTask(1)->targets.begin(), FindTask(1)->targets.end()), std::vector<int>({10}));
+    EXPECT_EQ(std::vector<int>(FindTask(1)->targets.begin(), FindTask(1)->targets.end()),
+              std::vector<int>({10}));
     EXPECT_STREQ(FindTask(1)->levelTooLowText, "等级达到10级，才可接任务。");
     EXPECT_EQ(FindTask(2), nullptr);
     EXPECT_EQ(FindTask(-1), nullptr);
@@ -22,8 +23,7 @@ TEST_F(TaskTest, TableNamesLevelsAndTargets)
     EXPECT_STREQ(kCongratulationText, "通关了,祝贺你！");
 }
 
-TEST_F(TaskTest, FirstTaskNeedsAllThreeTargets)
-{
+TEST_F(TaskTest, FirstTaskNeedsAllThreeTargets) {
     tally.Add(5, 1);
     tally.Add(6, 2);
     EXPECT_FALSE(RequirementsMet(0, tally));
@@ -35,8 +35,7 @@ TEST_F(TaskTest, FirstTaskNeedsAllThreeTargets)
     EXPECT_FALSE(RequirementsMet(2, tally));
 }
 
-TEST_F(TaskTest, OpenTaskCompletesNothing)
-{
+TEST_F(TaskTest, OpenTaskCompletesNothing) {
     CHero hero = HeroAtLevel(5);
     CTaskProgress progress;
     tally.Add(5, 1);
@@ -45,12 +44,10 @@ TEST_F(TaskTest, OpenTaskCompletesNothing)
     EXPECT_EQ(hero.levelCap, 5);
 }
 
-TEST_F(TaskTest, FirstTaskRaisesTheCapThenTheLastCongratulatesEveryTime)
-{
+TEST_F(TaskTest, FirstTaskRaisesTheCapThenTheLastCongratulatesEveryTime) {
     CHero hero = HeroAtLevel(5);
     CTaskProgress progress;
-    for (int index : {5, 6, 7})
-        tally.Add(index, 1);
+    for (int index : {5, 6, 7}) tally.Add(index, 1);
     EXPECT_EQ(progress.CompleteTask(hero, tally), ETaskOutcome::kCapRaised);
     EXPECT_EQ(progress.stage, 1);
     EXPECT_EQ(hero.levelCap, 10);
@@ -64,4 +61,4 @@ TEST_F(TaskTest, FirstTaskRaisesTheCapThenTheLastCongratulatesEveryTime)
     EXPECT_EQ(hero.levelCap, 10);
 }
 
-} // namespace
+}  // namespace

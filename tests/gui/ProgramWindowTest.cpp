@@ -12,11 +12,11 @@
 
 #include <gtest/gtest.h>
 
+#include <spawn.h>
 #include <algorithm>
 #include <chrono>
-#include <cstring>
 #include <csignal>
-#include <spawn.h>
+#include <cstring>
 #include <thread>
 
 extern char** environ;
@@ -47,9 +47,9 @@ CFrameBuffer ReadShot(const std::string& path) {
 std::string ScriptWithShots(const CTempFolder& folder, const std::string& prefix) {
     const auto shot = [&](const std::string& name) { return "shot " + folder.File(prefix + name) + "\n"; };
     return shot("start.png") + "move " + kFight0 + "\nclick " + kFight0 + "\nclick " + kFight0 + "\nclick " +
-           kFight0 + "\nstate\n" + shot("hint.png") + "move " + kFight1 + "\nclick " + kFight1 +
-           "\nclick " + kTasks + "\nstate\n" + shot("tasks.png") + "key ctrl+n\nclick " + kBattle +
-           "\nmove 38 25\n" + shot("card.png") + "windows\nwidgets\nstate\nquit\n";
+           kFight0 + "\nstate\n" + shot("hint.png") + "move " + kFight1 + "\nclick " + kFight1 + "\nclick " +
+           kTasks + "\nstate\n" + shot("tasks.png") + "key ctrl+n\nclick " + kBattle + "\nmove 38 25\n" +
+           shot("card.png") + "windows\nwidgets\nstate\nquit\n";
 }
 
 TEST(ProgramWindowTest, AScriptGivesTheSameLinesAndShotsInAWindowAsHeadless) {
@@ -64,7 +64,8 @@ TEST(ProgramWindowTest, AScriptGivesTheSameLinesAndShotsInAWindowAsHeadless) {
     EXPECT_EQ(windowed.OutLines().size(), 5u);
     EXPECT_EQ(windowed.out, headless.out);
     for (const char* shot : {"start.png", "hint.png", "tasks.png", "card.png"})
-        EXPECT_TRUE(ReadShot(folder.File(std::string("w-") + shot)) == ReadShot(folder.File(std::string("h-") + shot)))
+        EXPECT_TRUE(ReadShot(folder.File(std::string("w-") + shot)) ==
+                    ReadShot(folder.File(std::string("h-") + shot)))
             << shot;
 }
 
@@ -96,7 +97,8 @@ private:
 // The recording of the program under test is session.txt in the test's folder.
 int CountLines(const std::string& text, const std::string& line) {
     int count = 0;
-    for (std::size_t at = text.find(line + "\n"); at != std::string::npos; at = text.find(line + "\n", at + 1))
+    for (std::size_t at = text.find(line + "\n"); at != std::string::npos;
+         at = text.find(line + "\n", at + 1))
         if (at == 0 || text[at - 1] == '\n') ++count;
     return count;
 }
@@ -147,8 +149,8 @@ TEST(ProgramWindowTest, ASessionPlayedWithXdotoolReplaysHeadlessToTheSamePixels)
         std::this_thread::sleep_for(200ms);
         shown = xdriver::Screenshot(*window, kWidth, kHeight);
         ASSERT_TRUE(shown.has_value());
-        const std::string script =
-            folder.Write("replay.txt", folder.Read("session.txt") + "state\nshot " + folder.File("replay.png") + "\n");
+        const std::string script = folder.Write(
+            "replay.txt", folder.Read("session.txt") + "state\nshot " + folder.File("replay.png") + "\n");
         const ProgramResult replay = RunQuorvanel({"--headless", "--script", script});
         ASSERT_EQ(replay.exitCode, 0) << replay.err;
         replayOut = replay.out;
@@ -166,7 +168,9 @@ TEST(ProgramWindowTest, ASessionPlayedWithXdotoolReplaysHeadlessToTheSamePixels)
 // the pages: xdotool matches titles in the locale's encoding, not UTF-8.)
 std::vector<std::string> WindowsOf(pid_t pid) {
     std::vector<std::string> windows;
-    FILE* pipe = popen(("timeout 10 xdotool search --onlyvisible --pid " + std::to_string(pid) + " 2>/dev/null").c_str(), "r");
+    FILE* pipe = popen(
+        ("timeout 10 xdotool search --onlyvisible --pid " + std::to_string(pid) + " 2>/dev/null").c_str(),
+        "r");
     if (!pipe) return windows;
     char line[64];
     while (std::fgets(line, sizeof line, pipe)) windows.emplace_back(line, std::strcspn(line, "\n"));
@@ -208,7 +212,8 @@ testing::AssertionResult EscapeAndAwait(const CTempFolder& folder, const std::st
     const int before = CountLines(folder.Read("session.txt"), "key escape");
     if (std::system(("timeout 10 xdotool windowfocus --sync " + window + " key Escape").c_str()) != 0)
         return testing::AssertionFailure() << "xdotool failed";
-    if (!AwaitRecorded(folder, "key escape", before)) return testing::AssertionFailure() << "Escape not taken";
+    if (!AwaitRecorded(folder, "key escape", before))
+        return testing::AssertionFailure() << "Escape not taken";
     return testing::AssertionSuccess();
 }
 

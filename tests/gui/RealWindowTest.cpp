@@ -152,7 +152,8 @@ void Drive(CEventLog& log, CDriveResults& out) {
     };
     const std::optional<std::string> mainId = xdriver::FindWindow("gui main");
     std::optional<std::string> dialogId;
-    if (check(mainId.has_value(), "main window not found") && check(log.WaitFor("first frame shown"), "no frame")) {
+    if (check(mainId.has_value(), "main window not found") &&
+        check(log.WaitFor("first frame shown"), "no frame")) {
         out.shot = xdriver::Screenshot(*mainId, kWidth, kHeight);
         check(xdriver::ClickAt(*mainId, 30, 40), "click on main") &&
             check(log.WaitFor("main click 30,40"), "main click not received");
@@ -221,7 +222,8 @@ TEST(RealWindow, ScriptedInputRunsAfterTheFirstFrameAndCanEndTheProgram) {
     int asked = 0;
     platform->SetInputSource([&]() -> std::optional<InputEvent> {
         if (++asked == 1) {
-            log.Add(window->GetFrameBuffer() == HeadlessFrame() ? "asked after the frame" : "asked too early");
+            log.Add(window->GetFrameBuffer() == HeadlessFrame() ? "asked after the frame"
+                                                                : "asked too early");
             return InputEvent{InputEvent::Kind::LButtonDown, 3, 4, {}};
         }
         platform->Quit(5);
@@ -269,9 +271,8 @@ TEST(RealWindow, ClicksAModalDialogAndAFrameEqualToTheHeadlessOne) {
     EXPECT_EQ(code, 0);
     EXPECT_TRUE(results.failures.empty()) << results.failures.front();
     EXPECT_EQ(log.Entries(), (std::vector<std::string>{"first frame shown", "main click 30,40",
-                                                         "dialog click 10,20", "dialog ended 1",
-                                                         "main ctrl+n", "main return", "main escape",
-                                                         "main right click"}));
+                                                       "dialog click 10,20", "dialog ended 1", "main ctrl+n",
+                                                       "main return", "main escape", "main right click"}));
     EXPECT_TRUE(results.exposedAgain) << "the area under the closed dialog was not shown again";
     ASSERT_TRUE(results.shot.has_value()) << "no screenshot";
     const CFrameBuffer& shot = *results.shot;

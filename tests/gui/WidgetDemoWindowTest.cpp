@@ -61,8 +61,8 @@ protected:
 // Waits up to patience for condition, looking every 20 ms.
 template <class Condition>
 bool WaitUntil(Condition condition, std::chrono::milliseconds patience = 10s) {
-    for (auto end = std::chrono::steady_clock::now() + patience;
-         std::chrono::steady_clock::now() < end; std::this_thread::sleep_for(20ms))
+    for (auto end = std::chrono::steady_clock::now() + patience; std::chrono::steady_clock::now() < end;
+         std::this_thread::sleep_for(20ms))
         if (condition()) return true;
     return condition();
 }
@@ -116,8 +116,10 @@ TEST(WidgetDemoWindow, ShowsOnScreenWhatTheHeadlessWindowRenders) {
             // The next-page button of the grid, then the first fight button
             // of the second page (with its hint).
             const bool clicked = xdriver::ClickAt(*id, 300, 380) && xdriver::ClickAt(*id, 170, 100);
-            if (!clicked) failure = "xdotool failed";
-            else if (!WaitUntil([&] { return host.clicks.load() == 2; })) failure = "clicks not received";
+            if (!clicked)
+                failure = "xdotool failed";
+            else if (!WaitUntil([&] { return host.clicks.load() == 2; }))
+                failure = "clicks not received";
             // The last paint has reached the screen once two shots agree.
             std::this_thread::sleep_for(300ms);
             for (int attempt = 0; attempt < 10 && failure.empty(); ++attempt) {

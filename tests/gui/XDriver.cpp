@@ -1,11 +1,11 @@
 // xdotool and import behind plain functions (see XDriver.h).
 #include "XDriver.h"
 
+#include <unistd.h>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
-#include <unistd.h>
 #include <vector>
 
 namespace xdriver {

@@ -9,9 +9,7 @@
 
 namespace {
 
-std::string TempPath(const char* name) {
-    return (std::filesystem::temp_directory_path() / name).string();
-}
+std::string TempPath(const char* name) { return (std::filesystem::temp_directory_path() / name).string(); }
 
 TEST(FrameBuffer, OutOfRangeReadsGiveNoColourAndWritesAreIgnored) {
     CFrameBuffer image(3, 2, RGB(1, 2, 3));

@@ -41,8 +41,9 @@ TEST(InputObserver, SeesScriptedInputToo) {
     script.Then(Move(5, 5)).Then(RightClick(5, 5)).Then(CloseBox());
     script.InstallOn(*platform);
     platform->Run();
-    EXPECT_EQ(observed, (std::vector<InputEvent::Kind>{InputEvent::Kind::MouseMove, InputEvent::Kind::RButtonDown,
-                                                       InputEvent::Kind::Close}));
+    EXPECT_EQ(observed,
+              (std::vector<InputEvent::Kind>{InputEvent::Kind::MouseMove, InputEvent::Kind::RButtonDown,
+                                             InputEvent::Kind::Close}));
     EXPECT_EQ(handler.events, (std::vector<std::string>{"move 5,5", "rclick 5,5", "close"}));
 }
 

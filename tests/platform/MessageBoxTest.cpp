@@ -29,12 +29,13 @@ protected:
                 std::optional<InputEvent> ending) {
         int result = 0;
         mainHandler.click = [&](int, int) { result = platform->MessageBox(text, icon); };
-        script.Then(Click(1, 1)).Then(
-            [&] {
-                ASSERT_EQ(platform->Windows().size(), 2u);
-                check(*platform->Windows().back());
-            },
-            ending.value_or(Move(0, 0)));
+        script.Then(Click(1, 1))
+            .Then(
+                [&] {
+                    ASSERT_EQ(platform->Windows().size(), 2u);
+                    check(*platform->Windows().back());
+                },
+                ending.value_or(Move(0, 0)));
         script.Finally([&] { closedBeforeEnd = platform->Windows().size() == 1; });
         script.InstallOn(*platform);
         platform->Run();
@@ -78,58 +79,71 @@ TEST_F(MessageBoxTest, AClickOnTheOkButtonEndsIt) {
 }
 
 TEST_F(MessageBoxTest, ItOpensCentredOverTheActiveWindow) {
-    OpenBox("好", MessageBoxIcon::None, [&](CWindow& box) {
-        const CRect owner = main->GetWindowRect();
-        const CRect placed = box.GetWindowRect();
-        EXPECT_LE(std::abs((placed.left - owner.left) - (owner.right - placed.right)), 1);
-        EXPECT_LE(std::abs((placed.top - owner.top) - (owner.bottom - placed.bottom)), 1);
-    }, std::nullopt);
+    OpenBox(
+        "好", MessageBoxIcon::None,
+        [&](CWindow& box) {
+            const CRect owner = main->GetWindowRect();
+            const CRect placed = box.GetWindowRect();
+            EXPECT_LE(std::abs((placed.left - owner.left) - (owner.right - placed.right)), 1);
+            EXPECT_LE(std::abs((placed.top - owner.top) - (owner.bottom - placed.bottom)), 1);
+        },
+        std::nullopt);
 }
 
 TEST_F(MessageBoxTest, ALongTextWrapsToABoundedWidthAndGrowsInHeight) {
     std::string longText;
     for (int i = 0; i < 80; ++i) longText += "错误";
     int shortHeight = 0;
-    OpenBox("错误", MessageBoxIcon::Stop, [&](CWindow& box) { shortHeight = box.GetClientRect().Height(); },
-            std::nullopt);
+    OpenBox(
+        "错误", MessageBoxIcon::Stop, [&](CWindow& box) { shortHeight = box.GetClientRect().Height(); },
+        std::nullopt);
     Start();
-    OpenBox(longText, MessageBoxIcon::Stop, [&](CWindow& box) {
-        EXPECT_LE(box.GetClientRect().Width(), CMessageBoxHandler::kMaxTextWidth + 100);
-        EXPECT_GT(box.GetClientRect().Height(), shortHeight);
-    }, std::nullopt);
+    OpenBox(
+        longText, MessageBoxIcon::Stop,
+        [&](CWindow& box) {
+            EXPECT_LE(box.GetClientRect().Width(), CMessageBoxHandler::kMaxTextWidth + 100);
+            EXPECT_GT(box.GetClientRect().Height(), shortHeight);
+        },
+        std::nullopt);
 }
 
 TEST_F(MessageBoxTest, TheErrorVariantDrawsARedDiscWithAWhiteCross) {
-    OpenBox("出错了", MessageBoxIcon::Stop, [&](CWindow& box) {
-        const CFrameBuffer& pixels = box.GetFrameBuffer();
-        // The disc is 32 pixels wide at the left margin, centred on the text.
-        int top = -1;
-        for (int y = 0; y < pixels.Height() && top < 0; ++y)
-            if (pixels.GetPixel(20 + 16, y) != GetSysColor(SysColor::Window)) top = y;
-        ASSERT_GE(top, 0);
-        EXPECT_EQ(pixels.GetPixel(20 + 16, top + 2), RGB(232, 17, 35));
-        EXPECT_EQ(pixels.GetPixel(20 + 3, top + 16), RGB(232, 17, 35));
-        EXPECT_EQ(pixels.GetPixel(20 + 16, top + 16), RGB(255, 255, 255));  // where the bars cross
-        EXPECT_EQ(pixels.GetPixel(20 + 10, top + 10), RGB(255, 255, 255));
-        EXPECT_EQ(pixels.GetPixel(20 + 21, top + 10), RGB(255, 255, 255));
-        EXPECT_EQ(pixels.GetPixel(20, top), GetSysColor(SysColor::Window));  // outside the disc
-    }, std::nullopt);
+    OpenBox(
+        "出错了", MessageBoxIcon::Stop,
+        [&](CWindow& box) {
+            const CFrameBuffer& pixels = box.GetFrameBuffer();
+            // The disc is 32 pixels wide at the left margin, centred on the text.
+            int top = -1;
+            for (int y = 0; y < pixels.Height() && top < 0; ++y)
+                if (pixels.GetPixel(20 + 16, y) != GetSysColor(SysColor::Window)) top = y;
+            ASSERT_GE(top, 0);
+            EXPECT_EQ(pixels.GetPixel(20 + 16, top + 2), RGB(232, 17, 35));
+            EXPECT_EQ(pixels.GetPixel(20 + 3, top + 16), RGB(232, 17, 35));
+            EXPECT_EQ(pixels.GetPixel(20 + 16, top + 16), RGB(255, 255, 255));  // where the bars cross
+            EXPECT_EQ(pixels.GetPixel(20 + 10, top + 10), RGB(255, 255, 255));
+            EXPECT_EQ(pixels.GetPixel(20 + 21, top + 10), RGB(255, 255, 255));
+            EXPECT_EQ(pixels.GetPixel(20, top), GetSysColor(SysColor::Window));  // outside the disc
+        },
+        std::nullopt);
 }
 
 TEST_F(MessageBoxTest, APlainBoxHasNoIconAndItsButtonSitsOnTheButtonFaceStrip) {
     CMessageBoxHandler layout(*platform, "好", MessageBoxIcon::None);
     const CRect button = layout.ButtonRect();
-    OpenBox("好", MessageBoxIcon::None, [&](CWindow& box) {
-        const CFrameBuffer& pixels = box.GetFrameBuffer();
-        for (int y = 0; y < 40; ++y)
-            for (int x = 0; x < 20; ++x) ASSERT_EQ(pixels.GetPixel(x, y), GetSysColor(SysColor::Window));
-        EXPECT_EQ(pixels.GetPixel(button.left, button.top), GetSysColor(SysColor::Highlight));
-        EXPECT_EQ(pixels.GetPixel(button.right - 1, button.bottom - 1), GetSysColor(SysColor::Highlight));
-        EXPECT_EQ(pixels.GetPixel(button.left + 2, button.top + 2), RGB(225, 225, 225));
-        EXPECT_EQ(pixels.GetPixel(button.left - 2, button.top), GetSysColor(SysColor::ButtonFace));
-        EXPECT_EQ(pixels.GetPixel(0, pixels.Height() - 1), GetSysColor(SysColor::ButtonFace));
-        EXPECT_EQ(button.right, box.GetClientRect().right - 20);
-    }, std::nullopt);
+    OpenBox(
+        "好", MessageBoxIcon::None,
+        [&](CWindow& box) {
+            const CFrameBuffer& pixels = box.GetFrameBuffer();
+            for (int y = 0; y < 40; ++y)
+                for (int x = 0; x < 20; ++x) ASSERT_EQ(pixels.GetPixel(x, y), GetSysColor(SysColor::Window));
+            EXPECT_EQ(pixels.GetPixel(button.left, button.top), GetSysColor(SysColor::Highlight));
+            EXPECT_EQ(pixels.GetPixel(button.right - 1, button.bottom - 1), GetSysColor(SysColor::Highlight));
+            EXPECT_EQ(pixels.GetPixel(button.left + 2, button.top + 2), RGB(225, 225, 225));
+            EXPECT_EQ(pixels.GetPixel(button.left - 2, button.top), GetSysColor(SysColor::ButtonFace));
+            EXPECT_EQ(pixels.GetPixel(0, pixels.Height() - 1), GetSysColor(SysColor::ButtonFace));
+            EXPECT_EQ(button.right, box.GetClientRect().right - 20);
+        },
+        std::nullopt);
 }
 
 }  // namespace

@@ -51,7 +51,9 @@ inline InputEvent Click(int x, int y) { return {InputEvent::Kind::LButtonDown, x
 inline InputEvent RightClick(int x, int y) { return {InputEvent::Kind::RButtonDown, x, y, {}}; }
 inline InputEvent Move(int x, int y) { return {InputEvent::Kind::MouseMove, x, y, {}}; }
 inline InputEvent CloseBox() { return {InputEvent::Kind::Close, 0, 0, {}}; }
-inline InputEvent Press(KeyChord::Key key) { return {InputEvent::Kind::Key, 0, 0, {key, 0, false, false, false}}; }
+inline InputEvent Press(KeyChord::Key key) {
+    return {InputEvent::Kind::Key, 0, 0, {key, 0, false, false, false}};
+}
 
 // Steps run in order, one per idle moment; then the source runs dry.
 class CScript {

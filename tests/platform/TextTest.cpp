@@ -81,7 +81,7 @@ TEST_F(Text, WrappedTextBreaksBetweenCjkCharacters) {
     CRect box{0, 0, 40, 80};
     EXPECT_EQ(dc.DrawText("一二三四五", box, DT_WORDBREAK), 48);
     const CRect ink = InkBox(image);
-    EXPECT_LE(ink.right, 32);  // two characters to a line
+    EXPECT_LE(ink.right, 32);   // two characters to a line
     EXPECT_GT(ink.bottom, 32);  // a third line
     EXPECT_LE(ink.bottom, 48);
 }

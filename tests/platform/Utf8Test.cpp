@@ -10,11 +10,13 @@ TEST(Utf8, DecodesOneToFourByteForms) {
 }
 
 TEST(Utf8, MalformedSequencesBecomeReplacementCharacters) {
-    EXPECT_EQ(DecodeUtf8("\xE5\x9B"), U"\uFFFD");         // truncated
-    EXPECT_EQ(DecodeUtf8("\xE5\x9B" "a"), U"\uFFFDa");     // cut short by the next character
-    EXPECT_EQ(DecodeUtf8("\x80x"), U"\uFFFDx");            // stray continuation byte
-    EXPECT_EQ(DecodeUtf8("\xC0\xAF"), U"\uFFFD");          // overlong
-    EXPECT_EQ(DecodeUtf8("\xED\xA0\x80"), U"\uFFFD");      // surrogate
+    EXPECT_EQ(DecodeUtf8("\xE5\x9B"), U"\uFFFD");  // truncated
+    EXPECT_EQ(DecodeUtf8("\xE5\x9B"
+                         "a"),
+              U"\uFFFDa");                             // cut short by the next character
+    EXPECT_EQ(DecodeUtf8("\x80x"), U"\uFFFDx");        // stray continuation byte
+    EXPECT_EQ(DecodeUtf8("\xC0\xAF"), U"\uFFFD");      // overlong
+    EXPECT_EQ(DecodeUtf8("\xED\xA0\x80"), U"\uFFFD");  // surrogate
 }
 
 }  // namespace

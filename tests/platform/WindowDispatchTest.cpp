@@ -43,7 +43,11 @@ protected:
 
 TEST_F(Dispatch, EventsReachTheHandlerInClientCoordinates) {
     KeyChord ctrlN{KeyChord::Key::Letter, 'n', true, false, false};
-    script.Then(Move(5, 6)).Then(Click(7, 8)).Then(RightClick(9, 10)).Then({InputEvent::Kind::Key, 0, 0, ctrlN}).Then(CloseBox());
+    script.Then(Move(5, 6))
+        .Then(Click(7, 8))
+        .Then(RightClick(9, 10))
+        .Then({InputEvent::Kind::Key, 0, 0, ctrlN})
+        .Then(CloseBox());
     KeyChord received;
     mainHandler.key = [&](const KeyChord& chord) { received = chord; };
     EXPECT_EQ(RunScript(), 0);
@@ -56,7 +60,11 @@ TEST_F(Dispatch, OnlyTheTopMostWindowTakesInput) {
     auto other = platform->CreateWindow(otherHandler, nullptr);
     other->SetTitle("other");
     other->Show();
-    script.Then([&] { EXPECT_EQ(Titles(*platform), (std::vector<std::string>{"main", "other"})); }, Click(1, 2));
+    script.Then(
+        [&] {
+            EXPECT_EQ(Titles(*platform), (std::vector<std::string>{"main", "other"}));
+        },
+        Click(1, 2));
     RunScript();
     EXPECT_EQ(otherHandler.events, Events{"click 1,2"});
     EXPECT_TRUE(mainHandler.events.empty());
@@ -100,7 +108,11 @@ TEST_F(Dispatch, TheOwnerOfAModalWindowTakesNoInputButRepaints) {
     };
     page.handler.click = [&](int, int) { main->InvalidateRect({0, 0, 10, 10}, false); };
     script.Then(Click(1, 1))
-        .Then([&] { EXPECT_EQ(Titles(*platform), (std::vector<std::string>{"main", "page"})); }, Click(2, 2))
+        .Then(
+            [&] {
+                EXPECT_EQ(Titles(*platform), (std::vector<std::string>{"main", "page"}));
+            },
+            Click(2, 2))
         .Then([&] { EXPECT_EQ(mainHandler.paints, 2); }, Press(KeyChord::Key::Return))
         .Then([&] { EXPECT_EQ(Titles(*platform), std::vector<std::string>{"main"}); }, Click(3, 3));
     RunScript();
@@ -139,10 +151,21 @@ TEST_F(Dispatch, NestedModalLoopsReturnTheirCodesInOrder) {
     using Titles_ = std::vector<std::string>;
     script.Then(Click(1, 1))
         .Then(Click(2, 2))
-        .Then([&] { EXPECT_EQ(Titles(*platform), (Titles_{"main", "page", "choice"})); }, Click(3, 3))
-        .Then([&] { EXPECT_EQ(Titles(*platform), (Titles_{"main", "page", "Quorvanel"})); },
-              Press(KeyChord::Key::Return))
-        .Then([&] { EXPECT_EQ(Titles(*platform), (Titles_{"main", "page"})); }, Press(KeyChord::Key::Escape))
+        .Then(
+            [&] {
+                EXPECT_EQ(Titles(*platform), (Titles_{"main", "page", "choice"}));
+            },
+            Click(3, 3))
+        .Then(
+            [&] {
+                EXPECT_EQ(Titles(*platform), (Titles_{"main", "page", "Quorvanel"}));
+            },
+            Press(KeyChord::Key::Return))
+        .Then(
+            [&] {
+                EXPECT_EQ(Titles(*platform), (Titles_{"main", "page"}));
+            },
+            Press(KeyChord::Key::Escape))
         .Finally([&] { EXPECT_EQ(Titles(*platform), Titles_{"main"}); });
     RunScript();
     EXPECT_TRUE(script.Finished());
@@ -208,11 +231,10 @@ TEST_F(Dispatch, AnExceptionFromAClickShowsItsTextInAnErrorBoxAndTheNextClickWor
 
 TEST_F(Dispatch, ExceptionsFromMovesAndKeysAreReportedToo) {
     mainHandler.key = [](const KeyChord&) { throw std::out_of_range("按键失败"); };
-    script.Then(Press(KeyChord::Key::Return))
-        .Finally([&] {
-            ASSERT_NE(TopMessageBox(*platform), nullptr);
-            EXPECT_EQ(TopMessageBox(*platform)->text, "按键失败");
-        });
+    script.Then(Press(KeyChord::Key::Return)).Finally([&] {
+        ASSERT_NE(TopMessageBox(*platform), nullptr);
+        EXPECT_EQ(TopMessageBox(*platform)->text, "按键失败");
+    });
     RunScript();
     EXPECT_TRUE(script.Finished());
 }
@@ -233,9 +255,14 @@ TEST_F(Dispatch, AFailureInsideAModalDialogIsReportedOverIt) {
     page.handler.click = [](int, int) { throw std::runtime_error("页面出错"); };
     script.Then(Click(1, 1))
         .Then(Click(2, 2))
-        .Then([&] { EXPECT_EQ(Titles(*platform), (std::vector<std::string>{"main", "page", "Quorvanel"})); },
-              CloseBox())
-        .Finally([&] { EXPECT_EQ(Titles(*platform), (std::vector<std::string>{"main", "page"})); });
+        .Then(
+            [&] {
+                EXPECT_EQ(Titles(*platform), (std::vector<std::string>{"main", "page", "Quorvanel"}));
+            },
+            CloseBox())
+        .Finally([&] {
+            EXPECT_EQ(Titles(*platform), (std::vector<std::string>{"main", "page"}));
+        });
     RunScript();
     EXPECT_TRUE(script.Finished());
 }

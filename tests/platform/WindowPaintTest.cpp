@@ -54,7 +54,9 @@ TEST_F(WindowPaint, AHiddenWindowIsNotPaintedUntilShown) {
 }
 
 TEST_F(WindowPaint, OnlyTheInvalidRectangleIsRedrawn) {
-    handler.paint = [&](CDC& dc) { dc.FillSolidRect({0, 0, 60, 40}, handler.paints == 1 ? kBackground : kInk); };
+    handler.paint = [&](CDC& dc) {
+        dc.FillSolidRect({0, 0, 60, 40}, handler.paints == 1 ? kBackground : kInk);
+    };
     ShowAndSettle();
     window->InvalidateRect({10, 5, 20, 15}, false);
     window->UpdateWindow();
@@ -67,7 +69,9 @@ TEST_F(WindowPaint, OnlyTheInvalidRectangleIsRedrawn) {
 }
 
 TEST_F(WindowPaint, InvalidationsAccumulateIntoOnePaintOfTheirUnion) {
-    handler.paint = [&](CDC& dc) { dc.FillSolidRect({0, 0, 60, 40}, handler.paints == 1 ? kBackground : kInk); };
+    handler.paint = [&](CDC& dc) {
+        dc.FillSolidRect({0, 0, 60, 40}, handler.paints == 1 ? kBackground : kInk);
+    };
     ShowAndSettle();
     window->InvalidateRect({0, 0, 5, 5}, false);
     window->InvalidateRect({30, 30, 35, 35}, false);
@@ -124,8 +128,9 @@ TEST_F(WindowPaint, APaintThatThrowsKeepsWhatItDrewIsValidatedAndShowsNoBox) {
     };
     window->Show();
     CScript script;
-    script.Then([&] { EXPECT_EQ(platform->Windows().size(), 1u); }, Click(7, 8))
-        .Finally([&] { EXPECT_EQ(platform->Windows().size(), 1u); });
+    script.Then([&] { EXPECT_EQ(platform->Windows().size(), 1u); }, Click(7, 8)).Finally([&] {
+        EXPECT_EQ(platform->Windows().size(), 1u);
+    });
     script.InstallOn(*platform);
     platform->Run();
     EXPECT_TRUE(script.Finished());

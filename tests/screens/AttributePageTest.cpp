@@ -124,7 +124,8 @@ TEST_F(AttributePageTest, SkillsFillTwoColumnsAndAnUnknownOneLeavesAnEmptyBadge)
         EXPECT_EQ(page.Window()->GetClientRect(), (CRect{0, 0, 373, 230}));
         std::vector<CRect> badges;
         for (const CWidget* widget : Widgets())
-            if (dynamic_cast<const CBadge*>(widget) && widget->caption != "?") badges.push_back(AreaOf(*widget));
+            if (dynamic_cast<const CBadge*>(widget) && widget->caption != "?")
+                badges.push_back(AreaOf(*widget));
         EXPECT_EQ(badges, (std::vector<CRect>{{6, 148, 78, 167}, {86, 148, 158, 167}, {6, 167, 78, 186}}));
         EXPECT_EQ(AreaOf(*WithCaption("弱点击破")[0]), (CRect{6, 167, 78, 186}));
         // The buttons go to the row after the last skills.
@@ -182,26 +183,26 @@ TEST_F(AttributePageTest, LearningGrowsThePageAndForgettingShrinksItBack) {
             return AtWidgetOfTopPage(*platform, button->Id())();
         })
         .ThenComputed([&]() -> std::optional<InputEvent> {
-                EXPECT_EQ(TopPage(*platform), &page);
-                EXPECT_EQ(hero.skills.GetSize(), 1);
-                EXPECT_EQ(hero.skillBooks.GetSize(), 0);
-                EXPECT_EQ(page.Window()->GetClientRect(), (CRect{0, 0, 373, 205}));
-                const CRect after = page.Window()->GetWindowRect();
-                EXPECT_EQ(after.left, pageBefore.left);
-                EXPECT_EQ(after.top, pageBefore.top);
-                // The choice list had been centred over the page.
-                EXPECT_NEAR((choiceWindow.left + choiceWindow.right) / 2,
-                            (pageBefore.left + pageBefore.right) / 2, 1);
-                EXPECT_NEAR((choiceWindow.top + choiceWindow.bottom) / 2,
-                            (pageBefore.top + pageBefore.bottom) / 2, 1);
-                // The new talent badge, painted in its blue.
-                const CRect badge = AreaOf(*WithCaption("坚如磐石").at(0));
-                EXPECT_EQ(badge, (CRect{6, 148, 78, 167}));
-                EXPECT_EQ(page.Window()->GetFrameBuffer().GetPixel(badge.left + 3, badge.top + 3),
-                          kSkillBadgeFill);
-                EXPECT_EQ(page.Root().FindWidget(kLearn), nullptr);
-                return AtWidgetOfTopPage(*platform, kForget)();
-            })
+            EXPECT_EQ(TopPage(*platform), &page);
+            EXPECT_EQ(hero.skills.GetSize(), 1);
+            EXPECT_EQ(hero.skillBooks.GetSize(), 0);
+            EXPECT_EQ(page.Window()->GetClientRect(), (CRect{0, 0, 373, 205}));
+            const CRect after = page.Window()->GetWindowRect();
+            EXPECT_EQ(after.left, pageBefore.left);
+            EXPECT_EQ(after.top, pageBefore.top);
+            // The choice list had been centred over the page.
+            EXPECT_NEAR((choiceWindow.left + choiceWindow.right) / 2,
+                        (pageBefore.left + pageBefore.right) / 2, 1);
+            EXPECT_NEAR((choiceWindow.top + choiceWindow.bottom) / 2,
+                        (pageBefore.top + pageBefore.bottom) / 2, 1);
+            // The new talent badge, painted in its blue.
+            const CRect badge = AreaOf(*WithCaption("坚如磐石").at(0));
+            EXPECT_EQ(badge, (CRect{6, 148, 78, 167}));
+            EXPECT_EQ(page.Window()->GetFrameBuffer().GetPixel(badge.left + 3, badge.top + 3),
+                      kSkillBadgeFill);
+            EXPECT_EQ(page.Root().FindWidget(kLearn), nullptr);
+            return AtWidgetOfTopPage(*platform, kForget)();
+        })
         .ThenComputed(AtWidgetOfTopPage(*platform, {SkillId::kDefenceHpUp, -1, -1}))
         .Then(
             [&] {
@@ -285,12 +286,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(AttributePageTest, EscapeOnTheChoiceListDoesNothing) {
     hero.skillBooks.AddBooks(SkillId::kDamageUp, 1);
-    ClickOn(kLearn)
-        .Then(Press(KeyChord::Key::Escape))
-        .Finally([&] {
-            EXPECT_EQ(TopPage(*platform), &page);
-            EXPECT_EQ(platform->Windows().size(), 1u);
-        });
+    ClickOn(kLearn).Then(Press(KeyChord::Key::Escape)).Finally([&] {
+        EXPECT_EQ(TopPage(*platform), &page);
+        EXPECT_EQ(platform->Windows().size(), 1u);
+    });
     Run();
     EXPECT_EQ(hero.skills.GetSize(), 0);
     EXPECT_EQ(hero.skillBooks.BookCount(SkillId::kDamageUp), 1);
@@ -317,21 +316,22 @@ TEST_F(AttributePageTest, SkillsMissingFromTheTableAreNotOffered) {
 TEST_F(AttributePageTest, AutoEquipWearsTheBestItemAndShowsIt) {
     hero = HeroAtLevel(10);
     hero.bag.Add(MakeItem(ItemId::kHookSpear, serials));
-    ClickOn(kAutoEquip).Then(
-        [&] {
-            EXPECT_EQ(hero.bag.GetSize(), 0);
-            const std::vector<const CWidget*> worn = WithCaption("钩链枪");
-            ASSERT_EQ(worn.size(), 1u);
-            EXPECT_EQ(AreaOf(*worn[0]), (CRect{252, 26, 350, 44}));
-            bool described = false;
-            for (const CWidget* widget : Widgets())
-                described |= widget->hint == "钩链枪\r\n等级:10\r\n攻击:80\r\n" &&
-                             AreaOf(*widget) == CRect{356, 26, 371, 44};
-            EXPECT_TRUE(described);
-            EXPECT_EQ(page.FillStatTexts()[2].value, std::to_string(hero.TotalStats().attack));
-            EXPECT_EQ(WithCaption(page.FillStatTexts()[2].value).size(), 1u);
-        },
-        Press(KeyChord::Key::Escape));
+    ClickOn(kAutoEquip)
+        .Then(
+            [&] {
+                EXPECT_EQ(hero.bag.GetSize(), 0);
+                const std::vector<const CWidget*> worn = WithCaption("钩链枪");
+                ASSERT_EQ(worn.size(), 1u);
+                EXPECT_EQ(AreaOf(*worn[0]), (CRect{252, 26, 350, 44}));
+                bool described = false;
+                for (const CWidget* widget : Widgets())
+                    described |= widget->hint == "钩链枪\r\n等级:10\r\n攻击:80\r\n" &&
+                                 AreaOf(*widget) == CRect{356, 26, 371, 44};
+                EXPECT_TRUE(described);
+                EXPECT_EQ(page.FillStatTexts()[2].value, std::to_string(hero.TotalStats().attack));
+                EXPECT_EQ(WithCaption(page.FillStatTexts()[2].value).size(), 1u);
+            },
+            Press(KeyChord::Key::Escape));
     Run();
 }
 

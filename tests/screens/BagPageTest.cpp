@@ -31,7 +31,8 @@ protected:
     std::vector<const CWidget*> Badges(const WidgetId& gridId) {
         std::vector<const CWidget*> badges;
         for (const auto& child : Grid(gridId).Children())
-            if (child->Id().group == gridId.group && child->Id().id == gridId.id) badges.push_back(child.get());
+            if (child->Id().group == gridId.group && child->Id().id == gridId.id)
+                badges.push_back(child.get());
         return badges;
     }
     // A click on the page bar's button with caption text in the grid.

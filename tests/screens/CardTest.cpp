@@ -113,8 +113,7 @@ TEST_F(CardTest, RebuildingReplacesTheChildrenAndEveryIdIsDistinct) {
     EXPECT_EQ(card.Children().size(), 9u);
     EXPECT_EQ(card.rect.Height(), 110);
     for (std::size_t i = 0; i < card.Children().size(); ++i)
-        for (std::size_t j = i + 1; j < card.Children().size(); ++j)
-            EXPECT_NE(Child(i).Id(), Child(j).Id());
+        for (std::size_t j = i + 1; j < card.Children().size(); ++j) EXPECT_NE(Child(i).Id(), Child(j).Id());
 }
 
 TEST_F(CardTest, RewardCardOfThreeEntriesIs90High) {

@@ -57,7 +57,7 @@ inline CRect AreaInTopPage(const CPlatform& platform, const WidgetId& id) {
 // A left click (or, with move, a pointer move) on the middle of the widget
 // id names in the active page.
 inline CScript::Step AtWidgetOfTopPage(const CPlatform& platform, const WidgetId& id,
-                                      InputEvent::Kind kind = InputEvent::Kind::LButtonDown) {
+                                       InputEvent::Kind kind = InputEvent::Kind::LButtonDown) {
     return [&platform, id, kind]() -> std::optional<InputEvent> {
         const CRect area = AreaInTopPage(platform, id);
         EXPECT_FALSE(area.IsRectEmpty());

@@ -34,7 +34,8 @@ protected:
         auto* button = Root().AddChild<CPushButton>(kButtonRect, kButton.group, -1, -1, WidgetId::None());
         button->caption = "按钮";
         button->hint = "提示";
-        Root().AddChild<CPushButton>({70, 10, 120, 30}, kDisabledButton.group, -1, -1, WidgetId::None())
+        Root()
+            .AddChild<CPushButton>({70, 10, 120, 30}, kDisabledButton.group, -1, -1, WidgetId::None())
             ->enabled = false;
         if (sizeAfterInit) ResizeClient(sizeAfterInit->cx, sizeAfterInit->cy);
         return true;
@@ -127,9 +128,9 @@ INSTANTIATE_TEST_SUITE_P(EnterEscapeCloseBox, PopupPageEndTest,
 
 TEST_F(PopupPageTest, EveryLeftClickReachesTheClickHandler) {
     script.ThenComputed(AtWidgetOfTopPage(*platform, kButton))
-        .Then(Click(200, 150))                               // background
+        .Then(Click(200, 150))  // background
         .ThenComputed(AtWidgetOfTopPage(*platform, kDisabledButton))
-        .Then(RightClick(20, 20))                            // nothing
+        .Then(RightClick(20, 20))  // nothing
         .Then(Press(KeyChord::Key::Escape));
     Run();
     EXPECT_EQ(page.clicks, (std::vector<WidgetId>{kButton, CRootPanel::kRootId, CRootPanel::kRootId}));

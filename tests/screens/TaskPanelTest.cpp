@@ -92,10 +92,12 @@ TEST_F(TaskPanelTest, OpenTaskShowsGreenAndRedLinesAndADisabledButton) {
         rects.push_back(child->rect);
         ids.push_back(child->Id());
     }
-    EXPECT_EQ(rects, (std::vector<CRect>{{3, 33, 103, 48}, {3, 53, 103, 68}, {3, 70, 103, 85},
-                                         {3, 87, 103, 102}, {3, 104, 253, 134}}));
-    EXPECT_EQ(ids, (std::vector<WidgetId>{{100000, -1, -1}, {100001, -1, -1}, {100002, -1, -1},
-                                          {100003, -1, -1}, kButtonId}));
+    EXPECT_EQ(
+        rects,
+        (std::vector<CRect>{
+            {3, 33, 103, 48}, {3, 53, 103, 68}, {3, 70, 103, 85}, {3, 87, 103, 102}, {3, 104, 253, 134}}));
+    EXPECT_EQ(ids, (std::vector<WidgetId>{
+                       {100000, -1, -1}, {100001, -1, -1}, {100002, -1, -1}, {100003, -1, -1}, kButtonId}));
     ASSERT_NE(dynamic_cast<const CPushButton*>(Button()), nullptr);
     EXPECT_FALSE(Button()->enabled);
 

@@ -22,8 +22,7 @@ inline void BuildDemoScreen(CRootPanel& root) {
     bar->SetBodyColors(RGB(0, 0, 0), RGB(149, 125, 97), kNoColor, RGB(55, 59, 51));
     const char* names[] = {"属性", "背包", "战斗", "任务"};
     for (int i = 0; i < 4; ++i) {
-        auto* button = bar->AddChild<CPushButton>({3 + 52 * i, 3, 53 + 52 * i, 27}, 205 + i, -1,
-                                                  -1, kNone);
+        auto* button = bar->AddChild<CPushButton>({3 + 52 * i, 3, 53 + 52 * i, 27}, 205 + i, -1, -1, kNone);
         button->caption = names[i];
         button->hint = std::string("打开") + names[i];
     }
@@ -32,8 +31,7 @@ inline void BuildDemoScreen(CRootPanel& root) {
     auto* side = root.AddChild<CPanel>({10, 45, 120, 395}, 100, -1, -1, kNone);
     side->AddChild<CShadowLabel>({2, 2, 52, 27}, 101, -1, -1, kNone)->SetLabel("等级");
     side->AddChild<CTextLabel>({52, 2, 105, 27}, 102, -1, -1, kNone)->SetLabel("3");
-    side->AddChild<CBadge>({5, 32, 59, 48}, 103, -1, -1, kNone)
-        ->SetBadge("掉宝", RGB(255, 220, 120));
+    side->AddChild<CBadge>({5, 32, 59, 48}, 103, -1, -1, kNone)->SetBadge("掉宝", RGB(255, 220, 120));
     // Drawn after the badge, so in the badge's text colour.
     side->AddChild<CTextLabel>({52, 52, 105, 77}, 104, -1, -1, kNone)->SetLabel("45%");
 
@@ -53,8 +51,7 @@ inline void BuildDemoScreen(CRootPanel& root) {
     CPagedGrid* skills = box->AddTab("技能");
     CPagedGrid* items = box->AddTab("装备");
     for (int i = 0; i < 8; ++i) {
-        skills->AddChild<CBadge>({}, 3, 101, i + 1, kNone)
-            ->SetBadge("技能书(" + std::to_string(i + 1) + ")");
+        skills->AddChild<CBadge>({}, 3, 101, i + 1, kNone)->SetBadge("技能书(" + std::to_string(i + 1) + ")");
         items->AddChild<CBadge>({}, 3, 102, i + 1, kNone)->SetBadge("装备" + std::to_string(i));
     }
     skills->SetCellGeometry(3, 3, 118, 22);

@@ -16,9 +16,7 @@ class CRecordingWindow : public CWindow {
 public:
     std::vector<Invalidation> invalidations;
 
-    void InvalidateRect(const CRect& rect, bool erase) override {
-        invalidations.push_back({rect, erase});
-    }
+    void InvalidateRect(const CRect& rect, bool erase) override { invalidations.push_back({rect, erase}); }
     void Invalidate(bool erase) override { invalidations.push_back({GetClientRect(), erase}); }
 
     void SetTitle(const std::string& title) override { title_ = title; }

@@ -74,8 +74,7 @@ class CListeningPanel : public CPanel {
 public:
     bool consume = false;
     std::vector<std::string>* log = nullptr;
-    bool OnChildClick(const WidgetId& clicked, CRootPanel* root, CPoint origin,
-                      const CWidget*) override {
+    bool OnChildClick(const WidgetId& clicked, CRootPanel* root, CPoint origin, const CWidget*) override {
         log->push_back(caption + " " + std::to_string(clicked.id) + " root " +
                        std::to_string(root != nullptr) + " at " + std::to_string(origin.x));
         return consume;
@@ -133,10 +132,9 @@ TEST_F(Routing, MovingBetweenButtonsRepaintsOldButtonOldHintNewHintNewButton) {
     EXPECT_TRUE(root.MouseMoveAt(80, 20));
     const CRect newHint = root.HintRect();
     EXPECT_EQ(newHint, (CRect{80 - 29, 25, 80 + 29, 25 + 21}));
-    EXPECT_EQ(window.invalidations, (std::vector<Invalidation>{{{10, 10, 60, 30}, true},
-                                                               {oldHint, true},
-                                                               {newHint, true},
-                                                               {{70, 10, 120, 30}, true}}));
+    EXPECT_EQ(window.invalidations,
+              (std::vector<Invalidation>{
+                  {{10, 10, 60, 30}, true}, {oldHint, true}, {newHint, true}, {{70, 10, 120, 30}, true}}));
     EXPECT_EQ(root.HintText(), "第二个");
 }
 
@@ -150,8 +148,7 @@ TEST_F(Routing, MovingBetweenLabelsRepaintsOnlyTheHints) {
     EXPECT_TRUE(root.MouseMoveAt(80, 20));
     // The second label has no hint: the unit box.
     EXPECT_EQ(root.HintRect(), (CRect{0, 0, 1, 1}));
-    EXPECT_EQ(window.invalidations,
-              (std::vector<Invalidation>{{oldHint, true}, {{0, 0, 1, 1}, true}}));
+    EXPECT_EQ(window.invalidations, (std::vector<Invalidation>{{oldHint, true}, {{0, 0, 1, 1}, true}}));
 }
 
 TEST_F(Routing, NestedButtonIsInvalidatedWhereItIsInTheWindow) {
@@ -195,8 +192,8 @@ TEST_F(Routing, InvalidateWidgetOnlyIfItRepaintsOnHover) {
     EXPECT_TRUE(window.invalidations.empty());
     root.InvalidateWidget({1, -1, -1}, false);
     root.InvalidateWidget({2, -1, -1}, true);
-    EXPECT_EQ(window.invalidations, (std::vector<Invalidation>{{{10, 10, 60, 30}, true},
-                                                               {{70, 10, 120, 30}, true}}));
+    EXPECT_EQ(window.invalidations,
+              (std::vector<Invalidation>{{{10, 10, 60, 30}, true}, {{70, 10, 120, 30}, true}}));
 }
 
 TEST_F(Routing, UpdateHintBoxMovesTheCardToItsNewSize) {
@@ -208,8 +205,7 @@ TEST_F(Routing, UpdateHintBoxMovesTheCardToItsNewSize) {
     window.invalidations.clear();
     root.UpdateHintBox();
     EXPECT_EQ(root.HintRect().Height(), 160);
-    EXPECT_EQ(window.invalidations,
-              (std::vector<Invalidation>{{before, true}, {root.HintRect(), true}}));
+    EXPECT_EQ(window.invalidations, (std::vector<Invalidation>{{before, true}, {root.HintRect(), true}}));
 }
 
 }  // namespace

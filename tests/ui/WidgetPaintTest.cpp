@@ -49,8 +49,7 @@ struct Paint : ::testing::Test {
 
 TEST_F(Paint, HostPaintsInWhiteOnATransparentBackgroundAndPutsTheContextBack) {
     PlainRoot();
-    root.AddChild<CTextLabel>({10, 10, 110, 30}, 1, -1, -1, kNone)->SetLabel("100", kNoColor,
-                                                                             kNoColor);
+    root.AddChild<CTextLabel>({10, 10, 110, 30}, 1, -1, -1, kNone)->SetLabel("100", kNoColor, kNoColor);
     CFrameBuffer image(320, 220, kBackground);
     CDC dc(image);
     dc.SetTextColor(RGB(1, 2, 3));
@@ -200,9 +199,8 @@ TEST_F(DemoPaint, PaintingUnderAClipGivesTheFullPaintsPixelsThere) {
     const CFrameBuffer full = Render({});
     // Edges of widgets, a text label after a badge left outside, the hint
     // box, the grid's page bar, a single pixel.
-    const CRect clips[] = {{0, 0, 655, 405},   {60, 50, 120, 80},   {62, 95, 118, 125},
-                           {140, 90, 260, 170}, {250, 340, 400, 395}, {33, 12, 34, 13},
-                           {400, 60, 420, 90},  {3, 3, 11, 11}};
+    const CRect clips[] = {{0, 0, 655, 405},     {60, 50, 120, 80}, {62, 95, 118, 125}, {140, 90, 260, 170},
+                           {250, 340, 400, 395}, {33, 12, 34, 13},  {400, 60, 420, 90}, {3, 3, 11, 11}};
     for (const CRect& clip : clips) {
         const CFrameBuffer part = Render(clip);
         for (int y = clip.top; y < clip.bottom; ++y)
