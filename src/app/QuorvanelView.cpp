@@ -55,6 +55,8 @@ void CQuorvanelView::Refresh() {
         button->hint = estimate.HintText();
         if (button->enabled != wasEnabled) root.InvalidateWidget(button->Id(), false);
     }
+    // A hint box open over a fight button shows that button's new estimate.
+    root.RereadHint();
 }
 
 void CQuorvanelView::SelectPanel(int group) {

@@ -82,6 +82,14 @@ void CRootPanel::UpdateHintBox() {
     InvalidateArea(hintRect_);
 }
 
+void CRootPanel::RereadHint() {
+    if (activeCard_) return;
+    const CWidget* widget = FindWidget(hovered_);
+    if (!widget || widget->hint == hintText_) return;
+    hintText_ = widget->hint;
+    UpdateHintBox();
+}
+
 void CRootPanel::InvalidateWidget(const WidgetId& id, bool onlyIfRepaintsOnHover) {
     if (onlyIfRepaintsOnHover) {
         const CWidget* widget = FindWidget(id);

@@ -53,6 +53,10 @@ public:
     // pointer position and repaints its old and new areas: for screens whose
     // hovered widget's hint or card has just changed.
     void UpdateHintBox();
+    // Takes up the hovered widget's hint again after a screen has changed it
+    // (a fight changes the estimate under the pointer); re-places and
+    // repaints the hint box only when the text really differs.
+    void RereadHint();
 
     const WidgetId& Hovered() const { return hovered_; }
     const CRect& HintRect() const { return hintRect_; }

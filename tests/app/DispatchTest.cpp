@@ -62,6 +62,19 @@ TEST_F(DispatchTest, HerosCardIsRepaintedWhileThePointerRestsOnAttributes) {
     EXPECT_EQ(Root().HintRect(), card);
 }
 
+TEST_F(DispatchTest, TheHintUnderThePointerShowsTheEstimateAfterTheFight) {
+    MoveOnto(FightButton(0));
+    const std::string before = Root().HintText();
+    const CRect box = Root().HintRect();
+    Record();
+    ClickOn(FightButton(0));
+    ASSERT_NE(Widget(FightButton(0)).hint, before);  // level 1 changes the rounds
+    EXPECT_EQ(Root().HintText(), Widget(FightButton(0)).hint);
+    const std::vector<CRect> rects = InvalidatedRects();
+    EXPECT_NE(std::find(rects.begin(), rects.end(), box), rects.end());
+    EXPECT_NE(std::find(rects.begin(), rects.end(), Root().HintRect()), rects.end());
+}
+
 TEST_F(DispatchTest, ALostFightChangesNothing) {
     const std::string before = Snapshot();
     Widget(FightButton(10)).enabled = true;  // as if the estimate had changed
