@@ -5,6 +5,10 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cmath>
 
@@ -25,16 +29,50 @@ std::shared_ptr<FT_LibraryRec_> SharedLibrary() {
     return library;
 }
 
+// FreeType reads the font through this stream rather than mapping the whole
+// file: a CJK collection is tens of megabytes, and the mapped pages the face
+// tables touch would stay resident; read frames cost only what is read.
+unsigned long ReadFrame(FT_Stream stream, unsigned long offset, unsigned char* buffer, unsigned long count) {
+    if (count == 0) return offset > stream->size ? 1 : 0;  // a seek: nonzero refuses it
+    const ssize_t got = pread(stream->descriptor.value, buffer, count, static_cast<off_t>(offset));
+    return got < 0 ? 0 : static_cast<unsigned long>(got);
+}
+
+// FreeType closes an external stream but leaves its record to us.
+void CloseFile(FT_Stream stream) {
+    close(stream->descriptor.value);
+    delete stream;
+}
+
+FT_Error NewFace(FT_Library library, const std::string& path, long index, FT_Face* face) {
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return FT_Err_Cannot_Open_Resource;
+    struct stat info {};
+    if (fstat(fd, &info) != 0 || info.st_size <= 0) {
+        close(fd);
+        return FT_Err_Cannot_Open_Stream;
+    }
+    auto* stream = new FT_StreamRec{};
+    stream->size = static_cast<unsigned long>(info.st_size);
+    stream->descriptor.value = fd;
+    stream->read = ReadFrame;
+    stream->close = CloseFile;
+    FT_Open_Args args{};
+    args.flags = FT_OPEN_STREAM;
+    args.stream = stream;
+    return FT_Open_Face(library, &args, index, face);  // closes the stream on failure too
+}
+
 // Opens file's face; index -1 picks the face of the game's family within a
 // collection, or the first face of a file without it.
 FT_Face OpenFace(FT_Library library, const FontFile& file) {
     FT_Face face = nullptr;
-    if (FT_New_Face(library, file.path.c_str(), std::max(file.index, 0L), &face) != 0) return nullptr;
+    if (NewFace(library, file.path, std::max(file.index, 0L), &face) != 0) return nullptr;
     if (file.index >= 0) return face;
     const long count = face->num_faces;
     for (long i = 0; i < count; ++i) {
         FT_Face candidate = nullptr;
-        if (FT_New_Face(library, file.path.c_str(), i, &candidate) != 0) continue;
+        if (NewFace(library, file.path, i, &candidate) != 0) continue;
         if (candidate->family_name && kSongFamily == candidate->family_name) {
             FT_Done_Face(face);
             return candidate;
