@@ -81,10 +81,17 @@ int RunProgram(const std::vector<std::string>& arguments) {
         runner->Install();
     }
 
-    const int code = app.Run();
-    if (!runner) return code;
-    runner->RunRest();
-    if (runner->ExitCode() == 0) return code;
-    std::fprintf(stderr, "%s\n", runner->Error().c_str());
-    return runner->ExitCode();
+    int code = app.Run();
+    if (runner) {
+        runner->RunRest();
+        if (runner->ExitCode() != 0) {
+            std::fprintf(stderr, "%s\n", runner->Error().c_str());
+            code = runner->ExitCode();
+        }
+    }
+    if (recorder && !recorder->Error().empty()) {
+        PrintError(recorder->Error());
+        if (code == 0) code = kFailure;
+    }
+    return code;
 }

@@ -12,7 +12,7 @@ std::optional<CRecorder> CRecorder::Create(const std::string& path, std::string*
         *error = path + ": cannot write the recording: " + std::strerror(errno);
         return std::nullopt;
     }
-    return CRecorder(std::move(file));
+    return CRecorder(path, std::move(file));
 }
 
 void CRecorder::Seed(std::uint64_t seed) {
@@ -28,6 +28,8 @@ void CRecorder::Event(const InputEvent& event) {
 }
 
 void CRecorder::WriteLine(const std::string& line) {
+    if (!error_.empty()) return;
     file_ << line << '\n';
     file_.flush();
+    if (!file_) error_ = path_ + ": cannot write the recording: " + std::strerror(errno);
 }

@@ -79,6 +79,16 @@ TEST(ProgramTest, FailingCommandsEndTheRunWithFileAndLine) {
     EXPECT_EQ(result.err, closed + ":2: 'click': no window is open\n");
 }
 
+TEST(ProgramTest, ARecordingThatCannotBeWrittenFailsTheRun) {
+    CTempFolder folder;
+    const std::string script = folder.Write("script.txt", "click 198 148\nstate\n");
+    const ProgramResult result =
+        RunQuorvanel({"--headless", "--seed", "1", "--script", script, "--record", "/dev/full"});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.OutLines().size(), 1u);
+    EXPECT_EQ(result.err.rfind("quorvanel: /dev/full: cannot write the recording: ", 0), 0u) << result.err;
+}
+
 TEST(ProgramTest, StandardInputDrivesTheGameLineByLine) {
     const ProgramResult result = RunQuorvanel({"--headless", "--seed", "7", "--script", "-"},
                                               "windows\nclick 198 148\nstate\nclick 3\n");
