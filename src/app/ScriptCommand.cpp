@@ -22,12 +22,6 @@ constexpr CommandName kCommands[] = {
     {"windows", Kind::Windows}, {"widgets", Kind::Widgets}, {"quit", Kind::Quit},
 };
 
-std::string_view NameOf(Kind kind) {
-    for (const CommandName& command : kCommands)
-        if (command.kind == kind) return command.name;
-    return "";
-}
-
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 std::string_view Trim(std::string_view text) {
@@ -63,6 +57,12 @@ ParsedLine Error(std::string message) { return {std::nullopt, std::move(message)
 std::string Quoted(std::string_view word) { return "'" + std::string(word) + "'"; }
 
 }  // namespace
+
+std::string_view ScriptCommand::Name() const {
+    for (const CommandName& command : kCommands)
+        if (command.kind == kind) return command.name;
+    return "";
+}
 
 std::optional<InputEvent> ScriptCommand::Event() const {
     using EventKind = InputEvent::Kind;
@@ -147,7 +147,7 @@ ParsedLine ParseScriptLine(std::string_view text, int lineNumber) {
 }
 
 std::optional<std::string> FormatScriptCommand(const ScriptCommand& command) {
-    const std::string name(NameOf(command.kind));
+    const std::string name(command.Name());
     switch (command.kind) {
         case Kind::Seed:
             return name + " " + std::to_string(command.seed);

@@ -34,6 +34,8 @@ struct ScriptCommand {
     std::string file;  // Shot
     int line = 0;      // where the command stands in its script (1-based)
 
+    // The command's word ("click", "shot", ...).
+    std::string_view Name() const;
     // The input event of Move, Click, RClick, Key and Close; none for the others.
     std::optional<InputEvent> Event() const;
 };

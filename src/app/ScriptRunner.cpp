@@ -14,9 +14,7 @@ namespace {
 using Kind = ScriptCommand::Kind;
 
 std::string NoWindow(const ScriptCommand& command) {
-    std::string name = *FormatScriptCommand(command);
-    name = name.substr(0, name.find(' '));
-    return "'" + name + "': no window is open";
+    return "'" + std::string(command.Name()) + "': no window is open";
 }
 
 }  // namespace
