@@ -18,6 +18,8 @@ public:
 
     // The target keeps its own capacity and becomes an element-by-element copy.
     CDingChangArray& operator=(const CAnQianArray<T>& source) {
+        // A vector may not be assigned a range of its own elements.
+        if (&source == this) return *this;
         if (source.GetSize() > capacity_)
             throw CMyException(FormatText("CDingChangArray等于溢出。数组元素大小%d,源数组元素数量%d",
                                           static_cast<int>(sizeof(T)), source.GetSize()));

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 CAnQianArray<int> ArrayOf(std::initializer_list<int> values) {
@@ -67,6 +69,17 @@ TEST(DingChangArrayAssignment, CopyAssignmentIsCheckedAgainstTheTargetCapacity) 
     narrow = other;
     EXPECT_EQ(narrow.GetAt(1), 4);
     EXPECT_EQ(narrow.GetCapacity(), 2);
+}
+
+TEST(DingChangArrayAssignment, AssigningAnArrayToItselfKeepsIt) {
+    CDingChangArray<std::string> slots(2, 0);
+    slots.Append("钩链枪", 2);
+    const CDingChangArray<std::string>& same = slots;
+    slots = same;
+    slots = static_cast<const CAnQianArray<std::string>&>(same);
+    ASSERT_EQ(slots.GetSize(), 2);
+    EXPECT_EQ(slots.GetAt(0), "钩链枪");
+    EXPECT_EQ(slots.GetAt(1), "钩链枪");
 }
 
 }  // namespace
