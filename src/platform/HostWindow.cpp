@@ -22,12 +22,10 @@ CHostWindow::CHostWindow(CWindowSystem& system, CWindowHandler& handler, CHostWi
       height_(kInitialHeight),
       pixels_(kInitialWidth, kInitialHeight, Background()) {
     native_->SetClientSize(width_, height_);
-    system_.Register(*this);
 }
 
 CHostWindow::~CHostWindow() {
     if (visible_) system_.RemoveShown(*this);
-    system_.Unregister(*this);
 }
 
 void CHostWindow::SetTitle(const std::string& title) {

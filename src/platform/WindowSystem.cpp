@@ -114,10 +114,6 @@ std::optional<InputEvent> CWindowSystem::PullScripted() {
     return event;
 }
 
-void CWindowSystem::Register(CHostWindow& window) { windows_.push_back(&window); }
-
-void CWindowSystem::Unregister(CHostWindow& window) { std::erase(windows_, &window); }
-
 void CWindowSystem::AddShown(CHostWindow& window) {
     std::erase(shown_, &window);
     shown_.push_back(&window);

@@ -43,8 +43,6 @@ public:
     bool FrameShown() const { return frameShown_; }
 
     // For the windows.
-    void Register(CHostWindow& window);
-    void Unregister(CHostWindow& window);
     void AddShown(CHostWindow& window);
     void RemoveShown(CHostWindow& window);
     void NoteFrameShown() { frameShown_ = true; }
@@ -57,8 +55,7 @@ private:
     void ReportError(const std::string& text);
 
     std::unique_ptr<CWindowBackend> backend_;
-    std::vector<CHostWindow*> windows_;  // every window that exists
-    std::vector<CHostWindow*> shown_;    // bottom to top
+    std::vector<CHostWindow*> shown_;  // bottom to top
     std::function<std::optional<InputEvent>()> source_;
     std::function<void(const InputEvent&)> observer_;
     bool quitting_ = false;
