@@ -49,7 +49,6 @@ public:
     ~CFontFace();
 
     const CLogFont& LogFont() const { return description_; }
-    bool IsBitmapSize() const { return bitmapSize_; }
     // A line of text is as high as the em size; the baseline lies `Ascent`
     // below the line's top, which keeps CJK glyphs wholly inside the line.
     int LineHeight() const { return pixelSize_; }
@@ -68,6 +67,6 @@ private:
     CLogFont description_;
     int pixelSize_ = 0;
     int ascent_ = 0;
-    bool bitmapSize_ = false;
+    bool bitmapSize_ = false;  // the face has a bitmap strike at this size: 1-bit glyphs
     mutable std::unordered_map<char32_t, Glyph> glyphs_;
 };

@@ -28,7 +28,6 @@ struct CRect {
 
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
-    CPoint TopLeft() const { return {left, top}; }
     bool IsRectEmpty() const { return right <= left || bottom <= top; }
     bool PtInRect(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
 
