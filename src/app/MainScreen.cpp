@@ -22,9 +22,6 @@ constexpr CRect kLargeArea{120, 40, 650, 400};
 constexpr int kTitleBarHeight = 30;
 constexpr int kCardSpacing = 175;  // the cards' own left edges; the grid places them
 
-// Monster cards, the hero panel and the top bar share one body look.
-void SetCardBody(CPanel& panel) { panel.SetBodyColors(kBlack, kLabelText, kNoColor, kCardFill); }
-
 template <class Kind>
 Kind* AddToPanel(CRootPanel& root, const WidgetId& panel, const CRect& rect, const WidgetId& id) {
     return root.AddChild<Kind>(rect, id.group, id.id, id.sub, panel);

@@ -36,9 +36,6 @@ std::string Breakdown(const CHero& hero, const char* stat, int CStats::*componen
                       hero.BaseStats(true).*component, stat, hero.EquipStats(true).*component);
 }
 
-// A dark framed box for a group of rows, as on the monster cards.
-void SetGroupBody(CPanel& panel) { panel.SetBodyColors(kBlack, kLabelText, kNoColor, kCardFill); }
-
 // A panel's heading: engraved in black on the dark label fill.
 void AddHeading(CRootPanel& root, const CWidget& panel, const CRect& rect, const char* text) {
     root.AddChild<CShadowLabel>(rect, -1, -1, -1, panel.Id())->SetLabel(text, kBlack, kLabelText, kLabelFill);
@@ -113,7 +110,7 @@ void CAttributePage::AddTalentPanel(int height) {
     CRootPanel& root = Root();
     // (auto, 0, 0) under (0, 0, 0), which names nothing: the root.
     auto* panel = root.AddChild<CPanel>({3, 125, 165, 125 + height}, -1, 0, 0, {0, 0, 0});
-    SetGroupBody(*panel);
+    SetCardBody(*panel);
     AddHeading(root, *panel, {3, 3, 158, 21}, "天赋技能");
 
     const int skillCount = hero_.skills.GetSize();
@@ -146,7 +143,7 @@ void CAttributePage::AddTalentPanel(int height) {
 void CAttributePage::AddEquipmentPanel() {
     CRootPanel& root = Root();
     auto* panel = root.AddChild<CPanel>({190, 3, 355, 95}, -1, 0, 0, {0, 0, 0});
-    SetGroupBody(*panel);
+    SetCardBody(*panel);
     AddHeading(root, *panel, {3, 3, 160, 21}, "装备");
 
     for (int slot = 0; slot < hero_.equipment.GetSize(); ++slot) {

@@ -1,9 +1,11 @@
 // The colours the character and reward cards share with the main screen's
 // monster cards and the attribute page: engraved row labels on a dark brown
-// fill, talent skills as blue badges.
+// fill, talent skills as blue badges, and the dark framed body of the cards
+// and of the panels that group rows.
 #pragma once
 
 #include "platform/Color.h"
+#include "ui/Panel.h"
 
 inline constexpr COLORREF kEngravedLight = RGB(203, 191, 163);
 inline constexpr COLORREF kLabelText = RGB(149, 125, 97);
@@ -14,3 +16,7 @@ inline constexpr COLORREF kCardFill = RGB(55, 59, 51);
 inline constexpr COLORREF kBlack = RGB(0, 0, 0);
 inline constexpr COLORREF kSkillBadgeFill = RGB(29, 60, 97);
 inline constexpr COLORREF kSkillBadgePen = RGB(35, 91, 129);
+
+// Outlined in black and the label text colour (the inner outline stays the
+// panel's own) around the card fill.
+inline void SetCardBody(CPanel& panel) { panel.SetBodyColors(kBlack, kLabelText, kNoColor, kCardFill); }

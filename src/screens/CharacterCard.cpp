@@ -43,7 +43,7 @@ void AddStatRows(CPanel& card, const CCharacter& character) {
 
 void AddSkillBox(CPanel& card, const CCharacter& character, int height) {
     auto* box = AddToCard<CPanel>(card, {3, 105, 165, 105 + height}, card);
-    box->SetBodyColors(kBlack, kLabelText, kNoColor, kCardFill);
+    SetCardBody(*box);
     AddToCard<CShadowLabel>(card, {3, 3, 158, 21}, *box)
         ->SetLabel("天赋技能", kBlack, kLabelText, kLabelFill);
     for (int i = 0; i < character.skills.GetSize(); ++i) {
