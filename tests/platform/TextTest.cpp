@@ -7,8 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <set>
+#include <string>
 
 namespace {
 
@@ -192,6 +195,24 @@ TEST(Fonts, MissingFontIsReportedInOneLineNamingThePackage) {
     EXPECT_NE(problem.find("fonts-arphic-uming"), std::string::npos) << problem;
     EXPECT_NE(problem.find("/nonexistent/uming.ttc"), std::string::npos) << problem;
     EXPECT_EQ(problem.find('\n'), std::string::npos);
+}
+
+// An empty file and a file that is no font are refused like a missing one,
+// and the refused file's stream is released (the leak check sees it).
+TEST(Fonts, AFileThatIsNoFontIsReportedLikeAMissingOne) {
+    const std::string empty = ::testing::TempDir() + "quorvanel-empty-font.ttc";
+    const std::string text = ::testing::TempDir() + "quorvanel-text-font.ttc";
+    std::ofstream(empty, std::ios::binary).flush();
+    std::ofstream(text, std::ios::binary) << "this is not a font\n";
+    for (const std::string& path : {empty, text}) {
+        ::setenv("QUORVANEL_FONT", path.c_str(), 1);
+        const std::string problem = FontProblem();
+        ::unsetenv("QUORVANEL_FONT");
+        EXPECT_NE(problem.find("cannot open the font file " + path), std::string::npos) << problem;
+        EXPECT_EQ(problem.find('\n'), std::string::npos);
+    }
+    std::remove(empty.c_str());
+    std::remove(text.c_str());
 }
 
 TEST(FontsDeathTest, CreatingAFontWithoutItsFileEndsTheProgramWithTheMessage) {
