@@ -34,7 +34,8 @@ public:
     bool LearnSkill(int skillId, std::string& message);
     bool ForgetSkill(int skillId, std::string& message);
 
-    // Wears, per slot, the best item of the bag the hero's level allows; a
+    // Walks the bag from its last item to its first and wears every item the
+    // hero's level allows whose stats strictly beat those worn in its slot; a
     // replaced item goes back into the bag where the new one was.
     void AutoEquip();
 
