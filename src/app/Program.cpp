@@ -9,6 +9,7 @@
 #include "platform/Platform.h"
 
 #include <cstdio>
+#include <exception>
 #include <iostream>
 #include <memory>
 
@@ -70,7 +71,13 @@ int RunProgram(const std::vector<std::string>& arguments) {
 
     const std::uint64_t seed = options->seed.value_or(ClockSeed());
     CQuorvanelApp app(*platform);
-    app.InitInstance(seed);
+    try {
+        app.InitInstance(seed);
+    } catch (const std::exception& failure) {
+        // The display is there but refuses a window: end with its reason.
+        PrintError(failure.what());
+        return kFailure;
+    }
     if (recorder) {
         recorder->Seed(seed);
         platform->SetInputObserver([&recorder](const InputEvent& event) { recorder->Event(event); });

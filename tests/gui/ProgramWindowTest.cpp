@@ -4,7 +4,8 @@
 // panel and back, Ctrl+N) looks on screen exactly like the headless replay
 // of its recording, which ends in the state those clicks make; and so do
 // the popup pages opened, used (a skill learned through the choice list)
-// and closed with xdotool, window by window.
+// and closed with xdotool, window by window. A display that refuses the
+// window ends the run with exit code 1 and the reason, not with an abort.
 #include "XDriver.h"
 #include "app/ProgramRun.h"
 
@@ -120,6 +121,16 @@ testing::AssertionResult ClickAndAwait(const CTempFolder& folder, const std::str
     if (!xdriver::ClickAt(window, x, y)) return testing::AssertionFailure() << "xdotool failed: " << line;
     if (!AwaitRecorded(folder, line, before)) return testing::AssertionFailure() << "not taken: " << line;
     return testing::AssertionSuccess();
+}
+
+TEST(ProgramWindowTest, ADisplayThatRefusesTheWindowEndsTheRunWithItsReason) {
+    CTempFolder folder;
+    // Asks SDL for a visual the server does not have: window creation fails.
+    ::setenv("SDL_VIDEO_X11_WINDOW_VISUALID", "0x7fffffff", 1);
+    const ProgramResult result = RunQuorvanel({"--script", folder.Write("quit.txt", "quit\n")});
+    ::unsetenv("SDL_VIDEO_X11_WINDOW_VISUALID");
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.err.rfind("quorvanel: cannot create a window", 0), 0u) << result.err;
 }
 
 TEST(ProgramWindowTest, ASessionPlayedWithXdotoolReplaysHeadlessToTheSamePixels) {
