@@ -88,6 +88,10 @@ std::unique_ptr<CSdlBackend> CSdlBackend::Open(std::string* error) {
     }
     // Keeps software OpenGL out of the window surface: a fifth of the memory.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    // SDL drops a click that comes within 10 ms of the window taking the
+    // focus; with no window manager, moving the pointer in gives the focus,
+    // so a quick click would be lost. Every click counts here.
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     // The close box is the way out; Ctrl+C in a terminal ends the process as usual.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
