@@ -24,7 +24,16 @@ CSdlWindow::CSdlWindow(CHostWindow& host)
         SDL_SetWindowModalFor(window_, static_cast<CSdlWindow&>(owner->Native()).window_);
 }
 
-CSdlWindow::~CSdlWindow() { SDL_DestroyWindow(window_); }
+// Whatever the window received before it went (above all the release of the
+// click that closed it) is read while SDL still knows the window: read later,
+// it would be dropped, and SDL, holding the button for still down, would
+// ignore the next press anywhere. Hiding waits until the server has unmapped
+// the window, so nothing more is on its way to it.
+CSdlWindow::~CSdlWindow() {
+    SDL_HideWindow(window_);
+    SDL_PumpEvents();
+    SDL_DestroyWindow(window_);
+}
 
 CHostWindow* CSdlWindow::HostOf(unsigned windowId) {
     SDL_Window* window = SDL_GetWindowFromID(windowId);

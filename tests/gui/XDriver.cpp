@@ -37,10 +37,18 @@ std::optional<std::string> FindWindow(const std::string& title) {
     return found;
 }
 
-bool ClickAt(const std::string& windowId, int x, int y, int button) {
+bool MoveTo(const std::string& windowId, int x, int y) {
     return Run("xdotool mousemove --sync --window " + windowId + " " + std::to_string(x) + " " +
-               std::to_string(y) + " click " + std::to_string(button));
+               std::to_string(y));
 }
+
+bool ClickAt(const std::string& windowId, int x, int y, int button) {
+    return MoveTo(windowId, x, y) && Run("xdotool click " + std::to_string(button));
+}
+
+bool PressButton(int button) { return Run("xdotool mousedown " + std::to_string(button)); }
+
+bool ReleaseButton(int button) { return Run("xdotool mouseup " + std::to_string(button)); }
 
 bool PressKey(const std::string& key) { return Run("xdotool key " + key); }
 

@@ -14,8 +14,13 @@ namespace xdriver {
 // The id of the mapped window whose title is exactly title, waiting up to
 // a few seconds for it to appear.
 std::optional<std::string> FindWindow(const std::string& title);
-// Moves the pointer to (x, y) in the window's client area and clicks.
+// Moves the pointer to (x, y) in the window's client area (and clicks).
+bool MoveTo(const std::string& windowId, int x, int y);
 bool ClickAt(const std::string& windowId, int x, int y, int button = 1);
+// Presses or releases a mouse button where the pointer is; returns once the
+// X server has taken it.
+bool PressButton(int button = 1);
+bool ReleaseButton(int button = 1);
 // Presses and releases a key (xdotool key names: Escape, Return, ctrl+n)
 // where the keyboard focus is.
 bool PressKey(const std::string& key);
