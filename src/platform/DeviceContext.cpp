@@ -75,6 +75,12 @@ void CDC::SetClipRegion(std::vector<CRect> rects) {
     }
 }
 
+void CDC::ExcludeClipRect(const CRect& rect) {
+    std::vector<CRect> rest;
+    for (const CRect& piece : clip_) AppendDifference(piece, rect, rest);
+    clip_ = std::move(rest);
+}
+
 CRect CDC::GetClipBox() const {
     CRect box;
     for (const CRect& piece : clip_) box = box.Union(piece);
@@ -164,7 +170,22 @@ void CDC::RoundRect(const CRect& rect, int ellipseWidth, int ellipseHeight) {
     const CRect box = GetClipBox();
     const int firstRow = std::max(rect.top, box.top);
     const int lastRow = std::min(last, box.bottom - 1);
+    // Between the corners every row is alike, one pixel of outline at each
+    // side and fill between: that band is three rectangles, not a row each.
+    const int corner = std::max(1, ellipseHeight / 2 + 1);
+    const CRect band{rect.left, rect.top + corner, rect.right, rect.bottom - corner};
+    if (!band.IsRectEmpty()) {
+        if (outline) {
+            FillRect({band.left, band.top, band.left + 1, band.bottom}, pen_.color);
+            FillRect({band.right - 1, band.top, band.right, band.bottom}, pen_.color);
+        }
+        if (fill) FillRect({band.left + 1, band.top, band.right - 1, band.bottom}, brush_.color);
+    }
     for (int y = firstRow; y <= lastRow; ++y) {
+        if (y >= band.top && y < band.bottom) {
+            y = band.bottom - 1;
+            continue;
+        }
         // Rows are symmetric about the middle: count from the nearer edge.
         const int fromEdge = std::min(y - rect.top, last - y);
         const int inset = CornerInset(fromEdge, ellipseWidth, ellipseHeight);

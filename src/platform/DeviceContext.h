@@ -74,8 +74,10 @@ public:
     // (always also inside the target).
     void SetClipRegion(std::vector<CRect> rects);
     void SetClipRect(const CRect& rect) { SetClipRegion({rect}); }
-    CRect GetClipBox() const;                // bounding box of the region
-    bool RectVisible(const CRect& r) const;  // does r meet the region?
+    const std::vector<CRect>& GetClipRegion() const { return clip_; }
+    void ExcludeClipRect(const CRect& rect);  // takes rect out of the region
+    CRect GetClipBox() const;                 // bounding box of the region
+    bool RectVisible(const CRect& r) const;   // does r meet the region?
 
     CPen SelectObject(const CPen& pen);
     CBrush SelectObject(const CBrush& brush);

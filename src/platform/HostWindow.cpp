@@ -95,7 +95,7 @@ void CHostWindow::Paint() {
     {
         CDC dc(pixels_);
         dc.SetClipRegion(area);
-        if (erase) {
+        if (erase && !handler_.PaintsEveryPixel()) {
             for (const CRect& rect : area) dc.FillSolidRect(rect, Background());
         }
         try {

@@ -33,6 +33,9 @@ public:
     // dc is clipped to the invalid area, whose background has been erased
     // when any invalidation asked for it.
     virtual void OnPaint(CDC& dc) = 0;
+    // True when OnPaint covers every pixel of the client area: erasing is
+    // then left out, as the paint would hide it anyway.
+    virtual bool PaintsEveryPixel() const { return false; }
     virtual void OnMouseMove(int /*x*/, int /*y*/) {}
     virtual void OnLButtonDown(int /*x*/, int /*y*/) {}
     virtual void OnRButtonDown(int /*x*/, int /*y*/) {}

@@ -12,6 +12,10 @@ CPanel::CPanel() { fillColor = RGB(24, 36, 37); }
 
 CRect CPanel::ContentRect() const { return {0, titleHeight_, rect.Width(), rect.Height()}; }
 
+bool CPanel::IsOpaque() const {
+    return fillColor != kNoColor && (titleHeight_ <= 0 || titleFill_ != kNoColor);
+}
+
 void CPanel::DrawSelf(CDC& dc, const WidgetId&, CPoint origin) const {
     const CRect r = rect.Offset(origin.x, origin.y);
     CRect body = r;

@@ -28,8 +28,19 @@ void CRootPanel::SetOwner(CWindow* owner, const CRect& rootRect) {
 }
 
 void CRootPanel::PaintAll(CDC& dc) const {
+    // A text hint box fills its rectangle: what lies beneath it is not drawn.
+    const bool hintCovers = !activeCard_ && !hintText_.empty();
+    const std::vector<CRect> clip = dc.GetClipRegion();
+    if (hintCovers) dc.ExcludeClipRect(hintRect_);
     DrawTree(dc, hovered_, {0, 0});
+    if (hintCovers) dc.SetClipRegion(clip);
     DrawHintBox(dc);
+}
+
+bool CRootPanel::CoversClientArea() const {
+    if (!owner_ || !shown || !IsOpaque()) return false;
+    const CRect client = owner_->GetClientRect();
+    return rect.Intersect(client) == client;
 }
 
 void CRootPanel::DrawHintBox(CDC& dc) const {

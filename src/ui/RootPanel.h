@@ -29,6 +29,8 @@ public:
 
     // Draws the tree, then the hint box or hover card on top.
     void PaintAll(CDC& dc) const;
+    // Whether PaintAll fills the owner's whole client area.
+    bool CoversClientArea() const;
 
     // Follows the pointer; true when the hovered widget changed. Nothing
     // changes while the pointer is over no widget.

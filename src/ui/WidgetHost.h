@@ -19,6 +19,7 @@ public:
     void AttachWindow(CWindow* window, const CRect& rootRect) { root_.SetOwner(window, rootRect); }
 
     void OnPaint(CDC& dc) override;
+    bool PaintsEveryPixel() const override { return root_.CoversClientArea(); }
     void OnMouseMove(int x, int y) override;
     void OnLButtonDown(int x, int y) override;
 

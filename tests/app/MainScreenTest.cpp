@@ -11,6 +11,7 @@ namespace {
 
 using MainScreen::FightButton;
 using MainScreen::MonsterCard;
+using MainScreen::MonsterCardPart;
 using MainScreenTest = AppTest;
 
 constexpr WidgetId kNextPage{1, -1, 2};
@@ -53,9 +54,8 @@ TEST_F(MainScreenTest, CardsFillTwoPagesOfThreeByTwoCells) {
                   (CRect{card.left + 48, card.top + 65, card.left + 102, card.top + 86}))
             << i;
         EXPECT_EQ(Widget(FightButton(i)).caption, "讨伐");
-        EXPECT_EQ(Widget(MainScreen::MonsterCardPart(i, 0)).caption, Roster().GetMonster(i).name);
-        EXPECT_EQ(Widget(MainScreen::MonsterCardPart(i, 2)).caption,
-                  std::to_string(Roster().GetMonster(i).level));
+        EXPECT_EQ(Widget(MonsterCardPart(i, 0)).caption, Roster().GetMonster(i).name);
+        EXPECT_EQ(Widget(MonsterCardPart(i, 2)).caption, std::to_string(Roster().GetMonster(i).level));
         EXPECT_EQ(Widget(MonsterCard(i)).shown, i < 6) << i;
     }
 
@@ -116,6 +116,32 @@ TEST_F(MainScreenTest, TheGridIsDrawnAndTheEmptyTaskPanelIsNot) {
     }
     // The hero panel's body, below its labels.
     EXPECT_EQ(image.GetPixel(60, 300), kCardFill);
+}
+
+// Each move repaints only what it invalidated, skipping what the hint box
+// covers and the erase the opaque root makes needless: the window must still
+// show exactly what painting everything afresh shows.
+TEST_F(MainScreenTest, RepaintsAfterPointerMovesShowWhatAFreshRenderShows) {
+    CWindow& window = app.Frame().Window();
+    const std::vector<WidgetId> path = {
+        FightButton(0),
+        FightButton(1),
+        MonsterCardPart(1, 0),
+        MonsterCardPart(1, MainScreen::kStatsBadgePart),
+        FightButton(2),
+        MonsterCardPart(4, MainScreen::kRewardBadgePart),
+        MainScreen::kAttributesButton,
+        MainScreen::kLevelValue,
+        FightButton(5),
+        FightButton(0),
+    };
+    for (const WidgetId& id : path) {
+        MoveOnto(id);
+        window.UpdateWindow();
+        EXPECT_TRUE(window.GetFrameBuffer() == window.RenderToBuffer())
+            << "after moving onto (" << id.group << ", " << id.id << ", " << id.sub << ")";
+    }
+    EXPECT_TRUE(app.View().PaintsEveryPixel());
 }
 
 }  // namespace

@@ -123,6 +123,25 @@ TEST_F(Canvas, RoundRectCutsOnePixelAtEachCornerAndFillsInside) {
               "..........\n");
 }
 
+TEST_F(Canvas, RoundRectWithALargerEllipseCurvesOverSeveralRows) {
+    dc.SelectObject(CPen::Solid(kInk));
+    dc.SelectObject(CBrush::Solid(kFill));
+    dc.RoundRect({1, 0, 15, 12}, 8, 6);
+    EXPECT_EQ(Picture(image, {0, 0, 16, 12}),
+              "...##########...\n"
+              "..#oooooooooo#..\n"
+              "..#oooooooooo#..\n"
+              ".#oooooooooooo#.\n"
+              ".#oooooooooooo#.\n"
+              ".#oooooooooooo#.\n"
+              ".#oooooooooooo#.\n"
+              ".#oooooooooooo#.\n"
+              ".#oooooooooooo#.\n"
+              "..#oooooooooo#..\n"
+              "..#oooooooooo#..\n"
+              "...##########...\n");
+}
+
 TEST_F(Canvas, RoundRectWithTheNullBrushKeepsTheInside) {
     dc.SelectObject(CPen::Solid(kInk));
     dc.SelectObject(CBrush::Null());
@@ -218,6 +237,22 @@ TEST_F(Canvas, ClipRegionStaysInsideTheTarget) {
     dc.MoveTo(-3, -3);
     dc.LineTo(30, 30);  // runs off both sides without writing outside
     EXPECT_EQ(image.GetPixel(11, 11), kInk);
+}
+
+TEST_F(Canvas, AnExcludedRectangleIsLeftUntouched) {
+    dc.SetClipRegion({{0, 0, 6, 6}, {3, 3, 12, 9}});
+    dc.ExcludeClipRect({2, 2, 10, 4});
+    EXPECT_FALSE(dc.RectVisible({2, 2, 10, 4}));
+    dc.FillRect({0, 0, 20, 12}, kInk);
+    EXPECT_EQ(image.GetPixel(1, 1), kInk);
+    EXPECT_EQ(image.GetPixel(2, 2), kPaper);
+    EXPECT_EQ(image.GetPixel(9, 3), kPaper);
+    EXPECT_EQ(image.GetPixel(10, 3), kInk);
+    EXPECT_EQ(image.GetPixel(5, 4), kInk);
+    EXPECT_EQ(image.GetPixel(12, 4), kPaper);  // never in the region
+    int area = 0;
+    for (const CRect& piece : dc.GetClipRegion()) area += piece.Width() * piece.Height();
+    EXPECT_EQ(area, 36 + 54 - 9 - 12);  // the two rectangles less their overlap and the hole
 }
 
 TEST_F(Canvas, OverlappingClipRectsBecomeDisjoint) {

@@ -17,6 +17,7 @@ public:
     std::function<void(int, int)> click;
     std::function<void(const KeyChord&)> key;
     std::function<void()> close;
+    bool paintsEveryPixel = false;
     int paints = 0;
     std::vector<CRect> clipBoxes;
     std::vector<std::string> events;
@@ -26,6 +27,7 @@ public:
         clipBoxes.push_back(dc.GetClipBox());
         if (paint) paint(dc);
     }
+    bool PaintsEveryPixel() const override { return paintsEveryPixel; }
     void OnMouseMove(int x, int y) override { Note("move", x, y); }
     void OnLButtonDown(int x, int y) override {
         Note("click", x, y);

@@ -96,6 +96,18 @@ TEST_F(WindowPaint, EraseFillsTheInvalidAreaWithTheBackgroundOnlyWhenAsked) {
     EXPECT_EQ(Pixel(10, 10), kInk);
 }
 
+TEST_F(WindowPaint, AHandlerThatPaintsEveryPixelIsNotErasedFirst) {
+    handler.paint = [&](CDC& dc) {
+        if (handler.paints == 1) dc.FillSolidRect({0, 0, 60, 40}, kInk);
+    };
+    ShowAndSettle();
+    handler.paintsEveryPixel = true;
+    window->InvalidateRect({0, 0, 10, 10}, true);
+    window->UpdateWindow();
+    EXPECT_EQ(handler.paints, 2);
+    EXPECT_EQ(Pixel(5, 5), kInk);
+}
+
 TEST_F(WindowPaint, NothingIsRedrawnWhileNothingIsInvalid) {
     window->Show();
     CScript script;

@@ -1,10 +1,12 @@
 // Building and searching widget trees: automatic groups, parents found by
 // WidgetId, depth-first look-ups, rectangles in window coordinates, message
-// labels and child removal.
+// labels, child removal, and whether a root covers its window.
 #include "ui/Badge.h"
 #include "ui/PushButton.h"
 #include "ui/RootPanel.h"
 #include "ui/ShadowLabel.h"
+
+#include "RecordingWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -127,6 +129,25 @@ TEST(Defaults, EveryKindStartsWithItsOwnFill) {
     EXPECT_TRUE(button.RepaintsOnHover());
     EXPECT_FALSE(CBadge().RepaintsOnHover());
     EXPECT_EQ(CRootPanel().Id(), (WidgetId{100000, -1, -1}));
+}
+
+// A root that leaves any pixel of its window unpainted must let the window
+// erase first.
+TEST(CoversClientArea, OnlyAFilledRootOverTheWholeClientArea) {
+    CRecordingWindow window;
+    CRootPanel root;
+    EXPECT_FALSE(root.CoversClientArea());  // no window yet
+    root.SetOwner(&window, window.GetClientRect());
+    EXPECT_TRUE(root.CoversClientArea());
+    root.SetOwner(&window, {0, 0, 640, 479});
+    EXPECT_FALSE(root.CoversClientArea());
+    root.SetOwner(&window, {-5, -5, 700, 500});
+    EXPECT_TRUE(root.CoversClientArea());
+    root.fillColor = kNoColor;
+    EXPECT_FALSE(root.CoversClientArea());
+    root.fillColor = RGB(1, 2, 3);
+    root.shown = false;
+    EXPECT_FALSE(root.CoversClientArea());
 }
 
 }  // namespace
