@@ -43,7 +43,9 @@ int RunProgram(const std::vector<std::string>& arguments) {
 
     std::optional<CScriptSource> script;
     if (options->script == "-") {
-        script = CScriptSource::FromStream(std::cin, "-");
+        // std::cin lives as long as the process: it is never deleted.
+        script =
+            CScriptSource::FromStream(std::shared_ptr<std::istream>(&std::cin, [](std::istream*) {}), "-");
     } else if (options->script) {
         script = CScriptSource::FromFile(*options->script, &error);
         if (!script) {

@@ -28,13 +28,17 @@ CScriptRunner::CScriptRunner(CPlatform& platform, CQuorvanelView& view, CScriptS
       recorder_(recorder) {}
 
 void CScriptRunner::Install() {
-    platform_.SetInputSource([this] { return Advance(); });
+    platform_.SetInputSource([this] { return Advance(false); });
+    // Standard input may keep the next command waiting: meanwhile the window
+    // goes on painting, and each line that arrives wakes the loop.
+    platform_.SetInputReadiness([this] { return finished_ || source_.Ready(); });
+    source_.OnReady([platform = &platform_] { platform->Wake(); });
 }
 
 void CScriptRunner::RunRest() {
     loopRunning_ = false;
     // With the loop over there is no active window: input fails in Advance.
-    Advance();
+    Advance(true);
 }
 
 CWindow* CScriptRunner::ActiveWindow() const {
@@ -43,8 +47,9 @@ CWindow* CScriptRunner::ActiveWindow() const {
     return windows.empty() ? nullptr : windows.back();
 }
 
-std::optional<InputEvent> CScriptRunner::Advance() {
+std::optional<InputEvent> CScriptRunner::Advance(bool mayWait) {
     while (!finished_) {
+        if (!mayWait && !source_.Ready()) return std::nullopt;
         std::string syntaxError;
         const std::optional<ScriptCommand> command = source_.Next(&syntaxError);
         if (!syntaxError.empty()) {

@@ -41,8 +41,9 @@ public:
     const std::string& Error() const { return error_; }
 
 private:
-    // Runs commands up to the next input event; none when the script is over.
-    std::optional<InputEvent> Advance();
+    // Runs commands up to the next input event; none when the script is over,
+    // or, unless it may wait, when the next command has not arrived yet.
+    std::optional<InputEvent> Advance(bool mayWait);
     // Runs one command that is not an input; false when it failed.
     bool RunInspection(const ScriptCommand& command, CWindow* active);
     CWindow* ActiveWindow() const;

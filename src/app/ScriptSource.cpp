@@ -11,7 +11,7 @@ std::optional<CScriptSource> CScriptSource::FromFile(const std::string& path, st
         *error = path + ": cannot read the script: " + std::strerror(errno);
         return std::nullopt;
     }
-    CScriptSource source(path, nullptr);
+    CScriptSource source(path, std::nullopt);
     std::string text;
     int lineNumber = 0;
     while (std::getline(file, text)) {
@@ -29,18 +29,28 @@ std::optional<CScriptSource> CScriptSource::FromFile(const std::string& path, st
     return source;
 }
 
-CScriptSource CScriptSource::FromStream(std::istream& stream, std::string name) {
-    return CScriptSource(std::move(name), &stream);
+CScriptSource CScriptSource::FromStream(std::shared_ptr<std::istream> stream, std::string name) {
+    return CScriptSource(std::move(name), CStreamLines::Read(std::move(stream)));
+}
+
+bool CScriptSource::Ready() const { return !parsed_.empty() || !lines_ || lines_->Ready(); }
+
+void CScriptSource::OnReady(std::function<void()> wake) {
+    if (lines_) lines_->OnReady(std::move(wake));
 }
 
 std::optional<ScriptCommand> CScriptSource::Next(std::string* error) {
     error->clear();
-    std::string text;
-    while (parsed_.empty() && stream_ && std::getline(*stream_, text)) {
-        ParsedLine parsed = ParseScriptLine(text, ++linesRead_);
+    while (parsed_.empty() && lines_) {
+        const std::optional<std::string> text = lines_->Next();
+        if (!text) {
+            lines_.reset();
+            break;
+        }
+        ParsedLine parsed = ParseScriptLine(*text, ++linesRead_);
         if (!parsed.error.empty()) {
             *error = name_ + ":" + std::to_string(linesRead_) + ": " + parsed.error;
-            stream_ = nullptr;
+            lines_.reset();
             return std::nullopt;
         }
         if (parsed.command) parsed_.push_back(std::move(*parsed.command));

@@ -28,8 +28,22 @@ std::unique_ptr<CNativeWindow> CHeadlessBackend::CreateNativeWindow(CHostWindow&
 }
 
 bool CHeadlessBackend::WaitEvent(CWindowSystem& system) {
+    if (!system.InputReady()) {
+        std::unique_lock lock(mutex_);
+        woken_.wait(lock, [this] { return wakeUp_; });
+        wakeUp_ = false;
+        return true;
+    }
     const std::optional<InputEvent> event = system.PullScripted();
-    if (!event) return false;
-    system.DeliverToActive(*event);
-    return true;
+    if (event) system.DeliverToActive(*event);
+    // A source still there has nothing yet; none at all ends the program.
+    return event || system.HasInputSource();
+}
+
+void CHeadlessBackend::Wake() {
+    {
+        std::lock_guard lock(mutex_);
+        wakeUp_ = true;
+    }
+    woken_.notify_all();
 }

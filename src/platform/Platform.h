@@ -71,6 +71,13 @@ public:
     // ignored (so that a script replays exactly whatever the pointer does),
     // and afterwards real input goes on as usual.
     virtual void SetInputSource(std::function<std::optional<InputEvent>()> source) = 0;
+    // For a source that may have to wait for its next event (a pipe): ready
+    // says whether it can answer at once. While it cannot, the source is not
+    // asked, and its answer of nothing means "not yet" rather than the end;
+    // the loop waits (SDL: painting and handling the window system's events
+    // meanwhile) until Wake, which any thread may call, makes it look again.
+    virtual void SetInputReadiness(std::function<bool()> ready) = 0;
+    virtual void Wake() = 0;
     // Told of every event the active window's handler is about to get, real or
     // scripted (events for windows below a modal one are dropped unseen):
     // how a session is recorded.

@@ -129,9 +129,10 @@ bool CSdlBackend::WaitEvent(CWindowSystem& system) {
         Handle(event, system);
         return true;
     }
-    if (system.FrameShown() && system.HasInputSource()) {
-        // Even when the source has run dry, the loop looks again before
-        // sleeping: asking it may have quit or invalidated something.
+    if (system.FrameShown() && system.HasInputSource() && system.InputReady()) {
+        // Even when the source has run dry or has nothing yet, the loop looks
+        // again before sleeping: asking it may have quit or invalidated
+        // something.
         if (const std::optional<InputEvent> scripted = system.PullScripted())
             system.DeliverToActive(*scripted);
         return true;
@@ -139,4 +140,12 @@ bool CSdlBackend::WaitEvent(CWindowSystem& system) {
     if (!SDL_WaitEvent(&event)) return false;
     Handle(event, system);
     return true;
+}
+
+// An event of no meaning of its own: the loop that takes it looks at the
+// input source again.
+void CSdlBackend::Wake() {
+    SDL_Event event{};
+    event.type = SDL_USEREVENT;
+    SDL_PushEvent(&event);
 }

@@ -20,6 +20,7 @@ public:
     std::unique_ptr<CNativeWindow> CreateNativeWindow(CHostWindow& host) override;
     CRect GetScreenRect() const override;
     bool WaitEvent(CWindowSystem& system) override;
+    void Wake() override;
 
 private:
     CSdlBackend() = default;

@@ -22,4 +22,6 @@ public:
     // CWindowSystem::Deliver). Returns false when no event will ever come,
     // which ends the program.
     virtual bool WaitEvent(CWindowSystem& system) = 0;
+    // Callable from any thread: ends the wait of WaitEvent, if it is waiting.
+    virtual void Wake() = 0;
 };

@@ -87,6 +87,8 @@ void CWindowSystem::SetInputSource(std::function<std::optional<InputEvent>()> so
     source_ = std::move(source);
 }
 
+void CWindowSystem::SetInputReadiness(std::function<bool()> ready) { ready_ = std::move(ready); }
+
 void CWindowSystem::SetInputObserver(std::function<void(const InputEvent&)> observer) {
     observer_ = std::move(observer);
 }
@@ -110,7 +112,10 @@ void CWindowSystem::Deliver(const CHostWindow* target, const InputEvent& event) 
 std::optional<InputEvent> CWindowSystem::PullScripted() {
     if (!source_) return std::nullopt;
     std::optional<InputEvent> event = source_();
-    if (!event) source_ = nullptr;
+    if (!event && InputReady()) {
+        source_ = nullptr;
+        ready_ = nullptr;
+    }
     return event;
 }
 

@@ -29,6 +29,8 @@ public:
     int MessageBox(const std::string& text, MessageBoxIcon icon) override;
     std::vector<CWindow*> Windows() const override;
     void SetInputSource(std::function<std::optional<InputEvent>()> source) override;
+    void SetInputReadiness(std::function<bool()> ready) override;
+    void Wake() override { backend_->Wake(); }
     void SetInputObserver(std::function<void(const InputEvent&)> observer) override;
 
     // For the backends.
@@ -37,9 +39,11 @@ public:
     // target (a window below a modal one) is dropped.
     void Deliver(const CHostWindow* target, const InputEvent& event);
     void DeliverToActive(const InputEvent& event) { Deliver(Active(), event); }
-    // The next scripted event; once the source returns nothing it is dropped.
+    // The next scripted event; once the source returns nothing while it is
+    // ready, it has ended and is dropped.
     std::optional<InputEvent> PullScripted();
     bool HasInputSource() const { return static_cast<bool>(source_); }
+    bool InputReady() const { return !ready_ || ready_(); }
     bool FrameShown() const { return frameShown_; }
 
     // For the windows.
@@ -57,6 +61,7 @@ private:
     std::unique_ptr<CWindowBackend> backend_;
     std::vector<CHostWindow*> shown_;  // bottom to top
     std::function<std::optional<InputEvent>()> source_;
+    std::function<bool()> ready_;
     std::function<void(const InputEvent&)> observer_;
     bool quitting_ = false;
     int quitCode_ = 0;

@@ -22,9 +22,8 @@ class ScriptRunnerTest : public AppTest {
 protected:
     // Runs script (standard-input style, named "-") to its end.
     void RunScript(const std::string& script) {
-        input.str(script);
         runner.emplace(
-            *platform, View(), CScriptSource::FromStream(input, "-"),
+            *platform, View(), CScriptSource::FromStream(std::make_shared<std::istringstream>(script), "-"),
             [this](const std::string& line) { lines.push_back(line); }, nullptr);
         runner->Install();
         app.Run();
@@ -38,7 +37,6 @@ protected:
         return text.find(part) != std::string::npos;
     }
 
-    std::istringstream input;
     std::optional<CScriptRunner> runner;
     std::vector<std::string> lines;
 };

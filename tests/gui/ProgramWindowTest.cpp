@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <poll.h>
 #include <spawn.h>
 #include <algorithm>
 #include <chrono>
@@ -70,17 +72,33 @@ TEST(ProgramWindowTest, AScriptGivesTheSameLinesAndShotsInAWindowAsHeadless) {
             << shot;
 }
 
-// The program running in the background, ended when the test ends.
+// The program running in the background, ended when the test ends. Piped,
+// its standard input and output are the test's to write and read.
 class CRunningProgram {
 public:
-    explicit CRunningProgram(std::vector<std::string> arguments) {
+    explicit CRunningProgram(std::vector<std::string> arguments, bool piped = false) {
         arguments.insert(arguments.begin(), QUORVANEL_PROGRAM);
         std::vector<char*> argv;
         for (std::string& argument : arguments) argv.push_back(argument.data());
         argv.push_back(nullptr);
-        if (posix_spawn(&pid_, QUORVANEL_PROGRAM, nullptr, nullptr, argv.data(), environ) != 0) pid_ = 0;
+        int in[2] = {-1, -1};
+        int out[2] = {-1, -1};
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        if (piped && pipe2(in, O_CLOEXEC) == 0 && pipe2(out, O_CLOEXEC) == 0) {
+            posix_spawn_file_actions_adddup2(&actions, in[0], STDIN_FILENO);
+            posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+        }
+        if (posix_spawn(&pid_, QUORVANEL_PROGRAM, &actions, nullptr, argv.data(), environ) != 0) pid_ = 0;
+        posix_spawn_file_actions_destroy(&actions);
+        for (int end : {in[0], out[1]})
+            if (end >= 0) close(end);
+        toProgram_ = in[1];
+        fromProgram_ = out[0];
     }
     ~CRunningProgram() {
+        for (int end : {toProgram_, fromProgram_})
+            if (end >= 0) close(end);
         if (pid_ <= 0) return;
         kill(pid_, SIGTERM);
         waitpid(pid_, nullptr, 0);
@@ -91,8 +109,37 @@ public:
     bool Started() const { return pid_ > 0; }
     pid_t Pid() const { return pid_; }
 
+    bool Send(const std::string& text) {
+        return write(toProgram_, text.data(), text.size()) == static_cast<ssize_t>(text.size());
+    }
+    // The next line the program prints, waiting a few seconds at most.
+    std::optional<std::string> ReadLine() {
+        const auto end = std::chrono::steady_clock::now() + 10s;
+        for (std::size_t at; (at = unread_.find('\n')) == std::string::npos;) {
+            pollfd ready{fromProgram_, POLLIN, 0};
+            if (std::chrono::steady_clock::now() > end || poll(&ready, 1, 100) < 0) return std::nullopt;
+            char buffer[4096];
+            const ssize_t got = ready.revents ? read(fromProgram_, buffer, sizeof buffer) : 0;
+            if (ready.revents && got <= 0) return std::nullopt;
+            unread_.append(buffer, static_cast<std::size_t>(std::max<ssize_t>(got, 0)));
+        }
+        const std::size_t at = unread_.find('\n');
+        std::string line = unread_.substr(0, at);
+        unread_.erase(0, at + 1);
+        return line;
+    }
+    // Waits for the program to end; its exit code, or -1.
+    int Wait() {
+        int status = 0;
+        if (pid_ <= 0 || waitpid(std::exchange(pid_, 0), &status, 0) < 0) return -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
 private:
     pid_t pid_ = 0;
+    int toProgram_ = -1;
+    int fromProgram_ = -1;
+    std::string unread_;
 };
 
 // The recording of the program under test is session.txt in the test's folder.
@@ -271,6 +318,45 @@ TEST(ProgramWindowTest, PagesOpenedWithXdotoolShowWhatTheReplayShows) {
     ASSERT_EQ(final.OutLines().size(), 2u) << final.err;
     EXPECT_NE(final.OutLines()[0].find("\"skills\":[3]"), std::string::npos) << final.OutLines()[0];
     EXPECT_EQ(final.OutLines()[1], "[{\"title\":\"Quorva - Quorvanel\",\"width\":655,\"height\":405}]");
+}
+
+// Driven through a pipe, the program waits for the next command without
+// stopping: a window unmapped and mapped again meanwhile shows the screen
+// again (it is painted anew), and commands still answer one by one.
+TEST(ProgramWindowTest, WaitingForThePipeTheWindowStillRepaints) {
+    CTempFolder folder;
+    const ProgramResult headless = RunQuorvanel(
+        {"--headless", "--script", folder.Write("shot.txt", "shot " + folder.File("start.png") + "\n")});
+    ASSERT_EQ(headless.exitCode, 0) << headless.err;
+    const CFrameBuffer start = ReadShot(folder.File("start.png"));
+
+    CRunningProgram program({"--seed", "3", "--script", "-"}, true);
+    ASSERT_TRUE(program.Started());
+    const std::optional<std::string> window = xdriver::FindWindow(kTitle);
+    ASSERT_TRUE(window.has_value());
+    ASSERT_TRUE(program.Send("state\n"));
+    const std::optional<std::string> first = program.ReadLine();
+    ASSERT_TRUE(first.has_value());
+    EXPECT_NE(first->find("\"levelText\":\"0\""), std::string::npos) << *first;
+
+    ASSERT_EQ(
+        std::system(
+            ("timeout 10 xdotool windowunmap --sync " + *window + " windowmap --sync " + *window).c_str()),
+        0);
+    bool repainted = false;
+    for (int attempt = 0; attempt < 15 && !repainted; ++attempt) {
+        std::this_thread::sleep_for(200ms);
+        const std::optional<CFrameBuffer> shown = xdriver::Screenshot(*window, kWidth, kHeight);
+        repainted = shown && *shown == start;
+    }
+    EXPECT_TRUE(repainted) << "the window was not painted again while the program waited for input";
+
+    ASSERT_TRUE(program.Send(std::string("click ") + kFight0 + "\nstate\n"));
+    const std::optional<std::string> second = program.ReadLine();
+    ASSERT_TRUE(second.has_value());
+    EXPECT_NE(second->find("\"levelText\":\"1\""), std::string::npos) << *second;
+    ASSERT_TRUE(program.Send("quit\n"));
+    EXPECT_EQ(program.Wait(), 0);
 }
 
 }  // namespace

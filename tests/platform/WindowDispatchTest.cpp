@@ -10,7 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <stdexcept>
+#include <thread>
 
 namespace {
 
@@ -180,6 +183,31 @@ TEST_F(Dispatch, EveryLoopReturnsWhenTheInputRunsDry) {
     EXPECT_EQ(RunScript(), 0);
     EXPECT_EQ(code, IDCANCEL);
     EXPECT_EQ(Titles(*platform), std::vector<std::string>{"main"});
+}
+
+// A source fed from another thread: nothing yet is not the end; it is
+// asked again only when ready, after a wake.
+TEST_F(Dispatch, ASourceThatIsNotReadyIsAwaitedUntilAWake) {
+    std::atomic<bool> ready = false;
+    int askedUnready = 0;
+    int asked = 0;
+    platform->SetInputSource([&]() -> std::optional<InputEvent> {
+        askedUnready += !ready;
+        if (++asked == 1) return std::nullopt;  // nothing yet
+        if (asked == 2) return InputEvent{InputEvent::Kind::LButtonDown, 7, 8, {}};
+        return std::nullopt;  // the end, while ready
+    });
+    platform->SetInputReadiness([&] { return asked == 0 || ready.load(); });
+    std::thread feeder([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        ready = true;
+        platform->Wake();
+    });
+    EXPECT_EQ(platform->Run(), 0);
+    feeder.join();
+    EXPECT_EQ(askedUnready, 1);  // only the first time, when it said it was ready
+    EXPECT_EQ(asked, 3);
+    EXPECT_EQ(mainHandler.events, (Events{"click 7,8"}));
 }
 
 TEST_F(Dispatch, QuitDuringAModalLoopEndsItWithCancel) {

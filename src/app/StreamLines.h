@@ -1,0 +1,36 @@
+// CStreamLines: the lines of a stream, read on a thread of their own, so that
+// waiting for the next line (standard input from a pipe) need not stop the
+// program. The reading thread is never joined: it may be blocked in a read
+// that only the process's end interrupts, so it shares only its own state.
+#pragma once
+
+#include <functional>
+#include <istream>
+#include <memory>
+#include <optional>
+#include <string>
+
+class CStreamLines {
+public:
+    // Starts reading stream, which must live as long as the process (or be
+    // at its end before it goes): std::cin, or a stream the test owns for
+    // good.
+    static CStreamLines Read(std::shared_ptr<std::istream> stream);
+    // Gone, it wakes nobody any more.
+    ~CStreamLines();
+    CStreamLines(CStreamLines&& other) noexcept = default;
+    CStreamLines& operator=(CStreamLines&& other) noexcept;
+
+    // Whether Next can answer at once: a line is there or the stream ended.
+    bool Ready() const;
+    // The next line without its end, waiting for it; none at the end.
+    std::optional<std::string> Next();
+    // Called (on the reading thread) whenever a line arrives or the stream
+    // ends, until replaced; an empty function stops the calls.
+    void OnReady(std::function<void()> wake);
+
+private:
+    struct State;
+    explicit CStreamLines(std::shared_ptr<State> state) : state_(std::move(state)) {}
+    std::shared_ptr<State> state_;
+};
