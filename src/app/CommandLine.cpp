@@ -77,6 +77,11 @@ std::optional<CommandLineOptions> ParseCommandLine(const std::vector<std::string
             *error = name + " needs a file name";
             return std::nullopt;
         }
+        // "-" would be standard output, which carries only the JSON lines.
+        if (name == "--record" && *value == "-") {
+            *error = "--record needs a file name: standard output carries only the lines scripts ask for";
+            return std::nullopt;
+        }
         target = *value;
     }
     options.headless = headlessSeen;

@@ -51,6 +51,8 @@ TEST(CommandLineTest, ErrorsNameTheOffendingArgument) {
     EXPECT_EQ(ErrorOf({"game.txt"}), "unexpected argument 'game.txt'");
     EXPECT_EQ(ErrorOf({"--script"}), "--script needs a value");
     EXPECT_EQ(ErrorOf({"--record="}), "--record needs a file name");
+    EXPECT_EQ(ErrorOf({"--record", "-"}),
+              "--record needs a file name: standard output carries only the lines scripts ask for");
     EXPECT_EQ(ErrorOf({"--headless=yes"}), "--headless takes no value");
     EXPECT_EQ(ErrorOf({"--seed", "1", "--seed", "2"}), "--seed given twice");
     EXPECT_EQ(ErrorOf({"--headless", "--headless"}), "--headless given twice");
