@@ -6,6 +6,8 @@
 // the popup pages opened, used (a skill learned through the choice list)
 // and closed with xdotool, window by window. A display that refuses the
 // window ends the run with exit code 1 and the reason, not with an abort.
+// Driven through a pipe, the window keeps painting while it waits; the close
+// box closes a page, then ends the game.
 #include "XDriver.h"
 #include "app/ProgramRun.h"
 
@@ -128,10 +130,16 @@ public:
         unread_.erase(0, at + 1);
         return line;
     }
-    // Waits for the program to end; its exit code, or -1.
+    // Waits a few seconds at most for the program to end; its exit code, or
+    // -1 (then it is ended with the test).
     int Wait() {
+        const auto end = std::chrono::steady_clock::now() + 10s;
         int status = 0;
-        if (pid_ <= 0 || waitpid(std::exchange(pid_, 0), &status, 0) < 0) return -1;
+        while (pid_ > 0 && waitpid(pid_, &status, WNOHANG) == 0) {
+            if (std::chrono::steady_clock::now() > end) return -1;
+            std::this_thread::sleep_for(20ms);
+        }
+        if (std::exchange(pid_, 0) <= 0) return -1;
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
@@ -357,6 +365,26 @@ TEST(ProgramWindowTest, WaitingForThePipeTheWindowStillRepaints) {
     EXPECT_NE(second->find("\"levelText\":\"1\""), std::string::npos) << *second;
     ASSERT_TRUE(program.Send("quit\n"));
     EXPECT_EQ(program.Wait(), 0);
+}
+
+// The close box, pressed as a window manager passes it on: on the attribute
+// page it closes the page, on the main window it ends the game.
+TEST(ProgramWindowTest, TheCloseBoxClosesThePageAndThenEndsTheGame) {
+    CTempFolder folder;
+    CRunningProgram program({"--seed", "4", "--record", folder.File("session.txt")});
+    ASSERT_TRUE(program.Started());
+    const std::optional<std::string> main = xdriver::FindWindow(kTitle);
+    ASSERT_TRUE(main.has_value());
+    ASSERT_TRUE(ClickAndAwait(folder, *main, 38, 25));  // 属性
+    const std::optional<std::string> page = NewWindowOf(program.Pid(), {*main});
+    ASSERT_TRUE(page.has_value());
+
+    ASSERT_TRUE(xdriver::PressCloseBox(*page));
+    ASSERT_TRUE(AwaitRecorded(folder, "close", 0));
+    EXPECT_TRUE(ShowsTheReplayOf(folder, *main, folder.Read("session.txt")));
+    ASSERT_TRUE(xdriver::PressCloseBox(*main));
+    EXPECT_EQ(program.Wait(), 0);
+    EXPECT_EQ(CountLines(folder.Read("session.txt"), "close"), 2);
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 // xdotool and import behind plain functions (see XDriver.h).
 #include "XDriver.h"
 
+#include <X11/Xlib.h>
 #include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -51,6 +53,21 @@ bool PressButton(int button) { return Run("xdotool mousedown " + std::to_string(
 bool ReleaseButton(int button) { return Run("xdotool mouseup " + std::to_string(button)); }
 
 bool PressKey(const std::string& key) { return Run("xdotool key " + key); }
+
+bool PressCloseBox(const std::string& windowId) {
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) return false;
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = std::stoul(windowId);
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    const Status sent = XSendEvent(display, event.xclient.window, False, NoEventMask, &event);
+    XCloseDisplay(display);
+    return sent != 0;
+}
 
 std::optional<CFrameBuffer> Screenshot(const std::string& windowId, int width, int height) {
     const std::string path = "/tmp/quorvanel-shot-" + std::to_string(getpid()) + ".rgb";

@@ -24,6 +24,9 @@ bool ReleaseButton(int button = 1);
 // Presses and releases a key (xdotool key names: Escape, Return, ctrl+n)
 // where the keyboard focus is.
 bool PressKey(const std::string& key);
+// What a window manager does when the window's close box is clicked: asks
+// the window to close (WM_DELETE_WINDOW).
+bool PressCloseBox(const std::string& windowId);
 // The window's pixels as the X server shows them.
 std::optional<CFrameBuffer> Screenshot(const std::string& windowId, int width, int height);
 
