@@ -2,7 +2,8 @@
 // program: "属性" opens the attribute page over the main window and the main
 // screen refreshes when it closes; modal windows nest (main window, page,
 // choice list, message box) and each returns to the one below; "背包" opens
-// the bag page and changes nothing.
+// the bag page and changes nothing; pages repainted piecemeal look as if
+// painted afresh.
 #include "AppTestFixture.h"
 #include "screens/PageScript.h"
 
@@ -134,6 +135,32 @@ TEST_F(PagesTest, ClosingThePagesUnchangedLeavesTheMainScreenAsItWas) {
         .Then([&] { EXPECT_EQ(Snapshot(), before); }, PointerToCorner());
     Run();
     EXPECT_EQ(Hero().skillBooks.BookCount(SkillId::kDamageUp), 1);
+}
+
+// Pages repaint only what a move invalidates, and leave out the erase when
+// their root covers them: each must still show what a fresh render shows.
+TEST_F(PagesTest, PagesRepaintedAfterPointerMovesShowWhatAFreshRenderShows) {
+    Hero().skillBooks.AddBooks(SkillId::kDamageUp, 1);
+    Hero().bag.Add(MakeItem(ItemId::kHookSpear, ItemSerials()));
+    std::vector<std::string> checked;
+    const auto check = [&] {
+        CWindow& top = *platform->Windows().back();
+        EXPECT_TRUE(top.GetFrameBuffer() == top.RenderToBuffer()) << top.GetTitle() << " " << checked.size();
+        checked.push_back(top.GetTitle());
+    };
+    // The pointer sweeps each page (321 x 216 at least) in a grid of steps.
+    const auto sweep = [&] {
+        for (int y = 8; y < 216; y += 24)
+            for (int x = 8; x < 321; x += 40) script.Then(check, Move(x, y));
+    };
+    script.Then(ClickOnMain(MainScreen::kAttributesButton));
+    sweep();
+    script.Then(check, Press(KeyChord::Key::Escape)).Then(ClickOnMain(kBagButton));
+    sweep();
+    script.Then(check, Press(KeyChord::Key::Escape)).Then(check, PointerToCorner());
+    Run();
+    EXPECT_EQ(std::count(checked.begin(), checked.end(), "属性"), 9 * 8 + 1);
+    EXPECT_EQ(std::count(checked.begin(), checked.end(), "背包"), 9 * 8 + 1);
 }
 
 }  // namespace
