@@ -16,8 +16,7 @@ public:
     void DrawSelf(CDC& dc, const WidgetId& hovered, CPoint origin) const override;
 
     int TitleHeight() const { return titleHeight_; }
-    // Whether drawing fills every pixel of the rectangle.
-    bool IsOpaque() const;
+    bool IsOpaque() const override;
 
     // Setters: the height and the caption are always set; each colour only
     // when it is not kNoColor.

@@ -23,14 +23,28 @@ void CWidget::DrawTree(CDC& dc, const WidgetId& hovered, CPoint origin) const {
     // beyond the rectangle.
     CRect ink = rect.Offset(origin.x, origin.y);
     ink.InflateRect(1);
+    const CPoint inner{origin.x + rect.left, origin.y + rect.top};
     if (dc.RectVisible(ink))
-        DrawSelf(dc, hovered, origin);
+        DrawSelfAroundOpaqueChildren(dc, hovered, origin, inner);
     else
         ApplyLastingDrawState(dc);
     // Children may stick out of their parent, so each decides for itself.
-    const CPoint inner{origin.x + rect.left, origin.y + rect.top};
     for (const auto& child : children_)
         if (child->shown) child->DrawTree(dc, hovered, inner);
+}
+
+// What an opaque child covers would be painted over when the child is drawn
+// after this widget: it is left out of this widget's own drawing.
+void CWidget::DrawSelfAroundOpaqueChildren(CDC& dc, const WidgetId& hovered, CPoint origin,
+                                           CPoint inner) const {
+    std::vector<CRect> clip;
+    for (const auto& child : children_) {
+        if (!child->shown || !child->IsOpaque()) continue;
+        if (clip.empty()) clip = dc.GetClipRegion();
+        dc.ExcludeClipRect(child->rect.Offset(inner.x, inner.y));
+    }
+    DrawSelf(dc, hovered, origin);
+    if (!clip.empty()) dc.SetClipRegion(std::move(clip));
 }
 
 int CWidget::ResolveGroup(int group) const {

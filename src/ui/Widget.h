@@ -59,6 +59,8 @@ public:
     virtual std::optional<COLORREF> TextColor() const { return std::nullopt; }
     // True when the look depends on whether the widget is hovered.
     virtual bool RepaintsOnHover() const;
+    // True when DrawSelf fills every pixel of the rectangle.
+    virtual bool IsOpaque() const { return false; }
     // Draws the widget itself in rect + origin. Draws nothing.
     virtual void DrawSelf(CDC& dc, const WidgetId& hovered, CPoint origin) const;
     // DrawSelf, then every shown child, in list order, with this widget's
@@ -116,6 +118,8 @@ protected:
     virtual void ApplyLastingDrawState(CDC& dc) const;
 
 private:
+    // DrawSelf, clipped to leave out the rectangles of opaque shown children.
+    void DrawSelfAroundOpaqueChildren(CDC& dc, const WidgetId& hovered, CPoint origin, CPoint inner) const;
     // A click on its way up: what it yields so far, which widget yielded it,
     // and whether an ancestor has consumed it.
     struct ClickOutcome {

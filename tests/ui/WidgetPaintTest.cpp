@@ -1,6 +1,7 @@
 // Pixel tests of painting through a widget host: the kinds' looks with the
 // host's font and colours, the hint box and hover cards, and that painting
-// under a clip region gives exactly the pixels of a full paint there.
+// under a clip region gives exactly the pixels of a full paint there; an
+// opaque panel covers all it claims to.
 #include "ui/WidgetHost.h"
 
 #include "ui/DemoScreen.h"
@@ -122,6 +123,42 @@ TEST_F(Paint, PanelTitleCaptionIsDrawnLargerAndOutlined) {
     EXPECT_EQ(image.GetPixel(100, 10), RGB(24, 10, 0));
     EXPECT_EQ(image.GetPixel(100, 40), RGB(94, 120, 118));
     EXPECT_EQ(image.GetPixel(100, 60), RGB(24, 36, 37));
+}
+
+// A parent leaves out what its opaque children cover, so a panel that says
+// it is opaque must paint every pixel of its rectangle.
+TEST_F(Paint, AnOpaquePanelCoversItsWholeRectangleAndHidesItsParentBeneath) {
+    constexpr COLORREF kSentinel = RGB(255, 0, 255);
+    root.fillColor = kNoColor;
+    auto* parent = root.AddChild<CPanel>({10, 10, 290, 190}, 1, -1, -1, kNone);
+    parent->SetTitleBar(30);
+    parent->SetTitleCaption("训 练", kNoColor, RGB(255, 0, 0));
+    auto* titled = parent->AddChild<CPanel>({0, 0, 120, 80}, 2, -1, -1, kNone);  // over the caption
+    titled->SetTitleBar(20);
+    auto* plain = parent->AddChild<CPanel>({130, 40, 270, 170}, 3, -1, -1, kNone);
+    auto* hollow = parent->AddChild<CPanel>({10, 90, 120, 170}, 4, -1, -1, kNone);
+    hollow->fillColor = kNoColor;
+    parent->fillColor = kNoColor;
+    EXPECT_TRUE(titled->IsOpaque());
+    EXPECT_TRUE(plain->IsOpaque());
+    EXPECT_FALSE(hollow->IsOpaque());
+    EXPECT_FALSE(parent->IsOpaque());
+
+    CFrameBuffer image(320, 220, kSentinel);
+    CDC dc(image);
+    host.OnPaint(dc);
+    const auto countIn = [&](const CRect& r, COLORREF colour) {
+        int count = 0;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x) count += image.GetPixel(x, y) == colour;
+        return count;
+    };
+    EXPECT_EQ(countIn({10, 10, 130, 90}, kSentinel), 0);
+    EXPECT_EQ(countIn({140, 50, 280, 180}, kSentinel), 0);
+    EXPECT_GT(countIn({22, 102, 128, 178}, kSentinel), 0);  // inside the hollow one's outlines
+    // The parent's caption runs under the titled panel and shows only beside it.
+    EXPECT_EQ(countIn({10, 10, 130, 90}, RGB(255, 0, 0)), 0);
+    EXPECT_GT(countIn({130, 10, 290, 40}, RGB(255, 0, 0)), 0);
 }
 
 TEST_F(Paint, PanelWithoutTitleDrawsNoCaption) {
