@@ -9,6 +9,8 @@
 #include "game/Random.h"
 #include "platform/Platform.h"
 
+#include <utility>
+
 namespace {
 
 using Kind = ScriptCommand::Kind;
@@ -31,7 +33,11 @@ void CScriptRunner::Install() {
     platform_.SetInputSource([this] { return Advance(false); });
     // Standard input may keep the next command waiting: meanwhile the window
     // goes on painting, and each line that arrives wakes the loop.
-    platform_.SetInputReadiness([this] { return finished_ || source_.Ready(); });
+    // Asked right after Advance stopped to wait, the answer is no, whatever
+    // has arrived since: the loop takes that nothing as "not yet", never as
+    // the end of the script.
+    platform_.SetInputReadiness(
+        [this] { return finished_ || (!std::exchange(stoppedToWait_, false) && source_.Ready()); });
     source_.OnReady([platform = &platform_] { platform->Wake(); });
 }
 
@@ -49,7 +55,10 @@ CWindow* CScriptRunner::ActiveWindow() const {
 
 std::optional<InputEvent> CScriptRunner::Advance(bool mayWait) {
     while (!finished_) {
-        if (!mayWait && !source_.Ready()) return std::nullopt;
+        if (!mayWait && !source_.Ready()) {
+            stoppedToWait_ = true;
+            return std::nullopt;
+        }
         std::string syntaxError;
         const std::optional<ScriptCommand> command = source_.Next(&syntaxError);
         if (!syntaxError.empty()) {

@@ -56,6 +56,7 @@ private:
     CRecorder* recorder_;
     bool loopRunning_ = true;
     bool finished_ = false;
+    bool stoppedToWait_ = false;  // the last Advance returned for want of a line
     int exitCode_ = 0;
     std::string error_;
 };

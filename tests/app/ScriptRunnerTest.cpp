@@ -1,8 +1,8 @@
 // Scripts run inside the program on the headless platform: the state line
 // (fields and texts as the screen shows them), the window list with a
 // message box's text, the widget tree with window rectangles, hint box and
-// hover card, shots equal to the window's pixels, and the errors that stop
-// a script.
+// hover card, shots equal to the window's pixels, the errors that stop
+// a script, and lines that arrive one by one through a pipe.
 #include "AppTestFixture.h"
 #include "ProgramRun.h"
 #include "platform/ScopedEnv.h"
@@ -12,18 +12,48 @@
 #include "game/DefeatTally.h"
 #include "game/Roster.h"
 
+#include <unistd.h>
+#include <chrono>
 #include <sstream>
+#include <streambuf>
+#include <thread>
 
 namespace {
 
 using MainScreen::FightButton;
 
+// The reading end of a pipe as a stream: reads wait for the writer, as they
+// do on standard input fed by another program.
+class CPipeReadBuffer : public std::streambuf {
+public:
+    explicit CPipeReadBuffer(int fd) : fd_(fd) {}
+    ~CPipeReadBuffer() override { close(fd_); }
+
+protected:
+    int_type underflow() override {
+        const ssize_t got = read(fd_, buffer_, sizeof buffer_);
+        if (got <= 0) return traits_type::eof();
+        setg(buffer_, buffer_, buffer_ + got);
+        return traits_type::to_int_type(buffer_[0]);
+    }
+
+private:
+    int fd_;
+    char buffer_[64];
+};
+
+struct CPipeStream : std::istream {
+    explicit CPipeStream(int fd) : std::istream(&buffer), buffer(fd) {}
+    CPipeReadBuffer buffer;
+};
+
 class ScriptRunnerTest : public AppTest {
 protected:
     // Runs script (standard-input style, named "-") to its end.
-    void RunScript(const std::string& script) {
+    void RunScript(const std::string& script) { RunStream(std::make_shared<std::istringstream>(script)); }
+    void RunStream(std::shared_ptr<std::istream> stream) {
         runner.emplace(
-            *platform, View(), CScriptSource::FromStream(std::make_shared<std::istringstream>(script), "-"),
+            *platform, View(), CScriptSource::FromStream(std::move(stream), "-"),
             [this](const std::string& line) { lines.push_back(line); }, nullptr);
         runner->Install();
         app.Run();
@@ -159,6 +189,26 @@ TEST_F(ScriptRunnerTest, QuitEndsTheProgramAndIgnoresTheRest) {
     RunScript("quit\nstate\n");
     EXPECT_TRUE(lines.empty());
     EXPECT_EQ(runner->ExitCode(), 0);
+}
+
+// Lines that trickle in through a pipe are each run in turn while the main
+// window is open: waiting for the next one never ends the script early.
+TEST_F(ScriptRunnerTest, LinesArrivingOneByOneAreAllRun) {
+    int ends[2];
+    ASSERT_EQ(pipe(ends), 0);
+    constexpr int kLines = 300;
+    std::thread writer([&] {
+        for (int i = 0; i < kLines; ++i) {
+            const std::string line = i % 3 == 0 ? "move 5 5\n" : "windows\n";
+            if (write(ends[1], line.data(), line.size()) < 0) break;
+            std::this_thread::sleep_for(std::chrono::microseconds(i % 7 * 40));
+        }
+        close(ends[1]);
+    });
+    RunStream(std::make_shared<CPipeStream>(ends[0]));
+    writer.join();
+    EXPECT_EQ(runner->ExitCode(), 0) << runner->Error();
+    EXPECT_EQ(lines.size(), static_cast<std::size_t>(kLines - (kLines + 2) / 3));
 }
 
 }  // namespace
