@@ -32,10 +32,10 @@ CScriptRunner::CScriptRunner(CPlatform& platform, CQuorvanelView& view, CScriptS
 void CScriptRunner::Install() {
     platform_.SetInputSource([this] { return Advance(false); });
     // Standard input may keep the next command waiting: meanwhile the window
-    // goes on painting, and each line that arrives wakes the loop.
-    // Asked right after Advance stopped to wait, the answer is no, whatever
-    // has arrived since: the loop takes that nothing as "not yet", never as
-    // the end of the script.
+    // goes on painting, and each line that arrives wakes the loop. Asked
+    // right after Advance stopped to wait, readiness is denied whatever has
+    // arrived since, so the loop takes that empty answer as "not yet", never
+    // as the end of the script.
     platform_.SetInputReadiness(
         [this] { return finished_ || (!std::exchange(stoppedToWait_, false) && source_.Ready()); });
     source_.OnReady([platform = &platform_] { platform->Wake(); });

@@ -12,9 +12,7 @@
 
 class CStreamLines {
 public:
-    // Starts reading stream, which must live as long as the process (or be
-    // at its end before it goes): std::cin, or a stream the test owns for
-    // good.
+    // Starts reading stream; the reading thread keeps it alive until the end.
     static CStreamLines Read(std::shared_ptr<std::istream> stream);
     // Gone, it wakes nobody any more.
     ~CStreamLines();
