@@ -30,10 +30,13 @@ void CRootPanel::SetOwner(CWindow* owner, const CRect& rootRect) {
 void CRootPanel::PaintAll(CDC& dc) const {
     // A text hint box fills its rectangle: what lies beneath it is not drawn.
     const bool hintCovers = !activeCard_ && !hintText_.empty();
-    const std::vector<CRect> clip = dc.GetClipRegion();
-    if (hintCovers) dc.ExcludeClipRect(hintRect_);
+    std::vector<CRect> clip;
+    if (hintCovers) {
+        clip = dc.GetClipRegion();
+        dc.ExcludeClipRect(hintRect_);
+    }
     DrawTree(dc, hovered_, {0, 0});
-    if (hintCovers) dc.SetClipRegion(clip);
+    if (hintCovers) dc.SetClipRegion(std::move(clip));
     DrawHintBox(dc);
 }
 
