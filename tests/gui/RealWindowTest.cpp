@@ -106,9 +106,14 @@ class CDialogHandler : public CWindowHandler {
 public:
     CDialogHandler(CEventLog& log, CPlatform& platform) : log_(log), platform_(platform) {}
     CWindow* window = nullptr;
+    // The button comes up while the press that ends the dialog is handled:
+    // the release is then addressed to a window that may be gone by the time
+    // it is read.
+    bool releaseWhilePressed = false;
 
     void OnPaint(CDC& dc) override { dc.FillSolidRect({0, 0, 120, 80}, RGB(0, 120, 215)); }
     void OnLButtonDown(int x, int y) override {
+        if (releaseWhilePressed && !xdriver::ReleaseButton()) log_.Add("xdotool mouseup failed");
         log_.Add("dialog click " + std::to_string(x) + "," + std::to_string(y));
         platform_.EndModal(*window, IDOK);
     }
@@ -210,16 +215,39 @@ TEST(NoDisplay, SdlsInvisibleDriversAreRefused) {
     }
 }
 
-TEST(RealWindow, ScriptedInputRunsAfterTheFirstFrameAndCanEndTheProgram) {
-    if (!HasDisplay()) GTEST_SKIP() << "needs DISPLAY (scripts/run-tests starts Xvfb)";
-    std::string error;
-    std::unique_ptr<CPlatform> platform = CPlatform::CreateSdl(&error);
-    ASSERT_NE(platform, nullptr) << error;
+// An SDL platform on the display, and the main window's handler and log.
+class RealWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!HasDisplay()) GTEST_SKIP() << "needs DISPLAY (scripts/run-tests starts Xvfb)";
+        std::string error;
+        platform = CPlatform::CreateSdl(&error);
+        ASSERT_NE(platform, nullptr) << error;
+    }
+    // A hidden kWidth x kHeight window whose events mainHandler logs.
+    std::unique_ptr<CWindow> CreateMain(const std::string& title) {
+        std::unique_ptr<CWindow> window = platform->CreateWindow(mainHandler, nullptr);
+        window->SetTitle(title);
+        window->SetClientSize(kWidth, kHeight);
+        return window;
+    }
+    // Tells the log when the first frame is on screen (the input source is
+    // first asked then), and lets a right click on the main window end the run.
+    void LogFirstFrameAndQuitOnRightClick() {
+        mainHandler.onRightClick = [this] { platform->Quit(0); };
+        platform->SetInputSource([this]() -> std::optional<InputEvent> {
+            log.Add("first frame shown");
+            return std::nullopt;
+        });
+    }
+
     CEventLog log;
-    CMainHandler handler(log);
-    std::unique_ptr<CWindow> window = platform->CreateWindow(handler, nullptr);
-    window->SetTitle("gui script");
-    window->SetClientSize(kWidth, kHeight);
+    CMainHandler mainHandler{log};
+    std::unique_ptr<CPlatform> platform;
+};
+
+TEST_F(RealWindow, ScriptedInputRunsAfterTheFirstFrameAndCanEndTheProgram) {
+    std::unique_ptr<CWindow> window = CreateMain("gui script");
     window->Show();
     int asked = 0;
     platform->SetInputSource([&]() -> std::optional<InputEvent> {
@@ -235,17 +263,8 @@ TEST(RealWindow, ScriptedInputRunsAfterTheFirstFrameAndCanEndTheProgram) {
     EXPECT_EQ(log.Entries(), (std::vector<std::string>{"asked after the frame", "main click 3,4"}));
 }
 
-TEST(RealWindow, ClicksAModalDialogAndAFrameEqualToTheHeadlessOne) {
-    if (!HasDisplay()) GTEST_SKIP() << "needs DISPLAY (scripts/run-tests starts Xvfb)";
-    std::string error;
-    std::unique_ptr<CPlatform> platform = CPlatform::CreateSdl(&error);
-    ASSERT_NE(platform, nullptr) << error;
-
-    CEventLog log;
-    CMainHandler mainHandler(log);
-    std::unique_ptr<CWindow> main = platform->CreateWindow(mainHandler, nullptr);
-    main->SetTitle("gui main");
-    main->SetClientSize(kWidth, kHeight);
+TEST_F(RealWindow, ClicksAModalDialogAndAFrameEqualToTheHeadlessOne) {
+    std::unique_ptr<CWindow> main = CreateMain("gui main");
     main->CenterOnScreen();
 
     CDialogHandler dialogHandler(log, *platform);
@@ -258,11 +277,7 @@ TEST(RealWindow, ClicksAModalDialogAndAFrameEqualToTheHeadlessOne) {
         if (std::exchange(dialogOpened, true)) return;
         log.Add("dialog ended " + std::to_string(platform->RunModal(*dialog)));
     };
-    mainHandler.onRightClick = [&] { platform->Quit(0); };
-    platform->SetInputSource([&]() -> std::optional<InputEvent> {
-        log.Add("first frame shown");
-        return std::nullopt;
-    });
+    LogFirstFrameAndQuitOnRightClick();
     main->Show();
 
     CDriveResults results;
@@ -286,53 +301,22 @@ TEST(RealWindow, ClicksAModalDialogAndAFrameEqualToTheHeadlessOne) {
     EXPECT_EQ(differing, 0) << "pixels on screen differ from the headless render";
 }
 
-// A dialog that ends on the press of a click, and whose button comes up
-// while the press is being handled: the release is then addressed to a
-// window that is gone by the time it is read.
-class CReleaseLateDialogHandler : public CWindowHandler {
-public:
-    CReleaseLateDialogHandler(CEventLog& log, CPlatform& platform) : log_(log), platform_(platform) {}
-    CWindow* window = nullptr;
-
-    void OnPaint(CDC& dc) override { dc.FillSolidRect({0, 0, 120, 80}, RGB(0, 120, 215)); }
-    void OnLButtonDown(int, int) override {
-        log_.Add(xdriver::ReleaseButton() ? "dialog pressed" : "xdotool mouseup failed");
-        platform_.EndModal(*window, IDOK);
-    }
-
-private:
-    CEventLog& log_;
-    CPlatform& platform_;
-};
-
-TEST(RealWindow, AButtonReleasedOnAClosedDialogDoesNotSwallowTheNextClick) {
-    if (!HasDisplay()) GTEST_SKIP() << "needs DISPLAY (scripts/run-tests starts Xvfb)";
-    std::string error;
-    std::unique_ptr<CPlatform> platform = CPlatform::CreateSdl(&error);
-    ASSERT_NE(platform, nullptr) << error;
-
-    CEventLog log;
-    CMainHandler mainHandler(log);
-    std::unique_ptr<CWindow> main = platform->CreateWindow(mainHandler, nullptr);
-    main->SetTitle("gui main");
-    main->SetClientSize(kWidth, kHeight);
+TEST_F(RealWindow, AButtonReleasedOnAClosedDialogDoesNotSwallowTheNextClick) {
+    std::unique_ptr<CWindow> main = CreateMain("gui main");
     main->CenterOnScreen();
     // Each click on the main window opens a new dialog, closed and destroyed
     // by a click on it, as the game's choice lists are.
     int dialogs = 0;
     mainHandler.onClick = [&] {
-        CReleaseLateDialogHandler handler(log, *platform);
+        CDialogHandler handler(log, *platform);
+        handler.releaseWhilePressed = true;
         std::unique_ptr<CWindow> dialog = platform->CreateWindow(handler, main.get());
         handler.window = dialog.get();
         dialog->SetTitle("gui dialog " + std::to_string(++dialogs));
         dialog->SetClientSize(120, 80);
         log.Add("dialog ended " + std::to_string(platform->RunModal(*dialog)));
     };
-    mainHandler.onRightClick = [&] { platform->Quit(0); };
-    platform->SetInputSource([&]() -> std::optional<InputEvent> {
-        log.Add("first frame shown");
-        return std::nullopt;
-    });
+    LogFirstFrameAndQuitOnRightClick();
     main->Show();
 
     std::vector<std::string> failures;
@@ -366,7 +350,7 @@ TEST(RealWindow, AButtonReleasedOnAClosedDialogDoesNotSwallowTheNextClick) {
     const std::vector<std::string> entries = log.Entries();
     ASSERT_GE(entries.size(), 5u);
     EXPECT_EQ(std::vector<std::string>(entries.begin(), entries.begin() + 5),
-              (std::vector<std::string>{"first frame shown", "main click 30,40", "dialog pressed",
+              (std::vector<std::string>{"first frame shown", "main click 30,40", "dialog click 10,20",
                                         "dialog ended 1", "main click 50,60"}));
 }
 
