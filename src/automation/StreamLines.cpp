@@ -1,66 +1,16 @@
 // Reading a stream's lines on a thread (see StreamLines.h).
-#include "app/StreamLines.h"
+#include "automation/StreamLines.h"
 
-#include <condition_variable>
-#include <deque>
-#include <mutex>
+#include "automation/LineQueue.h"
+
 #include <thread>
 
-struct CStreamLines::State {
-    std::mutex mutex;
-    std::condition_variable changed;
-    std::deque<std::string> lines;
-    bool ended = false;
-    std::function<void()> wake;
-};
-
-CStreamLines CStreamLines::Read(std::shared_ptr<std::istream> stream) {
-    auto state = std::make_shared<State>();
-    std::thread([state, stream] {
+std::unique_ptr<CLineSource> ReadStreamLines(std::shared_ptr<std::istream> stream) {
+    auto queue = std::make_unique<CLineQueue>();
+    std::thread([feeder = queue->Feeder(), stream]() mutable {
         std::string line;
-        bool more = true;
-        while (more) {
-            more = static_cast<bool>(std::getline(*stream, line));
-            std::lock_guard lock(state->mutex);
-            if (more)
-                state->lines.push_back(std::move(line));
-            else
-                state->ended = true;
-            state->changed.notify_all();
-            // Under the lock, so that once OnReady has cleared it no call runs.
-            if (state->wake) state->wake();
-        }
+        while (std::getline(*stream, line)) feeder.Push(std::move(line));
+        feeder.End();
     }).detach();
-    return CStreamLines(std::move(state));
-}
-
-CStreamLines::~CStreamLines() {
-    if (state_) OnReady(nullptr);
-}
-
-CStreamLines& CStreamLines::operator=(CStreamLines&& other) noexcept {
-    if (this != &other) {
-        if (state_) OnReady(nullptr);
-        state_ = std::move(other.state_);
-    }
-    return *this;
-}
-
-bool CStreamLines::Ready() const {
-    std::lock_guard lock(state_->mutex);
-    return !state_->lines.empty() || state_->ended;
-}
-
-std::optional<std::string> CStreamLines::Next() {
-    std::unique_lock lock(state_->mutex);
-    state_->changed.wait(lock, [this] { return !state_->lines.empty() || state_->ended; });
-    if (state_->lines.empty()) return std::nullopt;
-    std::string line = std::move(state_->lines.front());
-    state_->lines.pop_front();
-    return line;
-}
-
-void CStreamLines::OnReady(std::function<void()> wake) {
-    std::lock_guard lock(state_->mutex);
-    state_->wake = std::move(wake);
+    return queue;
 }
