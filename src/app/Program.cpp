@@ -7,6 +7,7 @@
 #include "automation/Recorder.h"
 #include "automation/ScriptRunner.h"
 #include "game/Random.h"
+#include "platform/FontCheck.h"
 #include "platform/Platform.h"
 
 #include <cstdio>
@@ -42,6 +43,14 @@ int RunProgram(const std::vector<std::string>& arguments) {
         return 0;
     }
 
+    if (options->record) {
+        if (const std::string problem = RecordingTargetProblem(*options->record, options->script);
+            !problem.empty()) {
+            PrintError(problem);
+            return kUsage;
+        }
+    }
+
     std::optional<CScriptSource> script;
     if (options->script == "-") {
         // std::cin lives as long as the process: it is never deleted.
@@ -56,20 +65,17 @@ int RunProgram(const std::vector<std::string>& arguments) {
         }
     }
 
+    // Before any window: a font the game cannot draw with ends the run here.
+    if (const std::string problem = FontProblem(); !problem.empty()) {
+        PrintError(problem);
+        return kFailure;
+    }
+
     const std::unique_ptr<CPlatform> platform =
         options->headless ? CPlatform::CreateHeadless() : CPlatform::CreateSdl(&error);
     if (!platform) {
         PrintError(error + " (--headless runs without one)");
         return kFailure;
-    }
-
-    std::optional<CRecorder> recorder;
-    if (options->record) {
-        recorder = CRecorder::Create(*options->record, &error);
-        if (!recorder) {
-            PrintError(error);
-            return kFailure;
-        }
     }
 
     const std::uint64_t seed = options->seed.value_or(ClockSeed());
@@ -81,7 +87,14 @@ int RunProgram(const std::vector<std::string>& arguments) {
         PrintError(failure.what());
         return kFailure;
     }
-    if (recorder) {
+    // Only now, with the game up, may the recording replace an older file.
+    std::optional<CRecorder> recorder;
+    if (options->record) {
+        recorder = CRecorder::Create(*options->record, &error);
+        if (!recorder) {
+            PrintError(error);
+            return kFailure;
+        }
         recorder->Seed(seed);
         platform->SetInputObserver([&recorder](const InputEvent& event) { recorder->Event(event); });
     }

@@ -27,10 +27,9 @@ CQuorvanelView::CQuorvanelView(CPlatform& platform) : platform_(platform) {
     Roster().Build();
     AttachWindow(nullptr, MainScreen::kRootRect);
     MainScreen::Build(Root());
-    Root()
-        .FindWidgetAs<CTaskPanel>(MainScreen::kTaskPanel)
-        ->SetMessageCallback(
-            [this](const std::string& text) { platform_.MessageBox(text, MessageBoxIcon::None); });
+    Root().WidgetAs<CTaskPanel>(MainScreen::kTaskPanel).SetMessageCallback([this](const std::string& text) {
+        platform_.MessageBox(text, MessageBoxIcon::None);
+    });
     // The task panel stays empty until "任务" is clicked: start on the grid.
     SelectPanel(MainScreen::kTrainingGroup);
     Refresh();
@@ -38,12 +37,12 @@ CQuorvanelView::CQuorvanelView(CPlatform& platform) : platform_(platform) {
 
 void CQuorvanelView::Refresh() {
     CRootPanel& root = Root();
-    root.FindWidgetAs<CTextLabel>(MainScreen::kLevelValue)->SetLabel(std::to_string(hero_.level));
+    root.WidgetAs<CTextLabel>(MainScreen::kLevelValue).SetLabel(std::to_string(hero_.level));
     root.InvalidateWidget(MainScreen::kLevelValue, false);
-    root.FindWidgetAs<CTextLabel>(MainScreen::kExpValue)->SetLabel(hero_.ExpText());
+    root.WidgetAs<CTextLabel>(MainScreen::kExpValue).SetLabel(hero_.ExpText());
     root.InvalidateWidget(MainScreen::kExpValue, false);
 
-    BuildCharacterCard(*root.FindHoverCard(MainScreen::kAttributesButton), hero_);
+    BuildCharacterCard(root.HoverCard(MainScreen::kAttributesButton), hero_);
     if (root.Hovered() == MainScreen::kAttributesButton) root.UpdateHintBox();
 
     for (int i = 0; i < Roster().GetCount(); ++i) {
@@ -108,7 +107,7 @@ void CQuorvanelView::OpenBagPage() {
 }
 
 void CQuorvanelView::ShowTaskPanel() {
-    Root().FindWidgetAs<CTaskPanel>(MainScreen::kTaskPanel)->SetHero(&hero_);
+    Root().WidgetAs<CTaskPanel>(MainScreen::kTaskPanel).SetHero(&hero_);
     SelectPanel(MainScreen::kTaskGroup);
 }
 

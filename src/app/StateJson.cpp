@@ -1,9 +1,9 @@
 // The game state as JSON (see StateJson.h).
 #include "app/StateJson.h"
 
-#include "automation/JsonWriter.h"
 #include "app/MainScreen.h"
 #include "app/QuorvanelView.h"
+#include "automation/JsonWriter.h"
 #include "game/DefeatTally.h"
 #include "game/Roster.h"
 #include "screens/TaskPanel.h"

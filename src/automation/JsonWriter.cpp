@@ -1,38 +1,11 @@
 // One-line JSON output (see JsonWriter.h).
 #include "automation/JsonWriter.h"
 
+#include "platform/Utf8.h"
+
 #include <cstdio>
 
 namespace {
-
-constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
-
-// The length of the well-formed UTF-8 sequence at the start of text, or 0.
-std::size_t Utf8SequenceLength(std::string_view text) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    std::size_t length = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0) low = 0xA0;   // overlong
-        if (lead == 0xED) high = 0x9F;  // surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0) low = 0x90;   // overlong
-        if (lead == 0xF4) high = 0x8F;  // above U+10FFFF
-    } else {
-        return 0;
-    }
-    if (text.size() < length) return 0;
-    if (byte(1) < low || byte(1) > high) return 0;
-    for (std::size_t i = 2; i < length; ++i)
-        if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
-    return length;
-}
 
 void AppendEscaped(std::string& out, char c) {
     switch (c) {
@@ -80,14 +53,9 @@ std::string JsonQuoted(std::string_view text) {
             ++i;
             continue;
         }
-        const std::size_t length = Utf8SequenceLength(text.substr(i));
-        if (length == 0) {
-            out += kReplacement;
-            ++i;
-        } else {
-            out += text.substr(i, length);
-            i += length;
-        }
+        const Utf8Step step = DecodeUtf8At(text, i);
+        out += step.wellFormed ? text.substr(i, step.length) : EncodeUtf8(kReplacementCharacter);
+        i += step.length;
     }
     out += '"';
     return out;

@@ -14,6 +14,13 @@
 
 struct InputEvent;
 
+// Why path cannot take a recording, or empty. It must be a regular file or
+// not exist yet, and must not be the script being run (script; "-" is
+// standard input) nor standard output or error: compared by device and
+// inode, so that links to them count too. A terminal, a pipe or /dev/stdout
+// is refused like "-".
+std::string RecordingTargetProblem(const std::string& path, const std::optional<std::string>& script);
+
 class CRecorder {
 public:
     // Creates or replaces the file; null with "FILE: reason" in *error on failure.

@@ -3,6 +3,7 @@
 // same fonts at every paint, and its glyph cache stays warm that way.
 #include "platform/Font.h"
 
+#include "containers/MyException.h"
 #include "platform/FontFace.h"
 #include "platform/FontFile.h"
 
@@ -26,9 +27,11 @@ std::shared_ptr<const CFontFace> FaceFor(const CLogFont& description) {
 
     FontFile file;
     std::string error;
-    if (!FindFontFile(description.faceName, &file, &error)) ExitForMissingFont(error);
+    // The program checks the font before any window opens (FontCheck.h): a
+    // failure here means it went away since, and is reported like any other.
+    if (!FindFontFile(description.faceName, &file, &error)) throw CMyException(error);
     std::shared_ptr<const CFontFace> face = CFontFace::Open(file, description, &error);
-    if (!face) ExitForMissingFont(error);
+    if (!face) throw CMyException(error);
     faces.emplace(key, face);
     return face;
 }

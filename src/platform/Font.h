@@ -33,8 +33,8 @@ public:
     // 16 pixels (height -16), the size the screens select, so text measured
     // on a fresh context matches text drawn with the screens' font.
     static CFont Default();
-    // Creating a font whose face cannot be found or opened ends the program
-    // with a one-line message naming the package to install (FontFile.h).
+    // Creating a font whose face cannot be found or opened raises
+    // CMyException; the program checks the font at start-up (FontCheck.h).
 
     bool IsNull() const { return !face_; }
     // The description the font was created from; a null font gives Default's.

@@ -14,11 +14,6 @@
 
 namespace {
 
-std::string OpenFailure(const std::string& path) {
-    return "quorvanel: cannot open the font file " + path +
-           "; install the Debian package fonts-arphic-uming (or set QUORVANEL_FONT=/path/to/font)";
-}
-
 std::shared_ptr<FT_LibraryRec_> SharedLibrary() {
     static std::weak_ptr<FT_LibraryRec_> shared;
     if (auto library = shared.lock()) return library;
@@ -106,15 +101,13 @@ std::shared_ptr<const CFontFace> CFontFace::Open(const FontFile& file, const CLo
     std::shared_ptr<FT_LibraryRec_> library = SharedLibrary();
     FT_Face face = library ? OpenFace(library.get(), file) : nullptr;
     if (!face) {
-        *error = OpenFailure(file.path);
+        *error = "cannot open the font file " + file.path;
         return nullptr;
     }
     return std::shared_ptr<const CFontFace>(new CFontFace(std::move(library), face, description));
 }
 
-bool CFontFace::CanOpen(const FontFile& file, std::string* error) {
-    return Open(file, CLogFont{-16, 0, 400, false, std::string(kSongFamily)}, error) != nullptr;
-}
+bool CFontFace::HasGlyph(char32_t codePoint) const { return FT_Get_Char_Index(face_, codePoint) != 0; }
 
 CFontFace::CFontFace(std::shared_ptr<FT_LibraryRec_> library, FT_FaceRec_* face, const CLogFont& description)
     : library_(std::move(library)), face_(face), description_(description) {

@@ -42,7 +42,6 @@ public:
     // On failure returns null and a one-line reason in *error.
     static std::shared_ptr<const CFontFace> Open(const FontFile& file, const CLogFont& description,
                                                  std::string* error);
-    static bool CanOpen(const FontFile& file, std::string* error);
 
     CFontFace(const CFontFace&) = delete;
     CFontFace& operator=(const CFontFace&) = delete;
@@ -54,6 +53,8 @@ public:
     int LineHeight() const { return pixelSize_; }
     int Ascent() const { return ascent_; }
 
+    // Whether the face draws codePoint with a glyph of its own.
+    bool HasGlyph(char32_t codePoint) const;
     // Control characters have no glyph and no advance.
     const Glyph& GetGlyph(char32_t codePoint) const;
     int Advance(char32_t codePoint) const { return GetGlyph(codePoint).advance; }

@@ -3,18 +3,15 @@
 // after it, so it holds no caches for the rest of the run.
 #include "platform/FontFile.h"
 
-#include "platform/FontFace.h"
-
 #include <fontconfig/fontconfig.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <map>
 
 namespace {
 
 std::string MissingFamilyMessage(std::string_view family) {
-    return "quorvanel: the font \"" + std::string(family) +
+    return "the font \"" + std::string(family) +
            "\" is not installed; install the Debian package fonts-arphic-uming"
            " (or set QUORVANEL_FONT=/path/to/font)";
 }
@@ -61,8 +58,13 @@ bool MatchFamily(std::string_view family, FontFile* file) {
 
 }  // namespace
 
+const char* FontFileFromEnvironment() {
+    const char* path = std::getenv("QUORVANEL_FONT");
+    return path && *path ? path : nullptr;
+}
+
 bool FindFontFile(std::string_view faceName, FontFile* file, std::string* error) {
-    if (const char* path = std::getenv("QUORVANEL_FONT"); path && *path) {
+    if (const char* path = FontFileFromEnvironment()) {
         *file = {path, -1};
         return true;
     }
@@ -81,17 +83,4 @@ bool FindFontFile(std::string_view faceName, FontFile* file, std::string* error)
     known.emplace(std::string(faceName), found);
     *file = found;
     return true;
-}
-
-std::string FontProblem() {
-    FontFile file;
-    std::string error;
-    if (!FindFontFile(kSongFamily, &file, &error)) return error;
-    if (!CFontFace::CanOpen(file, &error)) return error;
-    return {};
-}
-
-void ExitForMissingFont(const std::string& reason) {
-    std::fprintf(stderr, "%s\n", reason.c_str());
-    std::exit(1);
 }

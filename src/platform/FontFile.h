@@ -18,12 +18,10 @@ struct FontFile {
 
 inline constexpr std::string_view kSongFamily = "AR PL UMing CN";
 
-// Finds the file for faceName. On failure returns false and puts a one-line
-// reason naming the package fonts-arphic-uming into *error.
+// Finds the file for faceName. On failure (fontconfig knows no such family)
+// returns false and puts a one-line reason naming the package
+// fonts-arphic-uming into *error.
 bool FindFontFile(std::string_view faceName, FontFile* file, std::string* error);
 
-// Empty when the game's face can be found and opened, else the one-line reason.
-std::string FontProblem();
-
-// The one place a missing font ends the program: prints the reason and exits 1.
-[[noreturn]] void ExitForMissingFont(const std::string& reason);
+// The file QUORVANEL_FONT names, or null when it is not set.
+const char* FontFileFromEnvironment();

@@ -129,3 +129,8 @@ CHoverCard* CRootPanel::FindHoverCard(const WidgetId& id) const {
         if (card->Id() == id) return card.get();
     return nullptr;
 }
+
+CHoverCard& CRootPanel::HoverCard(const WidgetId& id) const {
+    if (CHoverCard* card = FindHoverCard(id)) return *card;
+    throw CMyException(MissingWidgetText(id));
+}

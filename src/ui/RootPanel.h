@@ -50,6 +50,8 @@ public:
     CHoverCard* AddHoverCard(const CRect& cardRect, int group, int id, int sub);
     // The first card filed under id, or null.
     CHoverCard* FindHoverCard(const WidgetId& id) const;
+    // The first card filed under id; raises CMyException when there is none.
+    CHoverCard& HoverCard(const WidgetId& id) const;
 
     // Re-measures and re-places the hint box (or active card) at the last
     // pointer position and repaints its old and new areas: for screens whose

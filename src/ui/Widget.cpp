@@ -1,12 +1,17 @@
 // The widget base: tree building, look-ups, drawing order and click routing.
 #include "ui/Widget.h"
 
+#include "containers/FormatText.h"
 #include "ui/ShadowLabel.h"
 
 #include <algorithm>
 #include <utility>
 
 CWidget::~CWidget() { RemoveAllChildren(); }
+
+std::string CWidget::MissingWidgetText(const WidgetId& id) {
+    return FormatText("界面中没有控件(%d,%d,%d)", id.group, id.id, id.sub);
+}
 
 CRect CWidget::ContentRect() const { return {0, 0, rect.Width(), rect.Height()}; }
 

@@ -5,6 +5,7 @@
 // clicks only through the WidgetId that ClickAt returns.
 #pragma once
 
+#include "containers/MyException.h"
 #include "platform/DeviceContext.h"
 #include "platform/Geometry.h"
 #include "ui/WidgetId.h"
@@ -89,6 +90,14 @@ public:
     Kind* FindWidgetAs(const WidgetId& id) {
         return dynamic_cast<Kind*>(FindWidget(id));
     }
+    // The widget of that id and kind, which the caller knows to be in the
+    // tree; raises CMyException when it is not (a mistake in a screen's
+    // building shows in the error box instead of crashing).
+    template <class Kind>
+    Kind& WidgetAs(const WidgetId& id) {
+        if (Kind* found = FindWidgetAs<Kind>(id)) return *found;
+        throw CMyException(MissingWidgetText(id));
+    }
     // The matching widget's rect + the origins above it: the widget itself
     // first, then the children in list order. Empty when nothing matches.
     CRect FindRect(const WidgetId& id, CPoint origin) const;
@@ -116,6 +125,9 @@ protected:
     // Applies what DrawSelf leaves set in the context for later widgets, when
     // DrawSelf is skipped because the widget lies outside the clip region.
     virtual void ApplyLastingDrawState(CDC& dc) const;
+
+    // The error text for a look-up of id that the tree cannot answer.
+    static std::string MissingWidgetText(const WidgetId& id);
 
 private:
     // DrawSelf, clipped to leave out the rectangles of opaque shown children.

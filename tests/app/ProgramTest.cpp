@@ -6,6 +6,11 @@
 #include "ProgramRun.h"
 
 #include "platform/FrameBuffer.h"
+#include "platform/ScopedEnv.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -82,11 +87,49 @@ TEST(ProgramTest, FailingCommandsEndTheRunWithFileAndLine) {
 TEST(ProgramTest, ARecordingThatCannotBeWrittenFailsTheRun) {
     CTempFolder folder;
     const std::string script = folder.Write("script.txt", "click 198 148\nstate\n");
+    const std::string record = folder.File("missing/record.txt");
     const ProgramResult result =
-        RunQuorvanel({"--headless", "--seed", "1", "--script", script, "--record", "/dev/full"});
+        RunQuorvanel({"--headless", "--seed", "1", "--script", script, "--record", record});
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.OutLines().size(), 1u);
-    EXPECT_EQ(result.err.rfind("quorvanel: /dev/full: cannot write the recording: ", 0), 0u) << result.err;
+    EXPECT_EQ(result.err.rfind("quorvanel: " + record + ": cannot write the recording: ", 0), 0u)
+        << result.err;
+}
+
+// The recording is opened only once the game is up: a run that fails at
+// start-up leaves an older recording as it was.
+TEST(ProgramTest, AFailedStartUpLeavesTheOldRecording) {
+    CTempFolder folder;
+    const std::string script = folder.Write("script.txt", "state\n");
+    const std::string record = folder.Write("record.txt", "seed 1\nclick 198 148\n");
+    const CScopedEnv font("QUORVANEL_FONT", "/nonexistent/uming.ttc");
+    const ProgramResult result = RunQuorvanel({"--headless", "--script", script, "--record", record});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(folder.Read("record.txt"), "seed 1\nclick 198 148\n");
+}
+
+// Never the script itself (also through a link), standard output, or
+// anything that is not a regular file: each is refused like "-", before the
+// game starts and without touching the file.
+TEST(ProgramTest, ARecordingThatWouldDestroySomethingIsRefused) {
+    CTempFolder folder;
+    const std::string scriptText = "click 198 148\nstate\n";
+    const std::string script = folder.Write("script.txt", scriptText);
+    std::filesystem::create_symlink(script, folder.File("symlink.txt"));
+    std::filesystem::create_hard_link(script, folder.File("hardlink.txt"));
+    const std::string fifo = folder.File("fifo");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& record : {script, folder.File("symlink.txt"), folder.File("hardlink.txt"),
+                                      std::string("/dev/stdout"), std::string("/dev/stderr"), fifo,
+                                      std::string("/dev/null"), std::string("/dev/full"), folder.File("")}) {
+        const ProgramResult result = RunQuorvanel({"--headless", "--script", script, "--record", record});
+        EXPECT_EQ(result.exitCode, 2) << record;
+        EXPECT_TRUE(result.out.empty()) << record;
+        EXPECT_EQ(result.err.rfind("quorvanel: --record " + record + ": ", 0), 0u) << result.err;
+        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+        EXPECT_EQ(folder.Read("script.txt"), scriptText);
+    }
+    const ProgramResult same = RunQuorvanel({"--headless", "--script", script, "--record", script});
+    EXPECT_NE(same.err.find("the script being run"), std::string::npos) << same.err;
 }
 
 TEST(ProgramTest, StandardInputDrivesTheGameLineByLine) {
@@ -165,6 +208,38 @@ TEST(ProgramTest, ThePlaythroughScriptEndsInTheCongratulation) {
                             "\"text\":\"通关了,祝贺你！\"}]"),
               std::string::npos)
         << lines[1];
+}
+
+// A font the game cannot draw with ends the run before any window, with
+// one line that names the file and fits its advice to where the file came
+// from: QUORVANEL_FONT, or the Debian package when fontconfig has no font.
+TEST(ProgramTest, FontProblemsEndTheRunWithAdviceThatFits) {
+    CTempFolder folder;
+    const std::string record = folder.File("record.txt");
+    {
+        const CScopedEnv font("QUORVANEL_FONT", "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf");
+        const ProgramResult result = RunQuorvanel({"--headless", "--record", record});
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_EQ(result.err.rfind("quorvanel: the font file /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf "
+                                   "(QUORVANEL_FONT) has no glyph for '",
+                                   0),
+                  0u)
+            << result.err;
+        EXPECT_NE(result.err.find("which the game draws; set QUORVANEL_FONT"), std::string::npos)
+            << result.err;
+    }
+    {
+        const std::string emptyConfig =
+            folder.Write("fonts.conf", "<?xml version=\"1.0\"?>\n<fontconfig></fontconfig>\n");
+        const CScopedEnv font("QUORVANEL_FONT", nullptr);
+        const CScopedEnv config("FONTCONFIG_FILE", emptyConfig.c_str());
+        const ProgramResult result = RunQuorvanel({"--headless", "--record", record});
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_EQ(result.err,
+                  "quorvanel: the font \"AR PL UMing CN\" is not installed; install the Debian package "
+                  "fonts-arphic-uming (or set QUORVANEL_FONT=/path/to/font)\n");
+    }
+    EXPECT_FALSE(std::filesystem::exists(record));
 }
 
 }  // namespace

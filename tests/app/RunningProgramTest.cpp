@@ -93,6 +93,27 @@ TEST_F(RunningProgramTest, AFailedCheckInAClickShowsTheStopBoxAndTheNextClickWor
     EXPECT_EQ(Widget(MainScreen::kLevelValue).caption, "1");
 }
 
+// A screen that has lost a widget it writes to reports it in the stop box
+// instead of crashing, and the program goes on.
+TEST_F(RunningProgramTest, AWidgetMissingFromTheTreeShowsTheStopBox) {
+    CWidget& heroPanel = Widget(MainScreen::kHeroPanel);
+    heroPanel.RemoveChild(heroPanel.FindWidget(MainScreen::kLevelValue));
+    std::optional<CMessageBoxInfo> shown;
+    script.Then(ClickEvent(FightButton(0)))
+        .Then(
+            [&] {
+                if (const CMessageBoxInfo* box = OpenMessageBox()) shown = *box;
+            },
+            Press(KeyChord::Key::Return))
+        .Finally([&] { EXPECT_EQ(OpenMessageBox(), nullptr); });
+    Run();
+
+    ASSERT_TRUE(shown.has_value());
+    EXPECT_EQ(shown->text, "界面中没有控件(102,-1,-1)");
+    EXPECT_EQ(shown->icon, MessageBoxIcon::Stop);
+    EXPECT_EQ(Hero().level, 1);
+}
+
 TEST_F(RunningProgramTest, AFailedCheckInAMouseMoveShowsTheStopBox) {
     Root().AddChild<CFailingOnHoverButton>({0, 0, 10, 10}, 902, -1, -1, WidgetId::None());
     std::optional<CMessageBoxInfo> shown;

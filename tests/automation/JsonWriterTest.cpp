@@ -2,6 +2,7 @@
 // characters, quotes), UTF-8 kept and malformed UTF-8 replaced, and commas
 // in nested containers.
 #include "automation/JsonWriter.h"
+#include "platform/Utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -22,12 +23,18 @@ TEST(JsonQuotedTest, KeepsUtf8AndReplacesMalformedBytes) {
     const std::string replacement = "\xEF\xBF\xBD";
     EXPECT_EQ(JsonQuoted("a\xFF"
                          "b"),
-              "\"a" + replacement + "b\"");                                      // never a lead byte
-    EXPECT_EQ(JsonQuoted("\x80"), "\"" + replacement + "\"");                    // stray continuation
-    EXPECT_EQ(JsonQuoted("\xE9\x80"), "\"" + replacement + replacement + "\"");  // cut short
+              "\"a" + replacement + "b\"");                        // never a lead byte
+    EXPECT_EQ(JsonQuoted("\x80"), "\"" + replacement + "\"");      // stray continuation
+    EXPECT_EQ(JsonQuoted("\xE9\x80"), "\"" + replacement + "\"");  // cut short: one mark, as drawn
     EXPECT_EQ(JsonQuoted("\xC0\xAF"), "\"" + replacement + replacement + "\"");  // overlong '/'
     EXPECT_EQ(JsonQuoted("\xED\xA0\x80"),
               "\"" + replacement + replacement + replacement + "\"");  // surrogate
+    // The marks are those the screen draws for the same bytes.
+    for (const std::string_view bad : {"\xF0\x9F\x98x", "\xE0\x80\x80", "\xFE\xE5\x9B\xBD\xE5"}) {
+        std::string expected = "\"";
+        for (const char32_t codePoint : DecodeUtf8(bad)) expected += EncodeUtf8(codePoint);
+        EXPECT_EQ(JsonQuoted(bad), expected + "\"");
+    }
 }
 
 TEST(JsonWriterTest, PlacesCommasInNestedContainers) {

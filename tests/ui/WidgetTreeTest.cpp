@@ -64,6 +64,27 @@ TEST(FindWidget, SearchesChildrenBeforeTheWidgetItself) {
     EXPECT_EQ(root.FindWidgetAs<CBadge>({7, -1, -1}), nullptr);
 }
 
+// A look-up the caller relies on raises the program's exception, naming the
+// id, when the tree has no such widget or card, or the widget is another kind.
+TEST(FindWidget, LookUpsThatMustSucceedRaiseTheProgramsException) {
+    CRootPanel root;
+    auto* panel = root.AddChild<CPanel>({}, 7, -1, -1, kNone);
+    CHoverCard* card = root.AddHoverCard({0, 0, 10, 10}, 7, 1, 2);
+    EXPECT_EQ(&root.WidgetAs<CPanel>({7, -1, -1}), panel);
+    EXPECT_EQ(&root.HoverCard({7, 1, 2}), card);
+    const auto message = [](const auto& lookUp) {
+        try {
+            lookUp();
+        } catch (const CMyException& failure) {
+            return std::string(failure.what());
+        }
+        return std::string("no exception");
+    };
+    EXPECT_EQ(message([&] { root.WidgetAs<CPanel>({8, -1, -1}); }), "界面中没有控件(8,-1,-1)");
+    EXPECT_EQ(message([&] { root.WidgetAs<CBadge>({7, -1, -1}); }), "界面中没有控件(7,-1,-1)");
+    EXPECT_EQ(message([&] { root.HoverCard({7, 1, 3}); }), "界面中没有控件(7,1,3)");
+}
+
 TEST(FindRect, AddsTheOriginsOfEveryAncestor) {
     CRootPanel root;
     root.SetOwner(nullptr, {5, 5, 600, 400});
