@@ -38,8 +38,8 @@ int RunProgram(const std::vector<std::string>& arguments) {
         PrintError(error + " (see --help)");
         return kUsage;
     }
-    if (options->help) {
-        std::fputs(CommandLineHelp().c_str(), stdout);
+    if (options->help || options->version) {
+        std::fputs((options->help ? CommandLineHelp() : CommandLineVersion()).c_str(), stdout);
         return 0;
     }
 
