@@ -250,6 +250,30 @@ TEST(ProgramTest, FontProblemsEndTheRunWithAdviceThatFits) {
                   "quorvanel: the font \"AR PL UMing CN\" is not installed; install the Debian package "
                   "fonts-arphic-uming (or set QUORVANEL_FONT=/path/to/font)\n");
     }
+    {
+        // fontconfig told to take DejaVu Sans for the game's family: the
+        // installed font itself lacks the glyphs.
+        std::filesystem::create_directory(folder.File("fonts"));
+        std::filesystem::create_symlink("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
+                                        folder.File("fonts/DejaVuSans.ttf"));
+        const std::string config = folder.Write(
+            "renaming.conf", "<?xml version=\"1.0\"?>\n<fontconfig><dir>" + folder.File("fonts") +
+                                 "</dir><cachedir>" + folder.File("cache") +
+                                 "</cachedir><match target=\"scan\"><edit name=\"family\" mode=\"assign\">"
+                                 "<string>AR PL UMing CN</string></edit></match></fontconfig>\n");
+        const CScopedEnv font("QUORVANEL_FONT", nullptr);
+        const CScopedEnv fontconfig("FONTCONFIG_FILE", config.c_str());
+        const ProgramResult result = RunQuorvanel({"--headless", "--record", record});
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_EQ(result.err.rfind("quorvanel: the font file " + folder.File("fonts/DejaVuSans.ttf") +
+                                       " (AR PL UMing CN) has no glyph for '",
+                                   0),
+                  0u)
+            << result.err;
+        EXPECT_NE(result.err.find("which the game draws; reinstall the Debian package fonts-arphic-uming"),
+                  std::string::npos)
+            << result.err;
+    }
     EXPECT_FALSE(std::filesystem::exists(record));
 }
 
