@@ -80,23 +80,26 @@ int RunProgram(const std::vector<std::string>& arguments) {
 
     const std::uint64_t seed = options->seed.value_or(ClockSeed());
     CQuorvanelApp app(*platform);
+    // Only once the game is up may the recording replace an older file; it
+    // is open before the window shows, so that it sees the first event.
+    std::optional<CRecorder> recorder;
+    const auto openRecording = [&] {
+        if (!options->record) return;
+        recorder = CRecorder::Create(*options->record, &error);
+        if (!recorder) return;
+        recorder->Seed(seed);
+        platform->SetInputObserver([&recorder](const InputEvent& event) { recorder->Event(event); });
+    };
     try {
-        app.InitInstance(seed);
+        app.InitInstance(seed, openRecording);
     } catch (const std::exception& failure) {
         // The display is there but refuses a window: end with its reason.
         PrintError(failure.what());
         return kFailure;
     }
-    // Only now, with the game up, may the recording replace an older file.
-    std::optional<CRecorder> recorder;
-    if (options->record) {
-        recorder = CRecorder::Create(*options->record, &error);
-        if (!recorder) {
-            PrintError(error);
-            return kFailure;
-        }
-        recorder->Seed(seed);
-        platform->SetInputObserver([&recorder](const InputEvent& event) { recorder->Event(event); });
+    if (options->record && !recorder) {
+        PrintError(error);
+        return kFailure;
     }
     CGameForScripts game(app.View());
     std::optional<CScriptRunner> runner;

@@ -4,10 +4,11 @@
 #include "game/ProgramState.h"
 #include "platform/Platform.h"
 
-void CQuorvanelApp::InitInstance(std::uint64_t seed) {
+void CQuorvanelApp::InitInstance(std::uint64_t seed, const std::function<void()>& beforeShow) {
     StartUp(seed);
     view_ = std::make_unique<CQuorvanelView>(platform_);
     frame_ = std::make_unique<CMainFrame>(platform_, *view_);
+    if (beforeShow) beforeShow();
     frame_->Show();
 }
 

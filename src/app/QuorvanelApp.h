@@ -9,6 +9,7 @@
 #include "app/QuorvanelView.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class CPlatform;
@@ -17,7 +18,9 @@ class CQuorvanelApp {
 public:
     explicit CQuorvanelApp(CPlatform& platform) : platform_(platform) {}
 
-    void InitInstance(std::uint64_t seed);
+    // beforeShow runs once the game and its window exist, just before the
+    // window is shown: the last step of start-up that may still fail.
+    void InitInstance(std::uint64_t seed, const std::function<void()>& beforeShow = {});
     // Runs until the main window closes; returns the exit code.
     int Run();
 
