@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // One input event for the active (top-most) window, in its client coordinates.
@@ -22,6 +23,16 @@ struct InputEvent {
 };
 
 enum : int { IDOK = 1, IDCANCEL = 2 };
+
+// Where SavePicture put a picture, or why it could not.
+struct SavedPicture {
+    bool saved = false;
+    // Where the player finds the picture: the file's full path, or the name
+    // of a download. After a failure, the file the picture was to become.
+    std::string location;
+    // After a failure, the system's reason in the game's language.
+    std::string reason;
+};
 
 class CPlatform {
 public:
@@ -59,6 +70,22 @@ public:
     // text (CR LF breaks, wrapped), one OK button; Enter, Escape and the close
     // box end it. Returns IDOK.
     virtual int MessageBox(const std::string& text, MessageBoxIcon icon) = 0;
+
+    // The same box at one size whatever its text, for texts that depend on the
+    // environment (a file's path): its OK button stays where a recorded click
+    // expects it. Three lines at most; a line too wide for the box is
+    // shortened in the middle with "…", keeping what follows its last '/' (a
+    // path's file name) whole.
+    virtual int FixedSizeMessageBox(const std::string& text, MessageBoxIcon icon) = 0;
+
+    // Saves image as a PNG picture for the player to keep. suggestedName
+    // ("quorvanel.png") is a plain file name that does not depend on the
+    // environment; the platform makes the final name from it. Desktop: a new
+    // file in the pictures folder (PictureFiles.h), the name stamped with
+    // the local time and numbered -2, -3, ... rather than replace a file;
+    // written whole or not at all. Another host may offer the picture as a
+    // download instead. Never throws: a failure comes back in the result.
+    virtual SavedPicture SavePicture(const CFrameBuffer& image, std::string_view suggestedName) = 0;
 
     // Shown windows, bottom to top in the order they were shown (the last is
     // the active one).

@@ -2,8 +2,10 @@
 #include "platform/WindowSystem.h"
 
 #include "platform/MessageBoxHandler.h"
+#include "platform/PictureFiles.h"
 
 #include <algorithm>
+#include <ctime>
 #include <exception>
 
 namespace {
@@ -73,7 +75,19 @@ int CWindowSystem::RunModal(CWindow& window) {
 void CWindowSystem::EndModal(CWindow& window, int code) { Host(window).SetEndCode(code); }
 
 int CWindowSystem::MessageBox(const std::string& text, MessageBoxIcon icon) {
-    CMessageBoxHandler handler(*this, text, icon);
+    return ShowMessageBox(text, icon, MessageBoxSize::FitText);
+}
+
+int CWindowSystem::FixedSizeMessageBox(const std::string& text, MessageBoxIcon icon) {
+    return ShowMessageBox(text, icon, MessageBoxSize::Fixed);
+}
+
+SavedPicture CWindowSystem::SavePicture(const CFrameBuffer& image, std::string_view suggestedName) {
+    return SavePictureInFolder(image, suggestedName, PicturesFolder(), std::time(nullptr));
+}
+
+int CWindowSystem::ShowMessageBox(const std::string& text, MessageBoxIcon icon, MessageBoxSize size) {
+    CMessageBoxHandler handler(*this, text, icon, size);
     std::unique_ptr<CWindow> window = CreateWindow(handler, Active());
     Host(*window).MarkAsMessageBox({text, icon});
     handler.Attach(*window);

@@ -38,6 +38,7 @@ TEST(FrameBuffer, PngFailuresNameThePath) {
     const std::string missingDir = TempPath("quorvanel-no-such-dir/x.png");
     EXPECT_FALSE(WritePng(CFrameBuffer(2, 2), missingDir, &error));
     EXPECT_NE(error.find(missingDir), std::string::npos) << error;
+    EXPECT_NE(error.find("No such file or directory"), std::string::npos) << error;
 
     const std::string garbage = TempPath("quorvanel-not-a-png.png");
     std::ofstream(garbage) << "this is not a PNG file at all";
