@@ -1,9 +1,11 @@
 // The program as a user starts it: the command line's errors and exit
 // codes, script errors reported as FILE:LINE before anything runs, standard
 // output that carries only the printed lines, a pipe that drives the game,
-// a recorded session that replays to the same state and pixels, and the
-// playthrough script that wins the game.
+// a recorded session that replays to the same state and pixels, a home
+// folder hundreds of characters deep, and the playthrough script that wins
+// the game.
 #include "ProgramRun.h"
+#include "platform/ScopedEnv.h"
 
 #include "platform/FrameBuffer.h"
 
@@ -114,6 +116,23 @@ TEST(ProgramTest, WithoutAScriptHeadlessEndsAtOnce) {
     const ProgramResult result = RunQuorvanel({"--headless"});
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.out, "");
+}
+
+// fontconfig reads its configuration under HOME: in the sanitizer run, this
+// is where a leak inside it with a long HOME would be reported on stderr.
+TEST(ProgramTest, ADeepHomeFolderTakesThePictureAndNothingIsReported) {
+    CTempFolder folder;
+    const std::string home =
+        folder.File(std::string(200, 'a') + "/" + std::string(200, 'b') + "/" + std::string(200, 'c'));
+    std::filesystem::create_directories(home);
+    CScopedEnv homeVariable("HOME", home.c_str());
+    CScopedEnv pictures("XDG_PICTURES_DIR", nullptr);
+    CScopedEnv config("XDG_CONFIG_HOME", folder.File("config").c_str());
+    const ProgramResult result = RunQuorvanel({"--headless", "--script", "-"}, "key ctrl+p\nwindows\n");
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.err, "");
+    EXPECT_NE(result.out.find("画面已保存为图片:\\r\\n" + home + "/quorvanel-"), std::string::npos)
+        << result.out;
 }
 
 TEST(ProgramTest, ARecordedSessionReplaysToTheSameStateAndPixels) {
