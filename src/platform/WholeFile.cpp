@@ -2,6 +2,7 @@
 #include "platform/WholeFile.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -50,11 +51,16 @@ public:
     CTemporaryFile(const CTemporaryFile&) = delete;
     CTemporaryFile& operator=(const CTemporaryFile&) = delete;
 
+    // Gives the file the permissions of the one it is to replace.
+    void CopyPermissions(fs::perms permissions) {
+        if (fd_ >= 0) ::fchmod(fd_, static_cast<mode_t>(permissions & fs::perms::mask));
+    }
     // Writes bytes and makes them durable; 0 or the errno of the failure.
     int Fill(std::span<const std::uint8_t> bytes) {
         if (error_) return error_;
         int error = WriteAll(fd_, bytes);
-        if (!error && ::fsync(fd_) != 0) error = errno;
+        // EINVAL: a file system that cannot sync, which loses nothing by it.
+        if (!error && ::fsync(fd_) != 0 && errno != EINVAL) error = errno;
         // close reports what a network file system could not write earlier.
         if (::close(fd_) != 0 && !error) error = errno;
         fd_ = -1;
@@ -107,6 +113,7 @@ int WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes)
         if (error) return error.value();
     }
     CTemporaryFile file(FolderOf(target));
+    if (fs::exists(status)) file.CopyPermissions(status.permissions());
     if (const int failure = file.Fill(bytes)) return failure;
     return file.MoveTo(target);
 }

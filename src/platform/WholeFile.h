@@ -11,8 +11,8 @@
 #include <span>
 #include <string>
 
-// Writes bytes to path, replacing what is there. A symbolic link is followed
-// and the file it names replaced. A path naming something other than a file
+// Writes bytes to path, replacing what is there (its permissions are kept). A
+// symbolic link is followed and the file it names replaced. A path naming something other than a file
 // (a device, a pipe) is written directly, as it cannot be replaced.
 int WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes);
 

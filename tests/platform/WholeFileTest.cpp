@@ -49,10 +49,12 @@ protected:
     fs::path folder;
 };
 
-TEST_F(WholeFileTest, AFileIsCreatedOrReplacedAndNothingElseStays) {
+TEST_F(WholeFileTest, AFileIsCreatedOrReplacedWithItsPermissionsAndNothingElseStays) {
     EXPECT_EQ(WriteWholeFile(Path("a.txt"), Bytes("first")), 0);
+    fs::permissions(folder / "a.txt", fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_EQ(WriteWholeFile(Path("a.txt"), Bytes("second")), 0);
     EXPECT_EQ(Read("a.txt"), "second");
+    EXPECT_EQ(fs::status(folder / "a.txt").permissions(), fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_EQ(Names(), std::vector<std::string>{"a.txt"});
 }
 
