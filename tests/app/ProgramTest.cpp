@@ -127,7 +127,8 @@ TEST(ProgramTest, ADeepHomeFolderTakesThePictureAndNothingIsReported) {
     std::filesystem::create_directories(home);
     CScopedEnv homeVariable("HOME", home.c_str());
     CScopedEnv pictures("XDG_PICTURES_DIR", nullptr);
-    CScopedEnv config("XDG_CONFIG_HOME", folder.File("config").c_str());
+    // fontconfig and xdg-user-dir then look under HOME for their settings.
+    CScopedEnv config("XDG_CONFIG_HOME", nullptr);
     const ProgramResult result = RunQuorvanel({"--headless", "--script", "-"}, "key ctrl+p\nwindows\n");
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.err, "");
