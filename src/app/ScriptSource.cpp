@@ -1,9 +1,12 @@
 // Reading scripts from files and streams (see ScriptSource.h).
 #include "app/ScriptSource.h"
 
+#include "app/LineSplitter.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <string_view>
 
 std::optional<CScriptSource> CScriptSource::FromFile(const std::string& path, std::string* error) {
     std::ifstream file(path, std::ios::binary);
@@ -12,16 +15,20 @@ std::optional<CScriptSource> CScriptSource::FromFile(const std::string& path, st
         return std::nullopt;
     }
     CScriptSource source(path, std::nullopt);
-    std::string text;
+    CLineSplitter splitter;
     int lineNumber = 0;
-    while (std::getline(file, text)) {
+    const auto parse = [&](const std::string& text) {
         ParsedLine parsed = ParseScriptLine(text, ++lineNumber);
-        if (!parsed.error.empty()) {
-            *error = path + ":" + std::to_string(lineNumber) + ": " + parsed.error;
-            return std::nullopt;
-        }
+        if (!parsed.error.empty()) *error = path + ":" + std::to_string(lineNumber) + ": " + parsed.error;
         if (parsed.command) source.parsed_.push_back(std::move(*parsed.command));
-    }
+        return parsed.error.empty();
+    };
+    char chunk[4096];
+    while (file.read(chunk, sizeof chunk) || file.gcount() > 0)
+        for (const char byte : std::string_view(chunk, static_cast<std::size_t>(file.gcount())))
+            if (const std::optional<std::string> text = splitter.Push(byte); text && !parse(*text))
+                return std::nullopt;
+    if (const std::optional<std::string> text = splitter.Finish(); text && !parse(*text)) return std::nullopt;
     if (file.bad()) {
         *error = path + ": cannot read the script: " + std::strerror(errno);
         return std::nullopt;

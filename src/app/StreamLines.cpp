@@ -1,9 +1,12 @@
 // Reading a stream's lines on a thread (see StreamLines.h).
 #include "app/StreamLines.h"
 
+#include "app/LineSplitter.h"
+
 #include <condition_variable>
 #include <deque>
 #include <mutex>
+#include <string>
 #include <thread>
 
 struct CStreamLines::State {
@@ -17,15 +20,19 @@ struct CStreamLines::State {
 CStreamLines CStreamLines::Read(std::shared_ptr<std::istream> stream) {
     auto state = std::make_shared<State>();
     std::thread([state, stream] {
-        std::string line;
+        std::streambuf& bytes = *stream->rdbuf();
+        CLineSplitter splitter;
         bool more = true;
         while (more) {
-            more = static_cast<bool>(std::getline(*stream, line));
+            // Byte by byte, so that a line is handed on as soon as its end arrives.
+            const int byte = bytes.sbumpc();
+            more = byte != std::char_traits<char>::eof();
+            std::optional<std::string> line =
+                more ? splitter.Push(std::char_traits<char>::to_char_type(byte)) : splitter.Finish();
+            if (more && !line) continue;
             std::lock_guard lock(state->mutex);
-            if (more)
-                state->lines.push_back(std::move(line));
-            else
-                state->ended = true;
+            if (line) state->lines.push_back(std::move(*line));
+            if (!more) state->ended = true;
             state->changed.notify_all();
             // Under the lock, so that once OnReady has cleared it no call runs.
             if (state->wake) state->wake();
