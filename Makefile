@@ -2,12 +2,14 @@
 #   make run    installs what is missing, builds and starts the game
 #   make test   installs what is missing, builds and runs every test,
 #               then again built with AddressSanitizer and UndefinedBehaviorSanitizer
+#   make soak   random input against the game, EVENTS=1000000 events by default
 BUILD      ?= build
 BUILD_SAN  ?= build-sanitize
 JOBS       ?= $(shell nproc)
+EVENTS     ?= 1000000
 CMAKE_ARGS ?=
 
-.PHONY: run test setup build build-sanitize bench clean
+.PHONY: run test setup build build-sanitize bench soak clean
 
 run: build
 	./$(BUILD)/src/app/quorvanel $(ARGS)
@@ -29,6 +31,10 @@ build-sanitize: setup
 
 bench: build
 	./$(BUILD)/bench/quorvanel_bench
+
+# A long soak on the plain build: EVENTS random events, invariants checked after each.
+soak: build
+	./$(BUILD)/tests/soak/quorvanel_soak --events $(EVENTS) --playthrough docs/playthrough.txt
 
 clean:
 	rm -rf $(BUILD) $(BUILD_SAN)
