@@ -1,13 +1,17 @@
 # Compile settings shared by every target of our own: strict warnings as errors,
-# and the sanitizers when QUORVANEL_SANITIZE is on.
+# and the sanitizers when QUORVANEL_SANITIZE or QUORVANEL_FUZZ is on.
 function(quorvanel_target_options target)
   target_compile_options(${target} PRIVATE
     -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast
     -Woverloaded-virtual -Wimplicit-fallthrough -Werror)
-  if(QUORVANEL_SANITIZE)
+  if(QUORVANEL_SANITIZE OR QUORVANEL_FUZZ)
     target_compile_options(${target} PRIVATE
       -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
     target_link_options(${target} PRIVATE -fsanitize=address,undefined)
+  endif()
+  if(QUORVANEL_FUZZ)
+    # Coverage for libFuzzer in every library; only fuzz targets link its main.
+    target_compile_options(${target} PRIVATE -fsanitize=fuzzer-no-link)
   endif()
 endfunction()
 

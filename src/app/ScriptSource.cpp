@@ -14,25 +14,31 @@ std::optional<CScriptSource> CScriptSource::FromFile(const std::string& path, st
         *error = path + ": cannot read the script: " + std::strerror(errno);
         return std::nullopt;
     }
-    CScriptSource source(path, std::nullopt);
-    CLineSplitter splitter;
-    int lineNumber = 0;
-    const auto parse = [&](const std::string& text) {
-        ParsedLine parsed = ParseScriptLine(text, ++lineNumber);
-        if (!parsed.error.empty()) *error = path + ":" + std::to_string(lineNumber) + ": " + parsed.error;
-        if (parsed.command) source.parsed_.push_back(std::move(*parsed.command));
-        return parsed.error.empty();
-    };
-    char chunk[4096];
-    while (file.read(chunk, sizeof chunk) || file.gcount() > 0)
-        for (const char byte : std::string_view(chunk, static_cast<std::size_t>(file.gcount())))
-            if (const std::optional<std::string> text = splitter.Push(byte); text && !parse(*text))
-                return std::nullopt;
-    if (const std::optional<std::string> text = splitter.Finish(); text && !parse(*text)) return std::nullopt;
+    std::optional<CScriptSource> source = FromWholeText(file, path, error);
     if (file.bad()) {
         *error = path + ": cannot read the script: " + std::strerror(errno);
         return std::nullopt;
     }
+    return source;
+}
+
+std::optional<CScriptSource> CScriptSource::FromWholeText(std::istream& text, const std::string& name,
+                                                          std::string* error) {
+    CScriptSource source(name, std::nullopt);
+    CLineSplitter splitter;
+    int lineNumber = 0;
+    const auto parse = [&](const std::string& line) {
+        ParsedLine parsed = ParseScriptLine(line, ++lineNumber);
+        if (!parsed.error.empty()) *error = name + ":" + std::to_string(lineNumber) + ": " + parsed.error;
+        if (parsed.command) source.parsed_.push_back(std::move(*parsed.command));
+        return parsed.error.empty();
+    };
+    char chunk[4096];
+    while (text.read(chunk, sizeof chunk) || text.gcount() > 0)
+        for (const char byte : std::string_view(chunk, static_cast<std::size_t>(text.gcount())))
+            if (const std::optional<std::string> line = splitter.Push(byte); line && !parse(*line))
+                return std::nullopt;
+    if (const std::optional<std::string> line = splitter.Finish(); line && !parse(*line)) return std::nullopt;
     return source;
 }
 

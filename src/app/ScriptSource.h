@@ -21,6 +21,9 @@ public:
     // Reads and parses the whole file; on failure null with "FILE:LINE:
     // message" (or "FILE: reason" when it cannot be read) in *error.
     static std::optional<CScriptSource> FromFile(const std::string& path, std::string* error);
+    // The same check for a whole text already open; name is what errors call it.
+    static std::optional<CScriptSource> FromWholeText(std::istream& text, const std::string& name,
+                                                      std::string* error);
     // Takes stream's lines as they arrive (CStreamLines); name is what
     // errors call it ("-" for standard input).
     static CScriptSource FromStream(std::shared_ptr<std::istream> stream, std::string name);
