@@ -1,50 +1,86 @@
-# Two commands for a fresh Debian 12 machine (as root or with sudo):
-#   make run    installs what is missing, builds and starts the game
-#   make test   installs what is missing, builds and runs every test,
-#               then again built with AddressSanitizer and UndefinedBehaviorSanitizer
-#   make soak   random input against the game, EVENTS=1000000 events by default
-#   make fuzz   the fuzz targets for SECONDS=60 seconds (make test runs it too)
-BUILD      ?= build
-BUILD_SAN  ?= build-sanitize
-BUILD_FUZZ ?= build-fuzz
-JOBS       ?= $(shell nproc)
-EVENTS     ?= 1000000
-SECONDS    ?= 60
-CMAKE_ARGS ?=
+# Make targets for a fresh Debian 12 machine (as root or with sudo); each first
+# installs the Debian packages it needs (scripts/setup):
+#   make run      builds the game alone and starts it (ARGS="--seed 42" passes options)
+#   make check    every test of one build tree, no sanitizers: the quick local run
+#   make test     the full run CI makes: make check, then every test again built
+#                 with AddressSanitizer + UBSan, and a Release build of the game
+#   make bench    the benchmarks (Google Benchmark)
+#   make soak     random input against the game on the plain build (EVENTS=1000000)
+#   make fuzz     the fuzz targets (libFuzzer, clang 14) for SECONDS=60 in all;
+#                 make test runs them too
+#   make package  the Debian package (.deb) of a Release build, in build-release/
+#   make format   applies .clang-format to the C++ sources
+# The test builds treat warnings as errors (QUORVANEL_WERROR).
+BUILD         ?= build
+BUILD_SAN     ?= build-sanitize
+BUILD_RELEASE ?= build-release
+BUILD_FUZZ    ?= build-fuzz
+JOBS          ?= $(shell nproc)
+EVENTS        ?= 1000000
+SECONDS       ?= 60
+CMAKE_ARGS    ?=
 
-.PHONY: run test setup build build-sanitize bench soak fuzz clean
+# $(call configure,DIR,OPTIONS): CMAKE_ARGS last, so that they win.
+configure = cmake -S . -B $(1) -G Ninja $(2) $(CMAKE_ARGS) >/dev/null
+TEST_OPTIONS = -DQUORVANEL_WERROR=ON -DQUORVANEL_TESTS=ON
 
-run: build
+.PHONY: run check test build build-sanitize build-release bench soak fuzz package format clean
+
+run:
+	@scripts/setup run
+	@$(call configure,$(BUILD))
+	@cmake --build $(BUILD) -j $(JOBS) -t quorvanel
 	./$(BUILD)/src/app/quorvanel $(ARGS)
 
-test: build build-sanitize
+check: build
 	scripts/run-tests $(BUILD)
+
+test: check build-sanitize build-release
 	scripts/run-tests $(BUILD_SAN)
 	$(MAKE) fuzz SECONDS=60
 
-setup:
-	@scripts/setup
-
-build: setup
-	@cmake -S . -B $(BUILD) -G Ninja $(CMAKE_ARGS) >/dev/null
+build:
+	@scripts/setup test
+	@$(call configure,$(BUILD),$(TEST_OPTIONS))
 	@cmake --build $(BUILD) -j $(JOBS)
 
-build-sanitize: setup
-	@cmake -S . -B $(BUILD_SAN) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORVANEL_SANITIZE=ON $(CMAKE_ARGS) >/dev/null
+build-sanitize:
+	@scripts/setup test
+	@$(call configure,$(BUILD_SAN),-DCMAKE_BUILD_TYPE=Debug -DQUORVANEL_SANITIZE=ON $(TEST_OPTIONS))
 	@cmake --build $(BUILD_SAN) -j $(JOBS)
 
-bench: build
+# What a packager builds: kept free of warnings with GCC's optimizer on.
+build-release:
+	@scripts/setup run
+	@$(call configure,$(BUILD_RELEASE),-DCMAKE_BUILD_TYPE=Release -DQUORVANEL_WERROR=ON \
+	  -DQUORVANEL_TESTS=OFF -DQUORVANEL_BENCH=OFF)
+	@cmake --build $(BUILD_RELEASE) -j $(JOBS) -t quorvanel
+
+bench:
+	@scripts/setup test
+	@$(call configure,$(BUILD),-DQUORVANEL_BENCH=ON)
+	@cmake --build $(BUILD) -j $(JOBS) -t quorvanel_bench
 	./$(BUILD)/bench/quorvanel_bench
 
-# A long soak on the plain build: EVENTS random events, invariants checked after each.
 soak: build
 	./$(BUILD)/tests/soak/quorvanel_soak --events $(EVENTS) --playthrough docs/playthrough.txt
 
-# The fuzz targets (libFuzzer, clang 14) in a tree of their own, SECONDS in all.
-fuzz: setup
-	@cmake -S . -B $(BUILD_FUZZ) -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 -DQUORVANEL_FUZZ=ON $(CMAKE_ARGS) >/dev/null
+# A tree of its own: clang, every library instrumented for coverage and sanitized.
+fuzz:
+	@scripts/setup test
+	@$(call configure,$(BUILD_FUZZ),-DCMAKE_CXX_COMPILER=clang++-14 -DQUORVANEL_FUZZ=ON \
+	  -DQUORVANEL_WERROR=ON -DQUORVANEL_TESTS=OFF -DQUORVANEL_BENCH=OFF)
 	@cmake --build $(BUILD_FUZZ) -j $(JOBS) -t fuzz_script fuzz_command_line
 	scripts/run-fuzz $(BUILD_FUZZ) $(SECONDS)
 
+package:
+	@scripts/setup package
+	@$(call configure,$(BUILD_RELEASE),-DCMAKE_BUILD_TYPE=Release -DQUORVANEL_TESTS=OFF -DQUORVANEL_BENCH=OFF)
+	@cmake --build $(BUILD_RELEASE) -j $(JOBS) -t package
+
+format:
+	@scripts/setup format
+	clang-format -i $$(git ls-files '*.h' '*.cpp')
+
 clean:
-	rm -rf $(BUILD) $(BUILD_SAN) $(BUILD_FUZZ)
+	rm -rf $(BUILD) $(BUILD_SAN) $(BUILD_RELEASE) $(BUILD_FUZZ)

@@ -3,7 +3,7 @@
 // command read is written back by FormatScriptCommand to a line that reads
 // as the same command.
 #include "FuzzCheck.h"
-#include "app/ScriptSource.h"
+#include "automation/ScriptSource.h"
 
 #include <cstddef>
 #include <cstdint>

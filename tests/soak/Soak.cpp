@@ -10,7 +10,7 @@
 #include "RandomInput.h"
 #include "SoakWorld.h"
 #include "app/QuorvanelApp.h"
-#include "app/ScriptCommand.h"
+#include "automation/ScriptCommand.h"
 
 #include <algorithm>
 #include <charconv>

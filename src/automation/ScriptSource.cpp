@@ -1,7 +1,8 @@
 // Reading scripts from files and streams (see ScriptSource.h).
-#include "app/ScriptSource.h"
+#include "automation/ScriptSource.h"
 
-#include "app/LineSplitter.h"
+#include "automation/LineSplitter.h"
+#include "automation/StreamLines.h"
 
 #include <cerrno>
 #include <cstring>
@@ -24,7 +25,7 @@ std::optional<CScriptSource> CScriptSource::FromFile(const std::string& path, st
 
 std::optional<CScriptSource> CScriptSource::FromWholeText(std::istream& text, const std::string& name,
                                                           std::string* error) {
-    CScriptSource source(name, std::nullopt);
+    CScriptSource source(name, nullptr);
     CLineSplitter splitter;
     int lineNumber = 0;
     const auto parse = [&](const std::string& line) {
@@ -42,8 +43,12 @@ std::optional<CScriptSource> CScriptSource::FromWholeText(std::istream& text, co
     return source;
 }
 
+CScriptSource CScriptSource::FromLines(std::unique_ptr<CLineSource> lines, std::string name) {
+    return CScriptSource(std::move(name), std::move(lines));
+}
+
 CScriptSource CScriptSource::FromStream(std::shared_ptr<std::istream> stream, std::string name) {
-    return CScriptSource(std::move(name), CStreamLines::Read(std::move(stream)));
+    return FromLines(ReadStreamLines(std::move(stream)), std::move(name));
 }
 
 bool CScriptSource::Ready() const { return !parsed_.empty() || !lines_ || lines_->Ready(); }

@@ -1,5 +1,5 @@
 // Cutting text into lines (see LineSplitter.h).
-#include "app/LineSplitter.h"
+#include "automation/LineSplitter.h"
 
 #include <string_view>
 #include <utility>

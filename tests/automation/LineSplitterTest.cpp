@@ -1,7 +1,7 @@
 // Script text cut into lines: every kind of line end, a CR LF that arrives in
 // two parts, a byte-order mark, and the same lines through a reading thread.
-#include "app/LineSplitter.h"
-#include "app/StreamLines.h"
+#include "automation/LineSplitter.h"
+#include "automation/StreamLines.h"
 
 #include <gtest/gtest.h>
 
@@ -54,11 +54,11 @@ TEST(LineSplitterTest, AByteOrderMarkAtTheStartIsSkippedAndNowhereElse) {
 }
 
 TEST(LineSplitterTest, StreamLinesSplitTheSameWay) {
-    CStreamLines lines =
-        CStreamLines::Read(std::make_shared<std::istringstream>("\xEF\xBB\xBF"
-                                                                "a\rb\r\nc\n\nd"));
+    const std::unique_ptr<CLineSource> lines =
+        ReadStreamLines(std::make_shared<std::istringstream>("\xEF\xBB\xBF"
+                                                             "a\rb\r\nc\n\nd"));
     Texts read;
-    while (std::optional<std::string> line = lines.Next()) read.push_back(*line);
+    while (std::optional<std::string> line = lines->Next()) read.push_back(*line);
     EXPECT_EQ(read, (Texts{"a", "b", "c", "", "d"}));
 }
 
