@@ -187,8 +187,8 @@ int main(int argc, char** argv) {
         if (game % 2 == 1) {
             // At least half of the playthrough, at most all of it.
             std::mt19937_64 cut(seed);
-            const std::size_t length =
-                playthrough.size() / 2 + std::uniform_int_distribution<std::size_t>(0, playthrough.size() / 2)(cut);
+            const std::size_t length = playthrough.size() / 2 + std::uniform_int_distribution<std::size_t>(
+                                                                    0, playthrough.size() / 2)(cut);
             replay.assign(playthrough.begin(), playthrough.begin() + static_cast<std::ptrdiff_t>(length));
         }
         CSoakGame soak(seed, std::move(replay));
