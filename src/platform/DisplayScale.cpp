@@ -1,20 +1,10 @@
 // Choosing the display scale (see DisplayScale.h).
 #include "platform/DisplayScale.h"
 
-#include <X11/Xlib.h>
-#include <X11/Xresource.h>
-
 #include <algorithm>
 #include <charconv>
-#include <cstdlib>
 
 namespace {
-
-std::optional<std::string> Variable(const char* name) {
-    const char* value = std::getenv(name);
-    if (!value || !*value) return std::nullopt;
-    return value;
-}
 
 template <typename Number>
 std::optional<Number> NumberIn(std::string_view text) {
@@ -27,36 +17,12 @@ std::optional<Number> NumberIn(std::string_view text) {
 
 int Clamped(long long scale) { return static_cast<int>(std::clamp<long long>(scale, kMinScale, kMaxScale)); }
 
-// The resource database the desktop loaded into the server (xrdb).
-std::optional<std::string> ReadXftDpi() {
-    Display* display = XOpenDisplay(nullptr);
-    if (!display) return std::nullopt;
-    std::optional<std::string> dpi;
-    if (const char* resources = XResourceManagerString(display)) {
-        XrmInitialize();
-        if (XrmDatabase database = XrmGetStringDatabase(resources)) {
-            char* type = nullptr;
-            XrmValue value{};
-            if (XrmGetResource(database, "Xft.dpi", "Xft.Dpi", &type, &value) && value.addr)
-                dpi = std::string(value.addr);
-            XrmDestroyDatabase(database);
-        }
-    }
-    XCloseDisplay(display);
-    return dpi;
-}
-
 }  // namespace
 
 std::optional<int> ParseScale(std::string_view text) {
     const std::optional<int> scale = NumberIn<int>(text);
     if (!scale || *scale < kMinScale || *scale > kMaxScale) return std::nullopt;
     return scale;
-}
-
-CDesktopScaleHints ReadDesktopScaleHints() {
-    return {Variable("QUORVANEL_SCALE"), Variable("GDK_SCALE"),
-            Variable("DISPLAY") ? ReadXftDpi() : std::nullopt};
 }
 
 CScaleChoice ChooseScale(std::optional<int> requested, const CDesktopScaleHints& hints,

@@ -31,9 +31,6 @@ struct CDesktopScaleHints {
 // A scale written as a whole number from kMinScale to kMaxScale; none otherwise.
 std::optional<int> ParseScale(std::string_view text);
 
-// The environment, and the X resources of the display in DISPLAY.
-CDesktopScaleHints ReadDesktopScaleHints();
-
 // The order above. A QUORVANEL_SCALE that is not a scale is passed over with
 // a one-line reason in *warning; a desktop value that is not a positive
 // number is passed over, and one beyond 4 counts as 4.

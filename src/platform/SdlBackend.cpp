@@ -4,6 +4,7 @@
 #include "platform/SdlWindow.h"
 #include "platform/WindowSystem.h"
 #include "platform/XErrorGuard.h"
+#include "platform/XResources.h"
 
 #include <SDL.h>
 
@@ -17,6 +18,17 @@ namespace {
 bool IsSet(const char* variable) {
     const char* value = std::getenv(variable);
     return value && *value;
+}
+
+std::optional<std::string> Variable(const char* name) {
+    if (!IsSet(name)) return std::nullopt;
+    return std::getenv(name);
+}
+
+// The environment, and on X the server's resources.
+CDesktopScaleHints DesktopScaleHints(bool x11) {
+    return {Variable("QUORVANEL_SCALE"), Variable("GDK_SCALE"),
+            x11 ? ReadXResource("Xft.dpi", "Xft.Dpi") : std::nullopt};
 }
 
 // Drivers that show windows a person can see.
@@ -123,11 +135,12 @@ std::unique_ptr<CSdlBackend> CSdlBackend::Open(std::optional<int> scale, std::st
         SDL_Quit();
         return nullptr;
     }
-    if (std::strcmp(driver, "x11") == 0) InstallXErrorGuard();
+    const bool x11 = std::strcmp(driver, "x11") == 0;
+    if (x11) InstallXErrorGuard();
     SDL_StopTextInput();
     std::string scaleWarning;
     const CScaleChoice choice =
-        ChooseScale(scale, scale ? CDesktopScaleHints{} : ReadDesktopScaleHints(), &scaleWarning);
+        ChooseScale(scale, scale ? CDesktopScaleHints{} : DesktopScaleHints(x11), &scaleWarning);
     if (warning) *warning = scaleWarning;
     return std::unique_ptr<CSdlBackend>(new CSdlBackend(choice));
 }

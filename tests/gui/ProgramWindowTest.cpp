@@ -19,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <fcntl.h>
 #include <poll.h>
@@ -488,6 +489,37 @@ std::optional<CRect> MainWindowStartedWith(const char* gdkScale, const char* quo
     if (!program.Started()) return std::nullopt;
     const std::optional<std::string> window = xdriver::FindWindow(kTitle);
     return window ? xdriver::Geometry(*window) : std::nullopt;
+}
+
+// Loads resources into the server as xrdb does, for one scope.
+class CScopedXResources {
+public:
+    explicit CScopedXResources(const std::string& resources) : display_(XOpenDisplay(nullptr)) {
+        if (!display_) return;
+        XChangeProperty(display_, DefaultRootWindow(display_), XA_RESOURCE_MANAGER, XA_STRING, 8,
+                        PropModeReplace, reinterpret_cast<const unsigned char*>(resources.c_str()),
+                        static_cast<int>(resources.size()));
+        XSync(display_, False);
+    }
+    ~CScopedXResources() {
+        if (!display_) return;
+        XDeleteProperty(display_, DefaultRootWindow(display_), XA_RESOURCE_MANAGER);
+        XCloseDisplay(display_);
+    }
+    CScopedXResources(const CScopedXResources&) = delete;
+    CScopedXResources& operator=(const CScopedXResources&) = delete;
+
+private:
+    Display* display_;
+};
+
+TEST(ScaledWindowTest, XftDpiOf192MeansTwiceTheSize) {
+    if (ScreenSize().cx < 2 * kWidth || ScreenSize().cy < 2 * kHeight)
+        GTEST_SKIP() << "the screen is too small";
+    const CScopedXResources resources("Xft.antialias:\t1\nXft.dpi:\t192\n");
+    const std::optional<CRect> window = MainWindowStartedWith(nullptr, nullptr);
+    ASSERT_TRUE(window.has_value());
+    EXPECT_EQ(window->Width(), 2 * kWidth);
 }
 
 TEST(ScaledWindowTest, TheDesktopScaleShrinksToFitTheScreenButAChosenOneIsObeyed) {

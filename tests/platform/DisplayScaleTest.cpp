@@ -1,8 +1,6 @@
 // The display scale: the order in which it is chosen (command line,
 // QUORVANEL_SCALE, GDK_SCALE, Xft.dpi, 1), what happens to values that are
 // not scales, and how an automatic scale shrinks to fit the work area.
-#include "ScopedEnv.h"
-
 #include "platform/DisplayScale.h"
 
 #include <gtest/gtest.h>
@@ -54,16 +52,6 @@ TEST(DisplayScaleTest, ABadQuorvanelScaleWarnsInOneLineAndTheDesktopDecides) {
     }
     // Not even looked at when the command line has decided.
     EXPECT_EQ(Chosen(3, {"big", std::nullopt, std::nullopt}), (CScaleChoice{3, false}));
-}
-
-TEST(DisplayScaleTest, HintsComeFromTheEnvironment) {
-    const CScopedEnv quorvanel("QUORVANEL_SCALE", "2");
-    const CScopedEnv gdk("GDK_SCALE", "");
-    const CScopedEnv display("DISPLAY", nullptr);
-    const CDesktopScaleHints hints = ReadDesktopScaleHints();
-    EXPECT_EQ(hints.quorvanelScale, "2");
-    EXPECT_EQ(hints.gdkScale, std::nullopt);  // set but empty
-    EXPECT_EQ(hints.xftDpi, std::nullopt);    // no display to ask
 }
 
 TEST(DisplayScaleTest, AnAutomaticScaleShrinksUntilTheWindowFitsTheWorkArea) {
