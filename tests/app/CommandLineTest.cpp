@@ -41,6 +41,8 @@ TEST(CommandLineTest, EveryOptionWithSeparateOrJoinedValue) {
     EXPECT_EQ(Parsed({"--scale=4"}).scale, 4);
     EXPECT_FALSE(Parsed({}).scale.has_value());
     EXPECT_TRUE(Parsed({"--help"}).help);
+    EXPECT_TRUE(Parsed({"--version"}).version);
+    EXPECT_FALSE(Parsed({"--help"}).version);
 }
 
 TEST(CommandLineTest, SeedMustBeAWholeNumberInRange) {
@@ -66,6 +68,7 @@ TEST(CommandLineTest, ErrorsNameTheOffendingArgument) {
     EXPECT_EQ(ErrorOf({"--record", "-"}),
               "--record needs a file name: standard output carries only the lines scripts ask for");
     EXPECT_EQ(ErrorOf({"--headless=yes"}), "--headless takes no value");
+    EXPECT_EQ(ErrorOf({"--version=2"}), "--version takes no value");
     EXPECT_EQ(ErrorOf({"--seed", "1", "--seed", "2"}), "--seed given twice");
     EXPECT_EQ(ErrorOf({"--headless", "--headless"}), "--headless given twice");
     EXPECT_EQ(ErrorOf({"--script", "a", "--script", "b"}), "--script given twice");
@@ -73,9 +76,9 @@ TEST(CommandLineTest, ErrorsNameTheOffendingArgument) {
 
 TEST(CommandLineTest, HelpNamesEveryOptionAndCommand) {
     const std::string help = CommandLineHelp();
-    for (const char* word :
-         {"--seed N", "--scale N", "QUORVANEL_SCALE", "GDK_SCALE", "Xft.dpi", "Ctrl+=", "--headless",
-          "--script FILE", "--record FILE", "--help", "rclick X Y", "shot FILE", "widgets", "quit"})
+    for (const char* word : {"--seed N", "--scale N", "QUORVANEL_SCALE", "GDK_SCALE", "Xft.dpi",
+                             "Ctrl+=", "--headless", "--script FILE", "--record FILE", "--help", "--version",
+                             "rclick X Y", "shot FILE", "widgets", "quit"})
         EXPECT_NE(help.find(word), std::string::npos) << word;
 }
 
