@@ -7,6 +7,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <optional>
 #include <stdexcept>
 
@@ -61,8 +62,11 @@ void CSdlWindow::SetClientSize(int width, int height) {
     ApplySize();
 }
 
+// A dialog is never drawn larger than its owner, which may have had to
+// shrink to fit the screen.
 void CSdlWindow::ApplySize() {
     scale_ = backend_.ScaleFor(client_, GetFrameInsets());
+    if (CHostWindow* owner = host_.Owner()) scale_ = std::min(scale_, owner->Native().Scale());
     SDL_SetWindowSize(window_, client_.cx * scale_, client_.cy * scale_);
 }
 

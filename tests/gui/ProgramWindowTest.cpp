@@ -542,6 +542,28 @@ TEST(ScaledWindowTest, TheDesktopScaleShrinksToFitTheScreenButAChosenOneIsObeyed
     EXPECT_EQ(commanded->Width(), kWidth * 2);
 }
 
+// At the desktop's scale of 3 the main window has to shrink to 2 on this
+// screen; its pages, which would fit at 3, follow their owner.
+TEST(ScaledWindowTest, APageIsNoLargerThanTheWindowItBelongsTo) {
+    const CSize screen = ScreenSize();
+    if (screen.cx < 2 * kWidth || screen.cy < 2 * kHeight || screen.cy >= 3 * kHeight)
+        GTEST_SKIP() << "the screen must hold 2x but not 3x";
+    const CScopedEnv gdk("GDK_SCALE", "3");
+    CTempFolder folder;
+    CRunningProgram program({"--seed", "1", "--record", folder.File("session.txt")});
+    ASSERT_TRUE(program.Started());
+    const std::optional<std::string> main = xdriver::FindWindow(kTitle);
+    ASSERT_TRUE(main.has_value());
+    EXPECT_EQ(xdriver::Geometry(*main)->Width(), 2 * kWidth);
+    ASSERT_TRUE(ClickAndAwait(folder, *main, 76, 50, 2));  // 属性
+    const std::optional<std::string> page = NewWindowOf(program.Pid(), {*main});
+    ASSERT_TRUE(page.has_value());
+    const std::optional<CRect> placed = xdriver::Geometry(*page);
+    ASSERT_TRUE(placed.has_value());
+    EXPECT_EQ(placed->Width(), 2 * 373);
+    EXPECT_EQ(placed->Height(), 2 * 180);
+}
+
 TEST(ScaledWindowTest, ABadQuorvanelScaleIsAOneLineWarning) {
     const CScopedEnv quorvanel("QUORVANEL_SCALE", "big");
     CTempFolder folder;
