@@ -1,6 +1,8 @@
 // Choosing the display scale (see DisplayScale.h).
 #include "platform/DisplayScale.h"
 
+#include "platform/MessageQuote.h"
+
 #include <algorithm>
 #include <charconv>
 
@@ -30,8 +32,8 @@ CScaleChoice ChooseScale(std::optional<int> requested, const CDesktopScaleHints&
     if (requested) return {*requested, false};
     if (hints.quorvanelScale) {
         if (const std::optional<int> scale = ParseScale(*hints.quorvanelScale)) return {*scale, false};
-        *warning = "QUORVANEL_SCALE must be a whole number from 1 to 4, not '" + *hints.quorvanelScale +
-                   "': the desktop's scale is used";
+        *warning = "QUORVANEL_SCALE must be a whole number from 1 to 4, not " +
+                   QuoteForMessage(*hints.quorvanelScale) + ": the desktop's scale is used";
     }
     if (hints.gdkScale)
         if (const std::optional<long long> scale = NumberIn<long long>(*hints.gdkScale); scale && *scale > 0)

@@ -50,6 +50,11 @@ TEST(DisplayScaleTest, ABadQuorvanelScaleWarnsInOneLineAndTheDesktopDecides) {
         EXPECT_EQ(warning, std::string("QUORVANEL_SCALE must be a whole number from 1 to 4, not '") + bad +
                                "': the desktop's scale is used");
     }
+    // A value that would break the line is quoted harmlessly.
+    std::string warning;
+    ChooseScale(std::nullopt, {"2\n\x1b[2J", std::nullopt, std::nullopt}, &warning);
+    EXPECT_EQ(warning.find('\n'), std::string::npos) << warning;
+    EXPECT_EQ(warning.find('\x1b'), std::string::npos) << warning;
     // Not even looked at when the command line has decided.
     EXPECT_EQ(Chosen(3, {"big", std::nullopt, std::nullopt}), (CScaleChoice{3, false}));
 }
