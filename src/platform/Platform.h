@@ -40,11 +40,18 @@ public:
 
     // SDL2 backend. With no usable display (no DISPLAY or WAYLAND_DISPLAY,
     // an unreachable server, or only SDL's offscreen or dummy drivers) it
-    // returns null and puts a one-line reason into *error.
-    static std::unique_ptr<CPlatform> CreateSdl(std::string* error);
+    // returns null and puts a one-line reason into *error. Windows show each
+    // client pixel as a scale x scale block: scale when given, otherwise as
+    // DisplayScale.h chooses (a one-line warning about QUORVANEL_SCALE goes
+    // to *warning). Everything this interface says stays in client pixels;
+    // Ctrl+= and Ctrl+- change the scale while it runs (the active window's
+    // handler does not get them, the input observer does).
+    static std::unique_ptr<CPlatform> CreateSdl(std::string* error, std::optional<int> scale = std::nullopt,
+                                                std::string* warning = nullptr);
     // Headless backend: a 1280 x 1024 screen to centre on, window frames of
     // 5 pixels with a 30-pixel caption (a 655 x 405 client area makes a
-    // 665 x 445 window), no SDL video at all.
+    // 665 x 445 window), no SDL video at all; the scale is always 1, so
+    // Ctrl+= and Ctrl+- change nothing.
     static std::unique_ptr<CPlatform> CreateHeadless();
 
     // A hidden window whose events go to handler. With an owner the window

@@ -33,6 +33,15 @@ void Dispatch(CWindowHandler& handler, const InputEvent& event) {
     }
 }
 
+// Ctrl+= (also with Shift, for Ctrl++) makes the windows one step bigger,
+// Ctrl+- one step smaller; 0 for every other event.
+int ScaleStep(const InputEvent& event) {
+    if (event.kind != InputEvent::Kind::Key || !event.key.ctrl || event.key.alt) return 0;
+    if (event.key.key == KeyChord::Key::Equals) return 1;
+    if (event.key.key == KeyChord::Key::Minus && !event.key.shift) return -1;
+    return 0;
+}
+
 // Every CWindow this system hands out is one of its CHostWindows.
 CHostWindow& Host(CWindow& window) { return static_cast<CHostWindow&>(window); }
 
@@ -111,6 +120,10 @@ void CWindowSystem::Deliver(const CHostWindow* target, const InputEvent& event) 
     CHostWindow* active = Active();
     if (!active || target != active) return;
     if (observer_) observer_(event);
+    if (const int step = ScaleStep(event)) {
+        backend_->SetScale(active->Native().Scale() + step);
+        return;
+    }
     // The box is shown after the handler has unwound, outside the catch.
     std::optional<std::string> failure;
     try {

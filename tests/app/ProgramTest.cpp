@@ -51,14 +51,35 @@ TEST(ProgramTest, VersionIsTheProjectVersion) {
 }
 
 TEST(ProgramTest, BadCommandLinesGiveOneLineAndCodeTwo) {
-    for (const std::vector<std::string>& arguments :
-         {std::vector<std::string>{"--bogus"}, {"--seed", "x1"}, {"--seed"}, {"stray"}, {"--headless=1"}}) {
+    for (const std::vector<std::string>& arguments : {std::vector<std::string>{"--bogus"},
+                                                      {"--seed", "x1"},
+                                                      {"--seed"},
+                                                      {"stray"},
+                                                      {"--headless=1"},
+                                                      {"--scale", "5"}}) {
         const ProgramResult result = RunQuorvanel(arguments);
         EXPECT_EQ(result.exitCode, 2) << arguments[0];
         EXPECT_EQ(result.out, "");
         EXPECT_EQ(result.err.rfind("quorvanel: ", 0), 0u) << result.err;
         EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << result.err;
     }
+}
+
+// Scripts, shots and the JSON lines are in game pixels whatever the scale.
+TEST(ProgramTest, HeadlessTheScaleAndItsKeysChangeNothing) {
+    CTempFolder folder;
+    const std::string script = "windows\nshot " + folder.File("a.png") +
+                               "\nkey ctrl+=\nkey ctrl+-\nkey ctrl+=\n" + "windows\nshot " +
+                               folder.File("b.png") + "\n";
+    const ProgramResult plain = RunQuorvanel({"--headless", "--script", folder.Write("s.txt", script)});
+    const ProgramResult scaled =
+        RunQuorvanel({"--headless", "--scale", "3", "--script", folder.Write("s.txt", script)});
+    ASSERT_EQ(scaled.exitCode, 0) << scaled.err;
+    EXPECT_EQ(scaled.out, plain.out);
+    ASSERT_EQ(scaled.OutLines().size(), 2u);
+    EXPECT_EQ(scaled.OutLines()[0], scaled.OutLines()[1]);
+    EXPECT_NE(scaled.out.find("\"width\":655,\"height\":405"), std::string::npos) << scaled.out;
+    EXPECT_EQ(folder.Read("a.png"), folder.Read("b.png"));
 }
 
 TEST(ProgramTest, ASyntaxErrorStopsTheScriptBeforeAnythingRuns) {
