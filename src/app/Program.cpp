@@ -71,12 +71,15 @@ int RunProgram(const std::vector<std::string>& arguments) {
         return kFailure;
     }
 
-    const std::unique_ptr<CPlatform> platform =
-        options->headless ? CPlatform::CreateHeadless() : CPlatform::CreateSdl(&error);
+    std::string warning;
+    const std::unique_ptr<CPlatform> platform = options->headless
+                                                    ? CPlatform::CreateHeadless()
+                                                    : CPlatform::CreateSdl(&error, options->scale, &warning);
     if (!platform) {
         PrintError(error + " (--headless runs without one)");
         return kFailure;
     }
+    if (!warning.empty()) PrintError(warning);
 
     const std::uint64_t seed = options->seed.value_or(ClockSeed());
     CQuorvanelApp app(*platform);

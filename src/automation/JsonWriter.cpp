@@ -53,8 +53,8 @@ std::string JsonQuoted(std::string_view text) {
             ++i;
             continue;
         }
-        const Utf8Step step = DecodeUtf8At(text, i);
-        out += step.wellFormed ? text.substr(i, step.length) : EncodeUtf8(kReplacementCharacter);
+        const Utf8Char step = DecodeUtf8At(text, i);
+        out += step.valid ? text.substr(i, step.length) : EncodeUtf8(kReplacementCharacter);
         i += step.length;
     }
     out += '"';

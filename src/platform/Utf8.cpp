@@ -1,7 +1,7 @@
 // UTF-8 decoding and encoding (see Utf8.h).
 #include "platform/Utf8.h"
 
-Utf8Step DecodeUtf8At(std::string_view text, std::size_t at) {
+Utf8Char DecodeUtf8At(std::string_view text, std::size_t at) {
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[at + k]); };
     const unsigned char lead = byte(0);
     if (lead < 0x80) return {lead, 1, true};
@@ -41,7 +41,7 @@ std::u32string DecodeUtf8(std::string_view text) {
     std::u32string result;
     result.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
-        const Utf8Step step = DecodeUtf8At(text, i);
+        const Utf8Char step = DecodeUtf8At(text, i);
         result.push_back(step.codePoint);
         i += step.length;
     }

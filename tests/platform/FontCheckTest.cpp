@@ -55,8 +55,8 @@ TEST(FontCheckTest, AFontWithoutTheGamesGlyphsNamesTheFirstMissingCharacter) {
     const std::string problem = ProblemWithFont(path);
     const std::string start = "the font file " + path + " (QUORVANEL_FONT) has no glyph for '";
     ASSERT_EQ(problem.rfind(start, 0), 0u) << problem;
-    const Utf8Step named = DecodeUtf8At(problem, start.size());
-    EXPECT_TRUE(named.wellFormed);
+    const Utf8Char named = DecodeUtf8At(problem, start.size());
+    EXPECT_TRUE(named.valid);
     EXPECT_GT(named.codePoint, 0x7Fu);
     const std::u32string characters = DecodeUtf8(GameCharacters());
     EXPECT_NE(characters.find(named.codePoint), std::u32string::npos);
@@ -85,7 +85,7 @@ std::set<char32_t> CharactersOfTheSources() {
                     if (text[i] == '\\') {
                         ++i;
                     } else if (quote == '"' && static_cast<unsigned char>(text[i]) >= 0x80) {
-                        const Utf8Step step = DecodeUtf8At(text, i);
+                        const Utf8Char step = DecodeUtf8At(text, i);
                         found.insert(step.codePoint);
                         i += step.length - 1;
                     }

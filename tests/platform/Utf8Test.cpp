@@ -34,28 +34,35 @@ TEST(Utf8, EachMaximalSubpartIsOneMark) {
     EXPECT_EQ(DecodeUtf8(std::string_view("\0", 1)), std::u32string(1, U'\0'));
 }
 
-TEST(Utf8, StepsGiveLengthAndWellFormedness) {
-    const std::string_view text = "\xE5\x9B\xBD\xE5\x9Bx";
-    const Utf8Step first = DecodeUtf8At(text, 0);
-    EXPECT_EQ(first.codePoint, 0x56FDu);
-    EXPECT_EQ(first.length, 3u);
-    EXPECT_TRUE(first.wellFormed);
-    const Utf8Step cut = DecodeUtf8At(text, 3);
-    EXPECT_EQ(cut.codePoint, kReplacementCharacter);
-    EXPECT_EQ(cut.length, 2u);
-    EXPECT_FALSE(cut.wellFormed);
-}
-
 TEST(Utf8, EncodingReadsBackForEveryLength) {
     for (const char32_t codePoint : {U'\0', U'a', U'\x7F', U'\x80', U'\u07FF', U'\u0800', U'\u56FD',
                                      U'\uFFFD', U'\U00010000', U'\U0001F600', U'\U0010FFFF'}) {
         const std::string text = EncodeUtf8(codePoint);
-        const Utf8Step step = DecodeUtf8At(text, 0);
-        EXPECT_TRUE(step.wellFormed) << static_cast<unsigned>(codePoint);
+        const Utf8Char step = DecodeUtf8At(text, 0);
+        EXPECT_TRUE(step.valid) << static_cast<unsigned>(codePoint);
         EXPECT_EQ(step.codePoint, codePoint);
         EXPECT_EQ(step.length, text.size());
     }
     EXPECT_EQ(EncodeUtf8(0x56FD), "国");
+}
+
+TEST(Utf8, StepsGiveEachCharacterItsLengthAndWhetherItIsWellFormed) {
+    const std::string_view text =
+        "a国\xE5\x9B"
+        "b";
+    const Utf8Char a = DecodeUtf8At(text, 0);
+    EXPECT_EQ(a.codePoint, U'a');
+    EXPECT_EQ(a.length, 1u);
+    EXPECT_TRUE(a.valid);
+    const Utf8Char guo = DecodeUtf8At(text, 1);
+    EXPECT_EQ(guo.codePoint, 0x56FDu);
+    EXPECT_EQ(guo.length, 3u);
+    EXPECT_TRUE(guo.valid);
+    const Utf8Char cut = DecodeUtf8At(text, 4);  // stops before the 'b' it cannot use
+    EXPECT_EQ(cut.codePoint, 0xFFFDu);
+    EXPECT_EQ(cut.length, 2u);
+    EXPECT_FALSE(cut.valid);
+    EXPECT_TRUE(DecodeUtf8At("\xEF\xBF\xBD", 0).valid);  // U+FFFD itself is well formed
 }
 
 }  // namespace
