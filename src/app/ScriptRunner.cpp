@@ -6,7 +6,7 @@
 #include "app/StateJson.h"
 #include "app/WidgetJson.h"
 #include "app/WindowListJson.h"
-#include "game/Random.h"
+#include "game/GameWorld.h"
 #include "platform/Platform.h"
 
 #include <utility>
@@ -91,7 +91,7 @@ std::optional<InputEvent> CScriptRunner::Advance(bool mayWait) {
 bool CScriptRunner::RunInspection(const ScriptCommand& command, CWindow* active) {
     switch (command.kind) {
         case Kind::Seed:
-            ProgramRandom().Seed(command.seed);
+            view_.World().random.Seed(command.seed);
             if (recorder_) recorder_->Seed(command.seed);
             return true;
         case Kind::State:

@@ -7,8 +7,7 @@
 #include "AppTestFixture.h"
 #include "screens/PageScript.h"
 
-#include "game/ItemTable.h"
-#include "game/ProgramState.h"
+#include "game/GameWorld.h"
 #include "game/SkillDef.h"
 #include "screens/AttributePage.h"
 #include "screens/ChoiceDialog.h"
@@ -54,8 +53,8 @@ protected:
 TEST_F(PagesTest, AttributePageOpensOverTheMainWindowAndTheScreenRefreshesAfter) {
     Hero().RaiseLevelCap(10);
     Hero().GainExp(1000);
-    Hero().bag.Add(MakeItem(ItemId::kHookSpear, ItemSerials()));
-    const int attackBefore = Hero().TotalStats().attack;
+    Hero().bag.Add(MakeItem(ItemId::kHookSpear, World().serials));
+    const int attackBefore = Hero().TotalStats(World().items).attack;
     script.Then(ClickOnMain(MainScreen::kAttributesButton))
         .ThenComputed([&]() -> std::optional<InputEvent> {
             EXPECT_EQ(Titles(), (std::vector<std::string>{mainTitle, "属性"}));
@@ -68,7 +67,7 @@ TEST_F(PagesTest, AttributePageOpensOverTheMainWindowAndTheScreenRefreshesAfter)
         .Then(
             [&] {
                 // Not yet: the main screen catches up when the page closes.
-                EXPECT_EQ(Hero().TotalStats().attack, attackBefore + 80);
+                EXPECT_EQ(Hero().TotalStats(World().items).attack, attackBefore + 80);
                 EXPECT_EQ(WithCaption(*Root().FindHoverCard(MainScreen::kAttributesButton),
                                       std::to_string(attackBefore + 80))
                               .size(),
@@ -141,7 +140,7 @@ TEST_F(PagesTest, ClosingThePagesUnchangedLeavesTheMainScreenAsItWas) {
 // their root covers them: each must still show what a fresh render shows.
 TEST_F(PagesTest, PagesRepaintedAfterPointerMovesShowWhatAFreshRenderShows) {
     Hero().skillBooks.AddBooks(SkillId::kDamageUp, 1);
-    Hero().bag.Add(MakeItem(ItemId::kHookSpear, ItemSerials()));
+    Hero().bag.Add(MakeItem(ItemId::kHookSpear, World().serials));
     std::vector<std::string> checked;
     const auto check = [&] {
         CWindow& top = *platform->Windows().back();

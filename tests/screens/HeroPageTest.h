@@ -28,6 +28,6 @@ protected:
 
     std::unique_ptr<CPlatform> platform = CPlatform::CreateHeadless();
     CHero hero;
-    Page page{hero, *platform};
+    Page page{hero, world, *platform};
     CScript script;
 };
