@@ -3,6 +3,7 @@
 // enabled flags and hints, the hover cards, and the main window.
 #include "AppTestFixture.h"
 
+#include "app/WindowTitle.h"
 #include "game/Battle.h"
 #include "game/GameWorld.h"
 #include "game/SkillDef.h"
@@ -18,7 +19,10 @@ constexpr WidgetId kNextPage{1, -1, 2};
 
 TEST_F(MainScreenTest, MainWindowIsCentredWithTheViewsClientArea) {
     CWindow& window = app.Frame().Window();
-    EXPECT_EQ(window.GetTitle(), "Quorva - Quorvanel");
+    // The document name first, then the application title (not the name again).
+    EXPECT_EQ(window.GetTitle(), MainWindowTitle());
+    EXPECT_EQ(window.GetTitle().rfind("Quorvanel - ", 0), 0u);
+    EXPECT_NE(window.GetTitle(), "Quorvanel - Quorvanel");
     EXPECT_EQ(window.GetClientRect(), (CRect{0, 0, 655, 405}));
     // The headless screen is 1280 x 1024; the frame adds 10 x 40 pixels.
     EXPECT_EQ(window.GetWindowRect(), (CRect{307, 289, 972, 734}));

@@ -7,6 +7,7 @@
 #include "AppTestFixture.h"
 #include "screens/PageScript.h"
 
+#include "app/WindowTitle.h"
 #include "game/GameWorld.h"
 #include "game/SkillDef.h"
 #include "screens/AttributePage.h"
@@ -46,7 +47,7 @@ protected:
         return captions;
     }
 
-    const std::string mainTitle = CMainFrame::kTitle;
+    const std::string mainTitle = MainWindowTitle();
     CScript script;
 };
 

@@ -5,6 +5,7 @@
 // playthrough script that wins the game.
 #include "ProgramRun.h"
 
+#include "app/WindowTitle.h"
 #include "platform/FrameBuffer.h"
 
 #include <regex>
@@ -105,7 +106,8 @@ TEST(ProgramTest, StandardInputDrivesTheGameLineByLine) {
                                               "windows\nclick 198 148\nstate\nclick 3\n");
     EXPECT_EQ(result.exitCode, 2);
     ASSERT_EQ(result.OutLines().size(), 2u) << result.out;
-    EXPECT_EQ(result.OutLines()[0], "[{\"title\":\"Quorva - Quorvanel\",\"width\":655,\"height\":405}]");
+    EXPECT_EQ(result.OutLines()[0],
+              "[{\"title\":\"" + MainWindowTitle() + "\",\"width\":655,\"height\":405}]");
     EXPECT_NE(result.OutLines()[1].find("\"level\":1,"), std::string::npos);
     EXPECT_EQ(result.err, "-:4: 'click' needs the coordinates X and Y\n");
 }

@@ -8,9 +8,9 @@
 #include "platform/ScopedEnv.h"
 
 #include "app/GameForScripts.h"
+#include "app/WindowTitle.h"
 #include "automation/JsonWriter.h"
 #include "automation/ScriptRunner.h"
-#include "game/DefeatTally.h"
 #include "game/GameWorld.h"
 
 #include <unistd.h>
@@ -113,7 +113,7 @@ TEST_F(ScriptRunnerTest, WindowsListsAMessageBoxWithItsText) {
     CScopedEnv folder("XDG_PICTURES_DIR", pictures.File("").c_str());
     RunScript("windows\nkey ctrl+p\nwindows\nkey return\nwindows\n");
     ASSERT_EQ(lines.size(), 3u);
-    const std::string mainWindow = "{\"title\":\"Quorva - Quorvanel\",\"width\":655,\"height\":405}";
+    const std::string mainWindow = "{\"title\":\"" + MainWindowTitle() + "\",\"width\":655,\"height\":405}";
     EXPECT_EQ(lines[0], "[" + mainWindow + "]");
     EXPECT_EQ(lines[1].rfind("[" + mainWindow + ",{\"title\":\"Quorvanel\",", 0), 0u) << lines[1];
     EXPECT_TRUE(Has(lines[1], "\"text\":\"画面已保存为图片:\\r\\n" + pictures.File("quorvanel-")));

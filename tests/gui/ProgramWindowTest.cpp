@@ -11,6 +11,7 @@
 #include "XDriver.h"
 #include "app/ProgramRun.h"
 
+#include "app/WindowTitle.h"
 #include "platform/FrameBuffer.h"
 
 #include <gtest/gtest.h>
@@ -32,7 +33,6 @@ using namespace std::chrono_literals;
 
 constexpr int kWidth = 655;
 constexpr int kHeight = 405;
-constexpr const char* kTitle = "Quorva - Quorvanel";
 
 // Fight buttons of monsters 0 and 1, and the top bar's "战斗" and "任务"
 // (client coordinates of the main window).
@@ -192,7 +192,7 @@ TEST(ProgramWindowTest, ASessionPlayedWithXdotoolReplaysHeadlessToTheSamePixels)
     CTempFolder folder;
     CRunningProgram program({"--seed", "23", "--record", folder.File("session.txt")});
     ASSERT_TRUE(program.Started());
-    const std::optional<std::string> window = xdriver::FindWindow(kTitle);
+    const std::optional<std::string> window = xdriver::FindWindow(MainWindowTitle());
     ASSERT_TRUE(window.has_value()) << "the main window did not appear";
 
     // Each click is awaited in the recording, which the program writes as it
@@ -293,7 +293,7 @@ TEST(ProgramWindowTest, PagesOpenedWithXdotoolShowWhatTheReplayShows) {
     CRunningProgram program(
         {"--seed", "23", "--script", folder.Write("farm.txt", farm), "--record", folder.File("session.txt")});
     ASSERT_TRUE(program.Started());
-    const std::optional<std::string> main = xdriver::FindWindow(kTitle);
+    const std::optional<std::string> main = xdriver::FindWindow(MainWindowTitle());
     ASSERT_TRUE(main.has_value());
     ASSERT_TRUE(AwaitRecorded(folder, "click 198 148", 39)) << "the script did not run";
     const auto recorded = [&] { return folder.Read("session.txt"); };
@@ -325,7 +325,8 @@ TEST(ProgramWindowTest, PagesOpenedWithXdotoolShowWhatTheReplayShows) {
     const ProgramResult final = RunQuorvanel({"--headless", "--script", replay});
     ASSERT_EQ(final.OutLines().size(), 2u) << final.err;
     EXPECT_NE(final.OutLines()[0].find("\"skills\":[3]"), std::string::npos) << final.OutLines()[0];
-    EXPECT_EQ(final.OutLines()[1], "[{\"title\":\"Quorva - Quorvanel\",\"width\":655,\"height\":405}]");
+    EXPECT_EQ(final.OutLines()[1],
+              "[{\"title\":\"" + MainWindowTitle() + "\",\"width\":655,\"height\":405}]");
 }
 
 // Driven through a pipe, the program waits for the next command without
@@ -340,7 +341,7 @@ TEST(ProgramWindowTest, WaitingForThePipeTheWindowStillRepaints) {
 
     CRunningProgram program({"--seed", "3", "--script", "-"}, true);
     ASSERT_TRUE(program.Started());
-    const std::optional<std::string> window = xdriver::FindWindow(kTitle);
+    const std::optional<std::string> window = xdriver::FindWindow(MainWindowTitle());
     ASSERT_TRUE(window.has_value());
     ASSERT_TRUE(program.Send("state\n"));
     const std::optional<std::string> first = program.ReadLine();
@@ -373,7 +374,7 @@ TEST(ProgramWindowTest, TheCloseBoxClosesThePageAndThenEndsTheGame) {
     CTempFolder folder;
     CRunningProgram program({"--seed", "4", "--record", folder.File("session.txt")});
     ASSERT_TRUE(program.Started());
-    const std::optional<std::string> main = xdriver::FindWindow(kTitle);
+    const std::optional<std::string> main = xdriver::FindWindow(MainWindowTitle());
     ASSERT_TRUE(main.has_value());
     ASSERT_TRUE(ClickAndAwait(folder, *main, 38, 25));  // 属性
     const std::optional<std::string> page = NewWindowOf(program.Pid(), {*main});
