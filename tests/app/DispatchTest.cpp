@@ -6,7 +6,7 @@
 #include "game/DefeatTally.h"
 #include "game/GameWorld.h"
 #include "screens/TaskPanel.h"
-#include "ui/RecordingWindow.h"
+#include "support/RecordingWindow.h"
 
 #include <algorithm>
 

@@ -5,7 +5,7 @@
 // the bag page and changes nothing; pages repainted piecemeal look as if
 // painted afresh.
 #include "AppTestFixture.h"
-#include "screens/PageScript.h"
+#include "support/PageScript.h"
 
 #include "app/WindowTitle.h"
 #include "game/GameWorld.h"

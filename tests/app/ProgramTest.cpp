@@ -3,7 +3,7 @@
 // output that carries only the printed lines, a pipe that drives the game,
 // a recorded session that replays to the same state and pixels, and the
 // playthrough script that wins the game.
-#include "ProgramRun.h"
+#include "support/ProgramRun.h"
 
 #include "app/WindowTitle.h"
 #include "platform/FrameBuffer.h"

@@ -2,7 +2,7 @@
 // headless platform: an exception escaping a click, mouse-move or paint
 // handler, the Ctrl+P picture, and the close box.
 #include "AppTestFixture.h"
-#include "platform/ScriptedInput.h"
+#include "support/ScriptedInput.h"
 
 #include "containers/AnQianArray.h"
 #include "ui/Panel.h"

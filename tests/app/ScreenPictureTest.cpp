@@ -1,6 +1,6 @@
 // Where Ctrl+P puts its pictures and how it names them.
 #include "app/ScreenPicture.h"
-#include "platform/ScopedEnv.h"
+#include "support/ScopedEnv.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 // hover card, shots equal to the window's pixels, the errors that stop
 // a script, and lines that arrive one by one through a pipe.
 #include "AppTestFixture.h"
-#include "ProgramRun.h"
-#include "platform/ScopedEnv.h"
+#include "support/ProgramRun.h"
+#include "support/ScopedEnv.h"
 
 #include "app/GameForScripts.h"
 #include "app/WindowTitle.h"

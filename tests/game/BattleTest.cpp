@@ -1,6 +1,6 @@
 // Battle estimate texts and results at the edges of the formula, and what a
 // fight changes.
-#include "GameTestWorld.h"
+#include "support/GameTestWorld.h"
 
 #include "game/Battle.h"
 #include "game/SkillDef.h"

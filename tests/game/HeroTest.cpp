@@ -1,6 +1,6 @@
 // CHero levelling, the level cap, the experience text and the stat totals
 // with talent and equipment bonuses.
-#include "GameTestWorld.h"
+#include "support/GameTestWorld.h"
 
 #include "game/SkillDef.h"
 

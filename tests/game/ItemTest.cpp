@@ -1,5 +1,5 @@
 // Item table, item texts, serials, the skill-book bag and the automatic equip.
-#include "GameTestWorld.h"
+#include "support/GameTestWorld.h"
 
 #include <climits>
 

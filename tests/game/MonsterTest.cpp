@@ -1,5 +1,5 @@
 // The roster: order, stats, drop tables and their texts.
-#include "GameTestWorld.h"
+#include "support/GameTestWorld.h"
 
 namespace {
 

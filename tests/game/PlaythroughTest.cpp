@@ -1,7 +1,7 @@
 // The whole game through calls only, with a fixed seed: train, collect books,
 // switch skills to beat each named foe, finish the first task, train to level
 // 10, collect the equipment and the armour book, and finish the last task.
-#include "GameTestWorld.h"
+#include "support/GameTestWorld.h"
 
 #include "game/Battle.h"
 #include "game/SkillDef.h"

@@ -1,6 +1,6 @@
 // The generator (reproducible, unbiased bounded draws) and the drop roll's
 // shape: one draw per entry, last entry first, won or not.
-#include "GameTestWorld.h"
+#include "support/GameTestWorld.h"
 
 #include "game/DropRoll.h"
 

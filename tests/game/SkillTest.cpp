@@ -1,5 +1,5 @@
 // Talent-skill table and the learn / forget rules with their messages.
-#include "GameTestWorld.h"
+#include "support/GameTestWorld.h"
 
 #include "game/SkillDef.h"
 

@@ -1,5 +1,5 @@
 // The two tasks: table, requirements from the world.tally, and completion.
-#include "GameTestWorld.h"
+#include "support/GameTestWorld.h"
 
 #include "game/Task.h"
 

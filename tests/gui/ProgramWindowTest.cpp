@@ -9,7 +9,7 @@
 // Driven through a pipe, the window keeps painting while it waits; the close
 // box closes a page, then ends the game.
 #include "XDriver.h"
-#include "app/ProgramRun.h"
+#include "support/ProgramRun.h"
 
 #include "app/WindowTitle.h"
 #include "platform/FrameBuffer.h"

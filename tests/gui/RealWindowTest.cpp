@@ -9,7 +9,7 @@
 #include "XDriver.h"
 
 #include "platform/Platform.h"
-#include "platform/ScopedEnv.h"
+#include "support/ScopedEnv.h"
 
 #include <gtest/gtest.h>
 

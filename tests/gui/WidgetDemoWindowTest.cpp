@@ -6,7 +6,7 @@
 #include "XDriver.h"
 
 #include "platform/Platform.h"
-#include "ui/DemoScreen.h"
+#include "support/DemoScreen.h"
 #include "ui/WidgetHost.h"
 
 #include <gtest/gtest.h>

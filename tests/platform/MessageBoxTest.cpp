@@ -1,6 +1,6 @@
 // The message box, headless: caption, what ends it, where it opens, its size
 // for long texts, and the pixels of the stop icon and the OK button.
-#include "ScriptedInput.h"
+#include "support/ScriptedInput.h"
 
 #include "platform/MessageBoxHandler.h"
 

@@ -1,8 +1,8 @@
 // The task panel: its states (empty, level too low, task open, task ready),
 // the requirement lines' texts and colours, and what a click on its
 // completion button does at each stage.
-#include "game/GameTestWorld.h"
-#include "ui/PixelProbe.h"
+#include "support/GameTestWorld.h"
+#include "support/PixelProbe.h"
 
 #include "screens/TaskPanel.h"
 #include "ui/PushButton.h"
