@@ -57,7 +57,13 @@ std::string ScriptWithShots(const CTempFolder& folder, const std::string& prefix
            shot("card.png") + "windows\nwidgets\nstate\nquit\n";
 }
 
-TEST(ProgramWindowTest, AScriptGivesTheSameLinesAndShotsInAWindowAsHeadless) {
+// Every test starts with the pointer away from the window it opens.
+class ProgramWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(xdriver::ParkPointer()); }
+};
+
+TEST_F(ProgramWindowTest, AScriptGivesTheSameLinesAndShotsInAWindowAsHeadless) {
     CTempFolder folder;
     const ProgramResult headless = RunQuorvanel(
         {"--headless", "--seed", "11", "--script", folder.Write("h.txt", ScriptWithShots(folder, "h-"))});
@@ -178,7 +184,7 @@ testing::AssertionResult ClickAndAwait(const CTempFolder& folder, const std::str
     return testing::AssertionSuccess();
 }
 
-TEST(ProgramWindowTest, ADisplayThatRefusesTheWindowEndsTheRunWithItsReason) {
+TEST_F(ProgramWindowTest, ADisplayThatRefusesTheWindowEndsTheRunWithItsReason) {
     CTempFolder folder;
     // Asks SDL for a visual the server does not have: window creation fails.
     ::setenv("SDL_VIDEO_X11_WINDOW_VISUALID", "0x7fffffff", 1);
@@ -188,7 +194,7 @@ TEST(ProgramWindowTest, ADisplayThatRefusesTheWindowEndsTheRunWithItsReason) {
     EXPECT_EQ(result.err.rfind("quorvanel: cannot create a window", 0), 0u) << result.err;
 }
 
-TEST(ProgramWindowTest, ASessionPlayedWithXdotoolReplaysHeadlessToTheSamePixels) {
+TEST_F(ProgramWindowTest, ASessionPlayedWithXdotoolReplaysHeadlessToTheSamePixels) {
     CTempFolder folder;
     CRunningProgram program({"--seed", "23", "--record", folder.File("session.txt")});
     ASSERT_TRUE(program.Started());
@@ -283,7 +289,7 @@ testing::AssertionResult EscapeAndAwait(const CTempFolder& folder, const std::st
     return testing::AssertionSuccess();
 }
 
-TEST(ProgramWindowTest, PagesOpenedWithXdotoolShowWhatTheReplayShows) {
+TEST_F(ProgramWindowTest, PagesOpenedWithXdotoolShowWhatTheReplayShows) {
     CTempFolder folder;
     // A script trains the hero to level 5 and wins skill books first; real
     // input is taken once it has run.
@@ -332,7 +338,7 @@ TEST(ProgramWindowTest, PagesOpenedWithXdotoolShowWhatTheReplayShows) {
 // Driven through a pipe, the program waits for the next command without
 // stopping: a window unmapped and mapped again meanwhile shows the screen
 // again (it is painted anew), and commands still answer one by one.
-TEST(ProgramWindowTest, WaitingForThePipeTheWindowStillRepaints) {
+TEST_F(ProgramWindowTest, WaitingForThePipeTheWindowStillRepaints) {
     CTempFolder folder;
     const ProgramResult headless = RunQuorvanel(
         {"--headless", "--script", folder.Write("shot.txt", "shot " + folder.File("start.png") + "\n")});
@@ -370,7 +376,7 @@ TEST(ProgramWindowTest, WaitingForThePipeTheWindowStillRepaints) {
 
 // The close box, pressed as a window manager passes it on: on the attribute
 // page it closes the page, on the main window it ends the game.
-TEST(ProgramWindowTest, TheCloseBoxClosesThePageAndThenEndsTheGame) {
+TEST_F(ProgramWindowTest, TheCloseBoxClosesThePageAndThenEndsTheGame) {
     CTempFolder folder;
     CRunningProgram program({"--seed", "4", "--record", folder.File("session.txt")});
     ASSERT_TRUE(program.Started());

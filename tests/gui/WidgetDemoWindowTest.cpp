@@ -87,6 +87,7 @@ CFrameBuffer HeadlessReplay(const std::vector<PointerEvent>& events) {
 TEST(WidgetDemoWindow, ShowsOnScreenWhatTheHeadlessWindowRenders) {
     const char* display = std::getenv("DISPLAY");
     if (!display || !*display) GTEST_SKIP() << "needs DISPLAY (scripts/run-tests starts Xvfb)";
+    ASSERT_TRUE(xdriver::ParkPointer());
     std::string error;
     std::unique_ptr<CPlatform> platform = CPlatform::CreateSdl(&error);
     ASSERT_NE(platform, nullptr) << error;
