@@ -14,6 +14,7 @@ public:
     CPoint GetClientOrigin() const override { return origin_; }
     CRect GetFrameInsets() const override { return {5, 35, 5, 5}; }
     void SetVisible(bool) override {}
+    int Scale() const override { return 1; }
     void Present(const CFrameBuffer&, const std::vector<CRect>&) override {}
     void TakeFocus() override {}
 

@@ -5,8 +5,9 @@
 #include "platform/SdlBackend.h"
 #include "platform/WindowSystem.h"
 
-std::unique_ptr<CPlatform> CPlatform::CreateSdl(std::string* error) {
-    std::unique_ptr<CWindowBackend> backend = CSdlBackend::Open(error);
+std::unique_ptr<CPlatform> CPlatform::CreateSdl(std::string* error, std::optional<int> scale,
+                                                std::string* warning) {
+    std::unique_ptr<CWindowBackend> backend = CSdlBackend::Open(scale, error, warning);
     if (!backend) return nullptr;
     return std::make_unique<CWindowSystem>(std::move(backend));
 }

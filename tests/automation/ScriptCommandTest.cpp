@@ -8,6 +8,7 @@
 namespace {
 
 using Kind = ScriptCommand::Kind;
+using namespace std::string_literals;
 
 ScriptCommand Parsed(const std::string& line) {
     ParsedLine parsed = ParseScriptLine(line, 7);
@@ -70,6 +71,22 @@ TEST(ScriptLineTest, ShotTakesTheRestOfTheLineAsFileName) {
     EXPECT_EQ(ErrorOf("shot   "), "'shot' needs a file name");
 }
 
+TEST(ScriptLineTest, AShotFileNameWithAControlCharacterIsRefused) {
+    EXPECT_EQ(ErrorOf("shot a\0b.png"s), "'shot': the file name 'a\\x00b.png' has a control character");
+    for (const char* name : {"a\tb.png", "a\x1B[2Jb.png", "a\x7F.png", "a\rb.png"})
+        EXPECT_NE(ErrorOf(std::string("shot ") + name).find("has a control character"), std::string::npos)
+            << name;
+    EXPECT_EQ(Parsed("shot 王伏 #1.png").file, "王伏 #1.png");
+}
+
+TEST(ScriptLineTest, ErrorsQuoteAtMostSixtyCharactersOfTheLine) {
+    const std::string huge(1 << 20, 'z');
+    EXPECT_EQ(ErrorOf(huge), "unknown command '" + std::string(60, 'z') + "'... (1048576 bytes)");
+    EXPECT_EQ(ErrorOf("click 1 " + huge),
+              "'click': '" + std::string(60, 'z') + "'... (1048576 bytes) is not a coordinate");
+    EXPECT_EQ(ErrorOf("\x1B[31mred"), "unknown command '\\x1B[31mred'");
+}
+
 TEST(ScriptLineTest, SyntaxErrorsSayWhatIsWrong) {
     EXPECT_EQ(ErrorOf("fight 1"), "unknown command 'fight'");
     EXPECT_EQ(ErrorOf("Click 1 2"), "unknown command 'Click'");
@@ -94,13 +111,16 @@ TEST(KeyChordTextTest, ChordsReadAndWriteBack) {
     EXPECT_EQ(ParseKeyChord("enter"), ParseKeyChord("return"));
     EXPECT_EQ(ParseKeyChord("esc")->key, KeyChord::Key::Escape);
     EXPECT_EQ(KeyChordName(*ParseKeyChord("alt+escape")), "alt+escape");
+    EXPECT_EQ(ParseKeyChord("ctrl+="), (KeyChord{KeyChord::Key::Equals, 0, true, false, false}));
+    EXPECT_EQ(ParseKeyChord("ctrl+-"), (KeyChord{KeyChord::Key::Minus, 0, true, false, false}));
+    EXPECT_EQ(KeyChordName(*ParseKeyChord("Ctrl+Shift+=")), "ctrl+shift+=");
     EXPECT_EQ(KeyChordName(KeyChord{KeyChord::Key::Other, 0, true, false, false}), "");
 }
 
 TEST(ScriptLineTest, WrittenCommandsReadBackTheSame) {
-    for (const char* line :
-         {"seed 18446744073709551615", "move -1 404", "click 216 181", "rclick 3 4", "key ctrl+n",
-          "key return", "key escape", "close", "shot /tmp/a b.png", "state", "windows", "widgets", "quit"}) {
+    for (const char* line : {"seed 18446744073709551615", "move -1 404", "click 216 181", "rclick 3 4",
+                             "key ctrl+n", "key ctrl+=", "key ctrl+-", "key return", "key escape", "close",
+                             "shot /tmp/a b.png", "state", "windows", "widgets", "quit"}) {
         const std::optional<std::string> written = FormatScriptCommand(Parsed(line));
         ASSERT_TRUE(written.has_value()) << line;
         EXPECT_EQ(*written, line);
