@@ -3,8 +3,8 @@
 // through the host, a paint of only a hint-box-sized invalid area, and one
 // pointer move that changes the hovered button (routing, hint measuring and
 // four invalidations).
-#include "../tests/ui/DemoScreen.h"
-#include "../tests/ui/RecordingWindow.h"
+#include "support/DemoScreen.h"
+#include "support/RecordingWindow.h"
 #include "ui/WidgetHost.h"
 
 #include <benchmark/benchmark.h>

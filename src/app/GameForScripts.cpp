@@ -1,9 +1,10 @@
 // The running game as scripts see it (see GameForScripts.h).
 #include "app/GameForScripts.h"
 
+#include "app/QuorvanelView.h"
 #include "app/StateJson.h"
-#include "game/Random.h"
+#include "game/GameWorld.h"
 
 std::string CGameForScripts::StateLine() { return StateJson(view_); }
 
-void CGameForScripts::Reseed(std::uint64_t seed) { ProgramRandom().Seed(seed); }
+void CGameForScripts::Reseed(std::uint64_t seed) { view_.World().random.Seed(seed); }

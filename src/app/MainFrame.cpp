@@ -3,11 +3,12 @@
 
 #include "app/MainScreen.h"
 #include "app/QuorvanelView.h"
+#include "app/WindowTitle.h"
 #include "platform/Platform.h"
 
 CMainFrame::CMainFrame(CPlatform& platform, CQuorvanelView& view)
     : window_(platform.CreateWindow(view, nullptr)) {
-    window_->SetTitle(kTitle);
+    window_->SetTitle(MainWindowTitle());
     window_->SetClientSize(MainScreen::kRootRect.Width(), MainScreen::kRootRect.Height());
     window_->CenterOnScreen();
     view.AttachWindow(window_.get(), MainScreen::kRootRect);

@@ -1,6 +1,6 @@
 // CMainFrame: the program's one top-level window. Its client area is the
 // view's 655 x 405 root (665 x 445 with the frame), it has no menu bar, is
-// centred on the screen and titled "Quorva - Quorvanel"; the view handles
+// centred on the screen and titled MainWindowTitle(); the view handles
 // everything that happens in it, closing included.
 #pragma once
 
@@ -13,8 +13,6 @@ class CQuorvanelView;
 
 class CMainFrame {
 public:
-    static constexpr const char* kTitle = "Quorva - Quorvanel";
-
     // Creates the window for view and ties the view's root to it.
     CMainFrame(CPlatform& platform, CQuorvanelView& view);
 

@@ -1,7 +1,7 @@
 // Building the main screen's widget tree.
 #include "app/MainScreen.h"
 
-#include "game/Roster.h"
+#include "game/GameWorld.h"
 #include "screens/CardColors.h"
 #include "screens/CharacterCard.h"
 #include "screens/RewardCard.h"
@@ -27,8 +27,8 @@ Kind* AddToPanel(CRootPanel& root, const WidgetId& panel, const CRect& rect, con
     return root.AddChild<Kind>(rect, id.group, id.id, id.sub, panel);
 }
 
-void AddMonsterCard(CRootPanel& root, int monsterIndex) {
-    const CMonster& monster = Roster().GetMonster(monsterIndex);
+void AddMonsterCard(CRootPanel& root, const CGameWorld& world, int monsterIndex) {
+    const CMonster& monster = world.roster.GetMonster(monsterIndex);
     const WidgetId cardId = MonsterCard(monsterIndex);
     const int left = monsterIndex * kCardSpacing;
     SetCardBody(*AddToPanel<CPanel>(root, kTrainingGrid, {left, 0, left, 0}, cardId));
@@ -42,27 +42,30 @@ void AddMonsterCard(CRootPanel& root, int monsterIndex) {
     const WidgetId statsBadge = part(kStatsBadgePart);
     AddToPanel<CBadge>(root, cardId, {13, 45, 67, 61}, statsBadge)->SetBadge("属性");
     BuildCharacterCard(
-        *root.AddHoverCard({10, 42, 180, 147}, statsBadge.group, statsBadge.id, statsBadge.sub), monster);
+        *root.AddHoverCard({10, 42, 180, 147}, statsBadge.group, statsBadge.id, statsBadge.sub), monster,
+        world);
 
     const WidgetId rewardBadge = part(kRewardBadgePart);
     AddToPanel<CBadge>(root, cardId, {93, 45, 147, 61}, rewardBadge)->SetBadge("掉宝");
     BuildRewardCard(
-        *root.AddHoverCard({90, 42, 260, 147}, rewardBadge.group, rewardBadge.id, rewardBadge.sub), monster);
+        *root.AddHoverCard({90, 42, 260, 147}, rewardBadge.group, rewardBadge.id, rewardBadge.sub), monster,
+        world);
 
     AddToPanel<CPushButton>(root, cardId, {48, 65, 102, 86}, FightButton(monsterIndex))->caption = "讨伐";
 }
 
-void AddTrainingGrid(CRootPanel& root) {
+void AddTrainingGrid(CRootPanel& root, const CGameWorld& world) {
     auto* grid = AddToPanel<CPagedGrid>(root, WidgetId::None(), kLargeArea, kTrainingGrid);
     grid->SetTitleCaption("训 练");
     grid->SetTitleBar(kTitleBarHeight);
-    for (int i = 0; i < Roster().GetCount(); ++i) AddMonsterCard(root, i);
+    for (int i = 0; i < world.roster.GetCount(); ++i) AddMonsterCard(root, world, i);
     grid->SetCellGeometry(3, 3, 170, 100);
     grid->LayOut();
 }
 
-void AddTaskPanel(CRootPanel& root) {
+void AddTaskPanel(CRootPanel& root, const CGameWorld& world) {
     auto* panel = AddToPanel<CTaskPanel>(root, WidgetId::None(), kLargeArea, kTaskPanel);
+    panel->ReadFrom(world.roster, world.tally);
     panel->SetTitleCaption("任 务");
     panel->SetTitleBar(kTitleBarHeight);
 }
@@ -98,9 +101,9 @@ void AddTopBar(CRootPanel& root) {
 
 }  // namespace
 
-void Build(CRootPanel& root) {
-    AddTrainingGrid(root);
-    AddTaskPanel(root);
+void Build(CRootPanel& root, const CGameWorld& world) {
+    AddTrainingGrid(root, world);
+    AddTaskPanel(root, world);
     AddHeroPanel(root);
     AddTopBar(root);
 }

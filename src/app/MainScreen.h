@@ -8,6 +8,7 @@
 #include "platform/Geometry.h"
 #include "ui/WidgetId.h"
 
+class CGameWorld;
 class CRootPanel;
 
 namespace MainScreen {
@@ -43,9 +44,9 @@ inline constexpr int kTasksGroup = 208;
 inline constexpr WidgetId kAttributesButton{kAttributesGroup, -1, -1};
 
 // Builds the whole tree under root, the hover cards of the monster badges
-// (filled with the monsters' character and reward cards) and the empty
-// hover card of "属性". The roster must be built; the texts that show the
-// hero are left for the view's refresh.
-void Build(CRootPanel& root);
+// (filled with the cards of the world's roster) and the empty hover card of
+// "属性"; the task panel reads the world's roster and tally. The texts that
+// show the hero are left for the view's refresh.
+void Build(CRootPanel& root, const CGameWorld& world);
 
 }  // namespace MainScreen

@@ -1,12 +1,14 @@
 // CQuorvanelApp: start-up and the event loop. Start-up runs in a fixed
-// order: the program-wide game objects exist before main (game/ProgramState),
-// then the generator is seeded and the skill and item tables are filled, and
-// only then are the view (hero, roster, main screen) and the main window made
-// and shown. The window is destroyed before the view that handles it.
+// order: the game world is made (the generator seeded, the tables and the
+// roster filled), and only then are the view (hero, main screen) and the main
+// window made and shown. The app owns the program's one world; the view and
+// what it opens work on it by reference. The window is destroyed before the
+// view that handles it, and the view before the world.
 #pragma once
 
 #include "app/MainFrame.h"
 #include "app/QuorvanelView.h"
+#include "game/GameWorld.h"
 
 #include <cstdint>
 #include <functional>
@@ -29,6 +31,7 @@ public:
 
 private:
     CPlatform& platform_;
+    std::unique_ptr<CGameWorld> world_;
     std::unique_ptr<CQuorvanelView> view_;
     std::unique_ptr<CMainFrame> frame_;
 };

@@ -3,8 +3,7 @@
 
 #include "app/MainScreen.h"
 #include "game/Battle.h"
-#include "game/ProgramState.h"
-#include "game/Roster.h"
+#include "game/GameWorld.h"
 #include "platform/Platform.h"
 #include "screens/AttributePage.h"
 #include "screens/BagPage.h"
@@ -22,10 +21,9 @@ bool IsControlLetter(const KeyChord& key, char letter) {
 
 }  // namespace
 
-CQuorvanelView::CQuorvanelView(CPlatform& platform) : platform_(platform) {
-    Roster().Build();
+CQuorvanelView::CQuorvanelView(CPlatform& platform, CGameWorld& world) : platform_(platform), world_(world) {
     AttachWindow(nullptr, MainScreen::kRootRect);
-    MainScreen::Build(Root());
+    MainScreen::Build(Root(), world_);
     Root().WidgetAs<CTaskPanel>(MainScreen::kTaskPanel).SetMessageCallback([this](const std::string& text) {
         platform_.MessageBox(text, MessageBoxIcon::None);
     });
@@ -41,14 +39,14 @@ void CQuorvanelView::Refresh() {
     root.WidgetAs<CTextLabel>(MainScreen::kExpValue).SetLabel(hero_.ExpText());
     root.InvalidateWidget(MainScreen::kExpValue, false);
 
-    BuildCharacterCard(root.HoverCard(MainScreen::kAttributesButton), hero_);
+    BuildCharacterCard(root.HoverCard(MainScreen::kAttributesButton), hero_, world_);
     if (root.Hovered() == MainScreen::kAttributesButton) root.UpdateHintBox();
 
-    for (int i = 0; i < Roster().GetCount(); ++i) {
+    for (int i = 0; i < world_.roster.GetCount(); ++i) {
         CWidget* button = root.FindWidget(MainScreen::FightButton(i));
         if (!button) continue;
         const bool wasEnabled = button->enabled;
-        const CEstimate estimate = Estimate(hero_, Roster().GetMonster(i));
+        const CEstimate estimate = Estimate(hero_, world_.roster.GetMonster(i), world_.items);
         button->enabled = estimate.win;
         button->hint = estimate.HintText();
         if (button->enabled != wasEnabled) root.InvalidateWidget(button->Id(), false);
@@ -69,7 +67,7 @@ void CQuorvanelView::SelectPanel(int group) {
 void CQuorvanelView::OnWidgetClick(const WidgetId& clicked) {
     switch (clicked.group) {
         case MainScreen::kFightGroup:
-            if (Fight(clicked.id, hero_, ProgramWorld())) Refresh();
+            if (Fight(clicked.id, hero_, world_)) Refresh();
             break;
         case MainScreen::kAttributesGroup:
             OpenAttributePage();
@@ -94,14 +92,14 @@ void CQuorvanelView::OnWidgetClick(const WidgetId& clicked) {
 
 // The page may have changed the hero: the main screen catches up when it closes.
 void CQuorvanelView::OpenAttributePage() {
-    CAttributePage page(hero_, platform_);
+    CAttributePage page(hero_, world_, platform_);
     page.DoModal();
     Refresh();
 }
 
 // The bag page only shows, so nothing needs refreshing afterwards.
 void CQuorvanelView::OpenBagPage() {
-    CBagPage page(hero_, platform_);
+    CBagPage page(hero_, world_, platform_);
     page.DoModal();
 }
 

@@ -3,23 +3,26 @@
 // once, turns left clicks into game actions, and after every action that
 // changes the hero refreshes the widgets that show it. Ctrl+N repaints;
 // Ctrl+P saves the screen as drawn to a PNG picture and names the file in a
-// message box. Handlers let exceptions (failed index checks) pass to the
+// message box. The view works on the world the app made and hands it by
+// reference to the screens it opens. Handlers let exceptions (failed index checks) pass to the
 // platform, which shows them in an error box and goes on.
 #pragma once
 
 #include "game/Hero.h"
 #include "ui/WidgetHost.h"
 
+class CGameWorld;
 class CPlatform;
 
 class CQuorvanelView final : public CWidgetHost {
 public:
-    // Builds the roster (when not yet built), the hero and the main screen,
-    // selects the training grid and runs the first refresh. The root gets its
-    // window later (AttachWindow); until then nothing is invalidated.
-    explicit CQuorvanelView(CPlatform& platform);
+    // Builds the hero and the main screen, selects the training grid and runs
+    // the first refresh. The root gets its window later (AttachWindow); until
+    // then nothing is invalidated.
+    CQuorvanelView(CPlatform& platform, CGameWorld& world);
 
     CHero& Hero() { return hero_; }
+    CGameWorld& World() { return world_; }
 
     // Rewrites the level and experience texts and the hero's card, and
     // enables exactly the fight buttons of the monsters the hero can beat,
@@ -46,4 +49,5 @@ private:
 
     CHero hero_;
     CPlatform& platform_;
+    CGameWorld& world_;
 };

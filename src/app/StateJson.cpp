@@ -4,8 +4,7 @@
 #include "app/MainScreen.h"
 #include "app/QuorvanelView.h"
 #include "automation/JsonWriter.h"
-#include "game/DefeatTally.h"
-#include "game/Roster.h"
+#include "game/GameWorld.h"
 #include "screens/TaskPanel.h"
 
 namespace {
@@ -21,7 +20,7 @@ void WriteItems(CJsonWriter& json, const Items& items) {
     json.EndArray();
 }
 
-void WriteHero(CJsonWriter& json, const CHero& hero) {
+void WriteHero(CJsonWriter& json, const CHero& hero, const CItemTable& items) {
     json.BeginObject();
     json.Key("name").String(hero.name);
     json.Key("level").Int(hero.level);
@@ -31,7 +30,7 @@ void WriteHero(CJsonWriter& json, const CHero& hero) {
     json.Key("stats");
     WriteStats(json, hero.stats);
     json.Key("total");
-    WriteStats(json, hero.TotalStats());
+    WriteStats(json, hero.TotalStats(items));
     json.Key("skills").BeginArray();
     for (int skill : hero.skills) json.Int(skill);
     json.EndArray();
@@ -56,15 +55,15 @@ const std::string& CaptionOf(CRootPanel& root, const WidgetId& id) {
 
 std::string StateJson(CQuorvanelView& view) {
     CRootPanel& root = view.Root();
+    const CGameWorld& world = view.World();
     CJsonWriter json;
     json.BeginObject();
     json.Key("hero");
-    WriteHero(json, view.Hero());
+    WriteHero(json, view.Hero(), world.items);
 
     json.Key("tally").BeginArray();
-    for (int i = 0; i < Roster().GetCount(); ++i)
-        if (const int count = DefeatTally().Count(i); count > 0)
-            json.BeginArray().Int(i).Int(count).EndArray();
+    for (int i = 0; i < world.roster.GetCount(); ++i)
+        if (const int count = world.tally.Count(i); count > 0) json.BeginArray().Int(i).Int(count).EndArray();
     json.EndArray();
 
     const CTaskPanel* tasks = root.FindWidgetAs<CTaskPanel>(MainScreen::kTaskPanel);
@@ -75,7 +74,7 @@ std::string StateJson(CQuorvanelView& view) {
     json.Key("expText").String(CaptionOf(root, MainScreen::kExpValue));
 
     json.Key("fights").BeginArray();
-    for (int i = 0; i < Roster().GetCount(); ++i) {
+    for (int i = 0; i < world.roster.GetCount(); ++i) {
         const CWidget* button = root.FindWidget(MainScreen::FightButton(i));
         if (!button) continue;
         json.BeginObject().Key("enabled").Bool(button->enabled).Key("hint").String(button->hint).EndObject();

@@ -22,6 +22,7 @@
 #include "containers/FormatText.h"
 #include "game/DefeatTally.h"
 #include "game/DropRoll.h"
+#include "game/GameWorld.h"
 #include "game/Hero.h"
 #include "game/Roster.h"
 #include "game/SkillDef.h"
@@ -34,8 +35,8 @@ struct CCombatProfile {
     float damageTakenBonus;
 };
 
-CCombatProfile ProfileOf(const CCharacter& fighter) {
-    return {fighter.TotalStats(), fighter.HasSkill(SkillId::kDamageUp) ? static_cast<float>(0.1) : 0.0f,
+CCombatProfile ProfileOf(const CCharacter& fighter, const CItemTable& items) {
+    return {fighter.TotalStats(items), fighter.HasSkill(SkillId::kDamageUp) ? static_cast<float>(0.1) : 0.0f,
             fighter.HasSkill(SkillId::kDamageTakenDown) ? static_cast<float>(-0.1) : 0.0f};
 }
 
@@ -54,9 +55,9 @@ int RoundsToDefeat(int hp, float damagePerRound) {
 
 std::string CEstimate::HintText() const { return (win ? "打得过\r\n" : "打不过\r\n") + text; }
 
-CEstimate Estimate(const CCharacter& hero, const CCharacter& monster) {
-    const CCombatProfile heroSide = ProfileOf(hero);
-    const CCombatProfile monsterSide = ProfileOf(monster);
+CEstimate Estimate(const CCharacter& hero, const CCharacter& monster, const CItemTable& items) {
+    const CCombatProfile heroSide = ProfileOf(hero, items);
+    const CCombatProfile monsterSide = ProfileOf(monster, items);
     if (heroSide.stats.attack <= monsterSide.stats.defence) return {false, "打不动对方。"};
     if (monsterSide.stats.attack <= heroSide.stats.defence) return {true, "对方对不动你。"};
 
@@ -70,10 +71,10 @@ CEstimate Estimate(const CCharacter& hero, const CCharacter& monster) {
                                                    static_cast<double>(monsterDamage))};
 }
 
-bool Fight(int monsterIndex, CHero& hero, const CGameWorld& world) {
+bool Fight(int monsterIndex, CHero& hero, CGameWorld& world) {
     if (monsterIndex < 0 || monsterIndex >= world.roster.GetCount()) return false;
     const CMonster& monster = world.roster.GetMonster(monsterIndex);
-    if (!Estimate(hero, monster).win) return false;
+    if (!Estimate(hero, monster, world.items).win) return false;
     world.tally.Add(monsterIndex, 1);
     hero.GainExp(monster.exp);
     RollDrops(monster, hero, world.random, world.serials);

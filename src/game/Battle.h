@@ -3,12 +3,12 @@
 // fight buttons; Fight applies a win to the hero and the world.
 #pragma once
 
-#include "game/GameWorld.h"
-
 #include <string>
 
 class CCharacter;
+class CGameWorld;
 class CHero;
+class CItemTable;
 
 struct CEstimate {
     bool win = false;
@@ -18,10 +18,11 @@ struct CEstimate {
     std::string HintText() const;
 };
 
-CEstimate Estimate(const CCharacter& hero, const CCharacter& monster);
+// Worn items are read through items.
+CEstimate Estimate(const CCharacter& hero, const CCharacter& monster, const CItemTable& items);
 
 // Fights roster monster monsterIndex. Nothing happens for an index outside the
 // roster or a lost estimate. A win, in this order: the tally counts it, the
 // hero gains the monster's experience, the drop table is rolled. Returns
 // whether the fight was won.
-bool Fight(int monsterIndex, CHero& hero, const CGameWorld& world);
+bool Fight(int monsterIndex, CHero& hero, CGameWorld& world);

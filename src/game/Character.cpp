@@ -25,12 +25,14 @@ CStats CCharacter::BaseStats(bool withTalents) const {
     return stats.Scaled(TalentPercent(*this, SkillId::kAttackUp), defenceHp, defenceHp);
 }
 
-CStats CCharacter::EquipStats(bool withTalents) const {
+CStats CCharacter::EquipStats(const CItemTable& items, bool withTalents) const {
     CStats sum;
-    for (const CItem& item : equipment) sum = sum + item.Stats();
+    for (const CItem& item : equipment) sum = sum + item.Stats(items);
     if (!withTalents) return sum;
     const float defenceHp = TalentPercent(*this, SkillId::kArmourMastery);
     return sum.Scaled(TalentPercent(*this, SkillId::kWeaponMastery), defenceHp, defenceHp);
 }
 
-CStats CCharacter::TotalStats() const { return BaseStats(true) + EquipStats(true); }
+CStats CCharacter::TotalStats(const CItemTable& items) const {
+    return BaseStats(true) + EquipStats(items, true);
+}

@@ -23,11 +23,11 @@ public:
 
     // Bare stats; with talents, skill 1 scales attack and skill 3 defence and hp.
     CStats BaseStats(bool withTalents) const;
-    // Sum of the worn items; with talents, skill 5 scales attack and skill 6
+    // Sum of the worn items (read through items); with talents, skill 5 scales attack and skill 6
     // defence and hp, once on the sum.
-    CStats EquipStats(bool withTalents) const;
-    // BaseStats(true) + EquipStats(true): what battle and the cards use.
-    CStats TotalStats() const;
+    CStats EquipStats(const CItemTable& items, bool withTalents) const;
+    // BaseStats(true) + EquipStats(items, true): what battle and the cards use.
+    CStats TotalStats(const CItemTable& items) const;
 
     CStats stats;
     int exp = 0;

@@ -20,5 +20,3 @@ private:
 
     CAnQianArray<Entry> entries_;
 };
-
-CDefeatTally& DefeatTally();

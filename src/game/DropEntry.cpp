@@ -5,15 +5,15 @@
 #include "game/ItemTable.h"
 #include "game/SkillTable.h"
 
-CDropEntry::CDropEntry(std::int16_t entryKind, int entryId, int entryCount, unsigned entryChance)
+CDropEntry::CDropEntry(EDropKind entryKind, int entryId, int entryCount, unsigned entryChance)
     : kind(entryKind), id(entryId), count(entryCount), chance(entryChance) {}
 
-std::string CDropEntry::Label() const {
+std::string CDropEntry::Label(const CSkillTable& skills, const CItemTable& items) const {
     const std::string* name = nullptr;
-    if (kind == DropKind::kSkillBook) {
-        if (const CSkillDef* skill = FindSkill(id)) name = &skill->name;
-    } else if (kind == DropKind::kItem) {
-        if (const CItemDef* item = FindItemDef(id)) name = &item->name;
+    if (kind == EDropKind::kSkillBook) {
+        if (const CSkillDef* skill = skills.Find(id)) name = &skill->name;
+    } else if (kind == EDropKind::kItem) {
+        if (const CItemDef* item = items.Find(id)) name = &item->name;
     }
     return name ? FormatText("%s(%d)", name->c_str(), count) : std::string();
 }

@@ -3,24 +3,24 @@
 // card: the label "name(count)" and the chance "%5.2f%%".
 #pragma once
 
-#include <cstdint>
 #include <string>
 
-namespace DropKind {
-inline constexpr int kSkillBook = 1;
-inline constexpr int kItem = 2;
-}  // namespace DropKind
+class CItemTable;
+class CSkillTable;
+
+enum class EDropKind { kNone = 0, kSkillBook = 1, kItem = 2 };
 
 struct CDropEntry {
     CDropEntry() = default;
-    CDropEntry(std::int16_t entryKind, int entryId, int entryCount, unsigned entryChance);
+    CDropEntry(EDropKind entryKind, int entryId, int entryCount, unsigned entryChance);
 
-    // Skill or item name and count; empty for an unknown id or kind.
-    std::string Label() const;
+    // Skill or item name and count, looked up in the tables; empty for an
+    // unknown id or kind.
+    std::string Label(const CSkillTable& skills, const CItemTable& items) const;
     // 2000 reads "20.00%".
     std::string ChanceText() const;
 
-    int kind = 0;
+    EDropKind kind = EDropKind::kNone;
     int id = 0;
     int count = 0;
     unsigned chance = 0;

@@ -10,9 +10,9 @@ namespace {
 constexpr std::uint32_t kChanceScale = 10000;  // chances are in ten-thousandths
 
 void GiveDrop(const CDropEntry& entry, CHero& hero, CItemSerials& serials) {
-    if (entry.kind == DropKind::kSkillBook) {
+    if (entry.kind == EDropKind::kSkillBook) {
         hero.skillBooks.AddBooks(entry.id, entry.count);
-    } else if (entry.kind == DropKind::kItem) {
+    } else if (entry.kind == EDropKind::kItem) {
         const CItem item = MakeItem(entry.id, serials);
         for (int copy = 0; copy < entry.count; ++copy) hero.bag.Add(item);
     }

@@ -64,12 +64,12 @@ bool CHero::ForgetSkill(int skillId, std::string& message) {
     return true;
 }
 
-void CHero::AutoEquip() {
+void CHero::AutoEquip(const CItemTable& items) {
     for (int index = bag.GetUpperBound(); index >= 0; --index) {
         const CItem item = bag.GetAt(index);
-        const int slot = item.Kind();
+        const int slot = SlotIndex(item.Kind(items));
         const CItem current = equipment.GetAt(slot);
-        if (item.Level() > level || !item.Stats().StrictlyBetter(current.Stats())) continue;
+        if (item.Level(items) > level || !item.Stats(items).StrictlyBetter(current.Stats(items))) continue;
         equipment.ElementAt(slot) = item;
         if (current.serial == 0)
             bag.RemoveAt(index);

@@ -37,7 +37,7 @@ public:
     // Walks the bag from its last item to its first and wears every item the
     // hero's level allows whose stats strictly beat those worn in its slot; a
     // replaced item goes back into the bag where the new one was.
-    void AutoEquip();
+    void AutoEquip(const CItemTable& items);
 
     CSkillBookBag skillBooks;
     CAnQianArray<CItem> bag;

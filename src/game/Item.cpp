@@ -3,30 +3,30 @@
 
 #include "game/ItemTable.h"
 
-std::string CItem::Name() const {
+std::string CItem::Name(const CItemTable& items) const {
     if (itemId == ItemId::kNone) return "无";
-    const CItemDef* definition = FindItemDef(itemId);
+    const CItemDef* definition = items.Find(itemId);
     return definition ? definition->name : std::string();
 }
 
-std::string CItem::Describe() const {
+std::string CItem::Describe(const CItemTable& items) const {
     if (itemId == ItemId::kNone) return "没有穿装备。";
-    const CItemDef* definition = FindItemDef(itemId);
+    const CItemDef* definition = items.Find(itemId);
     return definition ? definition->Describe() : std::string();
 }
 
-int CItem::Kind() const {
-    const CItemDef* definition = FindItemDef(itemId);
-    return definition ? definition->kind : SlotKind::kWeapon;
+ESlotKind CItem::Kind(const CItemTable& items) const {
+    const CItemDef* definition = items.Find(itemId);
+    return definition ? definition->kind : ESlotKind::kWeapon;
 }
 
-int CItem::Level() const {
-    const CItemDef* definition = FindItemDef(itemId);
+int CItem::Level(const CItemTable& items) const {
+    const CItemDef* definition = items.Find(itemId);
     return definition ? definition->level : 0;
 }
 
-CStats CItem::Stats() const {
-    const CItemDef* definition = FindItemDef(itemId);
+CStats CItem::Stats(const CItemTable& items) const {
+    const CItemDef* definition = items.Find(itemId);
     return definition ? definition->stats : CStats();
 }
 

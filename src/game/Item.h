@@ -8,19 +8,21 @@
 
 #include <string>
 
+class CItemTable;
+
 struct CItem {
     int serial = 0;
     int itemId = 0;
 
     // "无" for no item; empty when the definition is missing.
-    std::string Name() const;
+    std::string Name(const CItemTable& items) const;
     // "没有穿装备。" for no item; empty when the definition is missing.
-    std::string Describe() const;
+    std::string Describe(const CItemTable& items) const;
 
-    // Read through the definition; a missing one counts as kind 0, level 0, no stats.
-    int Kind() const;
-    int Level() const;
-    CStats Stats() const;
+    // Read through the definition; a missing one counts as a weapon of level 0 with no stats.
+    ESlotKind Kind(const CItemTable& items) const;
+    int Level(const CItemTable& items) const;
+    CStats Stats(const CItemTable& items) const;
 
     friend bool operator==(const CItem&, const CItem&) = default;
 };

@@ -14,7 +14,7 @@ void AppendIfNonZero(std::string& text, const char* label, int value) {
 }  // namespace
 
 CItemDef::CItemDef(std::int16_t itemId, std::string itemName, int itemLevel, CStats itemStats,
-                   std::int16_t slotKind)
+                   ESlotKind slotKind)
     : id(itemId), name(std::move(itemName)), level(itemLevel), stats(itemStats), kind(slotKind) {}
 
 std::string CItemDef::Describe() const {
@@ -25,13 +25,12 @@ std::string CItemDef::Describe() const {
     return text;
 }
 
-std::string SlotName(std::int16_t kind) {
+std::string SlotName(ESlotKind kind) {
     switch (kind) {
-        case SlotKind::kWeapon:
+        case ESlotKind::kWeapon:
             return "武器";
-        case SlotKind::kClothes:
+        case ESlotKind::kClothes:
             return "衣服";
-        default:
-            return {};
     }
+    return {};
 }

@@ -7,16 +7,16 @@
 #include <cstdint>
 #include <string>
 
-namespace SlotKind {
-inline constexpr int kWeapon = 0;
-inline constexpr int kClothes = 1;
-}  // namespace SlotKind
+// The equipment slot an item goes in; its value is the slot's index.
+enum class ESlotKind : std::int16_t { kWeapon = 0, kClothes = 1 };
+
+// Where a slot of the kind sits among a character's equipment.
+constexpr int SlotIndex(ESlotKind kind) { return static_cast<int>(kind); }
 
 class CItemDef {
 public:
     CItemDef() = default;
-    CItemDef(std::int16_t itemId, std::string itemName, int itemLevel, CStats itemStats,
-             std::int16_t slotKind);
+    CItemDef(std::int16_t itemId, std::string itemName, int itemLevel, CStats itemStats, ESlotKind slotKind);
     virtual ~CItemDef() = default;
 
     int Key() const { return id; }
@@ -28,8 +28,8 @@ public:
     std::string name;
     int level = 0;
     CStats stats;
-    std::int16_t kind = SlotKind::kWeapon;
+    ESlotKind kind = ESlotKind::kWeapon;
 };
 
 // "武器" for the weapon slot, "衣服" for clothes, empty for anything else.
-std::string SlotName(std::int16_t kind);
+std::string SlotName(ESlotKind kind);

@@ -1,5 +1,5 @@
-// The program-wide item table: filled once at start-up by BuildItemTable
-// (repeat calls change nothing) and read through FindItemDef.
+// CItemTable: the item definitions, filled when made and never changed after;
+// the world holds the game's one table.
 #pragma once
 
 #include "containers/AnQianArray.h"
@@ -11,9 +11,15 @@ inline constexpr int kHookSpear = 1;  // 钩链枪, weapon
 inline constexpr int kChainMail = 2;  // 锁子节, clothes
 }  // namespace ItemId
 
-CAnQianArray<CItemDef>& ItemTable();
+class CItemTable {
+public:
+    CItemTable();
 
-void BuildItemTable();
+    int GetSize() const { return rows_.GetSize(); }
+    const CItemDef& GetAt(int index) const { return rows_.ElementAt(index); }
+    // The row with this id, or nullptr.
+    const CItemDef* Find(int id) const;
 
-// The row with this id (the last one if several), or nullptr.
-const CItemDef* FindItemDef(int id);
+private:
+    CAnQianArray<CItemDef> rows_;
+};

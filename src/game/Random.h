@@ -21,5 +21,3 @@ private:
 
 // A seed that differs from one program start to the next.
 std::uint64_t ClockSeed();
-
-CRandom& ProgramRandom();

@@ -11,8 +11,7 @@ constexpr unsigned kDropChance = 2000;  // 20.00%
 
 }  // namespace
 
-void CRoster::Build() {
-    if (GetCount() > 0) return;
+CRoster::CRoster() {
     monsters_.Add({"蝗虫  ", 0, {20, 10, 90}, 1});
     monsters_.Add({"黄巾兵", 1, {24, 12, 108}, 2});
     monsters_.Add({"朴刀兵", 2, {28, 14, 127}, 3});
@@ -27,12 +26,12 @@ void CRoster::Build() {
 
     for (int skillId :
          {SkillId::kAttackUp, SkillId::kDamageUp, SkillId::kDefenceHpUp, SkillId::kDamageTakenDown})
-        AddDrop(4, DropKind::kSkillBook, skillId);
+        AddDrop(4, EDropKind::kSkillBook, skillId);
     for (int skillId : {SkillId::kWeaponMastery, SkillId::kArmourMastery})
-        AddDrop(8, DropKind::kSkillBook, skillId);
-    for (int itemId : {ItemId::kHookSpear, ItemId::kChainMail}) AddDrop(9, DropKind::kItem, itemId);
+        AddDrop(8, EDropKind::kSkillBook, skillId);
+    for (int itemId : {ItemId::kHookSpear, ItemId::kChainMail}) AddDrop(9, EDropKind::kItem, itemId);
 }
 
-void CRoster::AddDrop(int monsterIndex, std::int16_t kind, int id) {
+void CRoster::AddDrop(int monsterIndex, EDropKind kind, int id) {
     monsters_.ElementAt(monsterIndex).drops.Add({kind, id, kDropCount, kDropChance});
 }

@@ -1,6 +1,6 @@
 // CRoster: the fixed roster of eleven monsters. A monster's index (0 to 10) is
 // its identity everywhere: fight buttons, the defeat tally and the tasks.
-// Build fills it once (repeat calls change nothing); it never changes after.
+// It is filled when made and never changes after; the world holds the game's one roster.
 #pragma once
 
 #include "containers/AnQianArray.h"
@@ -8,16 +8,14 @@
 
 class CRoster {
 public:
-    void Build();
+    CRoster();
 
     int GetCount() const { return monsters_.GetSize(); }
     // Checked: an index outside 0..GetCount()-1 throws CMyException.
     const CMonster& GetMonster(int index) const { return monsters_.ElementAt(index); }
 
 private:
-    void AddDrop(int monsterIndex, std::int16_t kind, int id);
+    void AddDrop(int monsterIndex, EDropKind kind, int id);
 
     CAnQianArray<CMonster> monsters_;
 };
-
-CRoster& Roster();

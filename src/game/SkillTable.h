@@ -1,13 +1,19 @@
-// The program-wide talent-skill table: filled once at start-up by
-// BuildSkillTable (repeat calls change nothing) and read through FindSkill.
+// CSkillTable: the six talent skills, filled when made and never changed
+// after; the world holds the game's one table.
 #pragma once
 
 #include "containers/AnQianArray.h"
 #include "game/SkillDef.h"
 
-CAnQianArray<CSkillDef>& SkillTable();
+class CSkillTable {
+public:
+    CSkillTable();
 
-void BuildSkillTable();
+    int GetSize() const { return rows_.GetSize(); }
+    const CSkillDef& GetAt(int index) const { return rows_.ElementAt(index); }
+    // The row with this id, or nullptr.
+    const CSkillDef* Find(int id) const;
 
-// The row with this id (the last one if several), or nullptr.
-const CSkillDef* FindSkill(int id);
+private:
+    CAnQianArray<CSkillDef> rows_;
+};

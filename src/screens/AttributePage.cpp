@@ -2,9 +2,8 @@
 #include "screens/AttributePage.h"
 
 #include "containers/FormatText.h"
+#include "game/GameWorld.h"
 #include "game/Hero.h"
-#include "game/ItemDef.h"
-#include "game/SkillTable.h"
 #include "platform/Platform.h"
 #include "screens/CardColors.h"
 #include "screens/ChoiceDialog.h"
@@ -30,10 +29,10 @@ constexpr const char* kNoBooksHint = "没有技能书，请先去打技能书。
 
 // The breakdown of one stat component: bare and from equipment, without and
 // with the talent bonuses. The gaps are ideographic spaces.
-std::string Breakdown(const CHero& hero, const char* stat, int CStats::*component) {
+std::string Breakdown(const CHero& hero, const CItemTable& items, const char* stat, int CStats::*component) {
     return FormatText("裸%s:%d　装备%s:%d\r\n技能加成后，裸%s:%d　装备%s:%d　", stat,
-                      hero.BaseStats(false).*component, stat, hero.EquipStats(false).*component, stat,
-                      hero.BaseStats(true).*component, stat, hero.EquipStats(true).*component);
+                      hero.BaseStats(false).*component, stat, hero.EquipStats(items, false).*component, stat,
+                      hero.BaseStats(true).*component, stat, hero.EquipStats(items, true).*component);
 }
 
 // A panel's heading: engraved in black on the dark label fill.
@@ -56,18 +55,18 @@ void AddHintBadge(CRootPanel& root, const CRect& rect, std::string hint) {
 
 }  // namespace
 
-CAttributePage::CAttributePage(CHero& hero, CPlatform& platform, CWindow* parent)
-    : CPopupPage(platform, parent), hero_(hero) {}
+CAttributePage::CAttributePage(CHero& hero, const CGameWorld& world, CPlatform& platform, CWindow* parent)
+    : CPopupPage(platform, parent), hero_(hero), world_(world) {}
 
 std::array<CAttributePage::StatText, CAttributePage::kStatRows> CAttributePage::FillStatTexts() const {
-    const CStats total = hero_.TotalStats();
+    const CStats total = hero_.TotalStats(world_.items);
     return {{
         {"等级", FormatText("%d", hero_.level), FormatText("等级上限%d", hero_.levelCap)},
         {"经验", hero_.ExpText(),
          FormatText("当前经验:%d\r\n升级需要经验%d", hero_.exp, hero_.ExpForNextLevel())},
-        {"攻击", FormatText("%d", total.attack), Breakdown(hero_, "攻", &CStats::attack)},
-        {"防御", FormatText("%d", total.defence), Breakdown(hero_, "防", &CStats::defence)},
-        {"气血", FormatText("%d", total.hp), Breakdown(hero_, "血", &CStats::hp)},
+        {"攻击", FormatText("%d", total.attack), Breakdown(hero_, world_.items, "攻", &CStats::attack)},
+        {"防御", FormatText("%d", total.defence), Breakdown(hero_, world_.items, "防", &CStats::defence)},
+        {"气血", FormatText("%d", total.hp), Breakdown(hero_, world_.items, "血", &CStats::hp)},
     }};
 }
 
@@ -118,7 +117,7 @@ void CAttributePage::AddTalentPanel(int height) {
         const CRect cell = kSkillCell.Offset(kSkillColumnPitch * (i % 2), kSkillRowPitch * (i / 2));
         auto* badge = root.AddChild<CBadge>(cell, -1, -1, -1, panel->Id());
         // A skill missing from the table keeps an empty badge.
-        if (const CSkillDef* skill = FindSkill(hero_.skills.GetAt(i)))
+        if (const CSkillDef* skill = world_.skills.Find(hero_.skills.GetAt(i)))
             badge->SetBadge(skill->name, kNoColor, kSkillBadgeFill, kSkillBadgePen);
     }
 
@@ -149,10 +148,11 @@ void CAttributePage::AddEquipmentPanel() {
     for (int slot = 0; slot < hero_.equipment.GetSize(); ++slot) {
         const CItem worn = hero_.equipment.GetAt(slot);
         const int top = 23 + kRowPitch * slot;
-        AddRowLabel(root, panel->Id(), {3, top, 59, top + 18}, SlotName(static_cast<std::int16_t>(slot)));
-        root.AddChild<CTextLabel>({62, top, 160, top + 18}, -1, -1, -1, panel->Id())->SetLabel(worn.Name());
+        AddRowLabel(root, panel->Id(), {3, top, 59, top + 18}, SlotName(static_cast<ESlotKind>(slot)));
+        root.AddChild<CTextLabel>({62, top, 160, top + 18}, -1, -1, -1, panel->Id())
+            ->SetLabel(worn.Name(world_.items));
         // Just right of the panel, level with the slot's row.
-        AddHintBadge(root, {356, top + 3, 371, top + 21}, worn.Describe());
+        AddHintBadge(root, {356, top + 3, 371, top + 21}, worn.Describe(world_.items));
     }
 
     auto* autoEquip =
@@ -174,7 +174,7 @@ void CAttributePage::LearnSkill() {
     // Every book is offered, also of skills already known: the hero's rule
     // gives the reason when it refuses.
     for (const SkillBookEntry& entry : hero_.skillBooks)
-        if (const CSkillDef* skill = FindSkill(entry.skillId))
+        if (const CSkillDef* skill = world_.skills.Find(entry.skillId))
             choice.AddChoice(skill->id, skill->name, skill->description);
     ApplyChoice(choice, &CHero::LearnSkill);
 }
@@ -182,7 +182,7 @@ void CAttributePage::LearnSkill() {
 void CAttributePage::ForgetSkill() {
     CChoiceDialog choice(Platform());
     for (const int skillId : hero_.skills)
-        if (const CSkillDef* skill = FindSkill(skillId))
+        if (const CSkillDef* skill = world_.skills.Find(skillId))
             choice.AddChoice(skill->id, skill->name, skill->description);
     ApplyChoice(choice, &CHero::ForgetSkill);
 }
@@ -197,7 +197,7 @@ void CAttributePage::ApplyChoice(CChoiceDialog& choice, bool (CHero::*action)(in
 }
 
 void CAttributePage::AutoEquip() {
-    hero_.AutoEquip();
+    hero_.AutoEquip(world_.items);
     RebuildAndRepaint();
 }
 

@@ -15,6 +15,7 @@
 #include <string>
 
 class CChoiceDialog;
+class CGameWorld;
 class CHero;
 
 class CAttributePage final : public CPopupPage {
@@ -32,7 +33,8 @@ public:
     };
     static constexpr int kStatRows = 5;
 
-    CAttributePage(CHero& hero, CPlatform& platform, CWindow* parent = nullptr);
+    // Items and skills are read from the world's tables.
+    CAttributePage(CHero& hero, const CGameWorld& world, CPlatform& platform, CWindow* parent = nullptr);
 
     // The five stat rows as the hero stands now.
     std::array<StatText, kStatRows> FillStatTexts() const;
@@ -62,4 +64,5 @@ private:
     void RebuildAndRepaint();
 
     CHero& hero_;
+    const CGameWorld& world_;
 };

@@ -2,8 +2,8 @@
 #include "screens/BagPage.h"
 
 #include "containers/FormatText.h"
+#include "game/GameWorld.h"
 #include "game/Hero.h"
-#include "game/SkillTable.h"
 #include "platform/Platform.h"
 #include "ui/Badge.h"
 #include "ui/TabBox.h"
@@ -28,8 +28,8 @@ void FinishGrid(CPagedGrid& grid) {
 
 }  // namespace
 
-CBagPage::CBagPage(const CHero& hero, CPlatform& platform, CWindow* parent)
-    : CPopupPage(platform, parent), hero_(hero) {}
+CBagPage::CBagPage(const CHero& hero, const CGameWorld& world, CPlatform& platform, CWindow* parent)
+    : CPopupPage(platform, parent), hero_(hero), world_(world) {}
 
 bool CBagPage::OnInitDialog() {
     const bool result = CPopupPage::OnInitDialog();
@@ -41,7 +41,7 @@ bool CBagPage::OnInitDialog() {
     for (int i = 0; i < hero_.skillBooks.GetSize(); ++i) {
         const SkillBookEntry entry = hero_.skillBooks.GetAt(i);
         // A book of a skill the table does not know is not shown.
-        if (const CSkillDef* skill = FindSkill(entry.skillId))
+        if (const CSkillDef* skill = world_.skills.Find(entry.skillId))
             AddEntryBadge(*books, i, FormatText("%s(%d)", skill->name.c_str(), entry.count),
                           skill->description);
     }
@@ -50,7 +50,7 @@ bool CBagPage::OnInitDialog() {
     CPagedGrid* items = tabs->AddTab("装备");
     for (int i = 0; i < hero_.bag.GetSize(); ++i) {
         const CItem item = hero_.bag.GetAt(i);
-        AddEntryBadge(*items, i, item.Name(), item.Describe());
+        AddEntryBadge(*items, i, item.Name(world_.items), item.Describe(world_.items));
     }
     FinishGrid(*items);
 

@@ -9,13 +9,15 @@
 #include "screens/PopupPage.h"
 #include "ui/WidgetId.h"
 
+class CGameWorld;
 class CHero;
 
 class CBagPage final : public CPopupPage {
 public:
     static constexpr WidgetId kTabBox{1, -1, -1};
 
-    CBagPage(const CHero& hero, CPlatform& platform, CWindow* parent = nullptr);
+    // Items and skills are read from the world's tables.
+    CBagPage(const CHero& hero, const CGameWorld& world, CPlatform& platform, CWindow* parent = nullptr);
 
 protected:
     // Title "背包", the tab box over the whole client area less a 5-pixel
@@ -24,4 +26,5 @@ protected:
 
 private:
     const CHero& hero_;
+    const CGameWorld& world_;
 };

@@ -2,7 +2,7 @@
 #include "screens/CharacterCard.h"
 
 #include "game/Character.h"
-#include "game/SkillTable.h"
+#include "game/GameWorld.h"
 #include "screens/CardColors.h"
 #include "ui/Badge.h"
 #include "ui/Panel.h"
@@ -24,8 +24,8 @@ Kind* AddToCard(CPanel& card, const CRect& rect, const CWidget& parent) {
     return card.AddChild<Kind>(rect, -1, -1, -1, parent.Id());
 }
 
-void AddStatRows(CPanel& card, const CCharacter& character) {
-    const CStats totals = character.TotalStats();
+void AddStatRows(CPanel& card, const CCharacter& character, const CItemTable& items) {
+    const CStats totals = character.TotalStats(items);
     const std::array<std::pair<const char*, int>, 4> rows = {{
         {"等级", character.level},
         {"攻击", totals.attack},
@@ -41,7 +41,7 @@ void AddStatRows(CPanel& card, const CCharacter& character) {
     }
 }
 
-void AddSkillBox(CPanel& card, const CCharacter& character, int height) {
+void AddSkillBox(CPanel& card, const CCharacter& character, const CSkillTable& skills, int height) {
     auto* box = AddToCard<CPanel>(card, {3, 105, 165, 105 + height}, card);
     SetCardBody(*box);
     AddToCard<CShadowLabel>(card, {3, 3, 158, 21}, *box)
@@ -51,20 +51,20 @@ void AddSkillBox(CPanel& card, const CCharacter& character, int height) {
         const int top = 23 + 19 * (i / 2);
         auto* badge = AddToCard<CBadge>(card, {left, top, left + 72, top + 19}, *box);
         // A skill missing from the table leaves its badge empty.
-        if (const CSkillDef* skill = FindSkill(character.skills.GetAt(i)))
+        if (const CSkillDef* skill = skills.Find(character.skills.GetAt(i)))
             badge->SetBadge(skill->name, kNoColor, kSkillBadgeFill, kSkillBadgePen);
     }
 }
 
 }  // namespace
 
-void BuildCharacterCard(CPanel& panel, const CCharacter& character) {
+void BuildCharacterCard(CPanel& panel, const CCharacter& character, const CGameWorld& world) {
     panel.RemoveAllChildren();
     AddToCard<CShadowLabel>(panel, {3, 3, 167, 21}, panel)->SetLabel(character.name);
-    AddStatRows(panel, character);
+    AddStatRows(panel, character, world.items);
 
     const int skillCount = character.skills.GetSize();
     const int skillBoxHeight = skillCount == 0 ? 0 : ((skillCount + 1) / 2 + 1) * kSkillRowHeight;
     panel.rect.bottom = panel.rect.top + skillBoxHeight + kRowsHeight;
-    if (skillCount > 0) AddSkillBox(panel, character, skillBoxHeight);
+    if (skillCount > 0) AddSkillBox(panel, character, world.skills, skillBoxHeight);
 }

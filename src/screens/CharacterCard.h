@@ -5,9 +5,10 @@
 #pragma once
 
 class CCharacter;
+class CGameWorld;
 class CPanel;
 
 // Replaces the panel's children with the card. Without skills the panel is
 // 110 pixels high; a skill box of two badges per row adds 25 pixels per row
-// plus 25 for its heading.
-void BuildCharacterCard(CPanel& panel, const CCharacter& character);
+// plus 25 for its heading. Items and skills are read from the world's tables.
+void BuildCharacterCard(CPanel& panel, const CCharacter& character, const CGameWorld& world);

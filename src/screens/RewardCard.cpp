@@ -1,7 +1,7 @@
 // Building the reward card.
 #include "screens/RewardCard.h"
 
-#include "game/Monster.h"
+#include "game/GameWorld.h"
 #include "screens/CardColors.h"
 #include "ui/Panel.h"
 #include "ui/ShadowLabel.h"
@@ -29,7 +29,7 @@ RewardRow AddRow(CPanel& card, int top, const std::string& value) {
 
 }  // namespace
 
-void BuildRewardCard(CPanel& panel, const CMonster& monster) {
+void BuildRewardCard(CPanel& panel, const CMonster& monster, const CGameWorld& world) {
     panel.RemoveAllChildren();
     AddRow(panel, 5, std::to_string(monster.exp))
         .label->SetLabel("经验", kEngravedLight, kRowLabelText, kRowLabelFill);
@@ -37,7 +37,8 @@ void BuildRewardCard(CPanel& panel, const CMonster& monster) {
     const int entries = monster.drops.GetSize();
     for (int i = 0; i < entries; ++i) {
         const CDropEntry& entry = monster.drops.ElementAt(i);
-        AddRow(panel, 25 + kRowStep * i, entry.ChanceText()).label->SetLabel(entry.Label());
+        AddRow(panel, 25 + kRowStep * i, entry.ChanceText())
+            .label->SetLabel(entry.Label(world.skills, world.items));
     }
     panel.rect.bottom = panel.rect.top + kRowStep * entries + 30;
     panel.rect.right = panel.rect.left + kCardWidth;

@@ -4,9 +4,10 @@
 // the panel's size; its top-left corner stays where the caller placed it.
 #pragma once
 
+class CGameWorld;
 class CMonster;
 class CPanel;
 
 // Replaces the panel's children with the rows; the panel becomes 198 pixels
-// wide and 30 + 20 per drop entry high.
-void BuildRewardCard(CPanel& panel, const CMonster& monster);
+// wide and 30 + 20 per drop entry high. Labels name the world's skills and items.
+void BuildRewardCard(CPanel& panel, const CMonster& monster, const CGameWorld& world);

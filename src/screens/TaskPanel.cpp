@@ -15,8 +15,6 @@ constexpr COLORREF kOpenColor = RGB(255, 0, 0);
 
 }  // namespace
 
-CTaskPanel::CTaskPanel() : roster_(&Roster()), tally_(&DefeatTally()) {}
-
 void CTaskPanel::ReadFrom(const CRoster& roster, const CDefeatTally& tally) {
     roster_ = &roster;
     tally_ = &tally;

@@ -5,7 +5,7 @@
 // the completion button, enabled when every requirement is met.
 //
 // The panel is rebuilt only by SetHero. The roster and defeat tally it reads
-// are the program-wide ones unless ReadFrom names others. The congratulation
+// are named by ReadFrom, before the first SetHero. The congratulation
 // of the last task goes through a message callback the host supplies (the
 // application opens a message box with it).
 #pragma once
@@ -27,8 +27,6 @@ public:
 
     // The completion button is (panel group, kCompleteButtonId, -1).
     static constexpr int kCompleteButtonId = 1;
-
-    CTaskPanel();
 
     void SetMessageCallback(MessageCallback showMessage) { showMessage_ = std::move(showMessage); }
     void ReadFrom(const CRoster& roster, const CDefeatTally& tally);
@@ -52,7 +50,7 @@ public:
 private:
     CTaskProgress progress_;
     CHero* hero_ = nullptr;
-    const CRoster* roster_;
-    const CDefeatTally* tally_;
+    const CRoster* roster_ = nullptr;
+    const CDefeatTally* tally_ = nullptr;
     MessageCallback showMessage_;
 };

@@ -22,6 +22,7 @@ protected:
     CQuorvanelView& View() { return app.View(); }
     CRootPanel& Root() { return app.View().Root(); }
     CHero& Hero() { return app.View().Hero(); }
+    CGameWorld& World() { return app.View().World(); }
     CWidget& Widget(const WidgetId& id) {
         CWidget* widget = Root().FindWidget(id);
         EXPECT_NE(widget, nullptr);

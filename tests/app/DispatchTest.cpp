@@ -4,9 +4,9 @@
 #include "AppTestFixture.h"
 
 #include "game/DefeatTally.h"
-#include "game/Roster.h"
+#include "game/GameWorld.h"
 #include "screens/TaskPanel.h"
-#include "ui/RecordingWindow.h"
+#include "support/RecordingWindow.h"
 
 #include <algorithm>
 
@@ -25,7 +25,7 @@ protected:
     }
     std::vector<bool> EnabledFlags() {
         std::vector<bool> flags;
-        for (int i = 0; i < Roster().GetCount(); ++i) flags.push_back(Widget(FightButton(i)).enabled);
+        for (int i = 0; i < World().roster.GetCount(); ++i) flags.push_back(Widget(FightButton(i)).enabled);
         return flags;
     }
 
@@ -43,7 +43,7 @@ TEST_F(DispatchTest, WinningAFightLevelsUpAndRepaintsOnlyWhatChanged) {
     const std::vector<bool> after = EnabledFlags();
     std::vector<CRect> expected = {Root().FindRect(MainScreen::kLevelValue, {0, 0}),
                                    Root().FindRect(MainScreen::kExpValue, {0, 0})};
-    for (int i = 0; i < Roster().GetCount(); ++i)
+    for (int i = 0; i < World().roster.GetCount(); ++i)
         if (before[static_cast<std::size_t>(i)] != after[static_cast<std::size_t>(i)])
             expected.push_back(Root().FindRect(FightButton(i), {0, 0}));
     ASSERT_GT(expected.size(), 2u);  // monster 1 has become beatable
@@ -124,7 +124,7 @@ TEST_F(DispatchTest, CompletingTheFirstTaskRefreshesAndRepaintsTheWindow) {
     Hero().RaiseLevelCap(5);
     Hero().GainExp(100);
     ASSERT_EQ(Hero().level, 5);
-    for (int target : {5, 6, 7}) DefeatTally().Add(target, 1);
+    for (int target : {5, 6, 7}) World().tally.Add(target, 1);
     ClickOn({208, -1, -1});
     ASSERT_TRUE(Widget({2, 1, -1}).enabled);
     Record();

@@ -3,8 +3,9 @@
 // enabled flags and hints, the hover cards, and the main window.
 #include "AppTestFixture.h"
 
+#include "app/WindowTitle.h"
 #include "game/Battle.h"
-#include "game/Roster.h"
+#include "game/GameWorld.h"
 #include "game/SkillDef.h"
 
 namespace {
@@ -18,7 +19,10 @@ constexpr WidgetId kNextPage{1, -1, 2};
 
 TEST_F(MainScreenTest, MainWindowIsCentredWithTheViewsClientArea) {
     CWindow& window = app.Frame().Window();
-    EXPECT_EQ(window.GetTitle(), "Quorva - Quorvanel");
+    // The document name first, then the application title (not the name again).
+    EXPECT_EQ(window.GetTitle(), MainWindowTitle());
+    EXPECT_EQ(window.GetTitle().rfind("Quorvanel - ", 0), 0u);
+    EXPECT_NE(window.GetTitle(), "Quorvanel - Quorvanel");
     EXPECT_EQ(window.GetClientRect(), (CRect{0, 0, 655, 405}));
     // The headless screen is 1280 x 1024; the frame adds 10 x 40 pixels.
     EXPECT_EQ(window.GetWindowRect(), (CRect{307, 289, 972, 734}));
@@ -45,7 +49,7 @@ TEST_F(MainScreenTest, FixedWidgetsSitWhereTheLayoutPutsThem) {
 }
 
 TEST_F(MainScreenTest, CardsFillTwoPagesOfThreeByTwoCells) {
-    ASSERT_EQ(Roster().GetCount(), 11);
+    ASSERT_EQ(World().roster.GetCount(), 11);
     for (int i = 0; i < 11; ++i) {
         const int k = i % 6;
         const CRect card{123 + 173 * (k % 3), 73 + 103 * (k / 3), 290 + 173 * (k % 3), 170 + 103 * (k / 3)};
@@ -54,8 +58,8 @@ TEST_F(MainScreenTest, CardsFillTwoPagesOfThreeByTwoCells) {
                   (CRect{card.left + 48, card.top + 65, card.left + 102, card.top + 86}))
             << i;
         EXPECT_EQ(Widget(FightButton(i)).caption, "讨伐");
-        EXPECT_EQ(Widget(MonsterCardPart(i, 0)).caption, Roster().GetMonster(i).name);
-        EXPECT_EQ(Widget(MonsterCardPart(i, 2)).caption, std::to_string(Roster().GetMonster(i).level));
+        EXPECT_EQ(Widget(MonsterCardPart(i, 0)).caption, World().roster.GetMonster(i).name);
+        EXPECT_EQ(Widget(MonsterCardPart(i, 2)).caption, std::to_string(World().roster.GetMonster(i).level));
         EXPECT_EQ(Widget(MonsterCard(i)).shown, i < 6) << i;
     }
 
@@ -70,7 +74,8 @@ TEST_F(MainScreenTest, AtStartOnlyTheFirstMonsterCanBeFought) {
         const std::string expectedStart = i == 0 ? "打得过\r\n" : "打不过\r\n";
         EXPECT_EQ(button.hint.substr(0, expectedStart.size()), expectedStart) << i;
     }
-    EXPECT_EQ(Widget(FightButton(0)).hint, "打得过\r\n" + Estimate(Hero(), Roster().GetMonster(0)).text);
+    EXPECT_EQ(Widget(FightButton(0)).hint,
+              "打得过\r\n" + Estimate(Hero(), World().roster.GetMonster(0), World().items).text);
     EXPECT_EQ(Widget(MainScreen::kLevelValue).caption, "0");
     EXPECT_EQ(Widget(MainScreen::kExpValue).caption, " 0.00%");
 

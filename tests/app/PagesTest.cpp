@@ -5,10 +5,10 @@
 // the bag page and changes nothing; pages repainted piecemeal look as if
 // painted afresh.
 #include "AppTestFixture.h"
-#include "screens/PageScript.h"
+#include "support/PageScript.h"
 
-#include "game/ItemTable.h"
-#include "game/ProgramState.h"
+#include "app/WindowTitle.h"
+#include "game/GameWorld.h"
 #include "game/SkillDef.h"
 #include "screens/AttributePage.h"
 #include "screens/ChoiceDialog.h"
@@ -47,15 +47,15 @@ protected:
         return captions;
     }
 
-    const std::string mainTitle = CMainFrame::kTitle;
+    const std::string mainTitle = MainWindowTitle();
     CScript script;
 };
 
 TEST_F(PagesTest, AttributePageOpensOverTheMainWindowAndTheScreenRefreshesAfter) {
     Hero().RaiseLevelCap(10);
     Hero().GainExp(1000);
-    Hero().bag.Add(MakeItem(ItemId::kHookSpear, ItemSerials()));
-    const int attackBefore = Hero().TotalStats().attack;
+    Hero().bag.Add(MakeItem(ItemId::kHookSpear, World().serials));
+    const int attackBefore = Hero().TotalStats(World().items).attack;
     script.Then(ClickOnMain(MainScreen::kAttributesButton))
         .ThenComputed([&]() -> std::optional<InputEvent> {
             EXPECT_EQ(Titles(), (std::vector<std::string>{mainTitle, "属性"}));
@@ -68,7 +68,7 @@ TEST_F(PagesTest, AttributePageOpensOverTheMainWindowAndTheScreenRefreshesAfter)
         .Then(
             [&] {
                 // Not yet: the main screen catches up when the page closes.
-                EXPECT_EQ(Hero().TotalStats().attack, attackBefore + 80);
+                EXPECT_EQ(Hero().TotalStats(World().items).attack, attackBefore + 80);
                 EXPECT_EQ(WithCaption(*Root().FindHoverCard(MainScreen::kAttributesButton),
                                       std::to_string(attackBefore + 80))
                               .size(),
@@ -141,7 +141,7 @@ TEST_F(PagesTest, ClosingThePagesUnchangedLeavesTheMainScreenAsItWas) {
 // their root covers them: each must still show what a fresh render shows.
 TEST_F(PagesTest, PagesRepaintedAfterPointerMovesShowWhatAFreshRenderShows) {
     Hero().skillBooks.AddBooks(SkillId::kDamageUp, 1);
-    Hero().bag.Add(MakeItem(ItemId::kHookSpear, ItemSerials()));
+    Hero().bag.Add(MakeItem(ItemId::kHookSpear, World().serials));
     std::vector<std::string> checked;
     const auto check = [&] {
         CWindow& top = *platform->Windows().back();

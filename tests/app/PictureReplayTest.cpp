@@ -3,8 +3,8 @@
 // box that reports the picture keeps its size and button, so the recorded
 // click on 确定 closes it again and the game goes on to the same state; only
 // the path's own text differs.
-#include "ProgramRun.h"
-#include "platform/ScopedEnv.h"
+#include "support/ProgramRun.h"
+#include "support/ScopedEnv.h"
 
 #include "platform/FrameBuffer.h"
 #include "platform/MessageBoxHandler.h"

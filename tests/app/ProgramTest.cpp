@@ -4,9 +4,10 @@
 // a recorded session that replays to the same state and pixels, a home
 // folder hundreds of characters deep, and the playthrough script that wins
 // the game.
-#include "ProgramRun.h"
-#include "platform/ScopedEnv.h"
+#include "support/ProgramRun.h"
+#include "support/ScopedEnv.h"
 
+#include "app/WindowTitle.h"
 #include "platform/FrameBuffer.h"
 #include "platform/ScopedEnv.h"
 
@@ -171,7 +172,8 @@ TEST(ProgramTest, StandardInputDrivesTheGameLineByLine) {
                                               "windows\nclick 198 148\nstate\nclick 3\n");
     EXPECT_EQ(result.exitCode, 2);
     ASSERT_EQ(result.OutLines().size(), 2u) << result.out;
-    EXPECT_EQ(result.OutLines()[0], "[{\"title\":\"Quorva - Quorvanel\",\"width\":655,\"height\":405}]");
+    EXPECT_EQ(result.OutLines()[0],
+              "[{\"title\":\"" + MainWindowTitle() + "\",\"width\":655,\"height\":405}]");
     EXPECT_NE(result.OutLines()[1].find("\"level\":1,"), std::string::npos);
     EXPECT_EQ(result.err, "-:4: 'click' needs the coordinates X and Y\n");
 }

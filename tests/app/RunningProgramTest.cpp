@@ -3,9 +3,9 @@
 // handler, the Ctrl+P picture (and the box when it cannot be saved), and the
 // close box.
 #include "AppTestFixture.h"
-#include "platform/FileLimit.h"
-#include "platform/ScopedEnv.h"
-#include "platform/ScriptedInput.h"
+#include "support/FileLimit.h"
+#include "support/ScopedEnv.h"
+#include "support/ScriptedInput.h"
 
 #include "containers/AnQianArray.h"
 #include "ui/Panel.h"

@@ -1,6 +1,6 @@
 // Battle estimate texts and results at the edges of the formula, and what a
 // fight changes.
-#include "GameTestWorld.h"
+#include "support/GameTestWorld.h"
 
 #include "game/Battle.h"
 #include "game/SkillDef.h"
@@ -10,7 +10,7 @@ namespace {
 using BattleTest = GameTest;
 
 TEST_F(BattleTest, NewHeroBeatsTheFirstMonster) {
-    const CEstimate estimate = Estimate(CHero(), Roster().GetMonster(0));
+    const CEstimate estimate = Estimate(CHero(), world.roster.GetMonster(0), world.items);
     EXPECT_TRUE(estimate.win);
     EXPECT_EQ(
         estimate.text,
@@ -18,7 +18,7 @@ TEST_F(BattleTest, NewHeroBeatsTheFirstMonster) {
 }
 
 TEST_F(BattleTest, NewHeroLosesToTheSecondMonsterWithExactText) {
-    const CEstimate estimate = Estimate(CHero(), Roster().GetMonster(1));
+    const CEstimate estimate = Estimate(CHero(), world.roster.GetMonster(1), world.items);
     EXPECT_FALSE(estimate.win);
     EXPECT_EQ(
         estimate.text,
@@ -28,18 +28,18 @@ TEST_F(BattleTest, NewHeroLosesToTheSecondMonsterWithExactText) {
 
 TEST_F(BattleTest, NewHeroWinsOnlyAgainstIndexZero) {
     const CHero hero;
-    for (int index = 0; index < Roster().GetCount(); ++index)
-        EXPECT_EQ(Estimate(hero, Roster().GetMonster(index)).win, index == 0) << index;
+    for (int index = 0; index < world.roster.GetCount(); ++index)
+        EXPECT_EQ(Estimate(hero, world.roster.GetMonster(index), world.items).win, index == 0) << index;
 }
 
 TEST_F(BattleTest, EqualRoundsLose) {
-    const CEstimate estimate = Estimate(CHero(), CMonster("镜像", 0, {20, 10, 100}, 0));
+    const CEstimate estimate = Estimate(CHero(), CMonster("镜像", 0, {20, 10, 100}, 0), world.items);
     EXPECT_FALSE(estimate.win);
     EXPECT_EQ(estimate.text.substr(0, estimate.text.find("\r\n")), "你10回合消灭对方，对方10回合消灭你。");
 }
 
 TEST_F(BattleTest, NeitherSideHurtsTheOtherIsALoss) {
-    const CEstimate estimate = Estimate(CHero(), CMonster("石", 0, {10, 20, 1}, 0));
+    const CEstimate estimate = Estimate(CHero(), CMonster("石", 0, {10, 20, 1}, 0), world.items);
     EXPECT_FALSE(estimate.win);
     EXPECT_EQ(estimate.text, "打不动对方。");
     EXPECT_EQ(estimate.HintText(), "打不过\r\n打不动对方。");
@@ -48,7 +48,7 @@ TEST_F(BattleTest, NeitherSideHurtsTheOtherIsALoss) {
 TEST_F(BattleTest, DefenceAtTheMonsterAttackWins) {
     CHero hero;
     hero.stats = {21, 242, 1};
-    const CEstimate estimate = Estimate(hero, Roster().GetMonster(7));
+    const CEstimate estimate = Estimate(hero, world.roster.GetMonster(7), world.items);
     EXPECT_TRUE(estimate.win);
     EXPECT_EQ(estimate.text, "对方对不动你。");
     EXPECT_EQ(estimate.HintText(), "打得过\r\n对方对不动你。");
@@ -58,7 +58,7 @@ TEST_F(BattleTest, DamageSkillMultipliesByFloatOnePointOne) {
     CHero hero;
     GiveSkill(hero, SkillId::kDamageUp);
     EXPECT_EQ(
-        Estimate(hero, Roster().GetMonster(0)).text,
+        Estimate(hero, world.roster.GetMonster(0), world.items).text,
         "你9回合消灭对方，对方10回合消灭你。\r\n你每回给对方造成11.00伤害，对方每回合给你造成10.00伤害。");
 }
 
@@ -66,7 +66,7 @@ TEST_F(BattleTest, GuardSkillLowersDamageTakenToNinetyPercent) {
     CHero hero;
     GiveSkill(hero, SkillId::kDamageTakenDown);
     EXPECT_EQ(
-        Estimate(hero, Roster().GetMonster(0)).text,
+        Estimate(hero, world.roster.GetMonster(0), world.items).text,
         "你9回合消灭对方，对方12回合消灭你。\r\n你每回给对方造成10.00伤害，对方每回合给你造成 9.00伤害。");
 }
 
@@ -74,18 +74,18 @@ TEST_F(BattleTest, GuardSkillTurnsOneRoundIntoTwoAgainstHighAttack) {
     // 赖昆 deals 222 a round; 0.9 of it (199.8) leaves the level-5 hero's 200 hp
     // a sliver, so he needs two rounds while the hero needs one.
     CHero hero = HeroAtLevel(5);
-    EXPECT_FALSE(Estimate(hero, Roster().GetMonster(7)).win);
+    EXPECT_FALSE(Estimate(hero, world.roster.GetMonster(7), world.items).win);
     GiveSkill(hero, SkillId::kDamageTakenDown);
-    EXPECT_TRUE(Estimate(hero, Roster().GetMonster(7)).win);
+    EXPECT_TRUE(Estimate(hero, world.roster.GetMonster(7), world.items).win);
 }
 
 TEST_F(BattleTest, WholeQuotientIsNotRoundedUp) {
     // Equipped level-10 hero with armour mastery: 4760 / 140 is exactly 34
     // rounds, one fewer than the 35 the boss needs (720 / 21).
     CHero hero = HeroAtLevel(10);
-    Wear(hero, {ItemId::kHookSpear, ItemId::kChainMail}, serials);
+    Wear(hero, {ItemId::kHookSpear, ItemId::kChainMail});
     GiveSkill(hero, SkillId::kArmourMastery);
-    const CEstimate estimate = Estimate(hero, Roster().GetMonster(10));
+    const CEstimate estimate = Estimate(hero, world.roster.GetMonster(10), world.items);
     EXPECT_TRUE(estimate.win);
     EXPECT_EQ(
         estimate.text,
@@ -102,19 +102,19 @@ TEST_F(BattleTest, FightOutsideTheRosterDoesNothing) {
 TEST_F(BattleTest, LostFightChangesNothing) {
     CHero hero;
     EXPECT_FALSE(Fight(1, hero, world));
-    EXPECT_EQ(tally.Count(1), 0);
+    EXPECT_EQ(world.tally.Count(1), 0);
     EXPECT_EQ(hero.level, 0);
-    EXPECT_EQ(random.Next(), CRandom(kSeed).Next());
+    EXPECT_EQ(world.random.Next(), CRandom(kSeed).Next());
 }
 
 TEST_F(BattleTest, WonFightCountsGivesExperienceThenRollsDrops) {
     CHero hero = HeroAtLevel(5);
     CRandom twin(kSeed);
     EXPECT_TRUE(Fight(4, hero, world));
-    EXPECT_EQ(tally.Count(4), 1);
+    EXPECT_EQ(world.tally.Count(4), 1);
     EXPECT_EQ(hero.exp, 5);
     for (int draw = 0; draw < 4; ++draw) twin.Below(10000);
-    EXPECT_EQ(random.Next(), twin.Next());
+    EXPECT_EQ(world.random.Next(), twin.Next());
 }
 
 TEST_F(BattleTest, WinAtTheCapStillCounts) {
@@ -123,7 +123,7 @@ TEST_F(BattleTest, WinAtTheCapStillCounts) {
     EXPECT_TRUE(Fight(0, hero, world));
     EXPECT_EQ(hero.level, 5);
     EXPECT_EQ(hero.exp, 35);
-    EXPECT_EQ(tally.Count(0), 1);
+    EXPECT_EQ(world.tally.Count(0), 1);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // CHero levelling, the level cap, the experience text and the stat totals
 // with talent and equipment bonuses.
-#include "GameTestWorld.h"
+#include "support/GameTestWorld.h"
 
 #include "game/SkillDef.h"
 
@@ -16,7 +16,7 @@ TEST_F(HeroTest, NewHeroHasTheStartingRecord) {
     EXPECT_EQ(hero.levelCap, 5);
     EXPECT_EQ(hero.maxSkills, 1);
     EXPECT_EQ(hero.stats, CStats({20, 10, 100}));
-    EXPECT_EQ(hero.TotalStats(), CStats({20, 10, 100}));
+    EXPECT_EQ(hero.TotalStats(world.items), CStats({20, 10, 100}));
     EXPECT_EQ(hero.ExpText(), " 0.00%");
     EXPECT_EQ(hero.equipment.GetSize(), 2);
 }
@@ -93,27 +93,27 @@ TEST_F(HeroTest, BareTalentsScaleBaseStats) {
 
 TEST_F(HeroTest, MasteriesScaleTheSummedEquipment) {
     CHero hero = HeroAtLevel(10);
-    Wear(hero, {ItemId::kHookSpear}, serials);
+    Wear(hero, {ItemId::kHookSpear});
     GiveSkill(hero, SkillId::kWeaponMastery);
-    EXPECT_EQ(hero.EquipStats(false), CStats({80, 0, 0}));
-    EXPECT_EQ(hero.EquipStats(true), CStats({84, 0, 0}));
+    EXPECT_EQ(hero.EquipStats(world.items, false), CStats({80, 0, 0}));
+    EXPECT_EQ(hero.EquipStats(world.items, true), CStats({84, 0, 0}));
 
     CHero armoured = HeroAtLevel(10);
-    Wear(armoured, {ItemId::kChainMail}, serials);
+    Wear(armoured, {ItemId::kChainMail});
     GiveSkill(armoured, SkillId::kArmourMastery);
-    EXPECT_EQ(armoured.EquipStats(true), CStats({0, 42, 420}));
-    EXPECT_EQ(armoured.TotalStats(), CStats({60, 72, 720}));
+    EXPECT_EQ(armoured.EquipStats(world.items, true), CStats({0, 42, 420}));
+    EXPECT_EQ(armoured.TotalStats(world.items), CStats({60, 72, 720}));
 }
 
 TEST_F(HeroTest, CopyAssignmentCopiesSkillsAndEquipment) {
     CHero source = HeroAtLevel(10);
     GiveSkill(source, SkillId::kDamageUp);
-    Wear(source, {ItemId::kHookSpear, ItemId::kChainMail}, serials);
+    Wear(source, {ItemId::kHookSpear, ItemId::kChainMail});
     CCharacter copy("x", 0, {}, 0);
     copy = source;
     EXPECT_EQ(copy.name, "无名氏");
     EXPECT_TRUE(copy.HasSkill(SkillId::kDamageUp));
-    EXPECT_EQ(copy.TotalStats(), source.TotalStats());
+    EXPECT_EQ(copy.TotalStats(world.items), source.TotalStats(world.items));
 }
 
 }  // namespace

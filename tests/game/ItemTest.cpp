@@ -1,5 +1,5 @@
 // Item table, item texts, serials, the skill-book bag and the automatic equip.
-#include "GameTestWorld.h"
+#include "support/GameTestWorld.h"
 
 #include <climits>
 
@@ -8,40 +8,40 @@ namespace {
 using ItemTest = GameTest;
 
 TEST_F(ItemTest, TableHoldsWeaponAndClothes) {
-    BuildItemTable();  // a second build adds nothing
-    ASSERT_EQ(ItemTable().GetSize(), 2);
-    ASSERT_NE(FindItemDef(ItemId::kChainMail), nullptr);
-    EXPECT_EQ(FindItemDef(ItemId::kChainMail)->stats, CStats({0, 40, 400}));
-    EXPECT_EQ(FindItemDef(ItemId::kChainMail)->kind, SlotKind::kClothes);
-    EXPECT_EQ(FindItemDef(ItemId::kNone), nullptr);
-    EXPECT_EQ(FindItemDef(3), nullptr);
+    ASSERT_EQ(world.items.GetSize(), 2);
+    ASSERT_NE(world.items.Find(ItemId::kChainMail), nullptr);
+    EXPECT_EQ(world.items.Find(ItemId::kChainMail)->stats, CStats({0, 40, 400}));
+    EXPECT_EQ(world.items.Find(ItemId::kChainMail)->kind, ESlotKind::kClothes);
+    EXPECT_EQ(world.items.Find(ItemId::kNone), nullptr);
+    EXPECT_EQ(world.items.Find(3), nullptr);
 }
 
 TEST_F(ItemTest, DescriptionsListOnlyNonZeroStats) {
-    EXPECT_EQ(FindItemDef(ItemId::kHookSpear)->Describe(), "钩链枪\r\n等级:10\r\n攻击:80\r\n");
-    EXPECT_EQ(CItem({1, ItemId::kChainMail}).Describe(), "锁子节\r\n等级:10\r\n防御:40\r\n气血:400\r\n");
+    EXPECT_EQ(world.items.Find(ItemId::kHookSpear)->Describe(), "钩链枪\r\n等级:10\r\n攻击:80\r\n");
+    EXPECT_EQ(CItem({1, ItemId::kChainMail}).Describe(world.items),
+              "锁子节\r\n等级:10\r\n防御:40\r\n气血:400\r\n");
 }
 
 TEST_F(ItemTest, EmptySlotAndMissingDefinitionTexts) {
-    EXPECT_EQ(CItem().Describe(), "没有穿装备。");
-    EXPECT_EQ(CItem().Name(), "无");
+    EXPECT_EQ(CItem().Describe(world.items), "没有穿装备。");
+    EXPECT_EQ(CItem().Name(world.items), "无");
     const CItem unknown{5, 99};
-    EXPECT_EQ(unknown.Describe(), "");
-    EXPECT_EQ(unknown.Name(), "");
-    EXPECT_EQ(unknown.Kind(), SlotKind::kWeapon);
-    EXPECT_EQ(unknown.Stats(), CStats());
+    EXPECT_EQ(unknown.Describe(world.items), "");
+    EXPECT_EQ(unknown.Name(world.items), "");
+    EXPECT_EQ(unknown.Kind(world.items), ESlotKind::kWeapon);
+    EXPECT_EQ(unknown.Stats(world.items), CStats());
 }
 
 TEST_F(ItemTest, SlotNames) {
-    EXPECT_EQ(SlotName(0), "武器");
-    EXPECT_EQ(SlotName(1), "衣服");
-    EXPECT_EQ(SlotName(2), "");
-    EXPECT_EQ(SlotName(-1), "");
+    EXPECT_EQ(SlotName(ESlotKind::kWeapon), "武器");
+    EXPECT_EQ(SlotName(ESlotKind::kClothes), "衣服");
+    EXPECT_EQ(SlotName(static_cast<ESlotKind>(2)), "");
+    EXPECT_EQ(SlotName(static_cast<ESlotKind>(-1)), "");
 }
 
 TEST_F(ItemTest, SerialsCountUpFromOne) {
-    EXPECT_EQ(MakeItem(ItemId::kHookSpear, serials), CItem({1, ItemId::kHookSpear}));
-    EXPECT_EQ(MakeItem(ItemId::kChainMail, serials), CItem({2, ItemId::kChainMail}));
+    EXPECT_EQ(MakeItem(ItemId::kHookSpear, world.serials), CItem({1, ItemId::kHookSpear}));
+    EXPECT_EQ(MakeItem(ItemId::kChainMail, world.serials), CItem({2, ItemId::kChainMail}));
 }
 
 TEST(SkillBookBag, BooksOfOneSkillStackInOneEntry) {
@@ -89,42 +89,42 @@ TEST(SkillBookBag, RemovingTheLastBookRemovesTheEntry) {
 
 TEST_F(ItemTest, AutoEquipWaitsForTheItemLevel) {
     CHero hero = HeroAtLevel(9);
-    hero.bag.Add(MakeItem(ItemId::kHookSpear, serials));
-    hero.AutoEquip();
+    hero.bag.Add(MakeItem(ItemId::kHookSpear, world.serials));
+    hero.AutoEquip(world.items);
     EXPECT_EQ(hero.bag.GetSize(), 1);
-    EXPECT_EQ(hero.equipment.GetAt(SlotKind::kWeapon), CItem());
+    EXPECT_EQ(hero.equipment.GetAt(SlotIndex(ESlotKind::kWeapon)), CItem());
 
     hero.RaiseLevelCap(10);
     hero.GainExp(hero.ExpForNextLevel());
-    hero.AutoEquip();
+    hero.AutoEquip(world.items);
     EXPECT_EQ(hero.bag.GetSize(), 0);
-    EXPECT_EQ(hero.equipment.GetAt(SlotKind::kWeapon), CItem({1, ItemId::kHookSpear}));
+    EXPECT_EQ(hero.equipment.GetAt(SlotIndex(ESlotKind::kWeapon)), CItem({1, ItemId::kHookSpear}));
 }
 
 TEST_F(ItemTest, AutoEquipWithTwoCopiesWearsTheLastOne) {
     CHero hero = HeroAtLevel(10);
-    const CItem first = MakeItem(ItemId::kHookSpear, serials);
-    const CItem second = MakeItem(ItemId::kHookSpear, serials);
+    const CItem first = MakeItem(ItemId::kHookSpear, world.serials);
+    const CItem second = MakeItem(ItemId::kHookSpear, world.serials);
     hero.bag.Add(first);
     hero.bag.Add(second);
-    hero.AutoEquip();
-    EXPECT_EQ(hero.equipment.GetAt(SlotKind::kWeapon), second);
+    hero.AutoEquip(world.items);
+    EXPECT_EQ(hero.equipment.GetAt(SlotIndex(ESlotKind::kWeapon)), second);
     ASSERT_EQ(hero.bag.GetSize(), 1);
     EXPECT_EQ(hero.bag.GetAt(0), first);
 
-    hero.AutoEquip();  // equal stats never replace
-    EXPECT_EQ(hero.equipment.GetAt(SlotKind::kWeapon), second);
+    hero.AutoEquip(world.items);  // equal stats never replace
+    EXPECT_EQ(hero.equipment.GetAt(SlotIndex(ESlotKind::kWeapon)), second);
     EXPECT_EQ(hero.bag.GetAt(0), first);
 }
 
 TEST_F(ItemTest, AutoEquipFillsEachSlotByKind) {
     CHero hero = HeroAtLevel(10);
-    hero.bag.Add(MakeItem(ItemId::kChainMail, serials));
-    hero.bag.Add(MakeItem(ItemId::kHookSpear, serials));
-    hero.AutoEquip();
+    hero.bag.Add(MakeItem(ItemId::kChainMail, world.serials));
+    hero.bag.Add(MakeItem(ItemId::kHookSpear, world.serials));
+    hero.AutoEquip(world.items);
     EXPECT_EQ(hero.bag.GetSize(), 0);
-    EXPECT_EQ(hero.equipment.GetAt(SlotKind::kWeapon).itemId, ItemId::kHookSpear);
-    EXPECT_EQ(hero.equipment.GetAt(SlotKind::kClothes).itemId, ItemId::kChainMail);
+    EXPECT_EQ(hero.equipment.GetAt(SlotIndex(ESlotKind::kWeapon)).itemId, ItemId::kHookSpear);
+    EXPECT_EQ(hero.equipment.GetAt(SlotIndex(ESlotKind::kClothes)).itemId, ItemId::kChainMail);
 }
 
 }  // namespace

@@ -1,18 +1,17 @@
 // The roster: order, stats, drop tables and their texts.
-#include "GameTestWorld.h"
+#include "support/GameTestWorld.h"
 
 namespace {
 
 using RosterTest = GameTest;
 
 TEST_F(RosterTest, ElevenMonstersInIndexOrder) {
-    Roster().Build();  // a second build adds nothing
-    const CRoster& roster = Roster();
+    const CRoster& roster = world.roster;
     ASSERT_EQ(roster.GetCount(), 11);
     EXPECT_EQ(roster.GetMonster(0).name, "蝗虫  ");
     EXPECT_EQ(roster.GetMonster(1).name, roster.GetMonster(3).name);
     EXPECT_EQ(roster.GetMonster(3).stats, CStats({32, 16, 145}));
-    EXPECT_EQ(roster.GetMonster(7).TotalStats(), CStats({242, 20, 19}));
+    EXPECT_EQ(roster.GetMonster(7).TotalStats(world.items), CStats({242, 20, 19}));
     EXPECT_EQ(roster.GetMonster(10).name, "申雄");
     EXPECT_EQ(roster.GetMonster(10).stats, CStats({93, 0, 4760}));
     EXPECT_EQ(roster.GetMonster(10).exp, 14);
@@ -21,24 +20,24 @@ TEST_F(RosterTest, ElevenMonstersInIndexOrder) {
 }
 
 TEST_F(RosterTest, DropTablesLabelAndChanceTexts) {
-    const CAnQianArray<CDropEntry>& lancer = Roster().GetMonster(4).drops;
+    const CAnQianArray<CDropEntry>& lancer = world.roster.GetMonster(4).drops;
     ASSERT_EQ(lancer.GetSize(), 4);
-    EXPECT_EQ(lancer.GetAt(0).Label(), "骁勇善战(1)");
-    EXPECT_EQ(lancer.GetAt(3).Label(), "无懈可击(1)");
+    EXPECT_EQ(lancer.GetAt(0).Label(world.skills, world.items), "骁勇善战(1)");
+    EXPECT_EQ(lancer.GetAt(3).Label(world.skills, world.items), "无懈可击(1)");
     EXPECT_EQ(lancer.GetAt(3).ChanceText(), "20.00%");
-    EXPECT_EQ(Roster().GetMonster(8).drops.GetAt(1).Label(), "防具精通(1)");
-    EXPECT_EQ(Roster().GetMonster(9).drops.GetAt(0).Label(), "钩链枪(1)");
-    EXPECT_EQ(Roster().GetMonster(9).drops.GetAt(1).Label(), "锁子节(1)");
+    EXPECT_EQ(world.roster.GetMonster(8).drops.GetAt(1).Label(world.skills, world.items), "防具精通(1)");
+    EXPECT_EQ(world.roster.GetMonster(9).drops.GetAt(0).Label(world.skills, world.items), "钩链枪(1)");
+    EXPECT_EQ(world.roster.GetMonster(9).drops.GetAt(1).Label(world.skills, world.items), "锁子节(1)");
     for (int index : {0, 1, 2, 3, 5, 6, 7, 10})
-        EXPECT_EQ(Roster().GetMonster(index).drops.GetSize(), 0) << index;
+        EXPECT_EQ(world.roster.GetMonster(index).drops.GetSize(), 0) << index;
 }
 
 TEST_F(RosterTest, UnknownDropsHaveEmptyLabels) {
-    EXPECT_EQ(CDropEntry(1, 7, 1, 2000).Label(), "");
-    EXPECT_EQ(CDropEntry(2, 3, 1, 2000).Label(), "");
-    EXPECT_EQ(CDropEntry(3, 1, 1, 2000).Label(), "");
-    EXPECT_EQ(CDropEntry(2, 2, 5, 50).Label(), "锁子节(5)");
-    EXPECT_EQ(CDropEntry(2, 2, 5, 50).ChanceText(), " 0.50%");
+    EXPECT_EQ(CDropEntry(EDropKind::kSkillBook, 7, 1, 2000).Label(world.skills, world.items), "");
+    EXPECT_EQ(CDropEntry(EDropKind::kItem, 3, 1, 2000).Label(world.skills, world.items), "");
+    EXPECT_EQ(CDropEntry(static_cast<EDropKind>(3), 1, 1, 2000).Label(world.skills, world.items), "");
+    EXPECT_EQ(CDropEntry(EDropKind::kItem, 2, 5, 50).Label(world.skills, world.items), "锁子节(5)");
+    EXPECT_EQ(CDropEntry(EDropKind::kItem, 2, 5, 50).ChanceText(), " 0.50%");
 }
 
 TEST_F(RosterTest, DefaultMonsterIsTheStartingRecordWithoutDrops) {

@@ -1,7 +1,7 @@
 // The whole game through calls only, with a fixed seed: train, collect books,
 // switch skills to beat each named foe, finish the first task, train to level
 // 10, collect the equipment and the armour book, and finish the last task.
-#include "GameTestWorld.h"
+#include "support/GameTestWorld.h"
 
 #include "game/Battle.h"
 #include "game/SkillDef.h"
@@ -15,8 +15,9 @@ class PlaythroughTest : public GameTest {
 protected:
     // Fights the strongest monster the hero can beat now; false if none.
     bool FightStrongestWinnable() {
-        for (int index = Roster().GetCount() - 1; index >= 0; --index)
-            if (Estimate(hero, Roster().GetMonster(index)).win) return Fight(index, hero, world);
+        for (int index = world.roster.GetCount() - 1; index >= 0; --index)
+            if (Estimate(hero, world.roster.GetMonster(index), world.items).win)
+                return Fight(index, hero, world);
         return false;
     }
 
@@ -60,7 +61,7 @@ protected:
 
 TEST_F(PlaythroughTest, FromNewHeroToTheCongratulation) {
     TrainToLevel(5);
-    EXPECT_EQ(progress.CompleteTask(hero, tally), ETaskOutcome::kNothing);
+    EXPECT_EQ(progress.CompleteTask(hero, world.tally), ETaskOutcome::kNothing);
 
     // At level 5 each named foe falls to a different skill, bought with 枪兵's books.
     FarmUntil(4, [&] {
@@ -69,24 +70,24 @@ TEST_F(PlaythroughTest, FromNewHeroToTheCongratulation) {
     const std::pair<int, int> skillForFoe[] = {
         {SkillId::kDamageUp, 5}, {SkillId::kAttackUp, 6}, {SkillId::kDamageTakenDown, 7}};
     for (const auto& [skillId, foe] : skillForFoe) {
-        EXPECT_FALSE(RequirementsMet(0, tally));
+        EXPECT_FALSE(RequirementsMet(0, world.tally));
         SwitchSkillTo(skillId);
         ASSERT_TRUE(Fight(foe, hero, world)) << "lost to " << foe;
     }
-    ASSERT_EQ(progress.CompleteTask(hero, tally), ETaskOutcome::kCapRaised);
+    ASSERT_EQ(progress.CompleteTask(hero, world.tally), ETaskOutcome::kCapRaised);
     EXPECT_EQ(hero.levelCap, 10);
 
     TrainToLevel(10);
     FarmUntil(9, [&] { return HasItem(ItemId::kHookSpear) && HasItem(ItemId::kChainMail); });
     FarmUntil(8, [&] { return HasBooks({SkillId::kArmourMastery}); });
-    hero.AutoEquip();
-    EXPECT_EQ(hero.equipment.GetAt(SlotKind::kWeapon).itemId, ItemId::kHookSpear);
-    EXPECT_EQ(hero.equipment.GetAt(SlotKind::kClothes).itemId, ItemId::kChainMail);
+    hero.AutoEquip(world.items);
+    EXPECT_EQ(hero.equipment.GetAt(SlotIndex(ESlotKind::kWeapon)).itemId, ItemId::kHookSpear);
+    EXPECT_EQ(hero.equipment.GetAt(SlotIndex(ESlotKind::kClothes)).itemId, ItemId::kChainMail);
 
-    EXPECT_FALSE(Estimate(hero, Roster().GetMonster(10)).win);
+    EXPECT_FALSE(Estimate(hero, world.roster.GetMonster(10), world.items).win);
     SwitchSkillTo(SkillId::kArmourMastery);
     ASSERT_TRUE(Fight(10, hero, world));
-    EXPECT_EQ(progress.CompleteTask(hero, tally), ETaskOutcome::kCongratulate);
+    EXPECT_EQ(progress.CompleteTask(hero, world.tally), ETaskOutcome::kCongratulate);
     EXPECT_EQ(hero.level, 10);
 }
 

@@ -1,6 +1,6 @@
 // The generator (reproducible, unbiased bounded draws) and the drop roll's
 // shape: one draw per entry, last entry first, won or not.
-#include "GameTestWorld.h"
+#include "support/GameTestWorld.h"
 
 #include "game/DropRoll.h"
 
@@ -60,7 +60,7 @@ TEST(Random, ChanceOfTwentyPercentIsWonTwentyPercentOfTheTime) {
 using DropRollTest = GameTest;
 
 TEST_F(DropRollTest, OneDrawPerEntryFromTheLastEntryDown) {
-    const CMonster& lancer = Roster().GetMonster(4);
+    const CMonster& lancer = world.roster.GetMonster(4);
     CRandom twin(kSeed);
     std::vector<int> expectedBooks;
     for (int index = lancer.drops.GetUpperBound(); index >= 0; --index)
@@ -69,7 +69,7 @@ TEST_F(DropRollTest, OneDrawPerEntryFromTheLastEntryDown) {
 
     CHero hero;
     for (int fight = 0; fight < 20; ++fight) {
-        RollDrops(lancer, hero, random, serials);
+        RollDrops(lancer, hero, world.random, world.serials);
         if (fight == 0) {
             ASSERT_EQ(hero.skillBooks.GetSize(), static_cast<int>(expectedBooks.size()));
             for (std::size_t book = 0; book < expectedBooks.size(); ++book)
@@ -77,23 +77,23 @@ TEST_F(DropRollTest, OneDrawPerEntryFromTheLastEntryDown) {
         }
     }
     for (int draw = 0; draw < 19 * 4; ++draw) twin.Below(10000);
-    EXPECT_EQ(random.Next(), twin.Next());  // exactly four draws per roll
+    EXPECT_EQ(world.random.Next(), twin.Next());  // exactly four draws per roll
 }
 
 TEST_F(DropRollTest, MonsterWithoutDropsDrawsNothing) {
     CHero hero;
-    RollDrops(Roster().GetMonster(0), hero, random, serials);
-    EXPECT_EQ(random.Next(), CRandom(kSeed).Next());
+    RollDrops(world.roster.GetMonster(0), hero, world.random, world.serials);
+    EXPECT_EQ(world.random.Next(), CRandom(kSeed).Next());
     EXPECT_EQ(hero.bag.GetSize(), 0);
 }
 
 TEST_F(DropRollTest, WonItemCopiesShareOneSerial) {
     CMonster chest("箱", 0, {}, 0);
-    chest.drops.Add({DropKind::kItem, ItemId::kHookSpear, 2, 10000});
-    chest.drops.Add({DropKind::kSkillBook, 3, 2, 10000});
-    chest.drops.Add({5, 3, 2, 10000});  // unknown kind: won, gives nothing
+    chest.drops.Add({EDropKind::kItem, ItemId::kHookSpear, 2, 10000});
+    chest.drops.Add({EDropKind::kSkillBook, 3, 2, 10000});
+    chest.drops.Add({static_cast<EDropKind>(5), 3, 2, 10000});  // unknown kind: won, gives nothing
     CHero hero;
-    RollDrops(chest, hero, random, serials);
+    RollDrops(chest, hero, world.random, world.serials);
     ASSERT_EQ(hero.bag.GetSize(), 2);
     EXPECT_EQ(hero.bag.GetAt(0), CItem({1, ItemId::kHookSpear}));
     EXPECT_EQ(hero.bag.GetAt(1), hero.bag.GetAt(0));
@@ -102,11 +102,11 @@ TEST_F(DropRollTest, WonItemCopiesShareOneSerial) {
 
 TEST_F(DropRollTest, BooksRefusedByAFullBagAreLost) {
     CMonster sage("师", 0, {}, 0);
-    sage.drops.Add({DropKind::kSkillBook, 500, 1, 10000});
+    sage.drops.Add({EDropKind::kSkillBook, 500, 1, 10000});
     CHero hero;
     for (int skillId = 1; skillId <= CSkillBookBag::kCapacity; ++skillId)
         hero.skillBooks.AddBooks(skillId, 1);
-    RollDrops(sage, hero, random, serials);
+    RollDrops(sage, hero, world.random, world.serials);
     EXPECT_EQ(hero.skillBooks.BookCount(500), 0);
     EXPECT_EQ(hero.skillBooks.GetSize(), 100);
 }

@@ -1,5 +1,5 @@
 // Talent-skill table and the learn / forget rules with their messages.
-#include "GameTestWorld.h"
+#include "support/GameTestWorld.h"
 
 #include "game/SkillDef.h"
 
@@ -8,14 +8,13 @@ namespace {
 using SkillTest = GameTest;
 
 TEST_F(SkillTest, TableHoldsTheSixSkillsInOrder) {
-    BuildSkillTable();  // a second build adds nothing
-    ASSERT_EQ(SkillTable().GetSize(), 6);
-    EXPECT_EQ(SkillTable().GetAt(0).name, "骁勇善战");
-    EXPECT_EQ(SkillTable().GetAt(5).description, "装备上的防御、气血效果增加5%。");
-    ASSERT_NE(FindSkill(4), nullptr);
-    EXPECT_EQ(FindSkill(4)->name, "无懈可击");
-    EXPECT_EQ(FindSkill(7), nullptr);
-    EXPECT_EQ(FindSkill(0), nullptr);
+    ASSERT_EQ(world.skills.GetSize(), 6);
+    EXPECT_EQ(world.skills.GetAt(0).name, "骁勇善战");
+    EXPECT_EQ(world.skills.GetAt(5).description, "装备上的防御、气血效果增加5%。");
+    ASSERT_NE(world.skills.Find(4), nullptr);
+    EXPECT_EQ(world.skills.Find(4)->name, "无懈可击");
+    EXPECT_EQ(world.skills.Find(7), nullptr);
+    EXPECT_EQ(world.skills.Find(0), nullptr);
 }
 
 TEST_F(SkillTest, LearningUsesUpOneBook) {

@@ -1,5 +1,5 @@
-// The two tasks: table, requirements from the tally, and completion.
-#include "GameTestWorld.h"
+// The two tasks: table, requirements from the world.tally, and completion.
+#include "support/GameTestWorld.h"
 
 #include "game/Task.h"
 
@@ -24,22 +24,22 @@ TEST_F(TaskTest, TableNamesLevelsAndTargets) {
 }
 
 TEST_F(TaskTest, FirstTaskNeedsAllThreeTargets) {
-    tally.Add(5, 1);
-    tally.Add(6, 2);
-    EXPECT_FALSE(RequirementsMet(0, tally));
-    tally.Add(7, 1);
-    EXPECT_TRUE(RequirementsMet(0, tally));
-    EXPECT_FALSE(RequirementsMet(1, tally));
-    tally.Add(10, 1);
-    EXPECT_TRUE(RequirementsMet(1, tally));
-    EXPECT_FALSE(RequirementsMet(2, tally));
+    world.tally.Add(5, 1);
+    world.tally.Add(6, 2);
+    EXPECT_FALSE(RequirementsMet(0, world.tally));
+    world.tally.Add(7, 1);
+    EXPECT_TRUE(RequirementsMet(0, world.tally));
+    EXPECT_FALSE(RequirementsMet(1, world.tally));
+    world.tally.Add(10, 1);
+    EXPECT_TRUE(RequirementsMet(1, world.tally));
+    EXPECT_FALSE(RequirementsMet(2, world.tally));
 }
 
 TEST_F(TaskTest, OpenTaskCompletesNothing) {
     CHero hero = HeroAtLevel(5);
     CTaskProgress progress;
-    tally.Add(5, 1);
-    EXPECT_EQ(progress.CompleteTask(hero, tally), ETaskOutcome::kNothing);
+    world.tally.Add(5, 1);
+    EXPECT_EQ(progress.CompleteTask(hero, world.tally), ETaskOutcome::kNothing);
     EXPECT_EQ(progress.stage, 0);
     EXPECT_EQ(hero.levelCap, 5);
 }
@@ -47,16 +47,16 @@ TEST_F(TaskTest, OpenTaskCompletesNothing) {
 TEST_F(TaskTest, FirstTaskRaisesTheCapThenTheLastCongratulatesEveryTime) {
     CHero hero = HeroAtLevel(5);
     CTaskProgress progress;
-    for (int index : {5, 6, 7}) tally.Add(index, 1);
-    EXPECT_EQ(progress.CompleteTask(hero, tally), ETaskOutcome::kCapRaised);
+    for (int index : {5, 6, 7}) world.tally.Add(index, 1);
+    EXPECT_EQ(progress.CompleteTask(hero, world.tally), ETaskOutcome::kCapRaised);
     EXPECT_EQ(progress.stage, 1);
     EXPECT_EQ(hero.levelCap, 10);
     EXPECT_EQ(hero.level, 5);
-    EXPECT_EQ(progress.CompleteTask(hero, tally), ETaskOutcome::kNothing);
+    EXPECT_EQ(progress.CompleteTask(hero, world.tally), ETaskOutcome::kNothing);
 
-    tally.Add(10, 1);
-    EXPECT_EQ(progress.CompleteTask(hero, tally), ETaskOutcome::kCongratulate);
-    EXPECT_EQ(progress.CompleteTask(hero, tally), ETaskOutcome::kCongratulate);
+    world.tally.Add(10, 1);
+    EXPECT_EQ(progress.CompleteTask(hero, world.tally), ETaskOutcome::kCongratulate);
+    EXPECT_EQ(progress.CompleteTask(hero, world.tally), ETaskOutcome::kCongratulate);
     EXPECT_EQ(progress.stage, 1);
     EXPECT_EQ(hero.levelCap, 10);
 }

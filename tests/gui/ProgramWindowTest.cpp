@@ -12,9 +12,10 @@
 // where they are seen, and Ctrl+- shrinks it about its centre; the desktop's
 // scale shrinks to fit the screen, a chosen one does not.
 #include "XDriver.h"
-#include "app/ProgramRun.h"
-#include "platform/ScopedEnv.h"
+#include "support/ProgramRun.h"
+#include "support/ScopedEnv.h"
 
+#include "app/WindowTitle.h"
 #include "platform/FrameBuffer.h"
 
 #include <gtest/gtest.h>
@@ -38,7 +39,6 @@ using namespace std::chrono_literals;
 
 constexpr int kWidth = 655;
 constexpr int kHeight = 405;
-constexpr const char* kTitle = "Quorva - Quorvanel";
 
 // Fight buttons of monsters 0 and 1, and the top bar's "战斗" and "任务"
 // (client coordinates of the main window).
@@ -63,7 +63,13 @@ std::string ScriptWithShots(const CTempFolder& folder, const std::string& prefix
            shot("card.png") + "windows\nwidgets\nstate\nquit\n";
 }
 
-TEST(ProgramWindowTest, AScriptGivesTheSameLinesAndShotsInAWindowAsHeadless) {
+// Every test starts with the pointer away from the window it opens.
+class ProgramWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(xdriver::ParkPointer()); }
+};
+
+TEST_F(ProgramWindowTest, AScriptGivesTheSameLinesAndShotsInAWindowAsHeadless) {
     CTempFolder folder;
     const ProgramResult headless = RunQuorvanel(
         {"--headless", "--seed", "11", "--script", folder.Write("h.txt", ScriptWithShots(folder, "h-"))});
@@ -186,7 +192,7 @@ testing::AssertionResult ClickAndAwait(const CTempFolder& folder, const std::str
     return testing::AssertionSuccess();
 }
 
-TEST(ProgramWindowTest, ADisplayThatRefusesTheWindowEndsTheRunWithItsReason) {
+TEST_F(ProgramWindowTest, ADisplayThatRefusesTheWindowEndsTheRunWithItsReason) {
     CTempFolder folder;
     // Asks SDL for a visual the server does not have: window creation fails.
     ::setenv("SDL_VIDEO_X11_WINDOW_VISUALID", "0x7fffffff", 1);
@@ -196,11 +202,11 @@ TEST(ProgramWindowTest, ADisplayThatRefusesTheWindowEndsTheRunWithItsReason) {
     EXPECT_EQ(result.err.rfind("quorvanel: cannot create a window", 0), 0u) << result.err;
 }
 
-TEST(ProgramWindowTest, ASessionPlayedWithXdotoolReplaysHeadlessToTheSamePixels) {
+TEST_F(ProgramWindowTest, ASessionPlayedWithXdotoolReplaysHeadlessToTheSamePixels) {
     CTempFolder folder;
     CRunningProgram program({"--seed", "23", "--record", folder.File("session.txt")});
     ASSERT_TRUE(program.Started());
-    const std::optional<std::string> window = xdriver::FindWindow(kTitle);
+    const std::optional<std::string> window = xdriver::FindWindow(MainWindowTitle());
     ASSERT_TRUE(window.has_value()) << "the main window did not appear";
 
     // Each click is awaited in the recording, which the program writes as it
@@ -296,7 +302,7 @@ testing::AssertionResult EscapeAndAwait(const CTempFolder& folder, const std::st
     return PressAndAwait(folder, window, "Escape", "key escape");
 }
 
-TEST(ProgramWindowTest, PagesOpenedWithXdotoolShowWhatTheReplayShows) {
+TEST_F(ProgramWindowTest, PagesOpenedWithXdotoolShowWhatTheReplayShows) {
     CTempFolder folder;
     // A script trains the hero to level 5 and wins skill books first; real
     // input is taken once it has run.
@@ -306,7 +312,7 @@ TEST(ProgramWindowTest, PagesOpenedWithXdotoolShowWhatTheReplayShows) {
     CRunningProgram program(
         {"--seed", "23", "--script", folder.Write("farm.txt", farm), "--record", folder.File("session.txt")});
     ASSERT_TRUE(program.Started());
-    const std::optional<std::string> main = xdriver::FindWindow(kTitle);
+    const std::optional<std::string> main = xdriver::FindWindow(MainWindowTitle());
     ASSERT_TRUE(main.has_value());
     ASSERT_TRUE(AwaitRecorded(folder, "click 198 148", 39)) << "the script did not run";
     const auto recorded = [&] { return folder.Read("session.txt"); };
@@ -338,13 +344,14 @@ TEST(ProgramWindowTest, PagesOpenedWithXdotoolShowWhatTheReplayShows) {
     const ProgramResult final = RunQuorvanel({"--headless", "--script", replay});
     ASSERT_EQ(final.OutLines().size(), 2u) << final.err;
     EXPECT_NE(final.OutLines()[0].find("\"skills\":[3]"), std::string::npos) << final.OutLines()[0];
-    EXPECT_EQ(final.OutLines()[1], "[{\"title\":\"Quorva - Quorvanel\",\"width\":655,\"height\":405}]");
+    EXPECT_EQ(final.OutLines()[1],
+              "[{\"title\":\"" + MainWindowTitle() + "\",\"width\":655,\"height\":405}]");
 }
 
 // Driven through a pipe, the program waits for the next command without
 // stopping: a window unmapped and mapped again meanwhile shows the screen
 // again (it is painted anew), and commands still answer one by one.
-TEST(ProgramWindowTest, WaitingForThePipeTheWindowStillRepaints) {
+TEST_F(ProgramWindowTest, WaitingForThePipeTheWindowStillRepaints) {
     CTempFolder folder;
     const ProgramResult headless = RunQuorvanel(
         {"--headless", "--script", folder.Write("shot.txt", "shot " + folder.File("start.png") + "\n")});
@@ -353,7 +360,7 @@ TEST(ProgramWindowTest, WaitingForThePipeTheWindowStillRepaints) {
 
     CRunningProgram program({"--seed", "3", "--script", "-"}, true);
     ASSERT_TRUE(program.Started());
-    const std::optional<std::string> window = xdriver::FindWindow(kTitle);
+    const std::optional<std::string> window = xdriver::FindWindow(MainWindowTitle());
     ASSERT_TRUE(window.has_value());
     ASSERT_TRUE(program.Send("state\n"));
     const std::optional<std::string> first = program.ReadLine();
@@ -382,11 +389,11 @@ TEST(ProgramWindowTest, WaitingForThePipeTheWindowStillRepaints) {
 
 // The close box, pressed as a window manager passes it on: on the attribute
 // page it closes the page, on the main window it ends the game.
-TEST(ProgramWindowTest, TheCloseBoxClosesThePageAndThenEndsTheGame) {
+TEST_F(ProgramWindowTest, TheCloseBoxClosesThePageAndThenEndsTheGame) {
     CTempFolder folder;
     CRunningProgram program({"--seed", "4", "--record", folder.File("session.txt")});
     ASSERT_TRUE(program.Started());
-    const std::optional<std::string> main = xdriver::FindWindow(kTitle);
+    const std::optional<std::string> main = xdriver::FindWindow(MainWindowTitle());
     ASSERT_TRUE(main.has_value());
     ASSERT_TRUE(ClickAndAwait(folder, *main, 38, 25));  // 属性
     const std::optional<std::string> page = NewWindowOf(program.Pid(), {*main});
@@ -429,13 +436,15 @@ std::optional<CFrameBuffer> Halved(const CFrameBuffer& shot) {
 
 CPoint Centre(const CRect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
-TEST(ScaledWindowTest, AtTwiceTheSizeARealClickFightsAndTheWindowIsTheReplayInBlocks) {
+using ScaledWindowTest = ProgramWindowTest;
+
+TEST_F(ScaledWindowTest, AtTwiceTheSizeARealClickFightsAndTheWindowIsTheReplayInBlocks) {
     if (ScreenSize().cx < 2 * kWidth || ScreenSize().cy < 2 * kHeight)
         GTEST_SKIP() << "the screen is too small";
     CTempFolder folder;
     CRunningProgram program({"--seed", "23", "--scale", "2", "--record", folder.File("session.txt")});
     ASSERT_TRUE(program.Started());
-    const std::optional<std::string> window = xdriver::FindWindow(kTitle);
+    const std::optional<std::string> window = xdriver::FindWindow(MainWindowTitle());
     ASSERT_TRUE(window.has_value());
     const std::optional<CRect> placed = xdriver::Geometry(*window);
     ASSERT_TRUE(placed.has_value());
@@ -487,7 +496,7 @@ std::optional<CRect> MainWindowStartedWith(const char* gdkScale, const char* quo
     const CScopedEnv quorvanel("QUORVANEL_SCALE", quorvanelScale);
     CRunningProgram program(std::move(arguments));
     if (!program.Started()) return std::nullopt;
-    const std::optional<std::string> window = xdriver::FindWindow(kTitle);
+    const std::optional<std::string> window = xdriver::FindWindow(MainWindowTitle());
     return window ? xdriver::Geometry(*window) : std::nullopt;
 }
 
@@ -513,7 +522,7 @@ private:
     Display* display_;
 };
 
-TEST(ScaledWindowTest, XftDpiOf192MeansTwiceTheSize) {
+TEST_F(ScaledWindowTest, XftDpiOf192MeansTwiceTheSize) {
     if (ScreenSize().cx < 2 * kWidth || ScreenSize().cy < 2 * kHeight)
         GTEST_SKIP() << "the screen is too small";
     const CScopedXResources resources("Xft.antialias:\t1\nXft.dpi:\t192\n");
@@ -522,7 +531,7 @@ TEST(ScaledWindowTest, XftDpiOf192MeansTwiceTheSize) {
     EXPECT_EQ(window->Width(), 2 * kWidth);
 }
 
-TEST(ScaledWindowTest, TheDesktopScaleShrinksToFitTheScreenButAChosenOneIsObeyed) {
+TEST_F(ScaledWindowTest, TheDesktopScaleShrinksToFitTheScreenButAChosenOneIsObeyed) {
     const CSize screen = ScreenSize();
     if (screen.cx < 2 * kWidth || screen.cy < 2 * kHeight) GTEST_SKIP() << "the screen is too small";
     // With no window manager the work area is the screen.
@@ -544,7 +553,7 @@ TEST(ScaledWindowTest, TheDesktopScaleShrinksToFitTheScreenButAChosenOneIsObeyed
 
 // At the desktop's scale of 3 the main window has to shrink to 2 on this
 // screen; its pages, which would fit at 3, follow their owner.
-TEST(ScaledWindowTest, APageIsNoLargerThanTheWindowItBelongsTo) {
+TEST_F(ScaledWindowTest, APageIsNoLargerThanTheWindowItBelongsTo) {
     const CSize screen = ScreenSize();
     if (screen.cx < 2 * kWidth || screen.cy < 2 * kHeight || screen.cy >= 3 * kHeight)
         GTEST_SKIP() << "the screen must hold 2x but not 3x";
@@ -552,7 +561,7 @@ TEST(ScaledWindowTest, APageIsNoLargerThanTheWindowItBelongsTo) {
     CTempFolder folder;
     CRunningProgram program({"--seed", "1", "--record", folder.File("session.txt")});
     ASSERT_TRUE(program.Started());
-    const std::optional<std::string> main = xdriver::FindWindow(kTitle);
+    const std::optional<std::string> main = xdriver::FindWindow(MainWindowTitle());
     ASSERT_TRUE(main.has_value());
     EXPECT_EQ(xdriver::Geometry(*main)->Width(), 2 * kWidth);
     ASSERT_TRUE(ClickAndAwait(folder, *main, 76, 50, 2));  // 属性
@@ -564,7 +573,7 @@ TEST(ScaledWindowTest, APageIsNoLargerThanTheWindowItBelongsTo) {
     EXPECT_EQ(placed->Height(), 2 * 180);
 }
 
-TEST(ScaledWindowTest, ABadQuorvanelScaleIsAOneLineWarning) {
+TEST_F(ScaledWindowTest, ABadQuorvanelScaleIsAOneLineWarning) {
     const CScopedEnv quorvanel("QUORVANEL_SCALE", "big");
     CTempFolder folder;
     const ProgramResult result = RunQuorvanel({"--script", folder.Write("s.txt", "quit\n")});

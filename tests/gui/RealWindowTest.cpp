@@ -9,7 +9,7 @@
 #include "XDriver.h"
 
 #include "platform/Platform.h"
-#include "platform/ScopedEnv.h"
+#include "support/ScopedEnv.h"
 
 #include <gtest/gtest.h>
 
@@ -220,6 +220,7 @@ class RealWindow : public ::testing::Test {
 protected:
     void SetUp() override {
         if (!HasDisplay()) GTEST_SKIP() << "needs DISPLAY (scripts/run-tests starts Xvfb)";
+        ASSERT_TRUE(xdriver::ParkPointer());
         std::string error;
         platform = CPlatform::CreateSdl(&error);
         ASSERT_NE(platform, nullptr) << error;

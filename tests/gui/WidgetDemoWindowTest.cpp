@@ -6,7 +6,7 @@
 #include "XDriver.h"
 
 #include "platform/Platform.h"
-#include "ui/DemoScreen.h"
+#include "support/DemoScreen.h"
 #include "ui/WidgetHost.h"
 
 #include <gtest/gtest.h>
@@ -87,6 +87,7 @@ CFrameBuffer HeadlessReplay(const std::vector<PointerEvent>& events) {
 TEST(WidgetDemoWindow, ShowsOnScreenWhatTheHeadlessWindowRenders) {
     const char* display = std::getenv("DISPLAY");
     if (!display || !*display) GTEST_SKIP() << "needs DISPLAY (scripts/run-tests starts Xvfb)";
+    ASSERT_TRUE(xdriver::ParkPointer());
     std::string error;
     std::unique_ptr<CPlatform> platform = CPlatform::CreateSdl(&error);
     ASSERT_NE(platform, nullptr) << error;

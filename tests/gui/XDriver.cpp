@@ -39,6 +39,9 @@ std::optional<std::string> FindWindow(const std::string& title) {
     return found;
 }
 
+// Not synced: the pointer may be in the corner already, and no window waits for it there.
+bool ParkPointer() { return Run("xdotool mousemove 0 0"); }
+
 bool MoveTo(const std::string& windowId, int x, int y) {
     return Run("xdotool mousemove --sync --window " + windowId + " " + std::to_string(x) + " " +
                std::to_string(y));

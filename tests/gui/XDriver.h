@@ -15,6 +15,11 @@ namespace xdriver {
 // The id of the mapped window whose title is exactly title, waiting up to
 // a few seconds for it to appear.
 std::optional<std::string> FindWindow(const std::string& title);
+// Moves the pointer to the screen's top-left corner, where no test window
+// lies. A test that clicks starts with it: a synced move waits for the pointer
+// to move, so a first click where the last test's last click landed (the same
+// place on a window centred the same way) would wait in vain.
+bool ParkPointer();
 // Moves the pointer to (x, y) in the window's client area (and clicks).
 bool MoveTo(const std::string& windowId, int x, int y);
 bool ClickAt(const std::string& windowId, int x, int y, int button = 1);

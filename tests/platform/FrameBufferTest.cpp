@@ -1,7 +1,7 @@
 // The pixel buffer's bounds and its PNG round trip.
 #include "platform/FrameBuffer.h"
 
-#include "FileLimit.h"
+#include "support/FileLimit.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The input observer, how sessions are recorded: it sees every event the
 // active window's handler gets, before the handler, and nothing that is
 // dropped because it was aimed at a window below a modal one.
-#include "ScriptedInput.h"
+#include "support/ScriptedInput.h"
 
 #include "platform/HeadlessBackend.h"
 #include "platform/WindowSystem.h"

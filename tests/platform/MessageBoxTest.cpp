@@ -1,7 +1,7 @@
 // The message box, headless: caption, what ends it, where it opens, its size
 // for long texts, the pixels of the stop icon and the OK button, and the box
 // of fixed size that only its path's text tells apart.
-#include "ScriptedInput.h"
+#include "support/ScriptedInput.h"
 
 #include "platform/MessageBoxHandler.h"
 

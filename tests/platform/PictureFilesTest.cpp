@@ -3,8 +3,8 @@
 // failed save that leaves nothing behind and says why in Chinese.
 #include "platform/PictureFiles.h"
 
-#include "FileLimit.h"
-#include "ScopedEnv.h"
+#include "support/FileLimit.h"
+#include "support/ScopedEnv.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // one behind.
 #include "platform/WholeFile.h"
 
-#include "FileLimit.h"
+#include "support/FileLimit.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // window, modal loops nest and return their codes, the owner of a modal window
 // takes no input but repaints, and exceptions escaping handlers are reported
 // in an error box while the program goes on.
-#include "ScriptedInput.h"
+#include "support/ScriptedInput.h"
 
 #include "containers/MyException.h"
 #include "platform/HeadlessBackend.h"

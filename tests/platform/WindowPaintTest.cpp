@@ -1,7 +1,7 @@
 // Headless windows: what a paint redraws (only the invalid area, erased when
 // asked), geometry and centring, rendering for printing and PNG shots, and a
 // paint that throws.
-#include "ScriptedInput.h"
+#include "support/ScriptedInput.h"
 
 #include "platform/Platform.h"
 

@@ -148,7 +148,7 @@ TEST_F(AttributePageTest, StatHintsBreakTheTotalsDown) {
     hero = HeroAtLevel(3);  // attack 32, defence 16, hp 160
     GiveSkill(hero, SkillId::kAttackUp);
     GiveSkill(hero, SkillId::kWeaponMastery);
-    Wear(hero, {ItemId::kHookSpear}, serials);  // attack 80
+    Wear(hero, {ItemId::kHookSpear});  // attack 80
     const auto rows = page.FillStatTexts();
     EXPECT_STREQ(rows[2].label, "攻击");
     EXPECT_EQ(rows[2].value, "117");  // 32 x 1.05 = 33, 80 x 1.05 = 84
@@ -315,7 +315,7 @@ TEST_F(AttributePageTest, SkillsMissingFromTheTableAreNotOffered) {
 
 TEST_F(AttributePageTest, AutoEquipWearsTheBestItemAndShowsIt) {
     hero = HeroAtLevel(10);
-    hero.bag.Add(MakeItem(ItemId::kHookSpear, serials));
+    hero.bag.Add(MakeItem(ItemId::kHookSpear, world.serials));
     ClickOn(kAutoEquip)
         .Then(
             [&] {
@@ -328,7 +328,7 @@ TEST_F(AttributePageTest, AutoEquipWearsTheBestItemAndShowsIt) {
                     described |= widget->hint == "钩链枪\r\n等级:10\r\n攻击:80\r\n" &&
                                  AreaOf(*widget) == CRect{356, 26, 371, 44};
                 EXPECT_TRUE(described);
-                EXPECT_EQ(page.FillStatTexts()[2].value, std::to_string(hero.TotalStats().attack));
+                EXPECT_EQ(page.FillStatTexts()[2].value, std::to_string(hero.TotalStats(world.items).attack));
                 EXPECT_EQ(WithCaption(page.FillStatTexts()[2].value).size(), 1u);
             },
             Press(KeyChord::Key::Escape));

@@ -86,8 +86,8 @@ TEST_F(BagPageTest, SkillBooksShowCountsAndKeepTheirNumbersPastAnUnknownSkill) {
 }
 
 TEST_F(BagPageTest, ItemsTabShowsNamesWithDescriptionsAsHints) {
-    hero.bag.Add(MakeItem(ItemId::kHookSpear, serials));
-    hero.bag.Add(MakeItem(ItemId::kChainMail, serials));
+    hero.bag.Add(MakeItem(ItemId::kHookSpear, world.serials));
+    hero.bag.Add(MakeItem(ItemId::kChainMail, world.serials));
     ClickOn(kItemsTab)
         .Then(
             [&] {
@@ -107,7 +107,7 @@ TEST_F(BagPageTest, ItemsTabShowsNamesWithDescriptionsAsHints) {
 }
 
 TEST_F(BagPageTest, OverflowingEntriesArePagedAndBadgesNeverTurnAPage) {
-    for (int i = 0; i < 15; ++i) hero.bag.Add(MakeItem(ItemId::kHookSpear, serials));
+    for (int i = 0; i < 15; ++i) hero.bag.Add(MakeItem(ItemId::kHookSpear, world.serials));
     // Badges 1 and 2 share the WidgetIds of the page buttons (sub 1 and 2).
     ClickOn(kItemsTab)
         .Then(
@@ -140,7 +140,7 @@ TEST_F(BagPageTest, OverflowingEntriesArePagedAndBadgesNeverTurnAPage) {
 
 TEST_F(BagPageTest, NothingOnThePageChangesTheHero) {
     hero.skillBooks.AddBooks(SkillId::kAttackUp, 2);
-    hero.bag.Add(MakeItem(ItemId::kHookSpear, serials));
+    hero.bag.Add(MakeItem(ItemId::kHookSpear, world.serials));
     const CHero before = hero;
     ClickOn(BookBadge(1))
         .ThenComputed(AtWidgetOfTopPage(*platform, kItemsTab))

@@ -1,10 +1,8 @@
 // The character and reward cards: which widgets they add, where, with which
 // texts, and how they size the panel they fill.
+#include "game/GameWorld.h"
 #include "game/Hero.h"
-#include "game/ItemTable.h"
-#include "game/Monster.h"
 #include "game/SkillDef.h"
-#include "game/SkillTable.h"
 #include "screens/CharacterCard.h"
 #include "screens/RewardCard.h"
 #include "ui/Badge.h"
@@ -21,11 +19,7 @@ namespace {
 
 class CardTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        BuildSkillTable();
-        BuildItemTable();
-    }
-
+    CGameWorld world{1};
     // A card as the main screen places it: only the top-left corner is set.
     CHoverCard card;
 
@@ -45,7 +39,7 @@ std::vector<std::string> CaptionsAt(const CWidget& parent, const std::vector<CRe
 
 TEST_F(CardTest, NewHeroCardHasTitleFourRowsAndNoSkills) {
     CHero hero;
-    BuildCharacterCard(card, hero);
+    BuildCharacterCard(card, hero, world);
 
     ASSERT_EQ(card.Children().size(), 9u);
     EXPECT_EQ(Child(0).caption, "无名氏");
@@ -72,7 +66,7 @@ TEST_F(CardTest, LearnedSkillAddsTheBonusAndASkillBox) {
     hero.skillBooks.AddBooks(SkillId::kAttackUp, 1);
     std::string message;
     ASSERT_TRUE(hero.LearnSkill(SkillId::kAttackUp, message));
-    BuildCharacterCard(card, hero);
+    BuildCharacterCard(card, hero, world);
 
     EXPECT_EQ(CaptionsAt(card, {{84, 43, 165, 61}}), std::vector<std::string>{"21"});
     EXPECT_EQ(card.rect.Height(), 160);
@@ -91,7 +85,7 @@ TEST_F(CardTest, LearnedSkillAddsTheBonusAndASkillBox) {
 TEST_F(CardTest, SkillBadgesGoTwoToARowAndUnknownSkillsStayEmpty) {
     CHero hero;
     for (int id : {1, 2, 3, 99}) hero.skills.Add(id);
-    BuildCharacterCard(card, hero);
+    BuildCharacterCard(card, hero, world);
 
     EXPECT_EQ(card.rect.Height(), 185);
     const CWidget& box = Child(9);
@@ -106,9 +100,9 @@ TEST_F(CardTest, SkillBadgesGoTwoToARowAndUnknownSkillsStayEmpty) {
 TEST_F(CardTest, RebuildingReplacesTheChildrenAndEveryIdIsDistinct) {
     CHero hero;
     hero.skills.Add(SkillId::kAttackUp);
-    BuildCharacterCard(card, hero);
+    BuildCharacterCard(card, hero, world);
     hero.skills.RemoveAt(0, 1);
-    BuildCharacterCard(card, hero);
+    BuildCharacterCard(card, hero, world);
 
     EXPECT_EQ(card.Children().size(), 9u);
     EXPECT_EQ(card.rect.Height(), 110);
@@ -118,11 +112,11 @@ TEST_F(CardTest, RebuildingReplacesTheChildrenAndEveryIdIsDistinct) {
 
 TEST_F(CardTest, RewardCardOfThreeEntriesIs90High) {
     CMonster monster("试炼", 3, {30, 10, 100}, 7);
-    monster.drops.Add({DropKind::kSkillBook, SkillId::kAttackUp, 1, 2000});
-    monster.drops.Add({DropKind::kItem, 9999, 1, 150});
-    monster.drops.Add({DropKind::kSkillBook, SkillId::kDamageUp, 2, 10000});
+    monster.drops.Add({EDropKind::kSkillBook, SkillId::kAttackUp, 1, 2000});
+    monster.drops.Add({EDropKind::kItem, 9999, 1, 150});
+    monster.drops.Add({EDropKind::kSkillBook, SkillId::kDamageUp, 2, 10000});
     card.rect = {90, 42, 260, 147};
-    BuildRewardCard(card, monster);
+    BuildRewardCard(card, monster, world);
 
     EXPECT_EQ(card.rect, (CRect{90, 42, 288, 132}));
     ASSERT_EQ(card.Children().size(), 8u);
@@ -143,7 +137,7 @@ TEST_F(CardTest, RewardCardOfThreeEntriesIs90High) {
 
 TEST_F(CardTest, RewardCardWithoutDropsIsOnlyTheHeader) {
     CMonster monster("空", 0, {1, 1, 1}, 0);
-    BuildRewardCard(card, monster);
+    BuildRewardCard(card, monster, world);
     EXPECT_EQ(card.Children().size(), 2u);
     EXPECT_EQ(card.rect, (CRect{10, 42, 208, 72}));
 }

@@ -2,8 +2,8 @@
 // the page on a headless platform, and the script that drives it.
 #pragma once
 
-#include "PageScript.h"
-#include "game/GameTestWorld.h"
+#include "support/GameTestWorld.h"
+#include "support/PageScript.h"
 
 #include <functional>
 #include <memory>
@@ -28,6 +28,6 @@ protected:
 
     std::unique_ptr<CPlatform> platform = CPlatform::CreateHeadless();
     CHero hero;
-    Page page{hero, *platform};
+    Page page{hero, world, *platform};
     CScript script;
 };

@@ -2,7 +2,7 @@
 // the owner with the size initialisation leaves, the end codes of Enter,
 // Escape and the close box, clicks and hints routed through the root, and
 // what is left once the page has closed.
-#include "PageScript.h"
+#include "support/PageScript.h"
 
 #include "ui/PushButton.h"
 

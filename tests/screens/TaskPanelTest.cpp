@@ -1,8 +1,8 @@
 // The task panel: its states (empty, level too low, task open, task ready),
 // the requirement lines' texts and colours, and what a click on its
 // completion button does at each stage.
-#include "game/GameTestWorld.h"
-#include "ui/PixelProbe.h"
+#include "support/GameTestWorld.h"
+#include "support/PixelProbe.h"
 
 #include "screens/TaskPanel.h"
 #include "ui/PushButton.h"
@@ -23,12 +23,12 @@ protected:
         root.rect = {0, 0, 655, 405};
         panel = root.AddChild<CTaskPanel>({120, 40, 650, 400}, 2, -1, -1, WidgetId::None());
         panel->SetTitleBar(30);
-        panel->ReadFrom(Roster(), tally);
+        panel->ReadFrom(world.roster, world.tally);
         panel->SetMessageCallback([this](const std::string& text) { messages.push_back(text); });
     }
 
     void Defeat(std::initializer_list<int> monsters) {
-        for (int index : monsters) tally.Add(index, 1);
+        for (int index : monsters) world.tally.Add(index, 1);
     }
     std::vector<std::string> Captions() const {
         std::vector<std::string> captions;

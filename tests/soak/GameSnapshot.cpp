@@ -4,6 +4,7 @@
 #include "SoakWorld.h"
 #include "app/MainScreen.h"
 #include "app/QuorvanelView.h"
+#include "game/ItemTable.h"
 #include "platform/Platform.h"
 #include "screens/TaskPanel.h"
 
@@ -13,6 +14,9 @@
 #include <utility>
 
 namespace {
+
+// The item definitions are the same in every world: the slot of a worn item is read here.
+const CItemTable kItems;
 
 std::string CaptionOf(CRootPanel& root, const WidgetId& id) {
     const CWidget* widget = root.FindWidget(id);
@@ -74,7 +78,7 @@ void CheckState(const CGameSnapshot& game, std::vector<std::string>& broken) {
     } else {
         for (int slot = 0; slot < 2; ++slot) {
             const CItem& item = game.equipment[static_cast<std::size_t>(slot)];
-            if (item.itemId != 0 && item.Kind() != slot)
+            if (item.itemId != 0 && SlotIndex(item.Kind(kItems)) != slot)
                 fail("item " + std::to_string(item.itemId) + " worn in slot " + std::to_string(slot));
         }
     }

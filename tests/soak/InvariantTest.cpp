@@ -2,7 +2,6 @@
 // game state or of a step between two states is reported, and a consistent
 // game, a level-up, a drop and a learned skill are not.
 #include "GameSnapshot.h"
-#include "game/ItemTable.h"
 
 #include <gtest/gtest.h>
 
@@ -11,11 +10,7 @@
 
 namespace {
 
-// Item kinds are read through the item table.
-class SoakInvariantTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { BuildItemTable(); }
-};
+using SoakInvariantTest = ::testing::Test;
 
 // A hero at level 2 with one item worn, one in the bag, books and a skill.
 CGameSnapshot Consistent() {

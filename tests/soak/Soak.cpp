@@ -95,10 +95,10 @@ public:
         : seed_(seed), replay_(std::move(replay)), input_(seed) {}
 
     bool Play(std::uint64_t budget, SoakTotals& totals) {
-        CSoakWorld world;
         const std::unique_ptr<CPlatform> platform = CPlatform::CreateHeadless();
         CQuorvanelApp app(*platform);
         app.InitInstance(seed_);
+        CSoakWorld world(app.View().World());
         const bool late = !replay_.empty();
         CGameSnapshot last = TakeSnapshot(app.View(), world, *platform);
         bool intact = Check(last, last);

@@ -1,19 +1,10 @@
-// The program-wide game objects as a soak game sees them (see SoakWorld.h).
+// The game world as a soak game sees it (see SoakWorld.h).
 #include "SoakWorld.h"
 
-#include "game/DefeatTally.h"
-#include "game/Item.h"
-#include "game/ProgramState.h"
-#include "game/Random.h"
-#include "game/Roster.h"
+#include "game/GameWorld.h"
 
-CSoakWorld::CSoakWorld() {
-    DefeatTally() = CDefeatTally();
-    ItemSerials() = CItemSerials();
-}
+void CSoakWorld::Seed(std::uint64_t seed) { world_.random.Seed(seed); }
 
-void CSoakWorld::Seed(std::uint64_t seed) { ProgramRandom().Seed(seed); }
+int CSoakWorld::MonsterCount() const { return world_.roster.GetCount(); }
 
-int CSoakWorld::MonsterCount() const { return Roster().GetCount(); }
-
-int CSoakWorld::DefeatCount(int monsterIndex) const { return DefeatTally().Count(monsterIndex); }
+int CSoakWorld::DefeatCount(int monsterIndex) const { return world_.tally.Count(monsterIndex); }

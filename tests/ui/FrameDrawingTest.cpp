@@ -3,7 +3,7 @@
 #include "ui/BoxDrawing.h"
 #include "ui/SystemColors.h"
 
-#include "ui/PixelProbe.h"
+#include "support/PixelProbe.h"
 
 #include <gtest/gtest.h>
 

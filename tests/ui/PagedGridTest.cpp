@@ -6,7 +6,7 @@
 #include "ui/RootPanel.h"
 #include "ui/TextLabel.h"
 
-#include "ui/RecordingWindow.h"
+#include "support/RecordingWindow.h"
 
 #include <gtest/gtest.h>
 

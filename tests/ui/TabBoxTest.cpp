@@ -4,7 +4,7 @@
 #include "ui/RootPanel.h"
 #include "ui/TabBox.h"
 
-#include "ui/RecordingWindow.h"
+#include "support/RecordingWindow.h"
 
 #include <gtest/gtest.h>
 

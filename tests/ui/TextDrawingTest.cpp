@@ -4,7 +4,7 @@
 #include "ui/ScreenFont.h"
 #include "ui/TextDrawing.h"
 
-#include "ui/PixelProbe.h"
+#include "support/PixelProbe.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,9 @@
 // opaque panel covers all it claims to.
 #include "ui/WidgetHost.h"
 
-#include "ui/DemoScreen.h"
-#include "ui/PixelProbe.h"
-#include "ui/RecordingWindow.h"
+#include "support/DemoScreen.h"
+#include "support/PixelProbe.h"
+#include "support/RecordingWindow.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include "ui/RootPanel.h"
 #include "ui/ShadowLabel.h"
 
-#include "RecordingWindow.h"
+#include "support/RecordingWindow.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 // aim at pages that open only later).
 #pragma once
 
-#include "platform/ScriptedInput.h"
 #include "screens/PopupPage.h"
+#include "support/ScriptedInput.h"
 
 #include <gtest/gtest.h>
 
