@@ -1,6 +1,7 @@
 // SDL2 windows presenting a software frame buffer (see SdlWindow.h).
 #include "platform/SdlWindow.h"
 
+#include "platform/AppIcon.h"
 #include "platform/HostWindow.h"
 
 #include <SDL.h>
@@ -13,6 +14,16 @@ namespace {
 
 constexpr const char* kHostKey = "quorvanel.window";
 
+// The game's icon for the window manager's lists, task bars and docks.
+void SetAppIcon(SDL_Window* window) {
+    CFrameBuffer icon = DrawAppIcon(kWindowIconSize);
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(icon.Row(0), icon.Width(), icon.Height(), 32,
+                                                              icon.Width() * 4, SDL_PIXELFORMAT_XBGR8888);
+    if (!surface) return;  // a window without an icon is still a window
+    SDL_SetWindowIcon(window, surface);
+    SDL_FreeSurface(surface);
+}
+
 }  // namespace
 
 CSdlWindow::CSdlWindow(CHostWindow& host)
@@ -20,6 +31,7 @@ CSdlWindow::CSdlWindow(CHostWindow& host)
       window_(SDL_CreateWindow("", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 1, 1, SDL_WINDOW_HIDDEN)) {
     if (!window_) throw std::runtime_error(std::string("cannot create a window: ") + SDL_GetError());
     SDL_SetWindowData(window_, kHostKey, this);
+    SetAppIcon(window_);
     if (CHostWindow* owner = host.Owner())
         SDL_SetWindowModalFor(window_, static_cast<CSdlWindow&>(owner->Native()).window_);
 }
