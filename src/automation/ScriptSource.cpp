@@ -1,5 +1,7 @@
 // Reading scripts from files and streams (see ScriptSource.h).
-#include "app/ScriptSource.h"
+#include "automation/ScriptSource.h"
+
+#include "automation/StreamLines.h"
 
 #include <cerrno>
 #include <cstring>
@@ -11,7 +13,7 @@ std::optional<CScriptSource> CScriptSource::FromFile(const std::string& path, st
         *error = path + ": cannot read the script: " + std::strerror(errno);
         return std::nullopt;
     }
-    CScriptSource source(path, std::nullopt);
+    CScriptSource source(path, nullptr);
     std::string text;
     int lineNumber = 0;
     while (std::getline(file, text)) {
@@ -29,8 +31,12 @@ std::optional<CScriptSource> CScriptSource::FromFile(const std::string& path, st
     return source;
 }
 
+CScriptSource CScriptSource::FromLines(std::unique_ptr<CLineSource> lines, std::string name) {
+    return CScriptSource(std::move(name), std::move(lines));
+}
+
 CScriptSource CScriptSource::FromStream(std::shared_ptr<std::istream> stream, std::string name) {
-    return CScriptSource(std::move(name), CStreamLines::Read(std::move(stream)));
+    return FromLines(ReadStreamLines(std::move(stream)), std::move(name));
 }
 
 bool CScriptSource::Ready() const { return !parsed_.empty() || !lines_ || lines_->Ready(); }

@@ -1,7 +1,7 @@
 // Parsing and writing script lines (see ScriptCommand.h).
-#include "app/ScriptCommand.h"
+#include "automation/ScriptCommand.h"
 
-#include "app/KeyChordText.h"
+#include "automation/KeyChordText.h"
 
 #include <charconv>
 #include <limits>
