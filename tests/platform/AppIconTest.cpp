@@ -32,10 +32,10 @@ TEST(AppIconTest, TheSwordsCrossInTheMiddleWithTheirTipsUp) {
     for (const int size : kThemeSizes) {
         const CFrameBuffer icon = DrawAppIcon(size);
         const COLORREF tile = icon.GetPixel(size / 2, size / 8);  // between the tips
-        const int tip = size * 3 / 16;
+        const int blade = size * 9 / 32;                          // on each blade, near its tip
         EXPECT_NE(icon.GetPixel(size / 2, size / 2), tile) << size;
-        EXPECT_NE(icon.GetPixel(tip, tip), tile) << size;
-        EXPECT_NE(icon.GetPixel(size - 1 - tip, tip), tile) << size;
+        EXPECT_NE(icon.GetPixel(blade, blade), tile) << size;
+        EXPECT_NE(icon.GetPixel(size - 1 - blade, blade), tile) << size;
         EXPECT_EQ(icon.GetPixel(size / 2, size - 1 - size / 8), tile) << size;  // between the pommels
     }
 }
