@@ -5,20 +5,26 @@
 #   make test     the full run CI makes: make check, then every test again built
 #                 with AddressSanitizer + UBSan, and a Release build of the game
 #   make bench    the benchmarks (Google Benchmark)
+#   make soak     random input against the game on the plain build (EVENTS=1000000)
+#   make fuzz     the fuzz targets (libFuzzer, clang 14) for SECONDS=60 in all;
+#                 make test runs them too
 #   make package  the Debian package (.deb) of a Release build, in build-release/
 #   make format   applies .clang-format to the C++ sources
 # The test builds treat warnings as errors (QUORVANEL_WERROR).
 BUILD         ?= build
 BUILD_SAN     ?= build-sanitize
 BUILD_RELEASE ?= build-release
+BUILD_FUZZ    ?= build-fuzz
 JOBS          ?= $(shell nproc)
+EVENTS        ?= 1000000
+SECONDS       ?= 60
 CMAKE_ARGS    ?=
 
 # $(call configure,DIR,OPTIONS): CMAKE_ARGS last, so that they win.
 configure = cmake -S . -B $(1) -G Ninja $(2) $(CMAKE_ARGS) >/dev/null
 TEST_OPTIONS = -DQUORVANEL_WERROR=ON -DQUORVANEL_TESTS=ON
 
-.PHONY: run check test build build-sanitize build-release bench package format clean
+.PHONY: run check test build build-sanitize build-release bench soak fuzz package format clean
 
 run:
 	@scripts/setup run
@@ -31,6 +37,7 @@ check: build
 
 test: check build-sanitize build-release
 	scripts/run-tests $(BUILD_SAN)
+	$(MAKE) fuzz SECONDS=60
 
 build:
 	@scripts/setup test
@@ -55,6 +62,17 @@ bench:
 	@cmake --build $(BUILD) -j $(JOBS) -t quorvanel_bench
 	./$(BUILD)/bench/quorvanel_bench
 
+soak: build
+	./$(BUILD)/tests/soak/quorvanel_soak --events $(EVENTS) --playthrough docs/playthrough.txt
+
+# A tree of its own: clang, every library instrumented for coverage and sanitized.
+fuzz:
+	@scripts/setup test
+	@$(call configure,$(BUILD_FUZZ),-DCMAKE_CXX_COMPILER=clang++-14 -DQUORVANEL_FUZZ=ON \
+	  -DQUORVANEL_WERROR=ON -DQUORVANEL_TESTS=OFF -DQUORVANEL_BENCH=OFF)
+	@cmake --build $(BUILD_FUZZ) -j $(JOBS) -t fuzz_script fuzz_command_line
+	scripts/run-fuzz $(BUILD_FUZZ) $(SECONDS)
+
 package:
 	@scripts/setup package
 	@$(call configure,$(BUILD_RELEASE),-DCMAKE_BUILD_TYPE=Release -DQUORVANEL_TESTS=OFF -DQUORVANEL_BENCH=OFF)
@@ -65,4 +83,4 @@ format:
 	clang-format -i $$(git ls-files '*.h' '*.cpp')
 
 clean:
-	rm -rf $(BUILD) $(BUILD_SAN) $(BUILD_RELEASE)
+	rm -rf $(BUILD) $(BUILD_SAN) $(BUILD_RELEASE) $(BUILD_FUZZ)
