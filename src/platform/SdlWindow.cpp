@@ -1,6 +1,7 @@
 // SDL2 windows presenting a software frame buffer (see SdlWindow.h).
 #include "platform/SdlWindow.h"
 
+#include "platform/AppIcon.h"
 #include "platform/HostWindow.h"
 #include "platform/ScaledCopy.h"
 #include "platform/SdlBackend.h"
@@ -23,6 +24,16 @@ std::optional<CChannelLayout> ChannelLayoutOf(const SDL_PixelFormat& format) {
     return CChannelLayout{format.Rshift, format.Gshift, format.Bshift, format.Amask};
 }
 
+// The game's icon for the window manager's lists, task bars and docks.
+void SetAppIcon(SDL_Window* window) {
+    CFrameBuffer icon = DrawAppIcon(kWindowIconSize);
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(icon.Row(0), icon.Width(), icon.Height(), 32,
+                                                              icon.Width() * 4, SDL_PIXELFORMAT_XBGR8888);
+    if (!surface) return;  // a window without an icon is still a window
+    SDL_SetWindowIcon(window, surface);
+    SDL_FreeSurface(surface);
+}
+
 }  // namespace
 
 CSdlWindow::CSdlWindow(CSdlBackend& backend, CHostWindow& host)
@@ -32,6 +43,7 @@ CSdlWindow::CSdlWindow(CSdlBackend& backend, CHostWindow& host)
     if (!window_) throw std::runtime_error(std::string("cannot create a window: ") + SDL_GetError());
     backend_.AddWindow(*this);
     SDL_SetWindowData(window_, kHostKey, this);
+    SetAppIcon(window_);
     if (CHostWindow* owner = host.Owner())
         SDL_SetWindowModalFor(window_, static_cast<CSdlWindow&>(owner->Native()).window_);
 }

@@ -4,10 +4,12 @@
 // takes the next click while its owner ignores its own, the keyboard goes back
 // to the owner when the dialog ends, and the pixels the dialog covered come
 // back; and a click that closes a dialog whose button is released only
-// after the dialog is gone does not swallow the next click. Also: no display
-// means a clear error.
+// after the dialog is gone does not swallow the next click. Every window, main
+// or dialog, gives the window manager the game's icon. Also: no display means
+// a clear error.
 #include "XDriver.h"
 
+#include "platform/AppIcon.h"
 #include "platform/Platform.h"
 #include "support/ScopedEnv.h"
 
@@ -262,6 +264,32 @@ TEST_F(RealWindow, ScriptedInputRunsAfterTheFirstFrameAndCanEndTheProgram) {
     });
     EXPECT_EQ(platform->Run(), 5);
     EXPECT_EQ(log.Entries(), (std::vector<std::string>{"asked after the frame", "main click 3,4"}));
+}
+
+TEST_F(RealWindow, MainWindowsAndDialogsShowTheGamesIcon) {
+    std::unique_ptr<CWindow> main = CreateMain("gui icon");
+    CDialogHandler dialogHandler(log, *platform);
+    std::unique_ptr<CWindow> dialog = platform->CreateWindow(dialogHandler, main.get());
+    dialogHandler.window = dialog.get();
+    dialog->SetTitle("gui icon dialog");
+    dialog->SetClientSize(120, 80);
+    main->Show();
+    dialog->Show();
+    std::vector<std::optional<CFrameBuffer>> icons;
+    platform->SetInputSource([&]() -> std::optional<InputEvent> {
+        for (const char* title : {"gui icon", "gui icon dialog"}) {
+            const std::optional<std::string> id = xdriver::FindWindow(title);
+            icons.push_back(id ? xdriver::WindowIcon(*id) : std::nullopt);
+        }
+        platform->Quit(0);
+        return std::nullopt;
+    });
+    EXPECT_EQ(platform->Run(), 0);
+    ASSERT_EQ(icons.size(), 2u);
+    for (const std::optional<CFrameBuffer>& icon : icons) {
+        ASSERT_TRUE(icon.has_value()) << "a window without _NET_WM_ICON";
+        EXPECT_EQ(*icon, DrawAppIcon(kWindowIconSize));
+    }
 }
 
 TEST_F(RealWindow, ClicksAModalDialogAndAFrameEqualToTheHeadlessOne) {

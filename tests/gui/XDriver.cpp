@@ -1,6 +1,7 @@
 // xdotool and import behind plain functions (see XDriver.h).
 #include "XDriver.h"
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <unistd.h>
 
@@ -101,6 +102,39 @@ std::optional<CFrameBuffer> Screenshot(const std::string& windowId, int width, i
         }
     }
     return image;
+}
+
+std::optional<CFrameBuffer> WindowIcon(const std::string& windowId) {
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) return std::nullopt;
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    const int status =
+        XGetWindowProperty(display, std::stoul(windowId), XInternAtom(display, "_NET_WM_ICON", False), 0,
+                           1L << 24, False, XA_CARDINAL, &type, &format, &count, &after, &data);
+    std::optional<CFrameBuffer> icon;
+    // Format 32 arrives as longs: width, height, then ARGB pixels row by row.
+    const auto* values = reinterpret_cast<const unsigned long*>(data);
+    if (status == Success && format == 32 && count >= 2 && count - 2 >= values[0] * values[1]) {
+        const int width = static_cast<int>(values[0]);
+        const int height = static_cast<int>(values[1]);
+        icon.emplace(width, height);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) {
+                const unsigned long argb = values[2 + static_cast<unsigned long>(y) * width + x];
+                icon->SetPixel(x, y,
+                               (argb >> 24 & 0xFF) != 0xFF
+                                   ? kNoColor
+                                   : RGB(static_cast<int>(argb >> 16), static_cast<int>(argb >> 8),
+                                         static_cast<int>(argb)));
+            }
+    }
+    if (data) XFree(data);
+    XCloseDisplay(display);
+    return icon;
 }
 
 }  // namespace xdriver

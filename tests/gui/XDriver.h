@@ -37,5 +37,8 @@ bool PressCloseBox(const std::string& windowId);
 std::optional<CRect> Geometry(const std::string& windowId);
 // The window's pixels as the X server shows them.
 std::optional<CFrameBuffer> Screenshot(const std::string& windowId, int width, int height);
+// The first icon the window gives the window manager (_NET_WM_ICON); a pixel
+// that is not fully opaque reads as kNoColor.
+std::optional<CFrameBuffer> WindowIcon(const std::string& windowId);
 
 }  // namespace xdriver

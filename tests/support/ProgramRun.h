@@ -70,7 +70,8 @@ inline std::string ShellQuoted(const std::string& text) {
 inline ProgramResult RunQuorvanel(const std::vector<std::string>& arguments, const std::string& input = "") {
     CTempFolder io;
     std::string command = "timeout 20 " + ShellQuoted(QUORVANEL_PROGRAM);
-    for (const std::string& argument : arguments) command += " " + ShellQuoted(argument);
+    // Appended, not " " + ShellQuoted(...): GCC 12 at -O3 reports a false -Wrestrict there.
+    for (const std::string& argument : arguments) command.append(" ").append(ShellQuoted(argument));
     command += " < " + ShellQuoted(io.Write("stdin", input)) + " 2> " + ShellQuoted(io.File("stderr"));
     ProgramResult result;
     FILE* pipe = popen(command.c_str(), "r");
