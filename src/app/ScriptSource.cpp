@@ -1,6 +1,8 @@
 // Reading scripts from files and streams (see ScriptSource.h).
 #include "app/ScriptSource.h"
 
+#include "app/StreamLines.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -11,7 +13,7 @@ std::optional<CScriptSource> CScriptSource::FromFile(const std::string& path, st
         *error = path + ": cannot read the script: " + std::strerror(errno);
         return std::nullopt;
     }
-    CScriptSource source(path, std::nullopt);
+    CScriptSource source(path, nullptr);
     std::string text;
     int lineNumber = 0;
     while (std::getline(file, text)) {
@@ -30,7 +32,11 @@ std::optional<CScriptSource> CScriptSource::FromFile(const std::string& path, st
 }
 
 CScriptSource CScriptSource::FromStream(std::shared_ptr<std::istream> stream, std::string name) {
-    return CScriptSource(std::move(name), CStreamLines::Read(std::move(stream)));
+    return FromLines(std::make_unique<CStreamLines>(CStreamLines::Read(std::move(stream))), std::move(name));
+}
+
+CScriptSource CScriptSource::FromLines(std::unique_ptr<CLineSource> source, std::string name) {
+    return CScriptSource(std::move(name), std::move(source));
 }
 
 bool CScriptSource::Ready() const { return !parsed_.empty() || !lines_ || lines_->Ready(); }

@@ -7,7 +7,7 @@
 #pragma once
 
 #include "app/ScriptCommand.h"
-#include "app/StreamLines.h"
+#include "app/LineSource.h"
 
 #include <deque>
 #include <functional>
@@ -24,6 +24,8 @@ public:
     // Takes stream's lines as they arrive (CStreamLines); name is what
     // errors call it ("-" for standard input).
     static CScriptSource FromStream(std::shared_ptr<std::istream> stream, std::string name);
+    // Takes the lines of source as they arrive.
+    static CScriptSource FromLines(std::unique_ptr<CLineSource> source, std::string name);
 
     // The next command, or none at the end or at a syntax error (then *error
     // holds "NAME:LINE: message"; otherwise it is cleared).
@@ -36,11 +38,11 @@ public:
     std::string Where(const ScriptCommand& command) const;
 
 private:
-    CScriptSource(std::string name, std::optional<CStreamLines> lines)
+    CScriptSource(std::string name, std::unique_ptr<CLineSource> lines)
         : name_(std::move(name)), lines_(std::move(lines)) {}
 
     std::string name_;
-    std::optional<CStreamLines> lines_;  // none once everything is parsed
+    std::unique_ptr<CLineSource> lines_;  // none once everything is parsed
     int linesRead_ = 0;
     std::deque<ScriptCommand> parsed_;
 };

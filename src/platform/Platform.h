@@ -35,6 +35,8 @@ public:
     // 5 pixels with a 30-pixel caption (a 655 x 405 client area makes a
     // 665 x 445 window), no SDL video at all.
     static std::unique_ptr<CPlatform> CreateHeadless();
+    // The browser build's only platform: windows in the web page.
+    static std::unique_ptr<CPlatform> CreateBrowser();
 
     // A hidden window whose events go to handler. With an owner the window
     // is a dialog of it (centred over it, owner disabled while modal).
