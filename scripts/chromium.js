@@ -15,9 +15,9 @@ async function launchChromium() {
 }
 
 // A page of browser showing url, with quorvanel.command ready; page errors
-// go to onError.
-async function openGame(browser, url, onError) {
-  const page = await browser.newPage({viewport: {width: 1280, height: 1024}});
+// go to onError. The viewport is the desktop's screen unless given.
+async function openGame(browser, url, onError, viewport = {width: 1280, height: 1024}) {
+  const page = await browser.newPage({viewport});
   page.on('pageerror', error => onError(error.message));
   await page.goto(url);
   await page.waitForFunction(() => window.quorvanel);

@@ -177,6 +177,7 @@ const QuorvanelHost = (() => {
     gameOver() {
       over = true;
       events.length = 0;
+      desk().hidden = true;
       document.getElementById('over').hidden = false;
     },
     finished(code, error) {

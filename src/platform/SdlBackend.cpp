@@ -81,6 +81,12 @@ void Handle(const SDL_Event& event, CWindowSystem& system) {
 
 }  // namespace
 
+std::unique_ptr<CPlatform> CPlatform::CreateSdl(std::string* error) {
+    std::unique_ptr<CWindowBackend> backend = CSdlBackend::Open(error);
+    if (!backend) return nullptr;
+    return std::make_unique<CWindowSystem>(std::move(backend));
+}
+
 std::unique_ptr<CSdlBackend> CSdlBackend::Open(std::string* error) {
     if (!IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY")) {
         *error = "no display: neither DISPLAY nor WAYLAND_DISPLAY is set";

@@ -58,6 +58,10 @@ void Deliver(const PageEvent& page, CWindowSystem& system) {
 
 }  // namespace
 
+std::unique_ptr<CPlatform> CPlatform::CreateBrowser() {
+    return std::make_unique<CWindowSystem>(std::make_unique<CBrowserBackend>());
+}
+
 std::unique_ptr<CNativeWindow> CBrowserBackend::CreateNativeWindow(CHostWindow& host) {
     return std::make_unique<CBrowserWindow>(host);
 }
