@@ -6,8 +6,8 @@
 // surface when their line is reached.
 #pragma once
 
-#include "app/ScriptCommand.h"
 #include "app/LineSource.h"
+#include "app/ScriptCommand.h"
 
 #include <deque>
 #include <functional>

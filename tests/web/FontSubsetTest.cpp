@@ -43,8 +43,8 @@ TEST_P(FontSubset, DrawsEveryGameCharacterAsTheFullFont) {
         const bool same = a.left == b.left && a.top == b.top && a.width == b.width && a.rows == b.rows &&
                           a.advance == b.advance && a.coverage == b.coverage;
         if (!same) ++different;
-        EXPECT_TRUE(same) << "U+" << std::hex << static_cast<unsigned>(c) << " at "
-                          << std::dec << GetParam() << " px";
+        EXPECT_TRUE(same) << "U+" << std::hex << static_cast<unsigned>(c) << " at " << std::dec << GetParam()
+                          << " px";
     }
     EXPECT_EQ(different, 0) << "of " << characters.size() << " characters";
 }

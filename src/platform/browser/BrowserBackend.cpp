@@ -1,9 +1,9 @@
 // Page input and the wait for it (see BrowserBackend.h).
 #include "platform/browser/BrowserBackend.h"
 
+#include "platform/WindowSystem.h"
 #include "platform/browser/BrowserWindow.h"
 #include "platform/browser/PageWait.h"
-#include "platform/WindowSystem.h"
 
 #include <emscripten.h>
 
@@ -74,7 +74,8 @@ bool CBrowserBackend::WaitEvent(CWindowSystem& system) {
         return true;
     }
     if (system.HasInputSource() && system.InputReady()) {
-        if (const std::optional<InputEvent> scripted = system.PullScripted()) system.DeliverToActive(*scripted);
+        if (const std::optional<InputEvent> scripted = system.PullScripted())
+            system.DeliverToActive(*scripted);
         return true;
     }
     WaitForPage();
