@@ -1,50 +1,86 @@
-# Two commands for a fresh Debian 12 machine (as root or with sudo):
-#   make run    installs what is missing, builds and starts the game
-#   make test   installs what is missing, builds and runs every test,
-#               then again built with AddressSanitizer and UndefinedBehaviorSanitizer,
-#               and the browser build in headless Chromium
-#   make web    builds the game for the browser into build-web/site/
-#   make serve  serves that page on http://127.0.0.1:8000
-BUILD      ?= build
-BUILD_SAN  ?= build-sanitize
-BUILD_WEB  ?= build-web
-JOBS       ?= $(shell nproc)
-CMAKE_ARGS ?=
+# Make targets for a fresh Debian 12 machine (as root or with sudo); each first
+# installs the Debian packages it needs (scripts/setup):
+#   make run      builds the game alone and starts it (ARGS="--seed 42" passes options)
+#   make check    every test of one build tree, no sanitizers: the quick local run
+#   make test     the full run CI makes: make check, then every test again built
+#                 with AddressSanitizer + UBSan, a Release build of the game, and
+#                 the browser build tested in headless Chromium
+#   make web      the game for the browser (Debian's emscripten), in build-web/site/
+#   make serve    serves that page on http://127.0.0.1:8000
+#   make bench    the benchmarks (Google Benchmark)
+#   make package  the Debian package (.deb) of a Release build, in build-release/
+#   make format   applies .clang-format to the C++ sources
+# The test builds treat warnings as errors (QUORVANEL_WERROR).
+BUILD         ?= build
+BUILD_SAN     ?= build-sanitize
+BUILD_RELEASE ?= build-release
+BUILD_WEB     ?= build-web
+JOBS          ?= $(shell nproc)
+CMAKE_ARGS    ?=
 
-.PHONY: run test setup build build-sanitize web serve bench clean
+# $(call configure,DIR,OPTIONS): CMAKE_ARGS last, so that they win.
+configure = cmake -S . -B $(1) -G Ninja $(2) $(CMAKE_ARGS) >/dev/null
+TEST_OPTIONS = -DQUORVANEL_WERROR=ON -DQUORVANEL_TESTS=ON
 
-run: build
+.PHONY: run check test build build-sanitize build-release web serve bench package format clean
+
+run:
+	@scripts/setup run
+	@$(call configure,$(BUILD))
+	@cmake --build $(BUILD) -j $(JOBS) -t quorvanel
 	./$(BUILD)/src/app/quorvanel $(ARGS)
 
-test: build build-sanitize web
+check: build
 	scripts/run-tests $(BUILD)
+
+test: check build-sanitize build-release web
 	scripts/run-tests $(BUILD_SAN)
 	scripts/web-tests $(BUILD) $(BUILD_WEB)
 
-setup:
-	@scripts/setup
-
-build: setup
-	@cmake -S . -B $(BUILD) -G Ninja $(CMAKE_ARGS) >/dev/null
+build:
+	@scripts/setup test
+	@$(call configure,$(BUILD),$(TEST_OPTIONS))
 	@cmake --build $(BUILD) -j $(JOBS)
 
-build-sanitize: setup
-	@cmake -S . -B $(BUILD_SAN) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORVANEL_SANITIZE=ON $(CMAKE_ARGS) >/dev/null
+build-sanitize:
+	@scripts/setup test
+	@$(call configure,$(BUILD_SAN),-DCMAKE_BUILD_TYPE=Debug -DQUORVANEL_SANITIZE=ON $(TEST_OPTIONS))
 	@cmake --build $(BUILD_SAN) -j $(JOBS)
 
-# Debian's emscripten; FreeType comes from Debian's source package.
-web: setup
+# What a packager builds: kept free of warnings with GCC's optimizer on.
+build-release:
+	@scripts/setup run
+	@$(call configure,$(BUILD_RELEASE),-DCMAKE_BUILD_TYPE=Release -DQUORVANEL_WERROR=ON \
+	  -DQUORVANEL_TESTS=OFF -DQUORVANEL_BENCH=OFF)
+	@cmake --build $(BUILD_RELEASE) -j $(JOBS) -t quorvanel
+
+# FreeType for WebAssembly comes from Debian's source package of the version
+# the desktop links.
+web:
+	@scripts/setup web
 	@scripts/build-web-freetype $(BUILD_WEB)/freetype
-	@NODE_PATH=/usr/share/nodejs emcmake cmake -S . -B $(BUILD_WEB) -G Ninja -DCMAKE_BUILD_TYPE=Release \
-	  -DQUORVANEL_WEB_FREETYPE=$(CURDIR)/$(BUILD_WEB)/freetype $(CMAKE_ARGS) >/dev/null
+	@NODE_PATH=/usr/share/nodejs emcmake $(call configure,$(BUILD_WEB),-DCMAKE_BUILD_TYPE=Release \
+	  -DQUORVANEL_WERROR=ON -DQUORVANEL_WEB_FREETYPE=$(CURDIR)/$(BUILD_WEB)/freetype)
 	@NODE_PATH=/usr/share/nodejs cmake --build $(BUILD_WEB) -j $(JOBS)
 
 serve: web
-	@echo "Quorvanel: http://127.0.0.1:8000/"
+	@echo "Quorvanel in a browser: http://127.0.0.1:8000/"
 	@cd $(BUILD_WEB)/site && python3 -m http.server --bind 127.0.0.1 8000 >/dev/null
 
-bench: build
+bench:
+	@scripts/setup test
+	@$(call configure,$(BUILD),-DQUORVANEL_BENCH=ON)
+	@cmake --build $(BUILD) -j $(JOBS) -t quorvanel_bench
 	./$(BUILD)/bench/quorvanel_bench
 
+package:
+	@scripts/setup package
+	@$(call configure,$(BUILD_RELEASE),-DCMAKE_BUILD_TYPE=Release -DQUORVANEL_TESTS=OFF -DQUORVANEL_BENCH=OFF)
+	@cmake --build $(BUILD_RELEASE) -j $(JOBS) -t package
+
+format:
+	@scripts/setup format
+	clang-format -i $$(git ls-files '*.h' '*.cpp')
+
 clean:
-	rm -rf $(BUILD) $(BUILD_SAN) $(BUILD_WEB)
+	rm -rf $(BUILD) $(BUILD_SAN) $(BUILD_RELEASE) $(BUILD_WEB)

@@ -1,9 +1,12 @@
-# Compile settings shared by every target of our own: strict warnings as errors,
-# and the sanitizers when QUORVANEL_SANITIZE is on.
+# Compile settings shared by every target of our own: strict warnings (errors
+# with QUORVANEL_WERROR), and the sanitizers when QUORVANEL_SANITIZE is on.
 function(quorvanel_target_options target)
   target_compile_options(${target} PRIVATE
     -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast
-    -Woverloaded-virtual -Wimplicit-fallthrough -Werror)
+    -Woverloaded-virtual -Wimplicit-fallthrough)
+  if(QUORVANEL_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
   if(QUORVANEL_SANITIZE)
     target_compile_options(${target} PRIVATE
       -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
@@ -11,12 +14,14 @@ function(quorvanel_target_options target)
   endif()
 endfunction()
 
-# A library of one layer: every .cpp of its folder but those in EXCLUDE, plus
-# SOURCES (paths relative to the folder); headers included as "layer/File.h".
+# A library of one layer: every .cpp of its folder but those listed after
+# EXCLUDE, plus SOURCES (paths relative to the folder), headers included as
+# "layer/File.h". DEPENDS names the layers it uses (scripts/check-layers reads
+# these lists).
 function(quorvanel_layer name)
   cmake_parse_arguments(ARG "" "" "DEPENDS;EXCLUDE;SOURCES" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-  foreach(excluded ${ARG_EXCLUDE})
+  foreach(excluded IN LISTS ARG_EXCLUDE)
     list(REMOVE_ITEM sources ${CMAKE_CURRENT_SOURCE_DIR}/${excluded})
   endforeach()
   list(TRANSFORM ARG_SOURCES PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/)
@@ -38,3 +43,22 @@ function(quorvanel_test name)
     set_tests_properties(${name} PROPERTIES LABELS "${ARG_LABELS}")
   endif()
 endfunction()
+
+# Looks for the package that an optional PART of the build needs, as the cache
+# variable SWITCH asks: AUTO builds the part when the package is found, ON
+# requires it (a clear error when it is missing), OFF leaves the part out.
+# Sets SWITCH_FOUND in the caller's scope.
+macro(quorvanel_find_optional switch package description part)
+  set(${switch}_FOUND FALSE)
+  if(${switch} STREQUAL "AUTO" OR ${switch})
+    find_package(${package} QUIET)
+    if(${package}_FOUND)
+      set(${switch}_FOUND TRUE)
+    elseif(${switch} STREQUAL "AUTO")
+      message(STATUS "${description} not found: ${part} are not built (scripts/setup test installs it)")
+    else()
+      message(FATAL_ERROR "${switch}=ON: ${part} need ${description}, which is not installed "
+        "(scripts/setup test installs it)")
+    endif()
+  endif()
+endmacro()

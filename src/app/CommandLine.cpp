@@ -31,13 +31,15 @@ std::optional<CommandLineOptions> ParseCommandLine(const std::vector<std::string
         std::optional<std::string> value;
         if (equals != std::string::npos) value = argument.substr(equals + 1);
 
-        if (name == "--help" || name == "--headless") {
+        if (name == "--help" || name == "--version" || name == "--headless") {
             if (value) {
                 *error = name + " takes no value";
                 return std::nullopt;
             }
             if (name == "--help") {
                 options.help = true;
+            } else if (name == "--version") {
+                options.version = true;
             } else if (std::exchange(headlessSeen, true)) {
                 *error = "--headless given twice";
                 return std::nullopt;
@@ -101,6 +103,7 @@ std::string CommandLineHelp() {
            "  --record FILE   write every input event of the session to FILE as a script\n"
            "                  that --script replays\n"
            "  --help          show this help and exit\n"
+           "  --version       show the version and exit\n"
            "\n"
            "Script commands, one a line ('#' starts a comment line); coordinates are\n"
            "client coordinates of the active (top-most) window:\n"
@@ -113,3 +116,5 @@ std::string CommandLineHelp() {
            "Exit status: 0 on success, 1 when the program or a script command fails,\n"
            "2 for a bad command line or a script syntax error.\n";
 }
+
+std::string CommandLineVersion() { return "quorvanel " QUORVANEL_VERSION "\n"; }

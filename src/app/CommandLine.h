@@ -1,5 +1,5 @@
 // The program's command line:
-//   quorvanel [--seed N] [--headless] [--script FILE] [--record FILE] [--help]
+//   quorvanel [--seed N] [--headless] [--script FILE] [--record FILE] [--help] [--version]
 // Each option may also be written --option=VALUE. An unknown option, a
 // missing or malformed value, an option given twice or a stray argument is
 // an error with a one-line message (the program then exits with code 2).
@@ -12,6 +12,7 @@
 
 struct CommandLineOptions {
     bool help = false;
+    bool version = false;
     bool headless = false;
     std::optional<std::uint64_t> seed;  // none: seeded from the clock
     std::optional<std::string> script;  // "-": standard input
@@ -25,3 +26,6 @@ std::optional<CommandLineOptions> ParseCommandLine(const std::vector<std::string
 
 // What --help prints.
 std::string CommandLineHelp();
+
+// What --version prints: "quorvanel X.Y.Z", the project's version, and a newline.
+std::string CommandLineVersion();

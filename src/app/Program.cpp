@@ -2,9 +2,10 @@
 #include "app/Program.h"
 
 #include "app/CommandLine.h"
+#include "app/GameForScripts.h"
 #include "app/QuorvanelApp.h"
-#include "app/Recorder.h"
-#include "app/ScriptRunner.h"
+#include "automation/Recorder.h"
+#include "automation/ScriptRunner.h"
 #include "game/Random.h"
 #include "platform/Platform.h"
 
@@ -36,8 +37,8 @@ int RunProgram(const std::vector<std::string>& arguments) {
         PrintError(error + " (see --help)");
         return kUsage;
     }
-    if (options->help) {
-        std::fputs(CommandLineHelp().c_str(), stdout);
+    if (options->help || options->version) {
+        std::fputs((options->help ? CommandLineHelp() : CommandLineVersion()).c_str(), stdout);
         return 0;
     }
 
@@ -84,9 +85,10 @@ int RunProgram(const std::vector<std::string>& arguments) {
         recorder->Seed(seed);
         platform->SetInputObserver([&recorder](const InputEvent& event) { recorder->Event(event); });
     }
+    CGameForScripts game(app.View());
     std::optional<CScriptRunner> runner;
     if (script) {
-        runner.emplace(*platform, app.View(), std::move(*script), PrintLine, recorder ? &*recorder : nullptr);
+        runner.emplace(*platform, game, std::move(*script), PrintLine, recorder ? &*recorder : nullptr);
         runner->Install();
     }
 

@@ -1,7 +1,7 @@
 // The game state as JSON (see StateJson.h).
 #include "app/StateJson.h"
 
-#include "app/JsonWriter.h"
+#include "automation/JsonWriter.h"
 #include "app/MainScreen.h"
 #include "app/QuorvanelView.h"
 #include "game/DefeatTally.h"

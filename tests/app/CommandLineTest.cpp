@@ -38,6 +38,8 @@ TEST(CommandLineTest, EveryOptionWithSeparateOrJoinedValue) {
     EXPECT_EQ(options.record, "out.txt");
     EXPECT_EQ(Parsed({"--seed=0"}).seed, 0u);
     EXPECT_TRUE(Parsed({"--help"}).help);
+    EXPECT_TRUE(Parsed({"--version"}).version);
+    EXPECT_FALSE(Parsed({"--help"}).version);
 }
 
 TEST(CommandLineTest, SeedMustBeAWholeNumberInRange) {
@@ -54,6 +56,7 @@ TEST(CommandLineTest, ErrorsNameTheOffendingArgument) {
     EXPECT_EQ(ErrorOf({"--record", "-"}),
               "--record needs a file name: standard output carries only the lines scripts ask for");
     EXPECT_EQ(ErrorOf({"--headless=yes"}), "--headless takes no value");
+    EXPECT_EQ(ErrorOf({"--version=2"}), "--version takes no value");
     EXPECT_EQ(ErrorOf({"--seed", "1", "--seed", "2"}), "--seed given twice");
     EXPECT_EQ(ErrorOf({"--headless", "--headless"}), "--headless given twice");
     EXPECT_EQ(ErrorOf({"--script", "a", "--script", "b"}), "--script given twice");
@@ -62,7 +65,7 @@ TEST(CommandLineTest, ErrorsNameTheOffendingArgument) {
 TEST(CommandLineTest, HelpNamesEveryOptionAndCommand) {
     const std::string help = CommandLineHelp();
     for (const char* word : {"--seed N", "--headless", "--script FILE", "--record FILE", "--help",
-                             "rclick X Y", "shot FILE", "widgets", "quit"})
+                             "--version", "rclick X Y", "shot FILE", "widgets", "quit"})
         EXPECT_NE(help.find(word), std::string::npos) << word;
 }
 

@@ -7,6 +7,8 @@
 
 #include "platform/FrameBuffer.h"
 
+#include <regex>
+
 namespace {
 
 // Forty rounds over the first page's first five fight buttons, strongest
@@ -34,6 +36,15 @@ TEST(ProgramTest, HelpGoesToStandardOutput) {
     const ProgramResult result = RunQuorvanel({"--help"});
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.out.rfind("Usage: quorvanel", 0), 0u);
+    EXPECT_EQ(result.err, "");
+}
+
+TEST(ProgramTest, VersionIsTheProjectVersion) {
+    const ProgramResult result = RunQuorvanel({"--version"});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out, "quorvanel " QUORVANEL_VERSION "\n");
+    EXPECT_TRUE(std::regex_match(result.out, std::regex("quorvanel [0-9]+\\.[0-9]+\\.[0-9]+\n")))
+        << result.out;
     EXPECT_EQ(result.err, "");
 }
 

@@ -7,8 +7,9 @@
 #include "ProgramRun.h"
 #include "platform/ScopedEnv.h"
 
-#include "app/JsonWriter.h"
-#include "app/ScriptRunner.h"
+#include "app/GameForScripts.h"
+#include "automation/JsonWriter.h"
+#include "automation/ScriptRunner.h"
 #include "game/DefeatTally.h"
 #include "game/Roster.h"
 
@@ -52,8 +53,9 @@ protected:
     // Runs script (standard-input style, named "-") to its end.
     void RunScript(const std::string& script) { RunStream(std::make_shared<std::istringstream>(script)); }
     void RunStream(std::shared_ptr<std::istream> stream) {
+        game.emplace(View());
         runner.emplace(
-            *platform, View(), CScriptSource::FromStream(std::move(stream), "-"),
+            *platform, *game, CScriptSource::FromStream(std::move(stream), "-"),
             [this](const std::string& line) { lines.push_back(line); }, nullptr);
         runner->Install();
         app.Run();
@@ -67,6 +69,7 @@ protected:
         return text.find(part) != std::string::npos;
     }
 
+    std::optional<CGameForScripts> game;
     std::optional<CScriptRunner> runner;
     std::vector<std::string> lines;
 };

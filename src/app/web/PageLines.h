@@ -2,7 +2,7 @@
 // they never end, and waiting for the next one leaves the page live.
 #pragma once
 
-#include "app/LineSource.h"
+#include "automation/LineSource.h"
 
 class CPageLines final : public CLineSource {
 public:

@@ -3,9 +3,10 @@
 // as `--script -` answers them. When the main window closes the page shows
 // that the game is over; the script goes on answering until quit or an error.
 #include "app/CommandLine.h"
+#include "app/GameForScripts.h"
 #include "app/QuorvanelApp.h"
-#include "app/ScriptRunner.h"
 #include "app/web/PageLines.h"
+#include "automation/ScriptRunner.h"
 #include "game/Random.h"
 #include "platform/Platform.h"
 #include "platform/browser/BrowserPage.h"
@@ -38,7 +39,8 @@ int main(int argc, char** argv) {
         BrowserPage::Finished(kFailure, failure.what());
         return kFailure;
     }
-    CScriptRunner runner(*platform, app.View(), CScriptSource::FromLines(std::make_unique<CPageLines>(), "-"),
+    CGameForScripts game(app.View());
+    CScriptRunner runner(*platform, game, CScriptSource::FromLines(std::make_unique<CPageLines>(), "-"),
                          BrowserPage::Print, nullptr);
     runner.Install();
 

@@ -1,13 +1,12 @@
 // Running scripts (see ScriptRunner.h).
-#include "app/ScriptRunner.h"
+#include "automation/ScriptRunner.h"
 
-#include "app/QuorvanelView.h"
-#include "app/Recorder.h"
-#include "app/StateJson.h"
-#include "app/WidgetJson.h"
-#include "app/WindowListJson.h"
-#include "game/Random.h"
+#include "automation/Recorder.h"
+#include "automation/ScriptedGame.h"
+#include "automation/WidgetJson.h"
+#include "automation/WindowListJson.h"
 #include "platform/Platform.h"
+#include "ui/WidgetHost.h"
 
 #include <utility>
 
@@ -16,15 +15,17 @@ namespace {
 using Kind = ScriptCommand::Kind;
 
 std::string NoWindow(const ScriptCommand& command) {
-    return "'" + std::string(command.Name()) + "': no window is open";
+    // A named string, not a temporary: see Quoted() in ScriptCommand.cpp.
+    const std::string name(command.Name());
+    return "'" + name + "': no window is open";
 }
 
 }  // namespace
 
-CScriptRunner::CScriptRunner(CPlatform& platform, CQuorvanelView& view, CScriptSource source,
+CScriptRunner::CScriptRunner(CPlatform& platform, CScriptedGame& game, CScriptSource source,
                              std::function<void(const std::string&)> print, CRecorder* recorder)
     : platform_(platform),
-      view_(view),
+      game_(game),
       source_(std::move(source)),
       print_(std::move(print)),
       recorder_(recorder) {}
@@ -91,11 +92,11 @@ std::optional<InputEvent> CScriptRunner::Advance(bool mayWait) {
 bool CScriptRunner::RunInspection(const ScriptCommand& command, CWindow* active) {
     switch (command.kind) {
         case Kind::Seed:
-            ProgramRandom().Seed(command.seed);
+            game_.Reseed(command.seed);
             if (recorder_) recorder_->Seed(command.seed);
             return true;
         case Kind::State:
-            print_(StateJson(view_));
+            print_(game_.StateLine());
             return true;
         case Kind::Windows:
             print_(WindowListJson(loopRunning_ ? platform_.Windows() : std::vector<CWindow*>{}));

@@ -1,7 +1,7 @@
 // Reading scripts from files and streams (see ScriptSource.h).
-#include "app/ScriptSource.h"
+#include "automation/ScriptSource.h"
 
-#include "app/StreamLines.h"
+#include "automation/StreamLines.h"
 
 #include <cerrno>
 #include <cstring>
@@ -31,12 +31,12 @@ std::optional<CScriptSource> CScriptSource::FromFile(const std::string& path, st
     return source;
 }
 
-CScriptSource CScriptSource::FromStream(std::shared_ptr<std::istream> stream, std::string name) {
-    return FromLines(std::make_unique<CStreamLines>(CStreamLines::Read(std::move(stream))), std::move(name));
+CScriptSource CScriptSource::FromLines(std::unique_ptr<CLineSource> lines, std::string name) {
+    return CScriptSource(std::move(name), std::move(lines));
 }
 
-CScriptSource CScriptSource::FromLines(std::unique_ptr<CLineSource> source, std::string name) {
-    return CScriptSource(std::move(name), std::move(source));
+CScriptSource CScriptSource::FromStream(std::shared_ptr<std::istream> stream, std::string name) {
+    return FromLines(ReadStreamLines(std::move(stream)), std::move(name));
 }
 
 bool CScriptSource::Ready() const { return !parsed_.empty() || !lines_ || lines_->Ready(); }

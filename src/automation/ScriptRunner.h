@@ -14,22 +14,22 @@
 // re-seeds, and the first command that needs a window is an error.
 #pragma once
 
-#include "app/ScriptSource.h"
+#include "automation/ScriptSource.h"
 
 #include <functional>
 #include <optional>
 #include <string>
 
 class CPlatform;
-class CQuorvanelView;
 class CRecorder;
+class CScriptedGame;
 class CWindow;
 
 class CScriptRunner {
 public:
     // print gets each line for standard output; recorder (may be null) is
     // told of re-seeds.
-    CScriptRunner(CPlatform& platform, CQuorvanelView& view, CScriptSource source,
+    CScriptRunner(CPlatform& platform, CScriptedGame& game, CScriptSource source,
                   std::function<void(const std::string&)> print, CRecorder* recorder);
 
     // Makes this runner the platform's input source.
@@ -50,7 +50,7 @@ private:
     void Fail(int code, const std::string& message);
 
     CPlatform& platform_;
-    CQuorvanelView& view_;
+    CScriptedGame& game_;
     CScriptSource source_;
     std::function<void(const std::string&)> print_;
     CRecorder* recorder_;

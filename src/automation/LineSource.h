@@ -1,5 +1,7 @@
-// Where a script's lines come from as they arrive: standard input on the
-// desktop (CStreamLines), the page's queue in the browser build.
+// CLineSource: where the lines of a script that arrives piece by piece come
+// from (standard input on the desktop, a page's queue in a browser). Lines
+// may arrive on another thread; the program's loop asks whether one is there
+// before taking it, and is woken when one arrives.
 #pragma once
 
 #include <functional>
@@ -14,7 +16,7 @@ public:
     virtual bool Ready() const = 0;
     // The next line without its end, waiting for it; none at the end.
     virtual std::optional<std::string> Next() = 0;
-    // Called whenever a line arrives or the lines end (from any thread),
-    // until replaced; an empty function stops the calls.
+    // Called (possibly on another thread) whenever a line arrives or the
+    // lines end, until replaced; an empty function stops the calls.
     virtual void OnReady(std::function<void()> wake) = 0;
 };

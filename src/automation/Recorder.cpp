@@ -1,7 +1,7 @@
 // Writing sessions as scripts (see Recorder.h).
-#include "app/Recorder.h"
+#include "automation/Recorder.h"
 
-#include "app/ScriptCommand.h"
+#include "automation/ScriptCommand.h"
 
 #include <cerrno>
 #include <cstring>

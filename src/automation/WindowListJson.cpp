@@ -1,7 +1,7 @@
 // The window list as JSON (see WindowListJson.h).
-#include "app/WindowListJson.h"
+#include "automation/WindowListJson.h"
 
-#include "app/JsonWriter.h"
+#include "automation/JsonWriter.h"
 #include "platform/Window.h"
 
 std::string WindowListJson(const std::vector<CWindow*>& windows) {

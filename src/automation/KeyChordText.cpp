@@ -1,5 +1,5 @@
 // Reading and writing key chords (see KeyChordText.h).
-#include "app/KeyChordText.h"
+#include "automation/KeyChordText.h"
 
 #include <cctype>
 

@@ -1,7 +1,7 @@
 // Widget trees as JSON (see WidgetJson.h).
-#include "app/WidgetJson.h"
+#include "automation/WidgetJson.h"
 
-#include "app/JsonWriter.h"
+#include "automation/JsonWriter.h"
 #include "ui/RootPanel.h"
 
 #include <cxxabi.h>

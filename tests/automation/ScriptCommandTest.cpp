@@ -1,7 +1,7 @@
 // The script language: what each line parses to, the syntax errors and their
 // messages, key chords, and that written commands read back the same.
-#include "app/KeyChordText.h"
-#include "app/ScriptCommand.h"
+#include "automation/KeyChordText.h"
+#include "automation/ScriptCommand.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The JSON of scripts: string escaping (line breaks as \r\n, control
 // characters, quotes), UTF-8 kept and malformed UTF-8 replaced, and commas
 // in nested containers.
-#include "app/JsonWriter.h"
+#include "automation/JsonWriter.h"
 
 #include <gtest/gtest.h>
 

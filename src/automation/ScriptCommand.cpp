@@ -1,7 +1,7 @@
 // Parsing and writing script lines (see ScriptCommand.h).
-#include "app/ScriptCommand.h"
+#include "automation/ScriptCommand.h"
 
-#include "app/KeyChordText.h"
+#include "automation/KeyChordText.h"
 
 #include <charconv>
 #include <limits>
@@ -54,7 +54,12 @@ std::optional<T> Number(std::string_view word) {
 
 ParsedLine Error(std::string message) { return {std::nullopt, std::move(message)}; }
 
-std::string Quoted(std::string_view word) { return "'" + std::string(word) + "'"; }
+// From a named string: GCC 12 at -O3 reports a false -Wrestrict overlap for
+// "'" + std::string(word), which inserts into a temporary.
+std::string Quoted(std::string_view word) {
+    const std::string text(word);
+    return "'" + text + "'";
+}
 
 }  // namespace
 

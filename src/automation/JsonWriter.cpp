@@ -1,5 +1,5 @@
 // One-line JSON output (see JsonWriter.h).
-#include "app/JsonWriter.h"
+#include "automation/JsonWriter.h"
 
 #include <cstdio>
 
