@@ -22,7 +22,10 @@ const QuorvanelHost = (() => {
   let idle = false;   // the program waits, with everything carried out
   let current = null; // the command being carried out: {resolve, reject, output}
   let linesSent = 0;
-  const shots = [];   // shot() calls waiting for the program to be idle
+  // Blank and comment lines wait here for the next command: sent on their
+  // own, the program would wait for the line after them instead of input.
+  const held = [];
+  const idleWaiters = [];  // resolved when the program is next idle
   let over = false;   // the game's windows are gone
   let finished = null;  // {code, error} once the program has ended
 
@@ -79,13 +82,15 @@ const QuorvanelHost = (() => {
     current = null;
   }
 
-  function serveShots() {
-    while (shots.length) {
-      const shot = shots.shift();
-      const top = over ? null : topWindow();
-      if (top) shot.resolve(top.canvas.toDataURL('image/png'));
-      else shot.reject(new Error("'shot': no window is open"));
-    }
+  function whenIdle() {
+    return new Promise(resolve => {
+      idleWaiters.push(resolve);
+      if (idle || finished) serveIdleWaiters();
+    });
+  }
+
+  function serveIdleWaiters() {
+    for (const resolve of idleWaiters.splice(0)) resolve();
   }
 
   function rejectAll(error) {
@@ -157,7 +162,7 @@ const QuorvanelHost = (() => {
       if (events.length || lines.length) return Promise.resolve();
       finishCommand();
       idle = true;
-      serveShots();
+      serveIdleWaiters();
       return new Promise(resume => { waking = resume; });
     },
     wake,
@@ -186,7 +191,7 @@ const QuorvanelHost = (() => {
       const failure = new Error(error || 'the game is over');
       failure.exitCode = code;
       rejectAll(failure);
-      serveShots();
+      serveIdleWaiters();
       host.gameOver();
     },
 
@@ -222,25 +227,28 @@ const QuorvanelHost = (() => {
       if (finished) return Promise.reject(Object.assign(new Error('the game is over'), {exitCode: finished.code}));
       if (/[\r\n]/.test(line)) return Promise.reject(new Error('one line at a time'));
       ++linesSent;
-      if (/^\s*shot(\s|$)/.test(line)) {
-        // Kept as a comment, so that later lines keep their numbers.
-        lines.push({text: '# ' + line, command: null});
-        wake();
+      if (/^\s*shot\s+\S/.test(line)) {
+        held.push('# ' + line);  // a comment, so that later lines keep their numbers
         return Promise.reject(Object.assign(
             new Error(`-:${linesSent}: 'shot': the page writes no files; quorvanel.shot() gives the picture`),
             {exitCode: 1}));
       }
+      if (/^\s*(#|$)/.test(line)) {
+        held.push(line);
+        return whenIdle().then(() => '');
+      }
       return new Promise((resolve, reject) => {
+        for (const text of held.splice(0)) lines.push({text, command: null});
         lines.push({text: line, command: {resolve, reject, output: []}});
         wake();
       });
     },
     // A PNG data URL of the top window's client area, once the program is idle.
-    shot() {
-      return new Promise((resolve, reject) => {
-        shots.push({resolve, reject});
-        if (idle || finished) serveShots();
-      });
+    async shot() {
+      await whenIdle();
+      const top = over ? null : topWindow();
+      if (!top) throw new Error("'shot': no window is open");
+      return top.canvas.toDataURL('image/png');
     },
   };
 
