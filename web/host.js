@@ -42,7 +42,13 @@ const QuorvanelHost = (() => {
 
   function queueEvent(event) {
     if (over) return;
-    events.push(Object.assign({id: 0, x: 0, y: 0, key: Key.Other, letter: 0, ctrl: 0, shift: 0, alt: 0}, event));
+    event = Object.assign({id: 0, x: 0, y: 0, key: Key.Other, letter: 0, ctrl: 0, shift: 0, alt: 0}, event);
+    // Only the pointer's latest position matters to a window that is behind.
+    const last = events[events.length - 1];
+    if (last && last.kind === Kind.MouseMove && event.kind === Kind.MouseMove && last.id === event.id)
+      events[events.length - 1] = event;
+    else
+      events.push(event);
     wake();
   }
 
