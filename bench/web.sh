@@ -33,6 +33,15 @@ node bench/web-page.js "http://127.0.0.1:$port/?seed=1"
 echo "== full repaint of the main screen"
 cmake --build "$build" -t repaint_timer >/dev/null
 NODE_PATH=/usr/share/nodejs cmake --build "$web" -t repaint_timer >/dev/null
-native=$("$build/bench/repaint/repaint_timer" | sed 's/.*=//')
-wasm=$(node "$web/bench/repaint/repaint_timer.js" | sed 's/.*=//')
-echo "native ${native} us, wasm ${wasm} us, ratio $(echo "scale=2; $wasm / $native" | bc) (budget 3)"
+# Taking turns, three runs each, the best of each side: a busy machine slows
+# one run, not the other's figure alone.
+best() { sort -n | head -1; }
+native=() wasm=()
+for _ in 1 2 3; do
+  native+=("$("$build/bench/repaint/repaint_timer" | sed 's/.*=//')")
+  wasm+=("$(node "$web/bench/repaint/repaint_timer.js" | sed 's/.*=//')")
+done
+native_best=$(printf '%s\n' "${native[@]}" | best)
+wasm_best=$(printf '%s\n' "${wasm[@]}" | best)
+echo "native ${native[*]} us, wasm ${wasm[*]} us"
+echo "best: native ${native_best} us, wasm ${wasm_best} us, ratio $(echo "scale=2; $wasm_best / $native_best" | bc) (budget 3)"

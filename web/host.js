@@ -14,7 +14,7 @@ const QuorvanelHost = (() => {
   const Kind = {MouseMove: 0, LButtonDown: 1, RButtonDown: 2, Key: 3, Close: 4};
   const Key = {Return: 0, Escape: 1, Letter: 2, Other: 3};
 
-  const windows = new Map();  // id -> {frame, title, canvas, context, owner}
+  const windows = new Map();  // id -> {frame, title, canvas, context}
   let topZ = 0;
   const events = [];  // page input not yet taken, oldest first
   const lines = [];   // script lines not yet taken: {text, command}
@@ -107,7 +107,7 @@ const QuorvanelHost = (() => {
 
   const host = {
     // Windows, as the program makes and shows them.
-    createWindow(id, ownerId) {
+    createWindow(id) {
       const frame = document.createElement('div');
       frame.className = 'window';
       frame.style.display = 'none';
@@ -131,7 +131,7 @@ const QuorvanelHost = (() => {
       frame.style.borderWidth = BORDER + 'px';
       frame.append(caption, canvas);
       desk().append(frame);
-      windows.set(id, {frame, title, canvas, context: canvas.getContext('2d'), owner: ownerId});
+      windows.set(id, {frame, title, canvas, context: canvas.getContext('2d')});
     },
     destroyWindow(id) {
       windows.get(id).frame.remove();

@@ -22,7 +22,7 @@ std::map<int, CBrowserWindow*>& Windows() {
 }
 
 // clang-format off
-EM_JS(void, PageCreateWindow, (int id, int ownerId), { QuorvanelHost.createWindow(id, ownerId); });
+EM_JS(void, PageCreateWindow, (int id), { QuorvanelHost.createWindow(id); });
 EM_JS(void, PageDestroyWindow, (int id), { QuorvanelHost.destroyWindow(id); });
 EM_JS(void, PageSetTitle, (int id, const char* title), { QuorvanelHost.setTitle(id, UTF8ToString(title)); });
 EM_JS(void, PageSetClientSize, (int id, int width, int height), {
@@ -45,8 +45,7 @@ int NewId() {
 
 CBrowserWindow::CBrowserWindow(CHostWindow& host) : host_(host), id_(NewId()) {
     Windows()[id_] = this;
-    CHostWindow* owner = host.Owner();
-    PageCreateWindow(id_, owner ? static_cast<CBrowserWindow&>(owner->Native()).id_ : 0);
+    PageCreateWindow(id_);
 }
 
 CBrowserWindow::~CBrowserWindow() {
