@@ -8,6 +8,9 @@
 #   make web      the game for the browser (Debian's emscripten), in build-web/site/
 #   make serve    serves that page on http://127.0.0.1:8000
 #   make bench    the benchmarks (Google Benchmark)
+#   make soak     random input against the game on the plain build (EVENTS=1000000)
+#   make fuzz     the fuzz targets (libFuzzer, clang 14) for SECONDS=60 in all;
+#                 make test runs them too
 #   make package  the Debian package (.deb) of a Release build, in build-release/
 #   make format   applies .clang-format to the C++ sources
 # The test builds treat warnings as errors (QUORVANEL_WERROR).
@@ -15,14 +18,17 @@ BUILD         ?= build
 BUILD_SAN     ?= build-sanitize
 BUILD_RELEASE ?= build-release
 BUILD_WEB     ?= build-web
+BUILD_FUZZ    ?= build-fuzz
 JOBS          ?= $(shell nproc)
+EVENTS        ?= 1000000
+SECONDS       ?= 60
 CMAKE_ARGS    ?=
 
 # $(call configure,DIR,OPTIONS): CMAKE_ARGS last, so that they win.
 configure = cmake -S . -B $(1) -G Ninja $(2) $(CMAKE_ARGS) >/dev/null
 TEST_OPTIONS = -DQUORVANEL_WERROR=ON -DQUORVANEL_TESTS=ON
 
-.PHONY: run check test build build-sanitize build-release web serve bench package format clean
+.PHONY: run check test build build-sanitize build-release web serve bench soak fuzz package format clean
 
 run:
 	@scripts/setup run
@@ -35,6 +41,7 @@ check: build
 
 test: check build-sanitize build-release web
 	scripts/run-tests $(BUILD_SAN)
+	$(MAKE) fuzz SECONDS=60
 	scripts/web-tests $(BUILD) $(BUILD_WEB)
 
 build:
@@ -73,6 +80,17 @@ bench:
 	@cmake --build $(BUILD) -j $(JOBS) -t quorvanel_bench
 	./$(BUILD)/bench/quorvanel_bench
 
+soak: build
+	./$(BUILD)/tests/soak/quorvanel_soak --events $(EVENTS) --playthrough docs/playthrough.txt
+
+# A tree of its own: clang, every library instrumented for coverage and sanitized.
+fuzz:
+	@scripts/setup test
+	@$(call configure,$(BUILD_FUZZ),-DCMAKE_CXX_COMPILER=clang++-14 -DQUORVANEL_FUZZ=ON \
+	  -DQUORVANEL_WERROR=ON -DQUORVANEL_TESTS=OFF -DQUORVANEL_BENCH=OFF)
+	@cmake --build $(BUILD_FUZZ) -j $(JOBS) -t fuzz_script fuzz_command_line
+	scripts/run-fuzz $(BUILD_FUZZ) $(SECONDS)
+
 package:
 	@scripts/setup package
 	@$(call configure,$(BUILD_RELEASE),-DCMAKE_BUILD_TYPE=Release -DQUORVANEL_TESTS=OFF -DQUORVANEL_BENCH=OFF)
@@ -83,4 +101,4 @@ format:
 	clang-format -i $$(git ls-files '*.h' '*.cpp')
 
 clean:
-	rm -rf $(BUILD) $(BUILD_SAN) $(BUILD_RELEASE) $(BUILD_WEB)
+	rm -rf $(BUILD) $(BUILD_SAN) $(BUILD_RELEASE) $(BUILD_FUZZ) $(BUILD_WEB)

@@ -1,5 +1,6 @@
 # Compile settings shared by every target of our own: strict warnings (errors
-# with QUORVANEL_WERROR), and the sanitizers when QUORVANEL_SANITIZE is on.
+# with QUORVANEL_WERROR), and the sanitizers when QUORVANEL_SANITIZE or
+# QUORVANEL_FUZZ is on.
 function(quorvanel_target_options target)
   target_compile_options(${target} PRIVATE
     -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast
@@ -7,10 +8,14 @@ function(quorvanel_target_options target)
   if(QUORVANEL_WERROR)
     target_compile_options(${target} PRIVATE -Werror)
   endif()
-  if(QUORVANEL_SANITIZE)
+  if(QUORVANEL_SANITIZE OR QUORVANEL_FUZZ)
     target_compile_options(${target} PRIVATE
       -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
     target_link_options(${target} PRIVATE -fsanitize=address,undefined)
+  endif()
+  if(QUORVANEL_FUZZ)
+    # Coverage for libFuzzer in every library; only fuzz targets link its main.
+    target_compile_options(${target} PRIVATE -fsanitize=fuzzer-no-link)
   endif()
 endfunction()
 

@@ -1,6 +1,8 @@
 // Command-line parsing (see CommandLine.h).
 #include "app/CommandLine.h"
 
+#include "platform/MessageQuote.h"
+
 #include <charconv>
 #include <utility>
 
@@ -23,7 +25,7 @@ std::optional<CommandLineOptions> ParseCommandLine(const std::vector<std::string
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (argument.rfind("--", 0) != 0 || argument == "--") {
-            *error = "unexpected argument '" + argument + "'";
+            *error = "unexpected argument " + QuoteForMessage(argument);
             return std::nullopt;
         }
         const std::size_t equals = argument.find('=');
@@ -47,7 +49,7 @@ std::optional<CommandLineOptions> ParseCommandLine(const std::vector<std::string
             continue;
         }
         if (name != "--seed" && name != "--script" && name != "--record") {
-            *error = "unknown option '" + name + "'";
+            *error = "unknown option " + QuoteForMessage(name);
             return std::nullopt;
         }
         if (!value) {
@@ -60,7 +62,8 @@ std::optional<CommandLineOptions> ParseCommandLine(const std::vector<std::string
         if (name == "--seed") {
             const std::optional<std::uint64_t> seed = SeedValue(*value);
             if (!seed) {
-                *error = "--seed needs a whole number from 0 to 18446744073709551615, not '" + *value + "'";
+                *error = "--seed needs a whole number from 0 to 18446744073709551615, not " +
+                         QuoteForMessage(*value);
                 return std::nullopt;
             }
             if (options.seed) {

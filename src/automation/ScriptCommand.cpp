@@ -2,6 +2,7 @@
 #include "automation/ScriptCommand.h"
 
 #include "automation/KeyChordText.h"
+#include "platform/MessageQuote.h"
 
 #include <charconv>
 #include <limits>
@@ -54,11 +55,12 @@ std::optional<T> Number(std::string_view word) {
 
 ParsedLine Error(std::string message) { return {std::nullopt, std::move(message)}; }
 
-// From a named string: GCC 12 at -O3 reports a false -Wrestrict overlap for
-// "'" + std::string(word), which inserts into a temporary.
-std::string Quoted(std::string_view word) {
-    const std::string text(word);
-    return "'" + text + "'";
+// A byte below space or DEL: a file name with one would be cut short (NUL)
+// or be hard to tell from another name.
+bool HasControlCharacter(std::string_view text) {
+    for (const char c : text)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return true;
+    return false;
 }
 
 }  // namespace
@@ -101,11 +103,11 @@ ParsedLine ParseScriptLine(std::string_view text, int lineNumber) {
             command.kind = entry.kind;
             known = true;
         }
-    if (!known) return Error("unknown command " + Quoted(name));
+    if (!known) return Error("unknown command " + QuoteForMessage(name));
 
     const std::size_t arguments = words.size() - 1;
     const auto tooMany = [&](std::size_t expected) {
-        return Error(Quoted(name) + ": unexpected " + Quoted(words[expected + 1]));
+        return Error(QuoteForMessage(name) + ": unexpected " + QuoteForMessage(words[expected + 1]));
     };
     switch (command.kind) {
         case Kind::Seed: {
@@ -113,7 +115,7 @@ ParsedLine ParseScriptLine(std::string_view text, int lineNumber) {
                                      std::to_string(std::numeric_limits<std::uint64_t>::max());
             if (arguments == 0) return Error(need);
             const std::optional<std::uint64_t> seed = Number<std::uint64_t>(words[1]);
-            if (!seed) return Error(need + ", not " + Quoted(words[1]));
+            if (!seed) return Error(need + ", not " + QuoteForMessage(words[1]));
             if (arguments > 1) return tooMany(1);
             command.seed = *seed;
             break;
@@ -121,10 +123,11 @@ ParsedLine ParseScriptLine(std::string_view text, int lineNumber) {
         case Kind::Move:
         case Kind::Click:
         case Kind::RClick: {
-            if (arguments < 2) return Error(Quoted(name) + " needs the coordinates X and Y");
+            if (arguments < 2) return Error(QuoteForMessage(name) + " needs the coordinates X and Y");
             for (std::size_t i = 1; i <= 2; ++i)
                 if (!Number<int>(words[i]))
-                    return Error(Quoted(name) + ": " + Quoted(words[i]) + " is not a coordinate");
+                    return Error(QuoteForMessage(name) + ": " + QuoteForMessage(words[i]) +
+                                 " is not a coordinate");
             if (arguments > 2) return tooMany(2);
             command.x = *Number<int>(words[1]);
             command.y = *Number<int>(words[2]);
@@ -133,7 +136,7 @@ ParsedLine ParseScriptLine(std::string_view text, int lineNumber) {
         case Kind::Key: {
             if (arguments == 0) return Error("'key' needs a chord such as ctrl+n, return or escape");
             const std::optional<KeyChord> chord = ParseKeyChord(words[1]);
-            if (!chord) return Error("'key': unknown chord " + Quoted(words[1]));
+            if (!chord) return Error("'key': unknown chord " + QuoteForMessage(words[1]));
             if (arguments > 1) return tooMany(1);
             command.key = *chord;
             break;
@@ -141,6 +144,8 @@ ParsedLine ParseScriptLine(std::string_view text, int lineNumber) {
         case Kind::Shot: {
             const std::string_view file = Trim(line.substr(name.size()));
             if (file.empty()) return Error("'shot' needs a file name");
+            if (HasControlCharacter(file))
+                return Error("'shot': the file name " + QuoteForMessage(file) + " has a control character");
             command.file = std::string(file);
             break;
         }

@@ -1,11 +1,13 @@
 // Reading scripts from files and streams (see ScriptSource.h).
 #include "automation/ScriptSource.h"
 
+#include "automation/LineSplitter.h"
 #include "automation/StreamLines.h"
 
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <string_view>
 
 std::optional<CScriptSource> CScriptSource::FromFile(const std::string& path, std::string* error) {
     std::ifstream file(path, std::ios::binary);
@@ -13,21 +15,31 @@ std::optional<CScriptSource> CScriptSource::FromFile(const std::string& path, st
         *error = path + ": cannot read the script: " + std::strerror(errno);
         return std::nullopt;
     }
-    CScriptSource source(path, nullptr);
-    std::string text;
-    int lineNumber = 0;
-    while (std::getline(file, text)) {
-        ParsedLine parsed = ParseScriptLine(text, ++lineNumber);
-        if (!parsed.error.empty()) {
-            *error = path + ":" + std::to_string(lineNumber) + ": " + parsed.error;
-            return std::nullopt;
-        }
-        if (parsed.command) source.parsed_.push_back(std::move(*parsed.command));
-    }
+    std::optional<CScriptSource> source = FromWholeText(file, path, error);
     if (file.bad()) {
         *error = path + ": cannot read the script: " + std::strerror(errno);
         return std::nullopt;
     }
+    return source;
+}
+
+std::optional<CScriptSource> CScriptSource::FromWholeText(std::istream& text, const std::string& name,
+                                                          std::string* error) {
+    CScriptSource source(name, nullptr);
+    CLineSplitter splitter;
+    int lineNumber = 0;
+    const auto parse = [&](const std::string& line) {
+        ParsedLine parsed = ParseScriptLine(line, ++lineNumber);
+        if (!parsed.error.empty()) *error = name + ":" + std::to_string(lineNumber) + ": " + parsed.error;
+        if (parsed.command) source.parsed_.push_back(std::move(*parsed.command));
+        return parsed.error.empty();
+    };
+    char chunk[4096];
+    while (text.read(chunk, sizeof chunk) || text.gcount() > 0)
+        for (const char byte : std::string_view(chunk, static_cast<std::size_t>(text.gcount())))
+            if (const std::optional<std::string> line = splitter.Push(byte); line && !parse(*line))
+                return std::nullopt;
+    if (const std::optional<std::string> line = splitter.Finish(); line && !parse(*line)) return std::nullopt;
     return source;
 }
 

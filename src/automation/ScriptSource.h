@@ -21,6 +21,9 @@ public:
     // Reads and parses the whole file; on failure null with "FILE:LINE:
     // message" (or "FILE: reason" when it cannot be read) in *error.
     static std::optional<CScriptSource> FromFile(const std::string& path, std::string* error);
+    // The same check for a whole text already open; name is what errors call it.
+    static std::optional<CScriptSource> FromWholeText(std::istream& text, const std::string& name,
+                                                      std::string* error);
     // Takes the lines as they arrive; name is what errors call it.
     static CScriptSource FromLines(std::unique_ptr<CLineSource> lines, std::string name);
     // Takes stream's lines as they arrive (ReadStreamLines); "-" names

@@ -62,6 +62,14 @@ TEST(CommandLineTest, ErrorsNameTheOffendingArgument) {
     EXPECT_EQ(ErrorOf({"--script", "a", "--script", "b"}), "--script given twice");
 }
 
+TEST(CommandLineTest, ErrorsQuoteAtMostSixtyCharactersEscaped) {
+    EXPECT_EQ(ErrorOf({std::string(100000, 'a')}),
+              "unexpected argument '" + std::string(60, 'a') + "'... (100000 bytes)");
+    EXPECT_EQ(ErrorOf({"--x\x1B]0;title\x07"}), "unknown option '--x\\x1B]0;title\\x07'");
+    EXPECT_EQ(ErrorOf({"--seed", "\xFF"}),
+              "--seed needs a whole number from 0 to 18446744073709551615, not '\\xFF'");
+}
+
 TEST(CommandLineTest, HelpNamesEveryOptionAndCommand) {
     const std::string help = CommandLineHelp();
     for (const char* word : {"--seed N", "--headless", "--script FILE", "--record FILE", "--help",

@@ -110,6 +110,44 @@ TEST(ProgramTest, StandardInputDrivesTheGameLineByLine) {
     EXPECT_EQ(result.err, "-:4: 'click' needs the coordinates X and Y\n");
 }
 
+TEST(ProgramTest, AShotNameWithAControlCharacterIsASyntaxErrorAndWritesNothing) {
+    CTempFolder folder;
+    const std::string shot = "shot " + folder.File("a") + std::string(1, '\0') + "b.png\n";
+    const std::string script = folder.Write("nul.txt", "state\n" + shot);
+    ProgramResult result = RunQuorvanel({"--headless", "--script", script});
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err.rfind(script + ":2: 'shot': the file name '", 0), 0u) << result.err;
+    EXPECT_NE(result.err.find("\\x00b.png' has a control character\n"), std::string::npos) << result.err;
+
+    // Through a pipe the lines before it run; the run ends when it arrives.
+    result = RunQuorvanel({"--headless", "--script", "-"}, "state\n" + shot + "state\n");
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_EQ(result.OutLines().size(), 1u);
+    EXPECT_EQ(result.err.rfind("-:2: 'shot': the file name '", 0), 0u) << result.err;
+    EXPECT_FALSE(std::filesystem::exists(folder.File("a"))) << "the name cut at the NUL";
+}
+
+TEST(ProgramTest, AnEnormousUnknownCommandGivesAShortMessage) {
+    const ProgramResult result =
+        RunQuorvanel({"--headless", "--script", "-"}, std::string(1 << 20, 'x') + "\n");
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_EQ(result.err, "-:1: unknown command '" + std::string(60, 'x') + "'... (1048576 bytes)\n");
+}
+
+TEST(ProgramTest, ScriptsWithAByteOrderMarkAndAnyLineEndsRun) {
+    CTempFolder folder;
+    const std::string text = "\xEF\xBB\xBFstate\rclick 198 148\r\nstate\nbogus\r";
+    const ProgramResult fromFile = RunQuorvanel({"--headless", "--script", folder.Write("s.txt", text)});
+    const ProgramResult fromPipe = RunQuorvanel({"--headless", "--script", "-"}, text);
+    for (const ProgramResult* result : {&fromFile, &fromPipe}) {
+        EXPECT_EQ(result->exitCode, 2);
+        EXPECT_NE(result->err.find(":4: unknown command 'bogus'\n"), std::string::npos) << result->err;
+    }
+    ASSERT_EQ(fromPipe.OutLines().size(), 2u) << fromPipe.out;
+    EXPECT_NE(fromPipe.OutLines()[1].find("\"level\":1,"), std::string::npos);
+}
+
 TEST(ProgramTest, WithoutAScriptHeadlessEndsAtOnce) {
     const ProgramResult result = RunQuorvanel({"--headless"});
     EXPECT_EQ(result.exitCode, 0);

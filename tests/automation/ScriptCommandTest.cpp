@@ -8,6 +8,7 @@
 namespace {
 
 using Kind = ScriptCommand::Kind;
+using namespace std::string_literals;
 
 ScriptCommand Parsed(const std::string& line) {
     ParsedLine parsed = ParseScriptLine(line, 7);
@@ -68,6 +69,22 @@ TEST(ScriptLineTest, ShotTakesTheRestOfTheLineAsFileName) {
     EXPECT_EQ(Parsed("shot out/main screen.png  ").file, "out/main screen.png");
     EXPECT_EQ(ErrorOf("shot"), "'shot' needs a file name");
     EXPECT_EQ(ErrorOf("shot   "), "'shot' needs a file name");
+}
+
+TEST(ScriptLineTest, AShotFileNameWithAControlCharacterIsRefused) {
+    EXPECT_EQ(ErrorOf("shot a\0b.png"s), "'shot': the file name 'a\\x00b.png' has a control character");
+    for (const char* name : {"a\tb.png", "a\x1B[2Jb.png", "a\x7F.png", "a\rb.png"})
+        EXPECT_NE(ErrorOf(std::string("shot ") + name).find("has a control character"), std::string::npos)
+            << name;
+    EXPECT_EQ(Parsed("shot 王伏 #1.png").file, "王伏 #1.png");
+}
+
+TEST(ScriptLineTest, ErrorsQuoteAtMostSixtyCharactersOfTheLine) {
+    const std::string huge(1 << 20, 'z');
+    EXPECT_EQ(ErrorOf(huge), "unknown command '" + std::string(60, 'z') + "'... (1048576 bytes)");
+    EXPECT_EQ(ErrorOf("click 1 " + huge),
+              "'click': '" + std::string(60, 'z') + "'... (1048576 bytes) is not a coordinate");
+    EXPECT_EQ(ErrorOf("\x1B[31mred"), "unknown command '\\x1B[31mred'");
 }
 
 TEST(ScriptLineTest, SyntaxErrorsSayWhatIsWrong) {

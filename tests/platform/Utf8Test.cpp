@@ -19,4 +19,23 @@ TEST(Utf8, MalformedSequencesBecomeReplacementCharacters) {
     EXPECT_EQ(DecodeUtf8("\xED\xA0\x80"), U"\uFFFD");  // surrogate
 }
 
+TEST(Utf8, StepsGiveEachCharacterItsLengthAndWhetherItIsWellFormed) {
+    const std::string_view text =
+        "a国\xE5\x9B"
+        "b";
+    const Utf8Char a = DecodeUtf8At(text, 0);
+    EXPECT_EQ(a.codePoint, U'a');
+    EXPECT_EQ(a.length, 1u);
+    EXPECT_TRUE(a.valid);
+    const Utf8Char guo = DecodeUtf8At(text, 1);
+    EXPECT_EQ(guo.codePoint, 0x56FDu);
+    EXPECT_EQ(guo.length, 3u);
+    EXPECT_TRUE(guo.valid);
+    const Utf8Char cut = DecodeUtf8At(text, 4);  // stops before the 'b' it cannot use
+    EXPECT_EQ(cut.codePoint, 0xFFFDu);
+    EXPECT_EQ(cut.length, 2u);
+    EXPECT_FALSE(cut.valid);
+    EXPECT_TRUE(DecodeUtf8At("\xEF\xBF\xBD", 0).valid);  // U+FFFD itself is well formed
+}
+
 }  // namespace
