@@ -201,24 +201,27 @@ const QuorvanelHost = (() => {
       host.gameOver();
     },
 
-    // Pictures: the browser's encoder, offered as a download. Resolves to ''
-    // or the reason it failed.
-    async offerPng(rgba, width, height, name) {
+    // Pictures: the browser's own encoder. Resolves to the PNG's bytes, or
+    // null when the browser cannot encode it.
+    async encodePng(rgba, width, height) {
+      const canvas = document.createElement('canvas');
+      canvas.width = width;
+      canvas.height = height;
+      canvas.getContext('2d').putImageData(new ImageData(new Uint8ClampedArray(rgba.buffer), width, height), 0, 0);
+      const blob = await new Promise(done => canvas.toBlob(done, 'image/png'));
+      return blob ? new Uint8Array(await blob.arrayBuffer()) : null;
+    },
+    // Offers bytes as a download named name; false when the page cannot.
+    offerDownload(bytes, name) {
       try {
-        const canvas = document.createElement('canvas');
-        canvas.width = width;
-        canvas.height = height;
-        canvas.getContext('2d').putImageData(new ImageData(new Uint8ClampedArray(rgba.buffer), width, height), 0, 0);
-        const blob = await new Promise(done => canvas.toBlob(done, 'image/png'));
-        if (!blob) return 'the browser cannot encode the picture ' + name;
         const link = document.createElement('a');
-        link.href = URL.createObjectURL(blob);
+        link.href = URL.createObjectURL(new Blob([bytes], {type: 'image/png'}));
         link.download = name;
         link.click();
         setTimeout(() => URL.revokeObjectURL(link.href), 0);
-        return '';
+        return true;
       } catch (e) {
-        return 'cannot offer the picture ' + name + ': ' + e.message;
+        return false;
       }
     },
   };

@@ -1,6 +1,7 @@
 // Command-line parsing (see CommandLine.h).
 #include "app/CommandLine.h"
 
+#include "platform/DisplayScale.h"
 #include "platform/MessageQuote.h"
 
 #include <charconv>
@@ -48,7 +49,7 @@ std::optional<CommandLineOptions> ParseCommandLine(const std::vector<std::string
             }
             continue;
         }
-        if (name != "--seed" && name != "--script" && name != "--record") {
+        if (name != "--seed" && name != "--scale" && name != "--script" && name != "--record") {
             *error = "unknown option " + QuoteForMessage(name);
             return std::nullopt;
         }
@@ -71,6 +72,19 @@ std::optional<CommandLineOptions> ParseCommandLine(const std::vector<std::string
                 return std::nullopt;
             }
             options.seed = seed;
+            continue;
+        }
+        if (name == "--scale") {
+            const std::optional<int> scale = ParseScale(*value);
+            if (!scale) {
+                *error = "--scale needs a whole number from 1 to 4, not " + QuoteForMessage(*value);
+                return std::nullopt;
+            }
+            if (options.scale) {
+                *error = "--scale given twice";
+                return std::nullopt;
+            }
+            options.scale = scale;
             continue;
         }
         std::optional<std::string>& target = name == "--script" ? options.script : options.record;
@@ -99,6 +113,11 @@ std::string CommandLineHelp() {
            "\n"
            "  --seed N        seed the random generator with N (0 to 18446744073709551615)\n"
            "                  instead of the clock\n"
+           "  --scale N       show every game pixel as an N x N block (1 to 4); without it\n"
+           "                  the scale is QUORVANEL_SCALE, else the desktop's: GDK_SCALE,\n"
+           "                  else the X resource Xft.dpi / 96 rounded down, else 1 (the\n"
+           "                  desktop's is lowered until the window fits the screen).\n"
+           "                  Ctrl+= and Ctrl+- change it while playing\n"
            "  --headless      no window system: the same windows, drawing and input run\n"
            "                  in memory (no display needed); ends when the script does\n"
            "  --script FILE   run the commands of FILE ('-': standard input, read line by\n"
@@ -109,9 +128,9 @@ std::string CommandLineHelp() {
            "  --version       show the version and exit\n"
            "\n"
            "Script commands, one a line ('#' starts a comment line); coordinates are\n"
-           "client coordinates of the active (top-most) window:\n"
+           "client coordinates of the active (top-most) window, in game pixels at any scale:\n"
            "  seed N | move X Y | click X Y | rclick X Y | key CHORD (ctrl+n, return,\n"
-           "  escape) | close | shot FILE | state | windows | widgets | quit\n"
+           "  escape, ctrl+=) | close | shot FILE | state | windows | widgets | quit\n"
            "state, windows and widgets print one line of JSON each on standard output;\n"
            "everything else goes to standard error. A script file is checked whole\n"
            "before the game starts; errors read FILE:LINE: message.\n"

@@ -1,5 +1,6 @@
 // The program's command line:
-//   quorvanel [--seed N] [--headless] [--script FILE] [--record FILE] [--help] [--version]
+//   quorvanel [--seed N] [--scale N] [--headless] [--script FILE] [--record FILE] [--help]
+//             [--version]
 // Each option may also be written --option=VALUE. An unknown option, a
 // missing or malformed value, an option given twice or a stray argument is
 // an error with a one-line message (the program then exits with code 2).
@@ -15,6 +16,7 @@ struct CommandLineOptions {
     bool version = false;
     bool headless = false;
     std::optional<std::uint64_t> seed;  // none: seeded from the clock
+    std::optional<int> scale;           // none: QUORVANEL_SCALE or the desktop's
     std::optional<std::string> script;  // "-": standard input
     std::optional<std::string> record;
 };

@@ -56,12 +56,15 @@ int RunProgram(const std::vector<std::string>& arguments) {
         }
     }
 
-    const std::unique_ptr<CPlatform> platform =
-        options->headless ? CPlatform::CreateHeadless() : CPlatform::CreateSdl(&error);
+    std::string warning;
+    const std::unique_ptr<CPlatform> platform = options->headless
+                                                    ? CPlatform::CreateHeadless()
+                                                    : CPlatform::CreateSdl(&error, options->scale, &warning);
     if (!platform) {
         PrintError(error + " (--headless runs without one)");
         return kFailure;
     }
+    if (!warning.empty()) PrintError(warning);
 
     std::optional<CRecorder> recorder;
     if (options->record) {

@@ -2,7 +2,6 @@
 #include "app/QuorvanelView.h"
 
 #include "app/MainScreen.h"
-#include "app/ScreenPicture.h"
 #include "game/Battle.h"
 #include "game/ProgramState.h"
 #include "game/Roster.h"
@@ -126,13 +125,15 @@ void CQuorvanelView::OnKey(const KeyChord& key) {
         SaveScreenAsPicture();
 }
 
+// The box keeps one size whatever the path, so that a recorded click on its
+// OK button replays in any pictures folder.
 void CQuorvanelView::SaveScreenAsPicture() {
-    std::string path;
-    std::string error;
-    if (SaveScreenPicture(Root().Owner()->RenderToBuffer(), PicturesFolder(), &path, &error))
-        platform_.MessageBox("画面已保存为图片:\r\n" + path, MessageBoxIcon::None);
+    const SavedPicture picture = platform_.SavePicture(Root().Owner()->RenderToBuffer(), "quorvanel.png");
+    if (picture.saved)
+        platform_.FixedSizeMessageBox("画面已保存为图片:\r\n" + picture.location, MessageBoxIcon::None);
     else
-        platform_.MessageBox(error, MessageBoxIcon::Stop);
+        platform_.FixedSizeMessageBox("无法保存图片:\r\n" + picture.location + "\r\n原因: " + picture.reason,
+                                      MessageBoxIcon::Stop);
 }
 
 void CQuorvanelView::OnClose() { platform_.Quit(0); }

@@ -17,6 +17,10 @@ std::optional<KeyChord> KeyNamed(const std::string& name) {
         chord.key = KeyChord::Key::Return;
     } else if (name == "escape" || name == "esc") {
         chord.key = KeyChord::Key::Escape;
+    } else if (name == "=") {
+        chord.key = KeyChord::Key::Equals;
+    } else if (name == "-") {
+        chord.key = KeyChord::Key::Minus;
     } else if (name.size() == 1 && name[0] >= 'a' && name[0] <= 'z') {
         chord.key = KeyChord::Key::Letter;
         chord.letter = name[0];
@@ -63,6 +67,12 @@ std::string KeyChordName(const KeyChord& chord) {
             break;
         case KeyChord::Key::Letter:
             key = std::string(1, chord.letter);
+            break;
+        case KeyChord::Key::Equals:
+            key = "=";
+            break;
+        case KeyChord::Key::Minus:
+            key = "-";
             break;
         case KeyChord::Key::Other:
             return "";

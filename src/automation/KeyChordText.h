@@ -1,8 +1,9 @@
 // Key chords as scripts write them: modifiers first, joined by '+', then the
-// key: "ctrl+n", "ctrl+shift+p", "return", "escape". Letters are a to z;
-// "enter" and "esc" are read as return and escape. Case does not matter
-// when reading; writing gives the lower-case form above. Keys other than
-// letters, Return and Escape have no name (no handler acts on them).
+// key: "ctrl+n", "ctrl+shift+p", "return", "escape", "ctrl+=", "ctrl+-".
+// Letters are a to z; "enter" and "esc" are read as return and escape. Case
+// does not matter when reading; writing gives the lower-case form above.
+// Keys other than letters, Return, Escape, '=' and '-' have no name (no
+// handler acts on them).
 #pragma once
 
 #include "platform/Window.h"

@@ -31,8 +31,12 @@ private:
     std::vector<COLORREF> pixels_;
 };
 
-// Writes the buffer as an 8-bit RGB PNG. On failure returns false and puts a
-// one-line reason (naming the path) into *error.
+// The buffer as the bytes of an 8-bit RGB PNG file; empty for an empty image
+// (or when memory runs out).
+std::vector<std::uint8_t> EncodePng(const CFrameBuffer& image);
+// Writes the buffer as an 8-bit RGB PNG file, whole or not at all: a failure
+// leaves no file behind (and what path held untouched). On failure returns
+// false and puts a one-line reason (naming the path) into *error.
 bool WritePng(const CFrameBuffer& image, const std::string& path, std::string* error);
 // Reads a PNG written by WritePng (tests compare screenshots with it).
 bool ReadPng(const std::string& path, CFrameBuffer* image, std::string* error);

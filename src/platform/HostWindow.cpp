@@ -36,8 +36,9 @@ void CHostWindow::SetTitle(const std::string& title) {
 CRect CHostWindow::GetWindowRect() const {
     const CPoint origin = native_->GetClientOrigin();
     const CRect frame = native_->GetFrameInsets();
-    return {origin.x - frame.left, origin.y - frame.top, origin.x + width_ + frame.right,
-            origin.y + height_ + frame.bottom};
+    const int scale = native_->Scale();
+    return {origin.x - frame.left, origin.y - frame.top, origin.x + width_ * scale + frame.right,
+            origin.y + height_ * scale + frame.bottom};
 }
 
 void CHostWindow::SetClientSize(int width, int height) {

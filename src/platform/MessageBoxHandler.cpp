@@ -2,6 +2,7 @@
 #include "platform/MessageBoxHandler.h"
 
 #include "platform/DeviceContext.h"
+#include "platform/PathEllipsis.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,21 +20,42 @@ constexpr int kStripHeight = 48;
 constexpr int kMinWidth = 240;
 constexpr COLORREF kStopRed = RGB(232, 17, 35);
 constexpr COLORREF kButtonFill = RGB(225, 225, 225);
+// The fixed size holds a stop icon beside a text of the widest wrapping width.
+constexpr int kFixedWidth = kMargin + kIconSize + kIconGap + CMessageBoxHandler::kMaxTextWidth + kMargin;
+
+// The first kFixedLines lines of text (at CR LF, LF or CR), each shortened to width.
+std::string FittedLines(const std::string& text, const CDC& dc, int width) {
+    std::string fitted;
+    std::size_t begin = 0;
+    for (int line = 0; line < CMessageBoxHandler::kFixedLines && begin < text.size(); ++line) {
+        const std::size_t end = std::min(text.find_first_of("\r\n", begin), text.size());
+        if (line > 0) fitted += "\r\n";
+        fitted += ShortenPath(std::string_view(text).substr(begin, end - begin), dc, width);
+        begin = text.compare(end, 2, "\r\n") == 0 ? end + 2 : end + 1;
+    }
+    return fitted;
+}
 
 }  // namespace
 
-CMessageBoxHandler::CMessageBoxHandler(CPlatform& platform, std::string text, MessageBoxIcon icon)
+CMessageBoxHandler::CMessageBoxHandler(CPlatform& platform, std::string text, MessageBoxIcon icon,
+                                       MessageBoxSize size)
     : platform_(platform), text_(std::move(text)), icon_(icon), font_(CFont::CreatePointFont(120, "宋体")) {
     CDC measure;
     measure.SelectObject(font_);
-    CRect extent{0, 0, kMaxTextWidth, 0};
-    measure.DrawText(text_, extent, DT_CALCRECT | DT_WORDBREAK | DT_LEFT);
-
     const bool hasIcon = icon_ == MessageBoxIcon::Stop;
     const int iconSpace = hasIcon ? kIconSize + kIconGap : 0;
-    const int contentHeight = std::max(extent.Height(), hasIcon ? kIconSize : 0);
-    client_.cx =
-        std::max({kMargin + iconSpace + extent.Width() + kMargin, kMinWidth, kButtonWidth + 2 * kMargin});
+    const bool fixed = size == MessageBoxSize::Fixed;
+    const int textWidth = fixed ? kFixedWidth - 2 * kMargin - iconSpace : kMaxTextWidth;
+    if (fixed) text_ = FittedLines(text_, measure, textWidth);
+    CRect extent{0, 0, textWidth, 0};
+    measure.DrawText(text_, extent, DT_CALCRECT | DT_WORDBREAK | DT_LEFT);
+
+    const int linesHeight = fixed ? kFixedLines * measure.GetTextExtent("").cy : 0;
+    const int contentHeight = std::max({extent.Height(), hasIcon ? kIconSize : 0, linesHeight});
+    client_.cx = fixed ? kFixedWidth
+                       : std::max({kMargin + iconSpace + extent.Width() + kMargin, kMinWidth,
+                                   kButtonWidth + 2 * kMargin});
     client_.cy = kMargin + contentHeight + kMargin + kStripHeight;
 
     iconBox_ = hasIcon ? CRect{kMargin, kMargin + (contentHeight - kIconSize) / 2, kMargin + kIconSize,
@@ -42,7 +64,7 @@ CMessageBoxHandler::CMessageBoxHandler(CPlatform& platform, std::string text, Me
     // The text is drawn with the width it was measured with, so it wraps
     // exactly as measured.
     const int textTop = kMargin + (contentHeight - extent.Height()) / 2;
-    textBox_ = {kMargin + iconSpace, textTop, kMargin + iconSpace + kMaxTextWidth, textTop + extent.Height()};
+    textBox_ = {kMargin + iconSpace, textTop, kMargin + iconSpace + textWidth, textTop + extent.Height()};
     strip_ = {0, client_.cy - kStripHeight, client_.cx, client_.cy};
     const int buttonTop = strip_.top + (kStripHeight - kButtonHeight) / 2;
     button_ = {client_.cx - kMargin - kButtonWidth, buttonTop, client_.cx - kMargin,

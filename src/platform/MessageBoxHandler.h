@@ -2,7 +2,9 @@
 // breaks, wrapped at kMaxTextWidth pixels), an optional stop icon and one OK
 // button. A click on the button, Enter, Escape and the close box end it.
 // Drawn with the device context in 12-point "宋体": white text area over a
-// button-face strip holding the button.
+// button-face strip holding the button. Sized to its text, or of one fixed
+// size (kFixedLines lines, each shortened to the width as PathEllipsis.h
+// says) whatever its text and icon.
 #pragma once
 
 #include "platform/Font.h"
@@ -11,17 +13,23 @@
 
 #include <string>
 
+enum class MessageBoxSize { FitText, Fixed };
+
 class CMessageBoxHandler final : public CWindowHandler {
 public:
     static constexpr int kMaxTextWidth = 400;
+    static constexpr int kFixedLines = 3;
 
-    CMessageBoxHandler(CPlatform& platform, std::string text, MessageBoxIcon icon);
+    CMessageBoxHandler(CPlatform& platform, std::string text, MessageBoxIcon icon,
+                       MessageBoxSize size = MessageBoxSize::FitText);
 
     // Gives window its caption, size and background, and makes it the window
     // whose modal loop this handler ends.
     void Attach(CWindow& window);
     // Where the OK button lies in the client area.
     const CRect& ButtonRect() const { return button_; }
+    // Where the text lies in the client area (as high as its lines).
+    const CRect& TextRect() const { return textBox_; }
 
     void OnPaint(CDC& dc) override;
     void OnLButtonDown(int x, int y) override;

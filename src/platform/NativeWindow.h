@@ -1,6 +1,8 @@
 // What a backend does for one window: the on-screen (or in-memory) side of a
 // CHostWindow. The host keeps the title, size, pixels and invalid area; the
-// native window only mirrors them on the window system and shows pixels.
+// native window only mirrors them on the window system and shows pixels,
+// each client pixel as a Scale() x Scale() block. Sizes are client pixels,
+// positions and insets screen pixels.
 #pragma once
 
 #include "platform/FrameBuffer.h"
@@ -21,6 +23,8 @@ public:
     // The frame's thickness on each side, caption included in top.
     virtual CRect GetFrameInsets() const = 0;
     virtual void SetVisible(bool visible) = 0;
+    // Screen pixels per client pixel, on each side.
+    virtual int Scale() const = 0;
     // Puts the given parts of pixels (the whole client area) on screen.
     virtual void Present(const CFrameBuffer& pixels, const std::vector<CRect>& area) = 0;
     // Raises the window and gives it the keyboard focus.

@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // One input event for the active (top-most) window, in its client coordinates.
@@ -23,17 +24,34 @@ struct InputEvent {
 
 enum : int { IDOK = 1, IDCANCEL = 2 };
 
+// Where SavePicture put a picture, or why it could not.
+struct SavedPicture {
+    bool saved = false;
+    // Where the player finds the picture: the file's full path, or the name
+    // of a download. After a failure, the file the picture was to become.
+    std::string location;
+    // After a failure, the system's reason in the game's language.
+    std::string reason;
+};
+
 class CPlatform {
 public:
     virtual ~CPlatform() = default;
 
     // SDL2 backend. With no usable display (no DISPLAY or WAYLAND_DISPLAY,
     // an unreachable server, or only SDL's offscreen or dummy drivers) it
-    // returns null and puts a one-line reason into *error.
-    static std::unique_ptr<CPlatform> CreateSdl(std::string* error);
+    // returns null and puts a one-line reason into *error. Windows show each
+    // client pixel as a scale x scale block: scale when given, otherwise as
+    // DisplayScale.h chooses (a one-line warning about QUORVANEL_SCALE goes
+    // to *warning). Everything this interface says stays in client pixels;
+    // Ctrl+= and Ctrl+- change the scale while it runs (the active window's
+    // handler does not get them, the input observer does).
+    static std::unique_ptr<CPlatform> CreateSdl(std::string* error, std::optional<int> scale = std::nullopt,
+                                                std::string* warning = nullptr);
     // Headless backend: a 1280 x 1024 screen to centre on, window frames of
     // 5 pixels with a 30-pixel caption (a 655 x 405 client area makes a
-    // 665 x 445 window), no SDL video at all.
+    // 665 x 445 window), no SDL video at all; the scale is always 1, so
+    // Ctrl+= and Ctrl+- change nothing.
     static std::unique_ptr<CPlatform> CreateHeadless();
     // The browser build's only platform: windows in the web page.
     static std::unique_ptr<CPlatform> CreateBrowser();
@@ -61,6 +79,22 @@ public:
     // text (CR LF breaks, wrapped), one OK button; Enter, Escape and the close
     // box end it. Returns IDOK.
     virtual int MessageBox(const std::string& text, MessageBoxIcon icon) = 0;
+
+    // The same box at one size whatever its text, for texts that depend on the
+    // environment (a file's path): its OK button stays where a recorded click
+    // expects it. Three lines at most; a line too wide for the box is
+    // shortened in the middle with "…", keeping what follows its last '/' (a
+    // path's file name) whole.
+    virtual int FixedSizeMessageBox(const std::string& text, MessageBoxIcon icon) = 0;
+
+    // Saves image as a PNG picture for the player to keep. suggestedName
+    // ("quorvanel.png") is a plain file name that does not depend on the
+    // environment; the platform makes the final name from it. Desktop: a new
+    // file in the pictures folder (PictureFiles.h), the name stamped with
+    // the local time and numbered -2, -3, ... rather than replace a file;
+    // written whole or not at all. Another host may offer the picture as a
+    // download instead. Never throws: a failure comes back in the result.
+    virtual SavedPicture SavePicture(const CFrameBuffer& image, std::string_view suggestedName) = 0;
 
     // Shown windows, bottom to top in the order they were shown (the last is
     // the active one).

@@ -1,5 +1,5 @@
-// PNG files of frame buffers (libpng): 8-bit RGB on disk, COLORREF in memory.
-// Reading accepts any PNG libpng can expand to 8-bit RGB(A).
+// PNG encoding and reading with libpng: 8-bit RGB in the file, COLORREF in
+// memory. Reading accepts any PNG libpng can expand to 8-bit RGB(A).
 #include "platform/FrameBuffer.h"
 
 #include <png.h>
@@ -29,6 +29,12 @@ void OnPngError(png_structp png, png_const_charp message) {
 
 void OnPngWarning(png_structp, png_const_charp) {}
 
+// libpng's output into memory: the PNG is encoded whole before any file is touched.
+void AppendPngBytes(png_structp png, png_bytep data, png_size_t length) {
+    auto* bytes = static_cast<std::vector<std::uint8_t>*>(png_get_io_ptr(png));
+    bytes->insert(bytes->end(), data, data + length);
+}
+
 bool Fail(std::string* error, const std::string& text) {
     if (error) *error = text;
     return false;
@@ -36,25 +42,23 @@ bool Fail(std::string* error, const std::string& text) {
 
 }  // namespace
 
-bool WritePng(const CFrameBuffer& image, const std::string& path, std::string* error) {
-    if (image.Width() == 0 || image.Height() == 0)
-        return Fail(error, "cannot write an empty image to " + path);
-    FilePtr file(std::fopen(path.c_str(), "wb"));
-    if (!file) return Fail(error, "cannot open " + path + " for writing");
-
+std::vector<std::uint8_t> EncodePng(const CFrameBuffer& image) {
+    std::vector<std::uint8_t> bytes;
+    if (image.Width() == 0 || image.Height() == 0) return bytes;
     PngFailure failure;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &failure, OnPngError, OnPngWarning);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     if (!info) {
         png_destroy_write_struct(&png, nullptr);
-        return Fail(error, "out of memory writing " + path);
+        return bytes;
     }
     std::vector<png_byte> row(static_cast<std::size_t>(image.Width()) * 3);
     if (setjmp(png_jmpbuf(png))) {
         png_destroy_write_struct(&png, &info);
-        return Fail(error, "cannot write " + path + ": " + failure.message);
+        bytes.clear();
+        return bytes;
     }
-    png_init_io(png, file.get());
+    png_set_write_fn(png, &bytes, AppendPngBytes, nullptr);
     png_set_IHDR(png, info, static_cast<png_uint_32>(image.Width()), static_cast<png_uint_32>(image.Height()),
                  8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                  PNG_FILTER_TYPE_DEFAULT);
@@ -70,8 +74,7 @@ bool WritePng(const CFrameBuffer& image, const std::string& path, std::string* e
     }
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
-    if (std::fflush(file.get()) != 0) return Fail(error, "cannot write " + path);
-    return true;
+    return bytes;
 }
 
 bool ReadPng(const std::string& path, CFrameBuffer* image, std::string* error) {

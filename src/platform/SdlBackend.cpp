@@ -1,14 +1,18 @@
 // SDL2 start-up and event translation (see SdlBackend.h).
 #include "platform/SdlBackend.h"
 
+#include "platform/PictureFiles.h"
 #include "platform/SdlWindow.h"
 #include "platform/WindowSystem.h"
 #include "platform/XErrorGuard.h"
+#include "platform/XResources.h"
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <optional>
 
 namespace {
@@ -16,6 +20,17 @@ namespace {
 bool IsSet(const char* variable) {
     const char* value = std::getenv(variable);
     return value && *value;
+}
+
+std::optional<std::string> Variable(const char* name) {
+    if (!IsSet(name)) return std::nullopt;
+    return std::getenv(name);
+}
+
+// The environment, and on X the server's resources.
+CDesktopScaleHints DesktopScaleHints(bool x11) {
+    return {Variable("QUORVANEL_SCALE"), Variable("GDK_SCALE"),
+            x11 ? ReadXResource("Xft.dpi", "Xft.Dpi") : std::nullopt};
 }
 
 // Drivers that show windows a person can see.
@@ -31,6 +46,10 @@ std::optional<KeyChord> ChordOf(const SDL_KeyboardEvent& key) {
         chord.key = KeyChord::Key::Return;
     } else if (sym == SDLK_ESCAPE) {
         chord.key = KeyChord::Key::Escape;
+    } else if (sym == SDLK_EQUALS || sym == SDLK_PLUS || sym == SDLK_KP_PLUS) {
+        chord.key = KeyChord::Key::Equals;
+    } else if (sym == SDLK_MINUS || sym == SDLK_KP_MINUS) {
+        chord.key = KeyChord::Key::Minus;
     } else if (sym >= SDLK_a && sym <= SDLK_z) {
         chord.key = KeyChord::Key::Letter;
         chord.letter = static_cast<char>('a' + (sym - SDLK_a));
@@ -42,10 +61,21 @@ std::optional<KeyChord> ChordOf(const SDL_KeyboardEvent& key) {
     return chord;
 }
 
-// Real input; dropped while a script is being played.
-void Deliver(CWindowSystem& system, unsigned windowId, const InputEvent& event) {
+// Screen pixels to client pixels, rounding down also left of and above the
+// window (where a held button still reports the pointer).
+int ToClient(int screen, int scale) {
+    return screen >= 0 ? screen / scale : -((-screen + scale - 1) / scale);
+}
+
+// Real input, in client pixels; dropped while a script is being played.
+void Deliver(CWindowSystem& system, unsigned windowId, InputEvent event) {
     if (system.HasInputSource()) return;
-    if (CHostWindow* host = CSdlWindow::HostOf(windowId)) system.Deliver(host, event);
+    CHostWindow* host = CSdlWindow::HostOf(windowId);
+    if (!host) return;
+    const int scale = host->Native().Scale();
+    event.x = ToClient(event.x, scale);
+    event.y = ToClient(event.y, scale);
+    system.Deliver(host, event);
 }
 
 void Handle(const SDL_Event& event, CWindowSystem& system) {
@@ -81,13 +111,15 @@ void Handle(const SDL_Event& event, CWindowSystem& system) {
 
 }  // namespace
 
-std::unique_ptr<CPlatform> CPlatform::CreateSdl(std::string* error) {
-    std::unique_ptr<CWindowBackend> backend = CSdlBackend::Open(error);
+std::unique_ptr<CPlatform> CPlatform::CreateSdl(std::string* error, std::optional<int> scale,
+                                                std::string* warning) {
+    std::unique_ptr<CWindowBackend> backend = CSdlBackend::Open(scale, error, warning);
     if (!backend) return nullptr;
     return std::make_unique<CWindowSystem>(std::move(backend));
 }
 
-std::unique_ptr<CSdlBackend> CSdlBackend::Open(std::string* error) {
+std::unique_ptr<CSdlBackend> CSdlBackend::Open(std::optional<int> scale, std::string* error,
+                                               std::string* warning) {
     if (!IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY")) {
         *error = "no display: neither DISPLAY nor WAYLAND_DISPLAY is set";
         return nullptr;
@@ -112,21 +144,35 @@ std::unique_ptr<CSdlBackend> CSdlBackend::Open(std::string* error) {
         SDL_Quit();
         return nullptr;
     }
-    if (std::strcmp(driver, "x11") == 0) InstallXErrorGuard();
+    const bool x11 = std::strcmp(driver, "x11") == 0;
+    if (x11) InstallXErrorGuard();
     SDL_StopTextInput();
-    return std::unique_ptr<CSdlBackend>(new CSdlBackend());
+    std::string scaleWarning;
+    const CScaleChoice choice =
+        ChooseScale(scale, scale ? CDesktopScaleHints{} : DesktopScaleHints(x11), &scaleWarning);
+    if (warning) *warning = scaleWarning;
+    return std::unique_ptr<CSdlBackend>(new CSdlBackend(choice));
 }
 
 CSdlBackend::~CSdlBackend() { SDL_Quit(); }
 
 std::unique_ptr<CNativeWindow> CSdlBackend::CreateNativeWindow(CHostWindow& host) {
-    return std::make_unique<CSdlWindow>(host);
+    return std::make_unique<CSdlWindow>(*this, host);
 }
 
 CRect CSdlBackend::GetScreenRect() const {
     SDL_Rect usable;
     if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return {0, 0, 1280, 1024};
     return {usable.x, usable.y, usable.x + usable.w, usable.y + usable.h};
+}
+
+void CSdlBackend::SetScale(int scale) {
+    scale_ = {std::clamp(scale, kMinScale, kMaxScale), false};
+    for (CSdlWindow* window : windows_) window->Rescale();
+}
+
+int CSdlBackend::ScaleFor(CSize client, const CRect& insets) const {
+    return FittingScale(scale_, client, insets, GetScreenRect());
 }
 
 bool CSdlBackend::WaitEvent(CWindowSystem& system) {
@@ -146,6 +192,10 @@ bool CSdlBackend::WaitEvent(CWindowSystem& system) {
     if (!SDL_WaitEvent(&event)) return false;
     Handle(event, system);
     return true;
+}
+
+SavedPicture CSdlBackend::SavePicture(const CFrameBuffer& image, std::string_view suggestedName) {
+    return SavePictureInFolder(image, suggestedName, PicturesFolder(), std::time(nullptr));
 }
 
 // An event of no meaning of its own: the loop that takes it looks at the

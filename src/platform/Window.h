@@ -13,7 +13,7 @@
 #include <string>
 
 struct KeyChord {
-    enum class Key { Return, Escape, Letter, Other };
+    enum class Key { Return, Escape, Letter, Equals, Minus, Other };
     Key key = Key::Other;
     char letter = 0;  // 'a' .. 'z' when key is Letter
     bool ctrl = false;
@@ -62,7 +62,8 @@ public:
     virtual std::string GetTitle() const = 0;
     // Client area (0, 0, width, height).
     virtual CRect GetClientRect() const = 0;
-    // Outer rectangle in screen coordinates, frame included.
+    // Outer rectangle in screen coordinates, frame included (on a scaled
+    // display the client area covers more screen pixels than it has).
     virtual CRect GetWindowRect() const = 0;
     // Makes the client area exactly width x height; the top-left corner stays.
     virtual void SetClientSize(int width, int height) = 0;

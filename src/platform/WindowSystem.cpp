@@ -31,6 +31,15 @@ void Dispatch(CWindowHandler& handler, const InputEvent& event) {
     }
 }
 
+// Ctrl+= (also with Shift, for Ctrl++) makes the windows one step bigger,
+// Ctrl+- one step smaller; 0 for every other event.
+int ScaleStep(const InputEvent& event) {
+    if (event.kind != InputEvent::Kind::Key || !event.key.ctrl || event.key.alt) return 0;
+    if (event.key.key == KeyChord::Key::Equals) return 1;
+    if (event.key.key == KeyChord::Key::Minus && !event.key.shift) return -1;
+    return 0;
+}
+
 // Every CWindow this system hands out is one of its CHostWindows.
 CHostWindow& Host(CWindow& window) { return static_cast<CHostWindow&>(window); }
 
@@ -73,7 +82,19 @@ int CWindowSystem::RunModal(CWindow& window) {
 void CWindowSystem::EndModal(CWindow& window, int code) { Host(window).SetEndCode(code); }
 
 int CWindowSystem::MessageBox(const std::string& text, MessageBoxIcon icon) {
-    CMessageBoxHandler handler(*this, text, icon);
+    return ShowMessageBox(text, icon, MessageBoxSize::FitText);
+}
+
+int CWindowSystem::FixedSizeMessageBox(const std::string& text, MessageBoxIcon icon) {
+    return ShowMessageBox(text, icon, MessageBoxSize::Fixed);
+}
+
+SavedPicture CWindowSystem::SavePicture(const CFrameBuffer& image, std::string_view suggestedName) {
+    return backend_->SavePicture(image, suggestedName);
+}
+
+int CWindowSystem::ShowMessageBox(const std::string& text, MessageBoxIcon icon, MessageBoxSize size) {
+    CMessageBoxHandler handler(*this, text, icon, size);
     std::unique_ptr<CWindow> window = CreateWindow(handler, Active());
     Host(*window).MarkAsMessageBox({text, icon});
     handler.Attach(*window);
@@ -97,6 +118,10 @@ void CWindowSystem::Deliver(const CHostWindow* target, const InputEvent& event) 
     CHostWindow* active = Active();
     if (!active || target != active) return;
     if (observer_) observer_(event);
+    if (const int step = ScaleStep(event)) {
+        backend_->SetScale(active->Native().Scale() + step);
+        return;
+    }
     // The box is shown after the handler has unwound, outside the catch.
     std::optional<std::string> failure;
     try {

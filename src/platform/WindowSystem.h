@@ -5,6 +5,7 @@
 #pragma once
 
 #include "platform/HostWindow.h"
+#include "platform/MessageBoxHandler.h"
 #include "platform/Platform.h"
 #include "platform/WindowBackend.h"
 
@@ -27,6 +28,8 @@ public:
     int RunModal(CWindow& window) override;
     void EndModal(CWindow& window, int code) override;
     int MessageBox(const std::string& text, MessageBoxIcon icon) override;
+    int FixedSizeMessageBox(const std::string& text, MessageBoxIcon icon) override;
+    SavedPicture SavePicture(const CFrameBuffer& image, std::string_view suggestedName) override;
     std::vector<CWindow*> Windows() const override;
     void SetInputSource(std::function<std::optional<InputEvent>()> source) override;
     void SetInputReadiness(std::function<bool()> ready) override;
@@ -36,7 +39,8 @@ public:
     // For the backends.
     CWindowBackend& Backend() { return *backend_; }
     // Hands event to the active window's handler; an event for any other
-    // target (a window below a modal one) is dropped.
+    // target (a window below a modal one) is dropped. The keys that change
+    // the scale go to the backend instead.
     void Deliver(const CHostWindow* target, const InputEvent& event);
     void DeliverToActive(const InputEvent& event) { Deliver(Active(), event); }
     // The next scripted event; once the source returns nothing while it is
@@ -56,6 +60,7 @@ private:
     // Runs until Quit or, with a modal window, until that window has an end code.
     void RunLoop(const CHostWindow* modal);
     void PaintInvalidWindows();
+    int ShowMessageBox(const std::string& text, MessageBoxIcon icon, MessageBoxSize size);
     void ReportError(const std::string& text);
 
     std::unique_ptr<CWindowBackend> backend_;

@@ -37,6 +37,9 @@ TEST(CommandLineTest, EveryOptionWithSeparateOrJoinedValue) {
     EXPECT_EQ(options.script, "-");
     EXPECT_EQ(options.record, "out.txt");
     EXPECT_EQ(Parsed({"--seed=0"}).seed, 0u);
+    EXPECT_EQ(Parsed({"--scale", "2"}).scale, 2);
+    EXPECT_EQ(Parsed({"--scale=4"}).scale, 4);
+    EXPECT_FALSE(Parsed({}).scale.has_value());
     EXPECT_TRUE(Parsed({"--help"}).help);
     EXPECT_TRUE(Parsed({"--version"}).version);
     EXPECT_FALSE(Parsed({"--help"}).version);
@@ -45,6 +48,15 @@ TEST(CommandLineTest, EveryOptionWithSeparateOrJoinedValue) {
 TEST(CommandLineTest, SeedMustBeAWholeNumberInRange) {
     for (const char* bad : {"18446744073709551616", "-1", "+5", "1e3", "", "12 "})
         EXPECT_NE(ErrorOf({"--seed", bad}).find("--seed needs a whole number"), std::string::npos) << bad;
+}
+
+TEST(CommandLineTest, ScaleMustBeFromOneToFour) {
+    for (const char* bad : {"0", "5", "-1", "1.5", "", "x2"})
+        EXPECT_EQ(ErrorOf({"--scale", bad}),
+                  std::string("--scale needs a whole number from 1 to 4, not '") + bad + "'")
+            << bad;
+    EXPECT_EQ(ErrorOf({"--scale"}), "--scale needs a value");
+    EXPECT_EQ(ErrorOf({"--scale", "1", "--scale=1"}), "--scale given twice");
 }
 
 TEST(CommandLineTest, ErrorsNameTheOffendingArgument) {
@@ -72,8 +84,9 @@ TEST(CommandLineTest, ErrorsQuoteAtMostSixtyCharactersEscaped) {
 
 TEST(CommandLineTest, HelpNamesEveryOptionAndCommand) {
     const std::string help = CommandLineHelp();
-    for (const char* word : {"--seed N", "--headless", "--script FILE", "--record FILE", "--help",
-                             "--version", "rclick X Y", "shot FILE", "widgets", "quit"})
+    for (const char* word : {"--seed N", "--scale N", "QUORVANEL_SCALE", "GDK_SCALE", "Xft.dpi",
+                             "Ctrl+=", "--headless", "--script FILE", "--record FILE", "--help", "--version",
+                             "rclick X Y", "shot FILE", "widgets", "quit"})
         EXPECT_NE(help.find(word), std::string::npos) << word;
 }
 

@@ -1,7 +1,10 @@
 // The program as the platform runs it, driven by scripted input on the
 // headless platform: an exception escaping a click, mouse-move or paint
-// handler, the Ctrl+P picture, and the close box.
+// handler, the Ctrl+P picture (and the box when it cannot be saved), and the
+// close box.
 #include "AppTestFixture.h"
+#include "platform/FileLimit.h"
+#include "platform/ScopedEnv.h"
 #include "platform/ScriptedInput.h"
 
 #include "containers/AnQianArray.h"
@@ -158,6 +161,37 @@ TEST_F(RunningProgramTest, CtrlPSavesTheScreenAsDrawnAndNamesTheFile) {
     std::string error;
     ASSERT_TRUE(ReadPng(files[0].string(), &saved, &error)) << error;
     EXPECT_EQ(saved, drawn);
+    std::filesystem::remove_all(folder);
+}
+
+TEST_F(RunningProgramTest, APictureThatCannotBeSavedIsReportedInChineseAndLeavesNoFile) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("quorvanel-pictures-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    EXPECT_EXIT(
+        {
+            CScopedEnv pictures("XDG_PICTURES_DIR", folder.c_str());
+            LimitFileSize(4096);
+            std::optional<CMessageBoxInfo> shown;
+            script.Then({InputEvent::Kind::Key, 0, 0, {KeyChord::Key::Letter, 'p', true, false, false}})
+                .Then(
+                    [&] {
+                        if (const CMessageBoxInfo* box = OpenMessageBox()) shown = *box;
+                    },
+                    Press(KeyChord::Key::Return))
+                .Finally([] {});
+            Run();
+            std::string text = shown ? shown->text : "no box";
+            for (std::size_t crLf; (crLf = text.find("\r\n")) != std::string::npos;)
+                text.replace(crLf, 2, " | ");
+            const bool stop = shown && shown->icon == MessageBoxIcon::Stop;
+            const auto files = std::distance(std::filesystem::directory_iterator(folder), {});
+            std::fprintf(stderr, "%s stop=%d files=%d\n", text.c_str(), stop, static_cast<int>(files));
+            std::exit(0);
+        },
+        ::testing::ExitedWithCode(0),
+        "无法保存图片: \\| " + folder.string() +
+            "/quorvanel-[0-9-]+\\.png \\| 原因: 文件超出了允许的大小。 stop=1 files=0");
     std::filesystem::remove_all(folder);
 }
 

@@ -111,13 +111,16 @@ TEST(KeyChordTextTest, ChordsReadAndWriteBack) {
     EXPECT_EQ(ParseKeyChord("enter"), ParseKeyChord("return"));
     EXPECT_EQ(ParseKeyChord("esc")->key, KeyChord::Key::Escape);
     EXPECT_EQ(KeyChordName(*ParseKeyChord("alt+escape")), "alt+escape");
+    EXPECT_EQ(ParseKeyChord("ctrl+="), (KeyChord{KeyChord::Key::Equals, 0, true, false, false}));
+    EXPECT_EQ(ParseKeyChord("ctrl+-"), (KeyChord{KeyChord::Key::Minus, 0, true, false, false}));
+    EXPECT_EQ(KeyChordName(*ParseKeyChord("Ctrl+Shift+=")), "ctrl+shift+=");
     EXPECT_EQ(KeyChordName(KeyChord{KeyChord::Key::Other, 0, true, false, false}), "");
 }
 
 TEST(ScriptLineTest, WrittenCommandsReadBackTheSame) {
-    for (const char* line :
-         {"seed 18446744073709551615", "move -1 404", "click 216 181", "rclick 3 4", "key ctrl+n",
-          "key return", "key escape", "close", "shot /tmp/a b.png", "state", "windows", "widgets", "quit"}) {
+    for (const char* line : {"seed 18446744073709551615", "move -1 404", "click 216 181", "rclick 3 4",
+                             "key ctrl+n", "key ctrl+=", "key ctrl+-", "key return", "key escape", "close",
+                             "shot /tmp/a b.png", "state", "windows", "widgets", "quit"}) {
         const std::optional<std::string> written = FormatScriptCommand(Parsed(line));
         ASSERT_TRUE(written.has_value()) << line;
         EXPECT_EQ(*written, line);

@@ -7,14 +7,20 @@
 // and closed with xdotool, window by window. A display that refuses the
 // window ends the run with exit code 1 and the reason, not with an abort.
 // Driven through a pipe, the window keeps painting while it waits; the close
-// box closes a page, then ends the game.
+// box closes a page, then ends the game. At a scale of 2 the window is twice
+// as big, made of 2 x 2 blocks that halve to the headless shot, clicks land
+// where they are seen, and Ctrl+- shrinks it about its centre; the desktop's
+// scale shrinks to fit the screen, a chosen one does not.
 #include "XDriver.h"
 #include "app/ProgramRun.h"
+#include "platform/ScopedEnv.h"
 
 #include "platform/FrameBuffer.h"
 
 #include <gtest/gtest.h>
 
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
@@ -169,9 +175,11 @@ bool AwaitRecorded(const CTempFolder& folder, const std::string& line, int befor
     return true;
 }
 
-// Clicks at (x, y) in window and waits until the program has taken the click.
-testing::AssertionResult ClickAndAwait(const CTempFolder& folder, const std::string& window, int x, int y) {
-    const std::string line = "click " + std::to_string(x) + " " + std::to_string(y);
+// Clicks at (x, y) in window (screen pixels from its top-left corner) and
+// waits until the program has taken the click at (x, y) / scale.
+testing::AssertionResult ClickAndAwait(const CTempFolder& folder, const std::string& window, int x, int y,
+                                       int scale = 1) {
+    const std::string line = "click " + std::to_string(x / scale) + " " + std::to_string(y / scale);
     const int before = CountLines(folder.Read("session.txt"), line);
     if (!xdriver::ClickAt(window, x, y)) return testing::AssertionFailure() << "xdotool failed: " << line;
     if (!AwaitRecorded(folder, line, before)) return testing::AssertionFailure() << "not taken: " << line;
@@ -273,14 +281,19 @@ testing::AssertionResult ShowsTheReplayOf(const CTempFolder& folder, const std::
     return testing::AssertionFailure() << "the window differs from the headless replay";
 }
 
-// Gives window the keyboard focus, presses Escape and waits until it is taken.
-testing::AssertionResult EscapeAndAwait(const CTempFolder& folder, const std::string& window) {
-    const int before = CountLines(folder.Read("session.txt"), "key escape");
-    if (std::system(("timeout 10 xdotool windowfocus --sync " + window + " key Escape").c_str()) != 0)
+// Gives window the keyboard focus, presses key (an xdotool key name) and
+// waits until it is recorded as line.
+testing::AssertionResult PressAndAwait(const CTempFolder& folder, const std::string& window,
+                                       const std::string& key, const std::string& line) {
+    const int before = CountLines(folder.Read("session.txt"), line);
+    if (std::system(("timeout 10 xdotool windowfocus --sync " + window + " key " + key).c_str()) != 0)
         return testing::AssertionFailure() << "xdotool failed";
-    if (!AwaitRecorded(folder, "key escape", before))
-        return testing::AssertionFailure() << "Escape not taken";
+    if (!AwaitRecorded(folder, line, before)) return testing::AssertionFailure() << key << " not taken";
     return testing::AssertionSuccess();
+}
+
+testing::AssertionResult EscapeAndAwait(const CTempFolder& folder, const std::string& window) {
+    return PressAndAwait(folder, window, "Escape", "key escape");
 }
 
 TEST(ProgramWindowTest, PagesOpenedWithXdotoolShowWhatTheReplayShows) {
@@ -385,6 +398,181 @@ TEST(ProgramWindowTest, TheCloseBoxClosesThePageAndThenEndsTheGame) {
     ASSERT_TRUE(xdriver::PressCloseBox(*main));
     EXPECT_EQ(program.Wait(), 0);
     EXPECT_EQ(CountLines(folder.Read("session.txt"), "close"), 2);
+}
+
+// The tests below need a screen larger than the shared display's: ctest runs
+// them on an X server of their own (tests/gui/CMakeLists.txt).
+
+CSize ScreenSize() {
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) return {};
+    const CSize size{DisplayWidth(display, DefaultScreen(display)),
+                     DisplayHeight(display, DefaultScreen(display))};
+    XCloseDisplay(display);
+    return size;
+}
+
+// Each 2 x 2 block of the shot is one colour; then the top-left pixel of
+// each block, the shot halved by sampling.
+std::optional<CFrameBuffer> Halved(const CFrameBuffer& shot) {
+    CFrameBuffer half(shot.Width() / 2, shot.Height() / 2);
+    for (int y = 0; y < half.Height(); ++y)
+        for (int x = 0; x < half.Width(); ++x) {
+            const COLORREF colour = shot.GetPixel(2 * x, 2 * y);
+            if (shot.GetPixel(2 * x + 1, 2 * y) != colour || shot.GetPixel(2 * x, 2 * y + 1) != colour ||
+                shot.GetPixel(2 * x + 1, 2 * y + 1) != colour)
+                return std::nullopt;
+            half.SetPixel(x, y, colour);
+        }
+    return half;
+}
+
+CPoint Centre(const CRect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+
+TEST(ScaledWindowTest, AtTwiceTheSizeARealClickFightsAndTheWindowIsTheReplayInBlocks) {
+    if (ScreenSize().cx < 2 * kWidth || ScreenSize().cy < 2 * kHeight)
+        GTEST_SKIP() << "the screen is too small";
+    CTempFolder folder;
+    CRunningProgram program({"--seed", "23", "--scale", "2", "--record", folder.File("session.txt")});
+    ASSERT_TRUE(program.Started());
+    const std::optional<std::string> window = xdriver::FindWindow(kTitle);
+    ASSERT_TRUE(window.has_value());
+    const std::optional<CRect> placed = xdriver::Geometry(*window);
+    ASSERT_TRUE(placed.has_value());
+    EXPECT_EQ(placed->Width(), 1310);
+    EXPECT_EQ(placed->Height(), 810);
+
+    // (396, 296) on screen is (198, 148) in the game: monster 0's fight button.
+    ASSERT_TRUE(ClickAndAwait(folder, *window, 396, 296, 2));
+    CFrameBuffer replayed;
+    std::string state;
+    std::optional<CFrameBuffer> half;
+    for (int attempt = 0; attempt < 15; ++attempt) {
+        std::this_thread::sleep_for(200ms);
+        const std::string script = folder.Write(
+            "replay.txt", folder.Read("session.txt") + "state\nshot " + folder.File("replay.png") + "\n");
+        const ProgramResult replay = RunQuorvanel({"--headless", "--script", script});
+        ASSERT_EQ(replay.exitCode, 0) << replay.err;
+        state = replay.out;
+        replayed = ReadShot(folder.File("replay.png"));
+        const std::optional<CFrameBuffer> shown = xdriver::Screenshot(*window, 2 * kWidth, 2 * kHeight);
+        ASSERT_TRUE(shown.has_value());
+        half = Halved(*shown);
+        if (half && *half == replayed) break;
+    }
+    ASSERT_TRUE(half.has_value()) << "a 2 x 2 block of the window has more than one colour";
+    EXPECT_TRUE(*half == replayed) << "the window, halved, differs from the headless replay";
+    EXPECT_NE(state.find("\"tally\":[[0,1]"), std::string::npos) << state;
+
+    // Ctrl+- makes it 1x about the same centre, and it still shows the replay.
+    ASSERT_TRUE(PressAndAwait(folder, *window, "ctrl+minus", "key ctrl+-"));
+    std::optional<CRect> smaller;
+    for (int attempt = 0; attempt < 50 && !(smaller && smaller->Width() == kWidth); ++attempt) {
+        std::this_thread::sleep_for(40ms);
+        smaller = xdriver::Geometry(*window);
+    }
+    ASSERT_TRUE(smaller.has_value());
+    EXPECT_EQ(smaller->Width(), kWidth);
+    EXPECT_EQ(smaller->Height(), kHeight);
+    EXPECT_NEAR(Centre(*smaller).x, Centre(*placed).x, 1);
+    EXPECT_NEAR(Centre(*smaller).y, Centre(*placed).y, 1);
+    EXPECT_TRUE(ShowsTheReplayOf(folder, *window, folder.Read("session.txt")));
+}
+
+// The client area of the main window when the program starts with this
+// environment and arguments.
+std::optional<CRect> MainWindowStartedWith(const char* gdkScale, const char* quorvanelScale,
+                                           std::vector<std::string> arguments = {}) {
+    const CScopedEnv gdk("GDK_SCALE", gdkScale);
+    const CScopedEnv quorvanel("QUORVANEL_SCALE", quorvanelScale);
+    CRunningProgram program(std::move(arguments));
+    if (!program.Started()) return std::nullopt;
+    const std::optional<std::string> window = xdriver::FindWindow(kTitle);
+    return window ? xdriver::Geometry(*window) : std::nullopt;
+}
+
+// Loads resources into the server as xrdb does, for one scope.
+class CScopedXResources {
+public:
+    explicit CScopedXResources(const std::string& resources) : display_(XOpenDisplay(nullptr)) {
+        if (!display_) return;
+        XChangeProperty(display_, DefaultRootWindow(display_), XA_RESOURCE_MANAGER, XA_STRING, 8,
+                        PropModeReplace, reinterpret_cast<const unsigned char*>(resources.c_str()),
+                        static_cast<int>(resources.size()));
+        XSync(display_, False);
+    }
+    ~CScopedXResources() {
+        if (!display_) return;
+        XDeleteProperty(display_, DefaultRootWindow(display_), XA_RESOURCE_MANAGER);
+        XCloseDisplay(display_);
+    }
+    CScopedXResources(const CScopedXResources&) = delete;
+    CScopedXResources& operator=(const CScopedXResources&) = delete;
+
+private:
+    Display* display_;
+};
+
+TEST(ScaledWindowTest, XftDpiOf192MeansTwiceTheSize) {
+    if (ScreenSize().cx < 2 * kWidth || ScreenSize().cy < 2 * kHeight)
+        GTEST_SKIP() << "the screen is too small";
+    const CScopedXResources resources("Xft.antialias:\t1\nXft.dpi:\t192\n");
+    const std::optional<CRect> window = MainWindowStartedWith(nullptr, nullptr);
+    ASSERT_TRUE(window.has_value());
+    EXPECT_EQ(window->Width(), 2 * kWidth);
+}
+
+TEST(ScaledWindowTest, TheDesktopScaleShrinksToFitTheScreenButAChosenOneIsObeyed) {
+    const CSize screen = ScreenSize();
+    if (screen.cx < 2 * kWidth || screen.cy < 2 * kHeight) GTEST_SKIP() << "the screen is too small";
+    // With no window manager the work area is the screen.
+    int fitting = 4;
+    while (fitting > 1 && (kWidth * fitting > screen.cx || kHeight * fitting > screen.cy)) --fitting;
+    ASSERT_LT(fitting, 4) << "the screen is too large to show the shrinking";
+
+    const std::optional<CRect> desktop = MainWindowStartedWith("4", nullptr);
+    ASSERT_TRUE(desktop.has_value());
+    EXPECT_EQ(desktop->Width(), kWidth * fitting);
+    const std::optional<CRect> chosen = MainWindowStartedWith("1", "4");
+    ASSERT_TRUE(chosen.has_value());
+    EXPECT_EQ(chosen->Width(), kWidth * 4);
+    EXPECT_EQ(chosen->Height(), kHeight * 4);
+    const std::optional<CRect> commanded = MainWindowStartedWith("1", "4", {"--scale", "2"});
+    ASSERT_TRUE(commanded.has_value());
+    EXPECT_EQ(commanded->Width(), kWidth * 2);
+}
+
+// At the desktop's scale of 3 the main window has to shrink to 2 on this
+// screen; its pages, which would fit at 3, follow their owner.
+TEST(ScaledWindowTest, APageIsNoLargerThanTheWindowItBelongsTo) {
+    const CSize screen = ScreenSize();
+    if (screen.cx < 2 * kWidth || screen.cy < 2 * kHeight || screen.cy >= 3 * kHeight)
+        GTEST_SKIP() << "the screen must hold 2x but not 3x";
+    const CScopedEnv gdk("GDK_SCALE", "3");
+    CTempFolder folder;
+    CRunningProgram program({"--seed", "1", "--record", folder.File("session.txt")});
+    ASSERT_TRUE(program.Started());
+    const std::optional<std::string> main = xdriver::FindWindow(kTitle);
+    ASSERT_TRUE(main.has_value());
+    EXPECT_EQ(xdriver::Geometry(*main)->Width(), 2 * kWidth);
+    ASSERT_TRUE(ClickAndAwait(folder, *main, 76, 50, 2));  // 属性
+    const std::optional<std::string> page = NewWindowOf(program.Pid(), {*main});
+    ASSERT_TRUE(page.has_value());
+    const std::optional<CRect> placed = xdriver::Geometry(*page);
+    ASSERT_TRUE(placed.has_value());
+    EXPECT_EQ(placed->Width(), 2 * 373);
+    EXPECT_EQ(placed->Height(), 2 * 180);
+}
+
+TEST(ScaledWindowTest, ABadQuorvanelScaleIsAOneLineWarning) {
+    const CScopedEnv quorvanel("QUORVANEL_SCALE", "big");
+    CTempFolder folder;
+    const ProgramResult result = RunQuorvanel({"--script", folder.Write("s.txt", "quit\n")});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(
+        result.err,
+        "quorvanel: QUORVANEL_SCALE must be a whole number from 1 to 4, not 'big': the desktop's scale is "
+        "used\n");
 }
 
 }  // namespace

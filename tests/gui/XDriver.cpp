@@ -69,6 +69,20 @@ bool PressCloseBox(const std::string& windowId) {
     return sent != 0;
 }
 
+std::optional<CRect> Geometry(const std::string& windowId) {
+    const std::optional<std::string> shell = Output("xdotool getwindowgeometry --shell " + windowId);
+    if (!shell) return std::nullopt;
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    const std::size_t at = shell->find("X=");
+    if (at == std::string::npos ||
+        std::sscanf(shell->c_str() + at, "X=%d\nY=%d\nWIDTH=%d\nHEIGHT=%d", &x, &y, &width, &height) != 4)
+        return std::nullopt;
+    return CRect{x, y, x + width, y + height};
+}
+
 std::optional<CFrameBuffer> Screenshot(const std::string& windowId, int width, int height) {
     const std::string path = "/tmp/quorvanel-shot-" + std::to_string(getpid()) + ".rgb";
     if (!Run("import -silent -window " + windowId + " -depth 8 rgb:" + path)) return std::nullopt;

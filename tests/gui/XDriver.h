@@ -5,6 +5,7 @@
 #pragma once
 
 #include "platform/FrameBuffer.h"
+#include "platform/Geometry.h"
 
 #include <optional>
 #include <string>
@@ -27,6 +28,8 @@ bool PressKey(const std::string& key);
 // What a window manager does when the window's close box is clicked: asks
 // the window to close (WM_DELETE_WINDOW).
 bool PressCloseBox(const std::string& windowId);
+// Where the window's client area is on the screen, and its size.
+std::optional<CRect> Geometry(const std::string& windowId);
 // The window's pixels as the X server shows them.
 std::optional<CFrameBuffer> Screenshot(const std::string& windowId, int width, int height);
 

@@ -1,6 +1,8 @@
 // The pixel buffer's bounds and its PNG round trip.
 #include "platform/FrameBuffer.h"
 
+#include "FileLimit.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -38,6 +40,7 @@ TEST(FrameBuffer, PngFailuresNameThePath) {
     const std::string missingDir = TempPath("quorvanel-no-such-dir/x.png");
     EXPECT_FALSE(WritePng(CFrameBuffer(2, 2), missingDir, &error));
     EXPECT_NE(error.find(missingDir), std::string::npos) << error;
+    EXPECT_NE(error.find("No such file or directory"), std::string::npos) << error;
 
     const std::string garbage = TempPath("quorvanel-not-a-png.png");
     std::ofstream(garbage) << "this is not a PNG file at all";
@@ -46,6 +49,22 @@ TEST(FrameBuffer, PngFailuresNameThePath) {
     EXPECT_NE(error.find(garbage), std::string::npos) << error;
     EXPECT_EQ(image, CFrameBuffer(1, 1, RGB(5, 5, 5)));  // untouched on failure
     std::filesystem::remove(garbage);
+}
+
+TEST(FrameBuffer, APngThatCannotBeWrittenWholeLeavesNoFileAndSaysWhy) {
+    const std::string folder = TempPath("quorvanel-png-limit-test");
+    std::filesystem::create_directories(folder);
+    EXPECT_EXIT(
+        {
+            LimitFileSize(4096);
+            std::string error;
+            const bool written = WritePng(Noise(200, 200), folder + "/shot.png", &error);
+            std::fprintf(stderr, "written=%d %s\n", written, error.c_str());
+            std::exit(0);
+        },
+        ::testing::ExitedWithCode(0), "written=0 cannot write " + folder + "/shot.png: File too large");
+    EXPECT_TRUE(std::filesystem::is_empty(folder));
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

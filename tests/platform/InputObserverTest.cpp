@@ -30,6 +30,37 @@ TEST(InputObserver, SeesWhatTheActiveWindowTakesAndNotWhatIsDropped) {
     EXPECT_EQ(observed, (std::vector<std::string>{"2,2 after 0", "3,4 after 1"}));
 }
 
+// Headless there is no scale: the keys that change it are seen (and so
+// recorded) but reach no handler and change nothing.
+TEST(InputObserver, SeesTheScaleKeysThatHeadlessChangeNothing) {
+    std::unique_ptr<CPlatform> platform = CPlatform::CreateHeadless();
+    CRecordingHandler handler;
+    auto window = platform->CreateWindow(handler, nullptr);
+    window->SetClientSize(655, 405);
+    window->CenterOnScreen();
+    window->Show();
+    window->UpdateWindow();
+    const CRect placed = window->GetWindowRect();
+    const CFrameBuffer shown = window->GetFrameBuffer();
+    const int paints = handler.paints;
+    int observed = 0;
+    platform->SetInputObserver([&](const InputEvent&) { ++observed; });
+    CScript script;
+    for (const KeyChord& chord : {KeyChord{KeyChord::Key::Equals, 0, true, false, false},
+                                  KeyChord{KeyChord::Key::Equals, 0, true, true, false},
+                                  KeyChord{KeyChord::Key::Minus, 0, true, false, false}})
+        script.Then({InputEvent::Kind::Key, 0, 0, chord});
+    script.Then({InputEvent::Kind::Key, 0, 0, {KeyChord::Key::Equals, 0, false, false, false}});
+    script.InstallOn(*platform);
+    platform->Run();
+    EXPECT_EQ(observed, 4);
+    EXPECT_EQ(handler.events, std::vector<std::string>{"key"});  // '=' without Ctrl is an ordinary key
+    EXPECT_EQ(window->GetWindowRect(), placed);
+    EXPECT_EQ(window->GetClientRect(), (CRect{0, 0, 655, 405}));
+    EXPECT_EQ(handler.paints, paints);
+    EXPECT_TRUE(window->GetFrameBuffer() == shown);
+}
+
 TEST(InputObserver, SeesScriptedInputToo) {
     std::unique_ptr<CPlatform> platform = CPlatform::CreateHeadless();
     CRecordingHandler handler;

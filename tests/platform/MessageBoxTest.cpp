@@ -1,5 +1,6 @@
 // The message box, headless: caption, what ends it, where it opens, its size
-// for long texts, and the pixels of the stop icon and the OK button.
+// for long texts, the pixels of the stop icon and the OK button, and the box
+// of fixed size that only its path's text tells apart.
 #include "ScriptedInput.h"
 
 #include "platform/MessageBoxHandler.h"
@@ -26,9 +27,12 @@ protected:
     }
     // Opens a box from a click and runs steps against it; returns the box's result.
     int OpenBox(const std::string& text, MessageBoxIcon icon, const std::function<void(CWindow&)>& check,
-                std::optional<InputEvent> ending) {
+                std::optional<InputEvent> ending, MessageBoxSize size = MessageBoxSize::FitText) {
         int result = 0;
-        mainHandler.click = [&](int, int) { result = platform->MessageBox(text, icon); };
+        mainHandler.click = [&](int, int) {
+            result = size == MessageBoxSize::Fixed ? platform->FixedSizeMessageBox(text, icon)
+                                                   : platform->MessageBox(text, icon);
+        };
         script.Then(Click(1, 1))
             .Then(
                 [&] {
@@ -144,6 +148,71 @@ TEST_F(MessageBoxTest, APlainBoxHasNoIconAndItsButtonSitsOnTheButtonFaceStrip) {
             EXPECT_EQ(button.right, box.GetClientRect().right - 20);
         },
         std::nullopt);
+}
+
+// The client area and pixels of a fixed-size box showing text.
+struct FixedBox {
+    CRect client;
+    CFrameBuffer pixels;
+};
+
+class FixedSizeMessageBoxTest : public MessageBoxTest {
+protected:
+    FixedBox Open(const std::string& text, MessageBoxIcon icon) {
+        Start();
+        FixedBox box;
+        OpenBox(
+            text, icon,
+            [&](CWindow& window) {
+                box.client = window.GetClientRect();
+                box.pixels = window.GetFrameBuffer();
+            },
+            std::nullopt, MessageBoxSize::Fixed);
+        return box;
+    }
+};
+
+const std::string kShortFolder = "/tmp/p1";
+const std::string kLongFolder = "/tmp/" + std::string(180, 'l') + "/" + std::string(60, 'm');
+
+TEST_F(FixedSizeMessageBoxTest, ItsSizeAndButtonStayWhateverThePathAndIcon) {
+    const CMessageBoxHandler plain(*platform, "好", MessageBoxIcon::None, MessageBoxSize::Fixed);
+    const CMessageBoxHandler failure(*platform, std::string(300, 'x'), MessageBoxIcon::Stop,
+                                     MessageBoxSize::Fixed);
+    EXPECT_EQ(failure.ButtonRect(), plain.ButtonRect());
+    const FixedBox small = Open("好", MessageBoxIcon::None);
+    const FixedBox large =
+        Open("无法保存图片:\r\n" + kLongFolder + "/quorvanel-20261208-001132-2.png\r\n原因: 磁盘空间不足。",
+             MessageBoxIcon::Stop);
+    EXPECT_EQ(small.client, large.client);
+    EXPECT_EQ(small.client.Width(), 484);
+    EXPECT_EQ(plain.ButtonRect().right, small.client.right - 20);
+}
+
+TEST_F(FixedSizeMessageBoxTest, OnlyThePathsOwnTextDiffers) {
+    const std::string saved = "画面已保存为图片:\r\n";
+    const FixedBox near = Open(saved + kShortFolder + "/quorvanel-20261208-001132.png", MessageBoxIcon::None);
+    const FixedBox far = Open(saved + kLongFolder + "/quorvanel-20261208-001132-2.png", MessageBoxIcon::None);
+    ASSERT_EQ(near.client, far.client);
+    // The path is the second of the two lines.
+    const CRect text =
+        CMessageBoxHandler(*platform, saved + "/x", MessageBoxIcon::None, MessageBoxSize::Fixed).TextRect();
+    const int pathTop = text.top + text.Height() / 2;
+    int differing = 0;
+    for (int y = 0; y < near.client.bottom; ++y)
+        for (int x = 0; x < near.client.right; ++x) {
+            if (near.pixels.GetPixel(x, y) == far.pixels.GetPixel(x, y)) continue;
+            ++differing;
+            ASSERT_TRUE(y >= pathTop && y < text.bottom && x >= text.left && x < text.right) << x << "," << y;
+        }
+    EXPECT_GT(differing, 0);
+}
+
+TEST_F(FixedSizeMessageBoxTest, ScriptsReadTheWholeTextThoughTheBoxShortensIt) {
+    const std::string text = "画面已保存为图片:\r\n" + kLongFolder + "/quorvanel-20261208-001132.png";
+    OpenBox(
+        text, MessageBoxIcon::None, [&](CWindow& box) { EXPECT_EQ(box.GetMessageBoxInfo()->text, text); },
+        std::nullopt, MessageBoxSize::Fixed);
 }
 
 }  // namespace

@@ -1,13 +1,16 @@
 // Page input and the wait for it (see BrowserBackend.h).
 #include "platform/browser/BrowserBackend.h"
 
+#include "platform/PictureFiles.h"
 #include "platform/WindowSystem.h"
 #include "platform/browser/BrowserWindow.h"
+#include "platform/browser/PagePng.h"
 #include "platform/browser/PageWait.h"
 
 #include <emscripten.h>
 
 #include <array>
+#include <ctime>
 #include <optional>
 
 namespace {
@@ -83,3 +86,10 @@ bool CBrowserBackend::WaitEvent(CWindowSystem& system) {
 }
 
 void CBrowserBackend::Wake() { WakeFromPage(); }
+
+SavedPicture CBrowserBackend::SavePicture(const CFrameBuffer& image, std::string_view suggestedName) {
+    SavedPicture picture;
+    picture.location = PictureFileName(suggestedName, std::time(nullptr), 1);
+    picture.saved = OfferPng(image, picture.location, &picture.reason);
+    return picture;
+}

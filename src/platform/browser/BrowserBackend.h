@@ -14,4 +14,8 @@ public:
     CRect GetScreenRect() const override;
     bool WaitEvent(CWindowSystem& system) override;
     void Wake() override;
+    // The page shows windows at their size: the browser scales the page.
+    void SetScale(int) override {}
+    // Offers the picture as a download named like the desktop's files.
+    SavedPicture SavePicture(const CFrameBuffer& image, std::string_view suggestedName) override;
 };

@@ -23,6 +23,8 @@ public:
     CPoint GetClientOrigin() const override { return origin_; }
     CRect GetFrameInsets() const override;
     void SetVisible(bool visible) override;
+    // The browser scales the page as a whole.
+    int Scale() const override { return 1; }
     void Present(const CFrameBuffer& pixels, const std::vector<CRect>& area) override;
     void TakeFocus() override;
 

@@ -1,0 +1,85 @@
+// The pictures folder and picture file names (see PictureFiles.h).
+#include "platform/PictureFiles.h"
+
+#include "platform/SystemReason.h"
+#include "platform/WholeFile.h"
+
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool IsWritableFolder(const std::string& path) {
+    std::error_code ignored;
+    return !path.empty() && fs::is_directory(path, ignored) && ::access(path.c_str(), W_OK | X_OK) == 0;
+}
+
+std::string EnvironmentValue(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+// The first line `xdg-user-dir PICTURES` prints; empty when the tool is missing.
+std::string XdgUserDirPictures() {
+    const std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen("xdg-user-dir PICTURES 2>/dev/null", "r"), pclose);
+    if (!pipe) return "";
+    std::array<char, 4096> line{};
+    if (!std::fgets(line.data(), static_cast<int>(line.size()), pipe.get())) return "";
+    std::string folder = line.data();
+    while (!folder.empty() && (folder.back() == '\n' || folder.back() == '\r')) folder.pop_back();
+    return folder;
+}
+
+// The folder's full path, without a trailing separator ("/home/me", not "/home/me/.").
+std::string Absolute(const std::string& folder) {
+    std::error_code error;
+    fs::path absolute = fs::absolute(folder, error).lexically_normal();
+    if (error) return folder;
+    if (!absolute.has_filename() && absolute != absolute.root_path()) absolute = absolute.parent_path();
+    return absolute.string();
+}
+
+std::string TimeStamp(std::time_t when) {
+    std::tm local{};
+    localtime_r(&when, &local);
+    std::array<char, 32> text{};
+    std::strftime(text.data(), text.size(), "%Y%m%d-%H%M%S", &local);
+    return text.data();
+}
+
+}  // namespace
+
+std::string PicturesFolder() {
+    for (const std::string& candidate :
+         {EnvironmentValue("XDG_PICTURES_DIR"), XdgUserDirPictures(), EnvironmentValue("HOME")})
+        if (IsWritableFolder(candidate)) return Absolute(candidate);
+    return Absolute(".");
+}
+
+std::string PictureFileName(std::string_view suggestedName, std::time_t when, int copy) {
+    std::string stem = fs::path(suggestedName).filename().stem().string();
+    if (stem.empty()) stem = "picture";
+    stem += "-" + TimeStamp(when);
+    if (copy > 1) stem += "-" + std::to_string(copy);
+    return stem + ".png";
+}
+
+SavedPicture SavePictureInFolder(const CFrameBuffer& image, std::string_view suggestedName,
+                                 const std::string& folder, std::time_t when) {
+    const auto name = [&](int copy) { return PictureFileName(suggestedName, when, copy); };
+    SavedPicture picture;
+    picture.location = (fs::path(folder) / name(1)).string();
+    const std::vector<std::uint8_t> bytes = EncodePng(image);
+    const int failure = bytes.empty() ? ENOMEM : WriteNewFile(folder, name, bytes, &picture.location);
+    picture.saved = failure == 0;
+    if (failure) picture.reason = SystemReason(failure);
+    return picture;
+}
