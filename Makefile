@@ -3,7 +3,10 @@
 #   make run      builds the game alone and starts it (ARGS="--seed 42" passes options)
 #   make check    every test of one build tree, no sanitizers: the quick local run
 #   make test     the full run CI makes: make check, then every test again built
-#                 with AddressSanitizer + UBSan, and a Release build of the game
+#                 with AddressSanitizer + UBSan, a Release build of the game, and
+#                 the browser build tested in headless Chromium
+#   make web      the game for the browser (Debian's emscripten), in build-web/site/
+#   make serve    serves that page on http://127.0.0.1:8000
 #   make bench    the benchmarks (Google Benchmark)
 #   make soak     random input against the game on the plain build (EVENTS=1000000)
 #   make fuzz     the fuzz targets (libFuzzer, clang 14) for SECONDS=60 in all;
@@ -14,6 +17,7 @@
 BUILD         ?= build
 BUILD_SAN     ?= build-sanitize
 BUILD_RELEASE ?= build-release
+BUILD_WEB     ?= build-web
 BUILD_FUZZ    ?= build-fuzz
 JOBS          ?= $(shell nproc)
 EVENTS        ?= 1000000
@@ -24,7 +28,7 @@ CMAKE_ARGS    ?=
 configure = cmake -S . -B $(1) -G Ninja $(2) $(CMAKE_ARGS) >/dev/null
 TEST_OPTIONS = -DQUORVANEL_WERROR=ON -DQUORVANEL_TESTS=ON
 
-.PHONY: run check test build build-sanitize build-release bench soak fuzz package format clean
+.PHONY: run check test build build-sanitize build-release web serve bench soak fuzz package format clean
 
 run:
 	@scripts/setup run
@@ -35,9 +39,10 @@ run:
 check: build
 	scripts/run-tests $(BUILD)
 
-test: check build-sanitize build-release
+test: check build-sanitize build-release web
 	scripts/run-tests $(BUILD_SAN)
 	$(MAKE) fuzz SECONDS=60
+	scripts/web-tests $(BUILD) $(BUILD_WEB)
 
 build:
 	@scripts/setup test
@@ -55,6 +60,19 @@ build-release:
 	@$(call configure,$(BUILD_RELEASE),-DCMAKE_BUILD_TYPE=Release -DQUORVANEL_WERROR=ON \
 	  -DQUORVANEL_TESTS=OFF -DQUORVANEL_BENCH=OFF)
 	@cmake --build $(BUILD_RELEASE) -j $(JOBS) -t quorvanel
+
+# FreeType for WebAssembly comes from Debian's source package of the version
+# the desktop links.
+web:
+	@scripts/setup web
+	@scripts/build-web-freetype $(BUILD_WEB)/freetype
+	@NODE_PATH=/usr/share/nodejs emcmake $(call configure,$(BUILD_WEB),-DCMAKE_BUILD_TYPE=Release \
+	  -DQUORVANEL_WERROR=ON -DQUORVANEL_WEB_FREETYPE=$(CURDIR)/$(BUILD_WEB)/freetype)
+	@NODE_PATH=/usr/share/nodejs cmake --build $(BUILD_WEB) -j $(JOBS)
+
+serve: web
+	@echo "Quorvanel in a browser: http://127.0.0.1:8000/"
+	@cd $(BUILD_WEB)/site && python3 -m http.server --bind 127.0.0.1 8000 >/dev/null
 
 bench:
 	@scripts/setup test
@@ -83,4 +101,4 @@ format:
 	clang-format -i $$(git ls-files '*.h' '*.cpp')
 
 clean:
-	rm -rf $(BUILD) $(BUILD_SAN) $(BUILD_RELEASE) $(BUILD_FUZZ)
+	rm -rf $(BUILD) $(BUILD_SAN) $(BUILD_RELEASE) $(BUILD_FUZZ) $(BUILD_WEB)

@@ -20,14 +20,17 @@ function(quorvanel_target_options target)
 endfunction()
 
 # A library of one layer: every .cpp of its folder but those listed after
-# EXCLUDE, headers included as "layer/File.h". DEPENDS names the layers it uses
-# (scripts/check-layers reads these lists).
+# EXCLUDE, plus SOURCES (paths relative to the folder), headers included as
+# "layer/File.h". DEPENDS names the layers it uses (scripts/check-layers reads
+# these lists).
 function(quorvanel_layer name)
-  cmake_parse_arguments(ARG "" "" "DEPENDS;EXCLUDE" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "DEPENDS;EXCLUDE;SOURCES" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   foreach(excluded IN LISTS ARG_EXCLUDE)
     list(REMOVE_ITEM sources ${CMAKE_CURRENT_SOURCE_DIR}/${excluded})
   endforeach()
+  list(TRANSFORM ARG_SOURCES PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/)
+  list(APPEND sources ${ARG_SOURCES})
   add_library(quorvanel_${name} STATIC ${sources})
   target_include_directories(quorvanel_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(quorvanel_${name} PUBLIC ${ARG_DEPENDS})

@@ -4,7 +4,10 @@
 #include "platform/MessageQuote.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
+#include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -14,6 +17,18 @@ std::optional<Number> NumberIn(std::string_view text) {
     const char* end = text.data() + text.size();
     const auto [stop, failure] = std::from_chars(text.data(), end, value);
     if (text.empty() || failure != std::errc() || stop != end) return std::nullopt;
+    return value;
+}
+
+// strtod rather than from_chars, whose floating-point form the browser
+// build's C++ library lacks; the program keeps the C locale's decimal point.
+std::optional<double> DecimalIn(std::string_view text) {
+    const std::string copy(text);
+    char* stop = nullptr;
+    const double value = std::strtod(copy.c_str(), &stop);
+    if (copy.empty() || std::isspace(static_cast<unsigned char>(copy[0])) ||
+        stop != copy.c_str() + copy.size())
+        return std::nullopt;
     return value;
 }
 
@@ -39,7 +54,7 @@ CScaleChoice ChooseScale(std::optional<int> requested, const CDesktopScaleHints&
         if (const std::optional<long long> scale = NumberIn<long long>(*hints.gdkScale); scale && *scale > 0)
             return {Clamped(*scale), true};
     if (hints.xftDpi)
-        if (const std::optional<double> dpi = NumberIn<double>(*hints.xftDpi); dpi && *dpi > 0)
+        if (const std::optional<double> dpi = DecimalIn(*hints.xftDpi); dpi && *dpi > 0)
             return {Clamped(static_cast<long long>(std::min(*dpi, 1e6) / 96)), true};
     return {1, true};
 }

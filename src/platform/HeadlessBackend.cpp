@@ -1,7 +1,10 @@
 // In-memory windows and the scripted event source (see HeadlessBackend.h).
 #include "platform/HeadlessBackend.h"
 
+#include "platform/PictureFiles.h"
 #include "platform/WindowSystem.h"
+
+#include <ctime>
 
 namespace {
 
@@ -39,6 +42,10 @@ bool CHeadlessBackend::WaitEvent(CWindowSystem& system) {
     if (event) system.DeliverToActive(*event);
     // A source still there has nothing yet; none at all ends the program.
     return event || system.HasInputSource();
+}
+
+SavedPicture CHeadlessBackend::SavePicture(const CFrameBuffer& image, std::string_view suggestedName) {
+    return SavePictureInFolder(image, suggestedName, PicturesFolder(), std::time(nullptr));
 }
 
 void CHeadlessBackend::Wake() {

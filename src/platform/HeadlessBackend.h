@@ -15,6 +15,7 @@ public:
     CRect GetScreenRect() const override { return {0, 0, 1280, 1024}; }
     bool WaitEvent(CWindowSystem& system) override;
     void Wake() override;
+    SavedPicture SavePicture(const CFrameBuffer& image, std::string_view suggestedName) override;
     void SetScale(int) override {}
 
 private:

@@ -53,6 +53,8 @@ public:
     // 665 x 445 window), no SDL video at all; the scale is always 1, so
     // Ctrl+= and Ctrl+- change nothing.
     static std::unique_ptr<CPlatform> CreateHeadless();
+    // The browser build's only platform: windows in the web page.
+    static std::unique_ptr<CPlatform> CreateBrowser();
 
     // A hidden window whose events go to handler. With an owner the window
     // is a dialog of it (centred over it, owner disabled while modal).

@@ -1,6 +1,7 @@
 // SDL2 start-up and event translation (see SdlBackend.h).
 #include "platform/SdlBackend.h"
 
+#include "platform/PictureFiles.h"
 #include "platform/SdlWindow.h"
 #include "platform/WindowSystem.h"
 #include "platform/XErrorGuard.h"
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <optional>
 
 namespace {
@@ -109,6 +111,13 @@ void Handle(const SDL_Event& event, CWindowSystem& system) {
 
 }  // namespace
 
+std::unique_ptr<CPlatform> CPlatform::CreateSdl(std::string* error, std::optional<int> scale,
+                                                std::string* warning) {
+    std::unique_ptr<CWindowBackend> backend = CSdlBackend::Open(scale, error, warning);
+    if (!backend) return nullptr;
+    return std::make_unique<CWindowSystem>(std::move(backend));
+}
+
 std::unique_ptr<CSdlBackend> CSdlBackend::Open(std::optional<int> scale, std::string* error,
                                                std::string* warning) {
     if (!IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY")) {
@@ -183,6 +192,10 @@ bool CSdlBackend::WaitEvent(CWindowSystem& system) {
     if (!SDL_WaitEvent(&event)) return false;
     Handle(event, system);
     return true;
+}
+
+SavedPicture CSdlBackend::SavePicture(const CFrameBuffer& image, std::string_view suggestedName) {
+    return SavePictureInFolder(image, suggestedName, PicturesFolder(), std::time(nullptr));
 }
 
 // An event of no meaning of its own: the loop that takes it looks at the

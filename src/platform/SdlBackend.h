@@ -31,6 +31,7 @@ public:
     CRect GetScreenRect() const override;
     bool WaitEvent(CWindowSystem& system) override;
     void Wake() override;
+    SavedPicture SavePicture(const CFrameBuffer& image, std::string_view suggestedName) override;
     // From now on the scale is the user's: windows no longer shrink to fit.
     void SetScale(int scale) override;
 

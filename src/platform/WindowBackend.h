@@ -4,8 +4,10 @@
 
 #include "platform/Geometry.h"
 #include "platform/NativeWindow.h"
+#include "platform/Platform.h"
 
 #include <memory>
+#include <string_view>
 
 class CHostWindow;
 class CWindowSystem;
@@ -27,4 +29,8 @@ public:
     // Shows every window at scale (clamped to 1..4) from now on, each keeping
     // its centre; a backend with nothing to show ignores it.
     virtual void SetScale(int scale) = 0;
+    // Saves image for the player to keep (CPlatform::SavePicture): the
+    // desktop's backends write a new file in the pictures folder
+    // (PictureFiles.h), the browser's offers a download.
+    virtual SavedPicture SavePicture(const CFrameBuffer& image, std::string_view suggestedName) = 0;
 };

@@ -2,10 +2,8 @@
 #include "platform/WindowSystem.h"
 
 #include "platform/MessageBoxHandler.h"
-#include "platform/PictureFiles.h"
 
 #include <algorithm>
-#include <ctime>
 #include <exception>
 
 namespace {
@@ -92,7 +90,7 @@ int CWindowSystem::FixedSizeMessageBox(const std::string& text, MessageBoxIcon i
 }
 
 SavedPicture CWindowSystem::SavePicture(const CFrameBuffer& image, std::string_view suggestedName) {
-    return SavePictureInFolder(image, suggestedName, PicturesFolder(), std::time(nullptr));
+    return backend_->SavePicture(image, suggestedName);
 }
 
 int CWindowSystem::ShowMessageBox(const std::string& text, MessageBoxIcon icon, MessageBoxSize size) {

@@ -1,0 +1,41 @@
+// Debian's Chromium, headless, driven by playwright-core (installed by
+// scripts/setup with npm ci): a fresh profile, no network of its own.
+'use strict';
+const path = require('path');
+const {chromium} = require(path.join(__dirname, '..', 'node_modules', 'playwright-core'));
+
+const FLAGS = [
+  '--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+  '--disable-background-networking', '--disable-component-update', '--disable-sync',
+];
+
+// Playwright gives every launch a fresh temporary --user-data-dir.
+async function launchChromium() {
+  return chromium.launch({executablePath: '/usr/bin/chromium', headless: true, chromiumSandbox: false, args: FLAGS});
+}
+
+// A page of browser showing url, with quorvanel.command ready; page errors
+// go to onError. The viewport is the desktop's screen unless given.
+async function openGame(browser, url, onError, viewport = {width: 1280, height: 1024}) {
+  const page = await browser.newPage({viewport});
+  page.on('pageerror', error => onError(error.message));
+  await page.goto(url);
+  await page.waitForFunction(() => window.quorvanel);
+  return page;
+}
+
+// Runs one script line in page: {answer} or {error, code}.
+function command(page, line) {
+  return page.evaluate(l => window.quorvanel.command(l).then(
+      answer => ({answer}), e => ({error: e.message, code: e.exitCode === undefined ? 1 : e.exitCode})), line);
+}
+
+// The top window as PNG bytes, or {error}.
+async function shot(page) {
+  const result = await page.evaluate(
+      () => window.quorvanel.shot().then(url => ({url}), e => ({error: e.message})));
+  if (result.error) return result;
+  return {png: Buffer.from(result.url.slice(result.url.indexOf(',') + 1), 'base64')};
+}
+
+module.exports = {launchChromium, openGame, command, shot};

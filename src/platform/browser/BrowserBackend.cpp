@@ -1,0 +1,95 @@
+// Page input and the wait for it (see BrowserBackend.h).
+#include "platform/browser/BrowserBackend.h"
+
+#include "platform/PictureFiles.h"
+#include "platform/WindowSystem.h"
+#include "platform/browser/BrowserWindow.h"
+#include "platform/browser/PagePng.h"
+#include "platform/browser/PageWait.h"
+
+#include <emscripten.h>
+
+#include <array>
+#include <ctime>
+#include <optional>
+
+namespace {
+
+// One queued page event as the page writes it: kind (InputEvent::Kind),
+// window id, x, y, key (KeyChord::Key), letter, ctrl, shift, alt.
+using PageEvent = std::array<int, 9>;
+
+// clang-format off
+EM_JS(int, PageTakeEvent, (int* event), {
+    const e = QuorvanelHost.takeEvent();
+    if (!e) return 0;
+    HEAP32.set([e.kind, e.id, e.x, e.y, e.key, e.letter, e.ctrl, e.shift, e.alt], event >> 2);
+    return 1;
+});
+EM_JS(int, PageWidth, (), { return QuorvanelHost.screenWidth(); });
+EM_JS(int, PageHeight, (), { return QuorvanelHost.screenHeight(); });
+// clang-format on
+
+std::optional<PageEvent> TakeEvent() {
+    PageEvent event{};
+    if (!PageTakeEvent(event.data())) return std::nullopt;
+    return event;
+}
+
+InputEvent Translate(const PageEvent& page) {
+    InputEvent event;
+    event.kind = static_cast<InputEvent::Kind>(page[0]);
+    event.x = page[2];
+    event.y = page[3];
+    event.key.key = static_cast<KeyChord::Key>(page[4]);
+    event.key.letter = static_cast<char>(page[5]);
+    event.key.ctrl = page[6] != 0;
+    event.key.shift = page[7] != 0;
+    event.key.alt = page[8] != 0;
+    return event;
+}
+
+// Keys go to the active window; the pointer and close boxes to the window
+// they are over, which takes them only when it is the active one.
+void Deliver(const PageEvent& page, CWindowSystem& system) {
+    const InputEvent event = Translate(page);
+    if (event.kind == InputEvent::Kind::Key)
+        system.DeliverToActive(event);
+    else if (CHostWindow* host = CBrowserWindow::HostOf(page[1]))
+        system.Deliver(host, event);
+}
+
+}  // namespace
+
+std::unique_ptr<CPlatform> CPlatform::CreateBrowser() {
+    return std::make_unique<CWindowSystem>(std::make_unique<CBrowserBackend>());
+}
+
+std::unique_ptr<CNativeWindow> CBrowserBackend::CreateNativeWindow(CHostWindow& host) {
+    return std::make_unique<CBrowserWindow>(host);
+}
+
+CRect CBrowserBackend::GetScreenRect() const { return {0, 0, PageWidth(), PageHeight()}; }
+
+bool CBrowserBackend::WaitEvent(CWindowSystem& system) {
+    if (const std::optional<PageEvent> event = TakeEvent()) {
+        Deliver(*event, system);
+        return true;
+    }
+    if (system.HasInputSource() && system.InputReady()) {
+        if (const std::optional<InputEvent> scripted = system.PullScripted())
+            system.DeliverToActive(*scripted);
+        return true;
+    }
+    WaitForPage();
+    return true;
+}
+
+void CBrowserBackend::Wake() { WakeFromPage(); }
+
+SavedPicture CBrowserBackend::SavePicture(const CFrameBuffer& image, std::string_view suggestedName) {
+    SavedPicture picture;
+    picture.location = PictureFileName(suggestedName, std::time(nullptr), 1);
+    picture.saved = OfferPng(image, picture.location, &picture.reason);
+    return picture;
+}

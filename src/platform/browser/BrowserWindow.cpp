@@ -1,0 +1,84 @@
+// Page windows (see BrowserWindow.h). The page keeps the elements; this side
+// keeps the position and hands over pixels.
+#include "platform/browser/BrowserWindow.h"
+
+#include "platform/HostWindow.h"
+#include "platform/browser/Rgba.h"
+
+#include <emscripten.h>
+
+#include <map>
+
+namespace {
+
+// The frame the page draws around a canvas: a 1-pixel border and a 24-pixel
+// caption (web/host.js draws the same).
+constexpr int kBorder = 1;
+constexpr int kCaption = 24;
+
+std::map<int, CBrowserWindow*>& Windows() {
+    static std::map<int, CBrowserWindow*> windows;
+    return windows;
+}
+
+// clang-format off
+EM_JS(void, PageCreateWindow, (int id), { QuorvanelHost.createWindow(id); });
+EM_JS(void, PageDestroyWindow, (int id), { QuorvanelHost.destroyWindow(id); });
+EM_JS(void, PageSetTitle, (int id, const char* title), { QuorvanelHost.setTitle(id, UTF8ToString(title)); });
+EM_JS(void, PageSetClientSize, (int id, int width, int height), {
+    QuorvanelHost.setClientSize(id, width, height);
+});
+EM_JS(void, PageMoveClientTo, (int id, int x, int y), { QuorvanelHost.moveClientTo(id, x, y); });
+EM_JS(void, PageSetVisible, (int id, bool visible), { QuorvanelHost.setVisible(id, visible); });
+EM_JS(void, PageRaise, (int id), { QuorvanelHost.raise(id); });
+EM_JS(void, PagePutPixels, (int id, int x, int y, int width, int height, const unsigned char* rgba), {
+    QuorvanelHost.putPixels(id, x, y, width, height, HEAPU8.slice(rgba, rgba + width * height * 4));
+});
+// clang-format on
+
+int NewId() {
+    static int last = 0;
+    return ++last;
+}
+
+}  // namespace
+
+CBrowserWindow::CBrowserWindow(CHostWindow& host) : host_(host), id_(NewId()) {
+    Windows()[id_] = this;
+    PageCreateWindow(id_);
+}
+
+CBrowserWindow::~CBrowserWindow() {
+    Windows().erase(id_);
+    PageDestroyWindow(id_);
+}
+
+CHostWindow* CBrowserWindow::HostOf(int windowId) {
+    const auto it = Windows().find(windowId);
+    return it == Windows().end() ? nullptr : &it->second->host_;
+}
+
+void CBrowserWindow::SetTitle(const std::string& title) { PageSetTitle(id_, title.c_str()); }
+
+void CBrowserWindow::SetClientSize(int width, int height) { PageSetClientSize(id_, width, height); }
+
+void CBrowserWindow::MoveClientTo(CPoint origin) {
+    origin_ = origin;
+    PageMoveClientTo(id_, origin.x, origin.y);
+}
+
+CRect CBrowserWindow::GetFrameInsets() const { return {kBorder, kBorder + kCaption, kBorder, kBorder}; }
+
+void CBrowserWindow::SetVisible(bool visible) { PageSetVisible(id_, visible); }
+
+void CBrowserWindow::Present(const CFrameBuffer& pixels, const std::vector<CRect>& area) {
+    const CRect bounds{0, 0, pixels.Width(), pixels.Height()};
+    for (const CRect& part : area) {
+        const CRect r = part.Intersect(bounds);
+        if (r.IsRectEmpty()) continue;
+        CopyRgba(pixels, r, &rgba_);
+        PagePutPixels(id_, r.left, r.top, r.Width(), r.Height(), rgba_.data());
+    }
+}
+
+void CBrowserWindow::TakeFocus() { PageRaise(id_); }
