@@ -9,7 +9,7 @@
 
 #include "app/WindowTitle.h"
 #include "platform/FrameBuffer.h"
-#include "platform/ScopedEnv.h"
+#include "support/ScopedEnv.h"
 
 #include <sys/stat.h>
 

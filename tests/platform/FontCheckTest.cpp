@@ -6,7 +6,7 @@
 #include "platform/GameCharacters.h"
 #include "platform/Utf8.h"
 
-#include "platform/ScopedEnv.h"
+#include "support/ScopedEnv.h"
 
 #include <gtest/gtest.h>
 
@@ -107,7 +107,8 @@ TEST(GameCharactersTest, PrintableAsciiAndEveryCharacterOfTheTextsInOrder) {
     std::string stale;
     for (const char32_t c : listed)
         if (!expected.count(c)) stale += EncodeUtf8(c);
-    EXPECT_EQ(missing, "") << "add these to data/game-characters.txt";
+    EXPECT_EQ(missing, "")
+        << "add these to data/game-characters.txt (scripts/game-characters > data/game-characters.txt)";
     EXPECT_EQ(stale, "") << "no text uses these any more: take them out of data/game-characters.txt";
     EXPECT_TRUE(std::is_sorted(listed.begin(), listed.end()) &&
                 std::adjacent_find(listed.begin(), listed.end()) == listed.end())
