@@ -67,8 +67,14 @@ std::string PicturesFolder() {
 std::string PictureFileName(std::string_view suggestedName, std::time_t when, int copy) {
     std::string stem = fs::path(suggestedName).filename().stem().string();
     if (stem.empty()) stem = "picture";
-    stem += "-" + TimeStamp(when);
-    if (copy > 1) stem += "-" + std::to_string(copy);
+    // Appended piece by piece: GCC 12 at -O3 takes "-" + a temporary for an
+    // overlapping copy (a false -Wrestrict).
+    stem += '-';
+    stem += TimeStamp(when);
+    if (copy > 1) {
+        stem += '-';
+        stem += std::to_string(copy);
+    }
     return stem + ".png";
 }
 
