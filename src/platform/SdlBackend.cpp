@@ -132,6 +132,10 @@ std::unique_ptr<CSdlBackend> CSdlBackend::Open(std::optional<int> scale, std::st
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     // The close box is the way out; Ctrl+C in a terminal ends the process as usual.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // Before SDL's video starts: SDL puts back the handler it found when it
+    // quits, and only then closes its connections, whose last answers may
+    // still hold the error the guard passes over.
+    InstallXErrorGuard();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         *error = std::string("cannot open the display: ") + SDL_GetError();
         SDL_Quit();
@@ -145,7 +149,6 @@ std::unique_ptr<CSdlBackend> CSdlBackend::Open(std::optional<int> scale, std::st
         return nullptr;
     }
     const bool x11 = std::strcmp(driver, "x11") == 0;
-    if (x11) InstallXErrorGuard();
     SDL_StopTextInput();
     std::string scaleWarning;
     const CScaleChoice choice =

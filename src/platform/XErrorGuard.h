@@ -4,10 +4,12 @@
 // closed), the server answers BadWindow to that message, and Xlib's default
 // error handler ends the process on any error. Only that error (BadWindow on
 // SendEvent) is passed over; every other goes to the handler installed before.
-// For the x11 video driver only.
+// Xlib calls it only for X connections, so it does nothing under other video
+// drivers.
 #pragma once
 
-// Installs the guard in front of the handler in place. Call it whenever SDL's
-// video starts: SDL puts back the handler it found when it quits. Installing
-// it over itself changes nothing.
+// Installs the guard in front of the handler in place. Call it before SDL's
+// video starts: SDL chains its own handler to the one it finds, and puts that
+// one back before it closes its connections, where the error may still wait
+// to be read. Installing it over itself changes nothing.
 void InstallXErrorGuard();
