@@ -48,7 +48,8 @@ protected:
 };
 
 TEST_F(XErrorGuardTest, ASendEventToAClosedWindowIsPassedOver) {
-    EXPECT_EXIT((InstallXErrorGuard(), ActOnClosedWindow(SendClientMessage)), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT((InstallXErrorGuard(), ActOnClosedWindow(SendClientMessage)), ::testing::ExitedWithCode(0),
+                "");
 }
 
 TEST_F(XErrorGuardTest, OtherErrorsStillEndTheProgram) {
