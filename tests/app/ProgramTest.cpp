@@ -9,12 +9,11 @@
 
 #include "app/WindowTitle.h"
 #include "platform/FrameBuffer.h"
-#include "support/ScopedEnv.h"
 
 #include <sys/stat.h>
 
 #include <algorithm>
-
+#include <cstdlib>
 #include <regex>
 
 namespace {
@@ -194,6 +193,28 @@ TEST(ProgramTest, AShotNameWithAControlCharacterIsASyntaxErrorAndWritesNothing) 
     EXPECT_EQ(result.OutLines().size(), 1u);
     EXPECT_EQ(result.err.rfind("-:2: 'shot': the file name '", 0), 0u) << result.err;
     EXPECT_FALSE(std::filesystem::exists(folder.File("a"))) << "the name cut at the NUL";
+}
+
+// Under a file size limit of 4 KB (ulimit -f counts 512-byte blocks in sh)
+// the shot's write fails: the run ends with the reason, and neither the
+// picture nor its temporary file is left, where the limit's signal used to
+// kill the program halfway through.
+TEST(ProgramTest, AShotPastTheFileSizeLimitFailsAndLeavesNoFile) {
+    CTempFolder folder;
+    const std::string script = folder.Write("shot.txt", "shot " + folder.File("big.png") + "\nstate\n");
+    const std::string limited = "ulimit -f 8 && exec " + ShellQuoted(QUORVANEL_PROGRAM) +
+                                " --headless --script " + ShellQuoted(script) + " >/dev/null 2>" +
+                                ShellQuoted(folder.File("stderr"));
+    const int status = std::system(("sh -c " + ShellQuoted(limited)).c_str());
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_NE(folder.Read("stderr").find(script + ":1: 'shot': "), std::string::npos)
+        << folder.Read("stderr");
+    std::vector<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.File("")))
+        left.push_back(entry.path().filename().string());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"shot.txt", "stderr"}));
 }
 
 TEST(ProgramTest, AnEnormousUnknownCommandGivesAShortMessage) {
