@@ -11,7 +11,8 @@
 #   make soak     random input against the game on the plain build (EVENTS=1000000)
 #   make fuzz     the fuzz targets (libFuzzer, clang 14) for SECONDS=60 in all;
 #                 make test runs them too
-#   make package  the Debian package (.deb) of a Release build, in build-release/
+#   make package  the Debian package (.deb) of a Release build with the flags
+#                 dpkg-buildflags gives (hardening), in build-release/
 #   make format   applies .clang-format to the C++ sources
 # The test builds treat warnings as errors (QUORVANEL_WERROR).
 BUILD         ?= build
@@ -27,6 +28,12 @@ CMAKE_ARGS    ?=
 # $(call configure,DIR,OPTIONS): CMAKE_ARGS last, so that they win.
 configure = cmake -S . -B $(1) -G Ninja $(2) $(CMAKE_ARGS) >/dev/null
 TEST_OPTIONS = -DQUORVANEL_WERROR=ON -DQUORVANEL_TESTS=ON
+# The flags Debian's packaging tools give a package's build (dpkg-buildflags):
+# fortified functions, stack protector, full RELRO, no build folder in the binary.
+export DEB_BUILD_MAINT_OPTIONS ?= hardening=+all
+PACKAGE_OPTIONS = -DCMAKE_BUILD_TYPE=Release -DQUORVANEL_TESTS=OFF -DQUORVANEL_BENCH=OFF \
+  -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
+  -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)"
 
 .PHONY: run check test build build-sanitize build-release web serve bench soak fuzz package format clean
 
@@ -54,11 +61,11 @@ build-sanitize:
 	@$(call configure,$(BUILD_SAN),-DCMAKE_BUILD_TYPE=Debug -DQUORVANEL_SANITIZE=ON $(TEST_OPTIONS))
 	@cmake --build $(BUILD_SAN) -j $(JOBS)
 
-# What a packager builds: kept free of warnings with GCC's optimizer on.
+# What a packager builds: kept free of warnings with GCC's optimizer and
+# Debian's hardening on.
 build-release:
-	@scripts/setup run
-	@$(call configure,$(BUILD_RELEASE),-DCMAKE_BUILD_TYPE=Release -DQUORVANEL_WERROR=ON \
-	  -DQUORVANEL_TESTS=OFF -DQUORVANEL_BENCH=OFF)
+	@scripts/setup package
+	@$(call configure,$(BUILD_RELEASE),$(PACKAGE_OPTIONS) -DQUORVANEL_WERROR=ON)
 	@cmake --build $(BUILD_RELEASE) -j $(JOBS) -t quorvanel
 
 # FreeType for WebAssembly comes from Debian's source package of the version
@@ -93,7 +100,7 @@ fuzz:
 
 package:
 	@scripts/setup package
-	@$(call configure,$(BUILD_RELEASE),-DCMAKE_BUILD_TYPE=Release -DQUORVANEL_TESTS=OFF -DQUORVANEL_BENCH=OFF)
+	@$(call configure,$(BUILD_RELEASE),$(PACKAGE_OPTIONS))
 	@cmake --build $(BUILD_RELEASE) -j $(JOBS) -t package
 
 format:
