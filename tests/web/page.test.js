@@ -2,8 +2,9 @@
 // right window in client coordinates under the desktop's modal rules, close
 // boxes send the close event, Ctrl+P offers the picture as a download and
 // names it in the box, `shot FILE` is refused without shifting later line
-// numbers, closing the main window shows that the game is over, and an idle
-// page schedules nothing.
+// numbers, closing the main window shows that the game is over, a page
+// smaller than the main window scrolls to all of it, and an idle page
+// schedules nothing.
 //
 // usage: node page.test.js URL
 'use strict';
@@ -80,6 +81,26 @@ const tests = {
     assert.strictEqual(await answer(page, 'quit'), '');
     const after = await command(page, 'state');
     assert.strictEqual(after.error, 'the game is over');
+  },
+
+  async 'on a page smaller than the main window the rest of it scrolls into reach'(page) {
+    await page.setViewportSize({width: 480, height: 320});
+    await page.reload();
+    await page.waitForFunction(() => window.quorvanel);
+    const frame = await page.evaluate(() => {
+      const box = document.querySelector('.window').getBoundingClientRect();
+      return {left: box.left, top: box.top, right: box.right, bottom: box.bottom,
+              width: document.documentElement.scrollWidth, height: document.documentElement.scrollHeight};
+    });
+    assert.ok(frame.left >= 0 && frame.top >= 0, 'the window starts off the page: ' + JSON.stringify(frame));
+    assert.ok(frame.width >= frame.right && frame.height >= frame.bottom, 'the page cannot scroll to the window\'s far corner: ' + JSON.stringify(frame));
+    // The grid's next-page button in the bottom right, out of view at first:
+    // the click scrolls to it and reaches it.
+    await page.locator('canvas').first().click({position: {x: 441, y: 385}});
+    await answer(page, '');
+    const firstCard = JSON.parse(await answer(page, 'widgets')).children[0].children[0];
+    assert.deepStrictEqual(firstCard.id, [1, 101, -1]);
+    assert.strictEqual(firstCard.shown, false, 'the click on the next-page button did not arrive');
   },
 
   async 'an idle page schedules no timers and no animation frames'(page) {
