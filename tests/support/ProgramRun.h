@@ -66,10 +66,12 @@ inline std::string ShellQuoted(const std::string& text) {
 }
 
 // Runs the program with arguments, standard input read from input; at most
-// 20 seconds.
-inline ProgramResult RunQuorvanel(const std::vector<std::string>& arguments, const std::string& input = "") {
+// 20 seconds. shellSetup runs in the shell first (a ulimit, say), and ends
+// with "&&".
+inline ProgramResult RunQuorvanel(const std::vector<std::string>& arguments, const std::string& input = "",
+                                  const std::string& shellSetup = "") {
     CTempFolder io;
-    std::string command = "timeout 20 " + ShellQuoted(QUORVANEL_PROGRAM);
+    std::string command = shellSetup + "timeout 20 " + ShellQuoted(QUORVANEL_PROGRAM);
     // Appended, not " " + ShellQuoted(...): GCC 12 at -O3 reports a false -Wrestrict there.
     for (const std::string& argument : arguments) command.append(" ").append(ShellQuoted(argument));
     command += " < " + ShellQuoted(io.Write("stdin", input)) + " 2> " + ShellQuoted(io.File("stderr"));
