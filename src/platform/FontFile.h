@@ -23,5 +23,9 @@ inline constexpr std::string_view kSongFamily = "AR PL UMing CN";
 // fonts-arphic-uming into *error.
 bool FindFontFile(std::string_view faceName, FontFile* file, std::string* error);
 
+// What to do when the file FindFontFile found for the game's face is broken
+// (one clause of advice, for a message that names the file).
+std::string_view BrokenFontAdvice();
+
 // The file QUORVANEL_FONT names, or null when it is not set.
 const char* FontFileFromEnvironment();

@@ -78,3 +78,9 @@ bool FindFontFile(std::string_view faceName, FontFile* file, std::string* error)
     *file = found;
     return true;
 }
+
+std::string_view BrokenFontAdvice() {
+    return "reinstall the Debian package fonts-arphic-uming (apt-get install --reinstall "
+           "fonts-arphic-uming), "
+           "or set QUORVANEL_FONT=/path/to/font";
+}
