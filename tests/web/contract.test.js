@@ -11,7 +11,7 @@ const {execFileSync} = require('child_process');
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
-const {launchChromium, command} = require('../../scripts/chromium.js');
+const {command, runPageTests} = require('../../scripts/chromium.js');
 
 const SEED = '20261207';
 
@@ -28,7 +28,8 @@ async function clickClient(page, x, y) {
   await page.mouse.click(box.x + x, box.y + y);
 }
 
-const tests = {
+// program: the native program, which replays the page's recording.
+const tests = program => ({
   async 'keys reach the program as it names them; Tab is none of its keys'(page) {
     for (const key of ['=', 'Tab', '-', 'Control+=', 'Control+-']) await page.keyboard.press(key);
     await answer(page, '');
@@ -38,7 +39,7 @@ const tests = {
                            ['key =', 'key -', 'key ctrl+=', 'key ctrl+-']);
   },
 
-  async 'a session played in the page replays natively to the same state'(page, program) {
+  async 'a session played in the page replays natively to the same state'(page) {
     await clickClient(page, 198, 148);  // fights
     await clickClient(page, 198, 148);
     await clickClient(page, 38, 25);  // the attribute page, closed by its key
@@ -66,35 +67,13 @@ const tests = {
     assert.match(await page.locator('#reason').textContent(), /uming-subset\.ttf .* is not a font; reload the page/);
     assert.strictEqual((await command(page, 'state')).code, 1);
   },
-};
+});
 
 async function main() {
   const [address, program] = process.argv.slice(2);
   const url = new URL(address);
   url.searchParams.set('seed', SEED);
-  const browser = await launchChromium();
-  let failed = 0;
-  try {
-    for (const [name, test] of Object.entries(tests)) {
-      const context = await browser.newContext({viewport: {width: 1280, height: 1024}});
-      const page = await context.newPage();
-      const errors = [];
-      page.on('pageerror', e => errors.push(e.message));
-      await page.goto(url.href);
-      await page.waitForFunction(() => window.quorvanel);
-      try {
-        await test(page, program);
-        assert.deepStrictEqual(errors, []);
-        console.log('ok    ' + name);
-      } catch (e) {
-        ++failed;
-        console.log('FAIL  ' + name + ': ' + e.message);
-      }
-      await context.close();
-    }
-  } finally {
-    await browser.close();
-  }
+  const failed = await runPageTests(url.href, tests(program));
   process.exit(failed ? 1 : 0);
 }
 
