@@ -4,8 +4,8 @@
 //
 // The numbers the page and the program share (event kinds, keys, modifier
 // bits, the window frame) are the program's: it hands them over when it
-// starts (agree), before its first window. Until then the page has nothing
-// to send input to.
+// starts (agree), before its first window and before it takes any input:
+// keys pressed before then wait in the queue as the page saw them.
 //
 // The program runs on the page's only thread and, while it waits for input,
 // is suspended (ASYNCIFY). Nothing here ever calls into it: handlers only
@@ -43,13 +43,15 @@ const QuorvanelHost = (() => {
     }
   }
 
+  // event: a pointer or close event {kind, id, x, y}, or a key the program
+  // has yet to name {pressed: {code, key, ctrl, shift, alt}}.
   function queueEvent(event) {
     if (over) return;
-    event = Object.assign({id: 0, x: 0, y: 0, key: contract.otherKey, letter: 0, modifiers: 0}, event);
-    // Only the pointer's latest position matters to a window that is behind.
+    // Only the pointer's latest position matters to a window that is behind
+    // (there is a window, so the program has told its numbers).
     const last = events[events.length - 1];
-    const move = contract.kind.MouseMove;
-    if (last && last.kind === move && event.kind === move && last.id === event.id)
+    const moving = e => !e.pressed && e.kind === contract.kind.MouseMove;
+    if (last && moving(last) && moving(event) && last.id === event.id)
       events[events.length - 1] = event;
     else
       events.push(event);
@@ -62,17 +64,25 @@ const QuorvanelHost = (() => {
     queueEvent({kind, id, x: Math.floor(e.clientX - box.left), y: Math.floor(e.clientY - box.top)});
   }
 
-  // The program names the keys it knows: letters by their place (code),
-  // the others by what the layout makes of them (key).
   function keyEvent(e) {
-    if (e.repeat || finished || !contract) return;
+    if (e.repeat || finished) return;
     const ctrl = e.ctrlKey || e.metaKey;  // Cmd on a Mac keyboard is Ctrl
-    const [key, letter] = contract.keys.get(e.code) || contract.keys.get(e.key) || [contract.otherKey, 0];
     // Ctrl+P saves a picture of the game, not the page.
     if (ctrl && e.code === 'KeyP') e.preventDefault();
-    const bit = contract.modifier;
-    const modifiers = (ctrl ? bit.ctrl : 0) | (e.shiftKey ? bit.shift : 0) | (e.altKey ? bit.alt : 0);
-    queueEvent({kind: contract.kind.Key, key, letter, modifiers});
+    queueEvent({pressed: {code: e.code, key: e.key, ctrl, shift: e.shiftKey, alt: e.altKey}});
+  }
+
+  // A queued event in the program's numbers. It names the keys it knows:
+  // letters by their place (code), the others by what the layout makes of
+  // them (key).
+  function programEvent(event) {
+    const {kind, keys, otherKey, modifier} = contract;
+    const pressed = event.pressed;
+    if (!pressed) return Object.assign({x: 0, y: 0, key: otherKey, letter: 0, modifiers: 0}, event);
+    const [key, letter] = keys.get(pressed.code) || keys.get(pressed.key) || [otherKey, 0];
+    const modifiers =
+        (pressed.ctrl ? modifier.ctrl : 0) | (pressed.shift ? modifier.shift : 0) | (pressed.alt ? modifier.alt : 0);
+    return {kind: kind.Key, id: 0, x: 0, y: 0, key, letter, modifiers};
   }
 
   // The top-most shown window.
@@ -180,7 +190,7 @@ const QuorvanelHost = (() => {
     screenHeight() { return desk().clientHeight; },
 
     // Input and the program's wait.
-    takeEvent() { return events.shift() || null; },
+    takeEvent() { return events.length ? programEvent(events.shift()) : null; },
     idleUntilInput() {
       if (events.length || lines.length) return Promise.resolve();
       finishCommand();
