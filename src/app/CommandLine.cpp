@@ -1,23 +1,11 @@
 // Command-line parsing (see CommandLine.h).
 #include "app/CommandLine.h"
 
+#include "containers/WholeNumber.h"
 #include "platform/DisplayScale.h"
 #include "platform/MessageQuote.h"
 
-#include <charconv>
 #include <utility>
-
-namespace {
-
-std::optional<std::uint64_t> SeedValue(const std::string& text) {
-    std::uint64_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, failure] = std::from_chars(text.data(), end, value);
-    if (text.empty() || failure != std::errc() || stop != end) return std::nullopt;
-    return value;
-}
-
-}  // namespace
 
 std::optional<CommandLineOptions> ParseCommandLine(const std::vector<std::string>& arguments,
                                                    std::string* error) {
@@ -61,7 +49,7 @@ std::optional<CommandLineOptions> ParseCommandLine(const std::vector<std::string
             value = arguments[++i];
         }
         if (name == "--seed") {
-            const std::optional<std::uint64_t> seed = SeedValue(*value);
+            const std::optional<std::uint64_t> seed = ParseWholeNumber<std::uint64_t>(*value);
             if (!seed) {
                 *error = "--seed needs a whole number from 0 to 18446744073709551615, not " +
                          QuoteForMessage(*value);

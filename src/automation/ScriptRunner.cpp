@@ -15,9 +15,7 @@ namespace {
 using Kind = ScriptCommand::Kind;
 
 std::string NoWindow(const ScriptCommand& command) {
-    // A named string, not a temporary: see Quoted() in ScriptCommand.cpp.
-    const std::string name(command.Name());
-    return "'" + name + "': no window is open";
+    return "'" + std::string(command.Name()) + "': no window is open";
 }
 
 }  // namespace

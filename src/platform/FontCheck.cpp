@@ -60,7 +60,7 @@ std::string FontProblem() {
     FontFile file;
     std::string error;
     if (!FindFontFile(kSongFamily, &file, &error)) return error;
-    const bool fromEnvironment = FontFileFromEnvironment() != nullptr;
+    const bool fromEnvironment = FontFileFromEnvironment().has_value();
     const std::string name = "the font file " + file.path +
                              (fromEnvironment ? " (QUORVANEL_FONT)" : " (" + std::string(kSongFamily) + ")");
     const std::string advice = fromEnvironment ? kEnvironmentAdvice : kPackageAdvice;

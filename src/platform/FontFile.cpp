@@ -1,9 +1,6 @@
 // The font file the user names, which every host's lookup honours first.
 #include "platform/FontFile.h"
 
-#include <cstdlib>
+#include "containers/Environment.h"
 
-const char* FontFileFromEnvironment() {
-    const char* path = std::getenv("QUORVANEL_FONT");
-    return path && *path ? path : nullptr;
-}
+std::optional<std::string> FontFileFromEnvironment() { return EnvironmentVariable("QUORVANEL_FONT"); }

@@ -6,6 +6,7 @@
 // QUORVANEL_FONT=/path/to/font overrides the lookup.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,5 +24,5 @@ inline constexpr std::string_view kSongFamily = "AR PL UMing CN";
 // fonts-arphic-uming into *error.
 bool FindFontFile(std::string_view faceName, FontFile* file, std::string* error);
 
-// The file QUORVANEL_FONT names, or null when it is not set.
-const char* FontFileFromEnvironment();
+// The file QUORVANEL_FONT names, or none when it is not set.
+std::optional<std::string> FontFileFromEnvironment();

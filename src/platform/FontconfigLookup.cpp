@@ -6,6 +6,7 @@
 #include <fontconfig/fontconfig.h>
 
 #include <map>
+#include <utility>
 
 namespace {
 
@@ -58,8 +59,8 @@ bool MatchFamily(std::string_view family, FontFile* file) {
 }  // namespace
 
 bool FindFontFile(std::string_view faceName, FontFile* file, std::string* error) {
-    if (const char* path = FontFileFromEnvironment()) {
-        *file = {path, -1};
+    if (std::optional<std::string> path = FontFileFromEnvironment()) {
+        *file = {std::move(*path), -1};
         return true;
     }
     // Looked up once per face name: fontconfig's start-up costs milliseconds.

@@ -1,7 +1,8 @@
 // The window system behind the screens: creates windows, runs the event loop
-// and nested modal loops, shows message boxes. Two backends share this
-// interface and one dispatch: SDL2 (real windows) and headless (windows,
-// invalidation and events in memory, no SDL video at all).
+// and nested modal loops, shows message boxes. Three backends share this
+// interface and one dispatch: SDL2 (real windows), headless (windows,
+// invalidation and events in memory, no SDL video at all) and browser
+// (windows in the web page).
 #pragma once
 
 #include "platform/Window.h"

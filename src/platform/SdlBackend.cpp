@@ -1,6 +1,7 @@
 // SDL2 start-up and event translation (see SdlBackend.h).
 #include "platform/SdlBackend.h"
 
+#include "containers/Environment.h"
 #include "platform/PictureFiles.h"
 #include "platform/SdlWindow.h"
 #include "platform/WindowSystem.h"
@@ -10,26 +11,15 @@
 #include <SDL.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <optional>
 
 namespace {
 
-bool IsSet(const char* variable) {
-    const char* value = std::getenv(variable);
-    return value && *value;
-}
-
-std::optional<std::string> Variable(const char* name) {
-    if (!IsSet(name)) return std::nullopt;
-    return std::getenv(name);
-}
-
 // The environment, and on X the server's resources.
 CDesktopScaleHints DesktopScaleHints(bool x11) {
-    return {Variable("QUORVANEL_SCALE"), Variable("GDK_SCALE"),
+    return {EnvironmentVariable("QUORVANEL_SCALE"), EnvironmentVariable("GDK_SCALE"),
             x11 ? ReadXResource("Xft.dpi", "Xft.Dpi") : std::nullopt};
 }
 
@@ -120,7 +110,7 @@ std::unique_ptr<CPlatform> CPlatform::CreateSdl(std::string* error, std::optiona
 
 std::unique_ptr<CSdlBackend> CSdlBackend::Open(std::optional<int> scale, std::string* error,
                                                std::string* warning) {
-    if (!IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY")) {
+    if (!EnvironmentVariable("DISPLAY") && !EnvironmentVariable("WAYLAND_DISPLAY")) {
         *error = "no display: neither DISPLAY nor WAYLAND_DISPLAY is set";
         return nullptr;
     }

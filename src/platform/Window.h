@@ -1,8 +1,8 @@
 // Top-level windows as the screens see them: a client area drawn by a
 // handler, invalidation, and mouse and key input in client coordinates.
-// Both backends (SDL2 and headless, Platform.h) hand out windows through this
-// interface and run the same dispatch, so a headless frame equals the
-// window's pixels.
+// Every backend (SDL2, headless and browser, Platform.h) hands out windows
+// through this interface and runs the same dispatch, so a headless frame
+// equals the window's pixels and the page's.
 #pragma once
 
 #include "platform/Color.h"
