@@ -44,9 +44,8 @@ int RunProgram(const std::vector<std::string>& arguments) {
     }
 
     if (options->record) {
-        if (const std::string problem = RecordingTargetProblem(*options->record, options->script);
-            !problem.empty()) {
-            PrintError(problem);
+        if (const CErrorOr<void> target = CheckRecordingTarget(*options->record, options->script); !target) {
+            PrintError(target.Reason());
             return kUsage;
         }
     }
@@ -57,12 +56,13 @@ int RunProgram(const std::vector<std::string>& arguments) {
         script =
             CScriptSource::FromStream(std::shared_ptr<std::istream>(&std::cin, [](std::istream*) {}), "-");
     } else if (options->script) {
-        script = CScriptSource::FromFile(*options->script, &error);
-        if (!script) {
+        CErrorOr<CScriptSource> file = CScriptSource::FromFile(*options->script);
+        if (!file) {
             // A syntax error reads "FILE:LINE: message", like a compiler's.
-            std::fprintf(stderr, "%s\n", error.c_str());
+            std::fprintf(stderr, "%s\n", file.Reason().c_str());
             return kUsage;
         }
+        script = std::move(file).Value();
     }
 
     // Before any window: a font the game cannot draw with ends the run here.
@@ -88,8 +88,12 @@ int RunProgram(const std::vector<std::string>& arguments) {
     std::optional<CRecorder> recorder;
     const auto openRecording = [&] {
         if (!options->record) return;
-        recorder = CRecorder::Create(*options->record, &error);
-        if (!recorder) return;
+        CErrorOr<CRecorder> created = CRecorder::Create(*options->record);
+        if (!created) {
+            error = created.Reason();
+            return;
+        }
+        recorder = std::move(created).Value();
         recorder->Seed(seed);
         platform->SetInputObserver([&recorder](const InputEvent& event) { recorder->Event(event); });
     };

@@ -17,29 +17,28 @@ bool SameFile(const struct stat& a, const struct stat& b) {
 
 }  // namespace
 
-std::string RecordingTargetProblem(const std::string& path, const std::optional<std::string>& script) {
+CErrorOr<void> CheckRecordingTarget(const std::string& path, const std::optional<std::string>& script) {
     struct stat target {};
     if (stat(path.c_str(), &target) != 0) return {};  // not there yet (or unreachable: Create says why)
-    const std::string refused = "--record " + path + ": ";
+    const auto refused = [&path](const std::string& why) {
+        return CFailure{"--record " + path + ": " + why};
+    };
     struct stat other {};
     if (script && (*script == "-" ? fstat(STDIN_FILENO, &other) : stat(script->c_str(), &other)) == 0 &&
         SameFile(target, other))
-        return refused + "that is the script being run; the recording would replace it";
+        return refused("that is the script being run; the recording would replace it");
     for (const int stream : {STDOUT_FILENO, STDERR_FILENO})
         if (fstat(stream, &other) == 0 && SameFile(target, other))
-            return refused + "that is standard " + (stream == STDOUT_FILENO ? "output" : "error") +
-                   ", which carries only the program's own lines";
+            return refused(std::string("that is standard ") + (stream == STDOUT_FILENO ? "output" : "error") +
+                           ", which carries only the program's own lines");
     if (!S_ISREG(target.st_mode))
-        return refused + "not a regular file (a terminal, a pipe, a device or a folder); name a file";
+        return refused("not a regular file (a terminal, a pipe, a device or a folder); name a file");
     return {};
 }
 
-std::optional<CRecorder> CRecorder::Create(const std::string& path, std::string* error) {
+CErrorOr<CRecorder> CRecorder::Create(const std::string& path) {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file) {
-        *error = path + ": cannot write the recording: " + std::strerror(errno);
-        return std::nullopt;
-    }
+    if (!file) return CFailure{path + ": cannot write the recording: " + std::strerror(errno)};
     return CRecorder(path, std::move(file));
 }
 

@@ -7,6 +7,8 @@
 // remembered, so that the program does not end as if the recording were whole.
 #pragma once
 
+#include "containers/ErrorOr.h"
+
 #include <cstdint>
 #include <fstream>
 #include <optional>
@@ -14,17 +16,17 @@
 
 struct InputEvent;
 
-// Why path cannot take a recording, or empty. It must be a regular file or
+// Fails with why path cannot take a recording. It must be a regular file or
 // not exist yet, and must not be the script being run (script; "-" is
 // standard input) nor standard output or error: compared by device and
 // inode, so that links to them count too. A terminal, a pipe or /dev/stdout
 // is refused like "-".
-std::string RecordingTargetProblem(const std::string& path, const std::optional<std::string>& script);
+CErrorOr<void> CheckRecordingTarget(const std::string& path, const std::optional<std::string>& script);
 
 class CRecorder {
 public:
-    // Creates or replaces the file; null with "FILE: reason" in *error on failure.
-    static std::optional<CRecorder> Create(const std::string& path, std::string* error);
+    // Creates or replaces the file; fails with "FILE: reason".
+    static CErrorOr<CRecorder> Create(const std::string& path);
 
     void Seed(std::uint64_t seed);
     void Event(const InputEvent& event);

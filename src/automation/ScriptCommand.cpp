@@ -43,7 +43,7 @@ std::vector<std::string_view> Words(std::string_view text) {
     return words;
 }
 
-ParsedLine Error(std::string message) { return {std::nullopt, std::move(message)}; }
+ParsedLine Error(std::string message) { return CFailure{std::move(message)}; }
 
 // A byte below space or DEL: a file name with one would be cut short (NUL)
 // or be hard to tell from another name.
@@ -81,7 +81,7 @@ std::optional<InputEvent> ScriptCommand::Event() const {
 
 ParsedLine ParseScriptLine(std::string_view text, int lineNumber) {
     const std::string_view line = Trim(text);
-    if (line.empty() || line.front() == '#') return {};
+    if (line.empty() || line.front() == '#') return std::nullopt;
     const std::vector<std::string_view> words = Words(line);
     const std::string_view name = words.front();
 
@@ -143,7 +143,7 @@ ParsedLine ParseScriptLine(std::string_view text, int lineNumber) {
             if (arguments > 0) return tooMany(0);
             break;
     }
-    return {std::move(command), ""};
+    return command;
 }
 
 std::optional<std::string> FormatScriptCommand(const ScriptCommand& command) {

@@ -58,15 +58,12 @@ std::optional<InputEvent> CScriptRunner::Advance(bool mayWait) {
             stoppedToWait_ = true;
             return std::nullopt;
         }
-        std::string syntaxError;
-        const std::optional<ScriptCommand> command = source_.Next(&syntaxError);
-        if (!syntaxError.empty()) {
-            error_ = syntaxError;
-            exitCode_ = 2;
-            finished_ = true;
-            if (loopRunning_) platform_.Quit(exitCode_);
+        const CErrorOr<std::optional<ScriptCommand>> next = source_.Next();
+        if (!next) {
+            Fail(2, next.Reason());
             return std::nullopt;
         }
+        const std::optional<ScriptCommand>& command = *next;
         if (!command) {
             finished_ = true;
             return std::nullopt;

@@ -61,8 +61,8 @@ std::vector<ScriptCommand> ReadPlaythrough(const std::string& path) {
     std::string text;
     for (int line = 1; std::getline(file, text); ++line) {
         ParsedLine parsed = ParseScriptLine(text, line);
-        if (parsed.command && (parsed.command->Event() || parsed.command->kind == ScriptCommand::Kind::Seed))
-            commands.push_back(std::move(*parsed.command));
+        if (parsed && *parsed && ((*parsed)->Event() || (*parsed)->kind == ScriptCommand::Kind::Seed))
+            commands.push_back(std::move(**parsed));
     }
     return commands;
 }
