@@ -32,10 +32,9 @@ void PrintLine(const std::string& line) {
 }  // namespace
 
 int RunProgram(const std::vector<std::string>& arguments) {
-    std::string error;
-    const std::optional<CommandLineOptions> options = ParseCommandLine(arguments, &error);
+    const CErrorOr<CommandLineOptions> options = ParseCommandLine(arguments);
     if (!options) {
-        PrintError(error + " (see --help)");
+        PrintError(options.Reason() + " (see --help)");
         return kUsage;
     }
     if (options->help || options->version) {
@@ -71,6 +70,7 @@ int RunProgram(const std::vector<std::string>& arguments) {
         return kFailure;
     }
 
+    std::string error;
     std::string warning;
     const std::unique_ptr<CPlatform> platform = options->headless
                                                     ? CPlatform::CreateHeadless()

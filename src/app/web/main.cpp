@@ -24,11 +24,10 @@ constexpr int kUsage = 2;
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string error;
-    const std::optional<CommandLineOptions> options =
-        ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), &error);
+    const CErrorOr<CommandLineOptions> options =
+        ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (!options) {
-        BrowserPage::Finished(kUsage, error);
+        BrowserPage::Finished(kUsage, options.Reason());
         return kUsage;
     }
     const std::unique_ptr<CPlatform> platform = CPlatform::CreateBrowser();
