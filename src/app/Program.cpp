@@ -65,20 +65,19 @@ int RunProgram(const std::vector<std::string>& arguments) {
     }
 
     // Before any window: a font the game cannot draw with ends the run here.
-    if (const std::string problem = FontProblem(); !problem.empty()) {
-        PrintError(problem);
+    if (const CErrorOr<void> font = CheckGameFont(); !font) {
+        PrintError(font.Reason());
         return kFailure;
     }
 
-    std::string error;
     std::string warning;
-    const std::unique_ptr<CPlatform> platform = options->headless
-                                                    ? CPlatform::CreateHeadless()
-                                                    : CPlatform::CreateSdl(&error, options->scale, &warning);
-    if (!platform) {
-        PrintError(error + " (--headless runs without one)");
+    CErrorOr<std::unique_ptr<CPlatform>> opened =
+        options->headless ? CPlatform::CreateHeadless() : CPlatform::CreateSdl(options->scale, &warning);
+    if (!opened) {
+        PrintError(opened.Reason() + " (--headless runs without one)");
         return kFailure;
     }
+    const std::unique_ptr<CPlatform> platform = std::move(opened).Value();
     if (!warning.empty()) PrintError(warning);
 
     const std::uint64_t seed = options->seed.value_or(ClockSeed());
@@ -86,6 +85,7 @@ int RunProgram(const std::vector<std::string>& arguments) {
     // Only once the game is up may the recording replace an older file; it
     // is open before the window shows, so that it sees the first event.
     std::optional<CRecorder> recorder;
+    std::string error;
     const auto openRecording = [&] {
         if (!options->record) return;
         CErrorOr<CRecorder> created = CRecorder::Create(*options->record);

@@ -105,9 +105,9 @@ bool CScriptRunner::RunInspection(const ScriptCommand& command, CWindow* active)
         }
         case Kind::Shot: {
             if (!active) break;
-            std::string reason;
-            if (active->WritePng(command.file, &reason)) return true;
-            Fail(1, source_.Where(command) + "'shot': " + reason);
+            const CErrorOr<void> written = active->WritePng(command.file);
+            if (written) return true;
+            Fail(1, source_.Where(command) + "'shot': " + written.Reason());
             return false;
         }
         default:

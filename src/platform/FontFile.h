@@ -6,6 +6,8 @@
 // QUORVANEL_FONT=/path/to/font overrides the lookup.
 #pragma once
 
+#include "containers/ErrorOr.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,10 +21,9 @@ struct FontFile {
 
 inline constexpr std::string_view kSongFamily = "AR PL UMing CN";
 
-// Finds the file for faceName. On failure (fontconfig knows no such family)
-// returns false and puts a one-line reason naming the package
-// fonts-arphic-uming into *error.
-bool FindFontFile(std::string_view faceName, FontFile* file, std::string* error);
+// Finds the file for faceName. Fails (fontconfig knows no such family) with
+// a one-line reason naming the package fonts-arphic-uming.
+CErrorOr<FontFile> FindFontFile(std::string_view faceName);
 
 // The file QUORVANEL_FONT names, or none when it is not set.
 std::optional<std::string> FontFileFromEnvironment();

@@ -74,7 +74,6 @@ SavedPicture SavePictureInFolder(const CFrameBuffer& image, std::string_view sug
     picture.location = (fs::path(folder) / name(1)).string();
     const std::vector<std::uint8_t> bytes = EncodePng(image);
     const int failure = bytes.empty() ? ENOMEM : WriteNewFile(folder, name, bytes, &picture.location);
-    picture.saved = failure == 0;
-    if (failure) picture.reason = SystemReason(failure);
+    if (failure) picture.saved = CFailure{SystemReason(failure)};
     return picture;
 }

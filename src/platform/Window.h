@@ -97,9 +97,7 @@ public:
     // (scripts list their widgets); null when not known.
     virtual CWindowHandler* GetHandler() const { return nullptr; }
 
-    // Writes the client area as last painted to a PNG file; on failure
-    // returns false with a one-line reason in *error.
-    bool WritePng(const std::string& path, std::string* error) const {
-        return ::WritePng(GetFrameBuffer(), path, error);
-    }
+    // Writes the client area as last painted to a PNG file; fails with a
+    // one-line reason.
+    CErrorOr<void> WritePng(const std::string& path) const { return ::WritePng(GetFrameBuffer(), path); }
 };

@@ -8,6 +8,7 @@
 // the game in script order, the window list needs no game, and errors name
 // the source and line.
 #include "AppTestFixture.h"
+#include "support/FailureReason.h"
 #include "support/ProgramRun.h"
 #include "support/ScopedEnv.h"
 
@@ -164,10 +165,9 @@ TEST_F(ScriptRunnerTest, WidgetsShowsTheHintBoxAndTheHoverCard) {
 TEST_F(ScriptRunnerTest, ShotWritesTheActiveWindowAsPainted) {
     CTempFolder folder;
     RunScript("move " + At(FightButton(0)) + "\nshot " + folder.File("hint.png") + "\n");
-    std::string error;
-    CFrameBuffer shot;
-    ASSERT_TRUE(ReadPng(folder.File("hint.png"), &shot, &error)) << error;
-    EXPECT_TRUE(shot == app.Frame().Window().GetFrameBuffer());
+    const CErrorOr<CFrameBuffer> shot = ReadPng(folder.File("hint.png"));
+    ASSERT_EQ(FailureReason(shot), "");
+    EXPECT_TRUE(*shot == app.Frame().Window().GetFrameBuffer());
 }
 
 TEST_F(ScriptRunnerTest, AShotIntoAMissingFolderStopsTheScript) {
