@@ -2,8 +2,8 @@
 #include "platform/PictureFiles.h"
 
 #include "containers/Environment.h"
+#include "gfx/WholeFile.h"
 #include "platform/SystemReason.h"
-#include "platform/WholeFile.h"
 
 #include <unistd.h>
 

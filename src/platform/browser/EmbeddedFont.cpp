@@ -1,6 +1,0 @@
-// The browser build's font: the game's face, cut down to the characters the
-// game draws, is loaded with the page into the module's file system (see
-// scripts/make-web-font); every face name means it.
-#include "platform/FontFile.h"
-
-CErrorOr<FontFile> FindFontFile(std::string_view) { return FontFile{"/fonts/uming-subset.ttf", 0}; }
