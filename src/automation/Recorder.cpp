@@ -8,6 +8,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fstream>
+#include <memory>
 
 namespace {
 
@@ -37,9 +39,17 @@ CErrorOr<void> CheckRecordingTarget(const std::string& path, const std::optional
 }
 
 CErrorOr<CRecorder> CRecorder::Create(const std::string& path) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file) return CFailure{path + ": cannot write the recording: " + std::strerror(errno)};
-    return CRecorder(path, std::move(file));
+    const auto file = std::make_shared<std::ofstream>(path, std::ios::binary | std::ios::trunc);
+    const auto reason = [path] {
+        return CFailure{path + ": cannot write the recording: " + std::strerror(errno)};
+    };
+    if (!*file) return reason();
+    return CRecorder([file, reason](const std::string& line) -> CErrorOr<void> {
+        *file << line << '\n';
+        file->flush();
+        if (!*file) return reason();
+        return {};
+    });
 }
 
 void CRecorder::Seed(std::uint64_t seed) {
@@ -56,7 +66,5 @@ void CRecorder::Event(const InputEvent& event) {
 
 void CRecorder::WriteLine(const std::string& line) {
     if (!error_.empty()) return;
-    file_ << line << '\n';
-    file_.flush();
-    if (!file_) error_ = path_ + ": cannot write the recording: " + std::strerror(errno);
+    if (const CErrorOr<void> kept = write_(line); !kept) error_ = kept.Reason();
 }

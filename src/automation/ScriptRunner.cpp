@@ -1,6 +1,7 @@
 // Running scripts (see ScriptRunner.h).
 #include "automation/ScriptRunner.h"
 
+#include "automation/ExitCode.h"
 #include "automation/Recorder.h"
 #include "automation/ScriptedGame.h"
 #include "automation/WidgetJson.h"
@@ -60,7 +61,7 @@ std::optional<InputEvent> CScriptRunner::Advance(bool mayWait) {
         }
         const CErrorOr<std::optional<ScriptCommand>> next = source_.Next();
         if (!next) {
-            Fail(2, next.Reason());
+            Fail(kUsage, next.Reason());
             return std::nullopt;
         }
         const std::optional<ScriptCommand>& command = *next;
@@ -71,7 +72,7 @@ std::optional<InputEvent> CScriptRunner::Advance(bool mayWait) {
         CWindow* active = ActiveWindow();
         if (const std::optional<InputEvent> event = command->Event()) {
             if (active) return event;
-            Fail(1, source_.Where(*command) + NoWindow(*command));
+            Fail(kFailure, source_.Where(*command) + NoWindow(*command));
             return std::nullopt;
         }
         if (command->kind == Kind::Quit) {
@@ -107,13 +108,13 @@ bool CScriptRunner::RunInspection(const ScriptCommand& command, CWindow* active)
             if (!active) break;
             const CErrorOr<void> written = active->WritePng(command.file);
             if (written) return true;
-            Fail(1, source_.Where(command) + "'shot': " + written.Reason());
+            Fail(kFailure, source_.Where(command) + "'shot': " + written.Reason());
             return false;
         }
         default:
             return true;
     }
-    Fail(1, source_.Where(command) + NoWindow(command));
+    Fail(kFailure, source_.Where(command) + NoWindow(command));
     return false;
 }
 

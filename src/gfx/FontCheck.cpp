@@ -19,9 +19,6 @@ namespace {
 constexpr const char* kEnvironmentAdvice =
     "set QUORVANEL_FONT to a font file with Chinese glyphs (the Debian package fonts-arphic-uming "
     "installs one), or unset it";
-constexpr const char* kPackageAdvice =
-    "reinstall the Debian package fonts-arphic-uming (apt-get install --reinstall fonts-arphic-uming), "
-    "or set QUORVANEL_FONT=/path/to/font";
 
 // Fails with what is wrong with the file as a file.
 CErrorOr<void> CheckFile(const std::string& path) {
@@ -63,7 +60,7 @@ CErrorOr<void> CheckGameFont() {
     const bool fromEnvironment = FontFileFromEnvironment().has_value();
     const std::string name = "the font file " + file->path +
                              (fromEnvironment ? " (QUORVANEL_FONT)" : " (" + std::string(kSongFamily) + ")");
-    const std::string advice = fromEnvironment ? kEnvironmentAdvice : kPackageAdvice;
+    const std::string advice = fromEnvironment ? kEnvironmentAdvice : std::string(BrokenFontAdvice());
 
     if (const CErrorOr<void> usable = CheckFile(file->path); !usable)
         return CFailure{name + " " + usable.Reason() + "; " + advice};

@@ -30,6 +30,10 @@ CErrorOr<FontFile> FindFontFile(std::string_view faceName);
 // platform for each host (platform/fontlookup: fontconfig on the desktop, the
 // page's font in the browser) into the library quorvanel_font_lookup.
 CErrorOr<FontFile> FindHostFontFile(std::string_view faceName);
+// What to do when the file the host's lookup found for the game's face is
+// broken (one clause of advice, for a message that names the file), built
+// with FindHostFontFile.
+std::string_view BrokenFontAdvice();
 
 // The file QUORVANEL_FONT names, or none when it is not set.
 std::optional<std::string> FontFileFromEnvironment();

@@ -4,3 +4,5 @@
 #include "gfx/FontFile.h"
 
 CErrorOr<FontFile> FindHostFontFile(std::string_view) { return FontFile{"/fonts/uming-subset.ttf", 0}; }
+
+std::string_view BrokenFontAdvice() { return "reload the page, which brings the font file again"; }

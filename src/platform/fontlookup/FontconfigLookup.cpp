@@ -68,3 +68,8 @@ CErrorOr<FontFile> FindHostFontFile(std::string_view faceName) {
     known.emplace(std::string(faceName), found);
     return found;
 }
+
+std::string_view BrokenFontAdvice() {
+    return "reinstall the Debian package fonts-arphic-uming "
+           "(apt-get install --reinstall fonts-arphic-uming), or set QUORVANEL_FONT=/path/to/font";
+}
