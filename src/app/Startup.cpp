@@ -26,14 +26,13 @@ int Run(const std::vector<std::string>& arguments, CProgramHost& host) {
         host.Print(text);
         return 0;
     }
-    if (const std::string problem = host.OptionsProblem(*options); !problem.empty()) {
-        host.Report(problem);
+    if (const CErrorOr<void> usable = host.CheckOptions(*options); !usable) {
+        host.Report(usable.Reason());
         return kUsage;
     }
-    std::string error;
-    std::optional<CScriptSource> script = host.OpenScript(*options, &error);
-    if (!script && !error.empty()) {
-        host.ReportScriptError(error);
+    CErrorOr<std::optional<CScriptSource>> script = host.OpenScript(*options);
+    if (!script) {
+        host.ReportScriptError(script.Reason());
         return kUsage;
     }
 
@@ -43,11 +42,12 @@ int Run(const std::vector<std::string>& arguments, CProgramHost& host) {
         return kFailure;
     }
 
-    const std::unique_ptr<CPlatform> platform = host.CreatePlatform(*options, &error);
-    if (!platform) {
-        host.Report(error);
+    CErrorOr<std::unique_ptr<CPlatform>> created = host.CreatePlatform(*options);
+    if (!created) {
+        host.Report(created.Reason());
         return kFailure;
     }
+    const std::unique_ptr<CPlatform> platform = std::move(created).Value();
 
     const std::uint64_t seed = options->seed.value_or(ClockSeed());
     CQuorvanelApp app(*platform);
@@ -56,7 +56,12 @@ int Run(const std::vector<std::string>& arguments, CProgramHost& host) {
     std::optional<CRecorder> recorder;
     std::string recordingError;
     const auto openRecording = [&] {
-        recorder = host.OpenRecording(*options, &recordingError);
+        CErrorOr<std::optional<CRecorder>> opened = host.OpenRecording(*options);
+        if (!opened) {
+            recordingError = opened.Reason();
+            return;
+        }
+        recorder = std::move(opened).Value();
         if (!recorder) return;
         recorder->Seed(seed);
         platform->SetInputObserver([&recorder](const InputEvent& event) { recorder->Event(event); });
@@ -74,9 +79,9 @@ int Run(const std::vector<std::string>& arguments, CProgramHost& host) {
     }
     CGameForScripts game(app.View());
     std::optional<CScriptRunner> runner;
-    if (script) {
+    if (*script) {
         runner.emplace(
-            *platform, game, std::move(*script), [&host](const std::string& line) { host.Print(line); },
+            *platform, game, std::move(**script), [&host](const std::string& line) { host.Print(line); },
             recorder ? &*recorder : nullptr);
         runner->Install();
     }
