@@ -1,7 +1,11 @@
 // Reading and writing key chords (see KeyChordText.h).
 #include "automation/KeyChordText.h"
 
+#include <algorithm>
+#include <array>
 #include <cctype>
+#include <string_view>
+#include <utility>
 
 namespace {
 
@@ -10,6 +14,20 @@ std::string Lower(std::string_view text) {
     for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return lower;
 }
+
+// The keys that move and use the keyboard focus, by their script names.
+constexpr std::array<std::pair<std::string_view, KeyChord::Key>, 10> kFocusKeys{{
+    {"tab", KeyChord::Key::Tab},
+    {"space", KeyChord::Key::Space},
+    {"left", KeyChord::Key::Left},
+    {"right", KeyChord::Key::Right},
+    {"up", KeyChord::Key::Up},
+    {"down", KeyChord::Key::Down},
+    {"pageup", KeyChord::Key::PageUp},
+    {"pagedown", KeyChord::Key::PageDown},
+    {"home", KeyChord::Key::Home},
+    {"end", KeyChord::Key::End},
+}};
 
 std::optional<KeyChord> KeyNamed(const std::string& name) {
     KeyChord chord;
@@ -21,6 +39,10 @@ std::optional<KeyChord> KeyNamed(const std::string& name) {
         chord.key = KeyChord::Key::Equals;
     } else if (name == "-") {
         chord.key = KeyChord::Key::Minus;
+    } else if (const auto focus = std::find_if(kFocusKeys.begin(), kFocusKeys.end(),
+                                               [&name](const auto& entry) { return entry.first == name; });
+               focus != kFocusKeys.end()) {
+        chord.key = focus->second;
     } else if (name.size() == 1 && name[0] >= 'a' && name[0] <= 'z') {
         chord.key = KeyChord::Key::Letter;
         chord.letter = name[0];
@@ -73,6 +95,20 @@ std::string KeyChordName(const KeyChord& chord) {
             break;
         case KeyChord::Key::Minus:
             key = "-";
+            break;
+        case KeyChord::Key::Tab:
+        case KeyChord::Key::Space:
+        case KeyChord::Key::Left:
+        case KeyChord::Key::Right:
+        case KeyChord::Key::Up:
+        case KeyChord::Key::Down:
+        case KeyChord::Key::PageUp:
+        case KeyChord::Key::PageDown:
+        case KeyChord::Key::Home:
+        case KeyChord::Key::End:
+            key = std::find_if(kFocusKeys.begin(), kFocusKeys.end(), [&chord](const auto& entry) {
+                      return entry.second == chord.key;
+                  })->first;
             break;
         case KeyChord::Key::Other:
             return "";

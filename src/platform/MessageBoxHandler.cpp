@@ -2,6 +2,7 @@
 #include "platform/MessageBoxHandler.h"
 
 #include "platform/DeviceContext.h"
+#include "platform/FocusRing.h"
 #include "platform/PathEllipsis.h"
 
 #include <algorithm>
@@ -87,15 +88,43 @@ void CMessageBoxHandler::OnPaint(CDC& dc) {
     CRect box = textBox_;
     dc.DrawText(text_, box, DT_WORDBREAK | DT_LEFT);
     DrawButton(dc);
+    if (ringShown_) DrawFocusRing(dc, button_);
     dc.SelectObject(previous);
 }
 
 void CMessageBoxHandler::OnLButtonDown(int x, int y) {
+    SetRingShown(false);
     if (button_.PtInRect(x, y)) End();
 }
 
 void CMessageBoxHandler::OnKey(const KeyChord& key) {
-    if (key.key == KeyChord::Key::Return || key.key == KeyChord::Key::Escape) End();
+    switch (key.key) {
+        case KeyChord::Key::Return:
+        case KeyChord::Key::Escape:
+            End();
+            break;
+        case KeyChord::Key::Space:
+            if (ringShown_) End();
+            SetRingShown(true);
+            break;
+        case KeyChord::Key::Tab:
+        case KeyChord::Key::Left:
+        case KeyChord::Key::Right:
+        case KeyChord::Key::Up:
+        case KeyChord::Key::Down:
+        case KeyChord::Key::Home:
+        case KeyChord::Key::End:
+            SetRingShown(true);
+            break;
+        default:
+            break;
+    }
+}
+
+void CMessageBoxHandler::SetRingShown(bool shown) {
+    if (shown == ringShown_ || !window_) return;
+    ringShown_ = shown;
+    window_->InvalidateRect(FocusRingArea(button_), true);
 }
 
 void CMessageBoxHandler::End() {

@@ -38,6 +38,34 @@ bool IsRealDisplay(const char* driver) {
     return driver && (std::strcmp(driver, "x11") == 0 || std::strcmp(driver, "wayland") == 0);
 }
 
+// The keys that move and use the keyboard focus.
+std::optional<KeyChord::Key> FocusKeyOf(SDL_Keycode sym) {
+    switch (sym) {
+        case SDLK_TAB:
+            return KeyChord::Key::Tab;
+        case SDLK_SPACE:
+            return KeyChord::Key::Space;
+        case SDLK_LEFT:
+            return KeyChord::Key::Left;
+        case SDLK_RIGHT:
+            return KeyChord::Key::Right;
+        case SDLK_UP:
+            return KeyChord::Key::Up;
+        case SDLK_DOWN:
+            return KeyChord::Key::Down;
+        case SDLK_PAGEUP:
+            return KeyChord::Key::PageUp;
+        case SDLK_PAGEDOWN:
+            return KeyChord::Key::PageDown;
+        case SDLK_HOME:
+            return KeyChord::Key::Home;
+        case SDLK_END:
+            return KeyChord::Key::End;
+        default:
+            return std::nullopt;
+    }
+}
+
 std::optional<KeyChord> ChordOf(const SDL_KeyboardEvent& key) {
     if (key.repeat) return std::nullopt;
     KeyChord chord;
@@ -50,6 +78,8 @@ std::optional<KeyChord> ChordOf(const SDL_KeyboardEvent& key) {
         chord.key = KeyChord::Key::Equals;
     } else if (sym == SDLK_MINUS || sym == SDLK_KP_MINUS) {
         chord.key = KeyChord::Key::Minus;
+    } else if (const std::optional<KeyChord::Key> focusKey = FocusKeyOf(sym)) {
+        chord.key = *focusKey;
     } else if (sym >= SDLK_a && sym <= SDLK_z) {
         chord.key = KeyChord::Key::Letter;
         chord.letter = static_cast<char>('a' + (sym - SDLK_a));

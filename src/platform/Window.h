@@ -13,7 +13,25 @@
 #include <string>
 
 struct KeyChord {
-    enum class Key { Return, Escape, Letter, Equals, Minus, Other };
+    enum class Key {
+        Return,
+        Escape,
+        Letter,
+        Equals,
+        Minus,
+        // The keys that move and use the keyboard focus (Shift+Tab: Tab with shift).
+        Tab,
+        Space,
+        Left,
+        Right,
+        Up,
+        Down,
+        PageUp,
+        PageDown,
+        Home,
+        End,
+        Other
+    };
     Key key = Key::Other;
     char letter = 0;  // 'a' .. 'z' when key is Letter
     bool ctrl = false;
@@ -43,6 +61,9 @@ public:
     // The close box. The window does not close by itself: the handler ends the
     // program or its modal loop (CPlatform).
     virtual void OnClose() {}
+    // True while the window draws its focus ring (after a key moved the
+    // keyboard focus, until the next click).
+    virtual bool ShowsFocusRing() const { return false; }
 };
 
 enum class MessageBoxIcon { None, Stop };

@@ -50,7 +50,7 @@ void CPopupPage::ResizeClient(int width, int height) {
     AttachWindow(window_.get(), {0, 0, width, height});
 }
 
-void CPopupPage::OnKey(const KeyChord& key) {
+void CPopupPage::OnCommandKey(const KeyChord& key) {
     if (key.key == KeyChord::Key::Return)
         OnOK();
     else if (key.key == KeyChord::Key::Escape)

@@ -38,8 +38,9 @@ public:
     CWindow* Window() const { return window_.get(); }
     CPlatform& Platform() const { return platform_; }
 
-    // Enter ends the page with IDOK, Escape with IDCANCEL.
-    void OnKey(const KeyChord& key) override;
+    // Enter (before a key has shown the focus ring) ends the page with IDOK,
+    // Escape with IDCANCEL.
+    void OnCommandKey(const KeyChord& key) override;
     // The close box ends the page with IDCANCEL.
     void OnClose() override;
 
