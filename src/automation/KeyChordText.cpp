@@ -79,6 +79,8 @@ std::optional<KeyChord> ParseKeyChord(std::string_view text) {
 }
 
 std::string KeyChordName(const KeyChord& chord) {
+    const auto focus = std::find_if(kFocusKeys.begin(), kFocusKeys.end(),
+                                    [&chord](const auto& entry) { return entry.second == chord.key; });
     std::string key;
     switch (chord.key) {
         case KeyChord::Key::Return:
@@ -96,22 +98,10 @@ std::string KeyChordName(const KeyChord& chord) {
         case KeyChord::Key::Minus:
             key = "-";
             break;
-        case KeyChord::Key::Tab:
-        case KeyChord::Key::Space:
-        case KeyChord::Key::Left:
-        case KeyChord::Key::Right:
-        case KeyChord::Key::Up:
-        case KeyChord::Key::Down:
-        case KeyChord::Key::PageUp:
-        case KeyChord::Key::PageDown:
-        case KeyChord::Key::Home:
-        case KeyChord::Key::End:
-            key = std::find_if(kFocusKeys.begin(), kFocusKeys.end(), [&chord](const auto& entry) {
-                      return entry.second == chord.key;
-                  })->first;
+        default:
+            if (focus == kFocusKeys.end()) return "";
+            key = focus->first;
             break;
-        case KeyChord::Key::Other:
-            return "";
     }
     std::string name;
     if (chord.ctrl) name += "ctrl+";

@@ -98,27 +98,11 @@ void CMessageBoxHandler::OnLButtonDown(int x, int y) {
 }
 
 void CMessageBoxHandler::OnKey(const KeyChord& key) {
-    switch (key.key) {
-        case KeyChord::Key::Return:
-        case KeyChord::Key::Escape:
-            End();
-            break;
-        case KeyChord::Key::Space:
-            if (ringShown_) End();
-            SetRingShown(true);
-            break;
-        case KeyChord::Key::Tab:
-        case KeyChord::Key::Left:
-        case KeyChord::Key::Right:
-        case KeyChord::Key::Up:
-        case KeyChord::Key::Down:
-        case KeyChord::Key::Home:
-        case KeyChord::Key::End:
-            SetRingShown(true);
-            break;
-        default:
-            break;
-    }
+    using Key = KeyChord::Key;
+    if (key.key == Key::Return || key.key == Key::Escape || (key.key == Key::Space && ringShown_)) End();
+    // The button is the box's only widget: every focus key shows the ring on it.
+    else if (key.key >= Key::Tab && key.key <= Key::End)
+        SetRingShown(true);
 }
 
 void CMessageBoxHandler::SetRingShown(bool shown) {

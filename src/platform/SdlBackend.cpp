@@ -10,10 +10,12 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -39,31 +41,23 @@ bool IsRealDisplay(const char* driver) {
 }
 
 // The keys that move and use the keyboard focus.
+constexpr std::array<std::pair<SDL_Keycode, KeyChord::Key>, 10> kFocusKeys{{
+    {SDLK_TAB, KeyChord::Key::Tab},
+    {SDLK_SPACE, KeyChord::Key::Space},
+    {SDLK_LEFT, KeyChord::Key::Left},
+    {SDLK_RIGHT, KeyChord::Key::Right},
+    {SDLK_UP, KeyChord::Key::Up},
+    {SDLK_DOWN, KeyChord::Key::Down},
+    {SDLK_PAGEUP, KeyChord::Key::PageUp},
+    {SDLK_PAGEDOWN, KeyChord::Key::PageDown},
+    {SDLK_HOME, KeyChord::Key::Home},
+    {SDLK_END, KeyChord::Key::End},
+}};
+
 std::optional<KeyChord::Key> FocusKeyOf(SDL_Keycode sym) {
-    switch (sym) {
-        case SDLK_TAB:
-            return KeyChord::Key::Tab;
-        case SDLK_SPACE:
-            return KeyChord::Key::Space;
-        case SDLK_LEFT:
-            return KeyChord::Key::Left;
-        case SDLK_RIGHT:
-            return KeyChord::Key::Right;
-        case SDLK_UP:
-            return KeyChord::Key::Up;
-        case SDLK_DOWN:
-            return KeyChord::Key::Down;
-        case SDLK_PAGEUP:
-            return KeyChord::Key::PageUp;
-        case SDLK_PAGEDOWN:
-            return KeyChord::Key::PageDown;
-        case SDLK_HOME:
-            return KeyChord::Key::Home;
-        case SDLK_END:
-            return KeyChord::Key::End;
-        default:
-            return std::nullopt;
-    }
+    const auto key = std::find_if(kFocusKeys.begin(), kFocusKeys.end(),
+                                  [sym](const auto& entry) { return entry.first == sym; });
+    return key == kFocusKeys.end() ? std::nullopt : std::optional(key->second);
 }
 
 std::optional<KeyChord> ChordOf(const SDL_KeyboardEvent& key) {

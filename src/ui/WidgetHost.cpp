@@ -5,7 +5,23 @@
 #include "ui/ScreenFont.h"
 
 #include <algorithm>
+#include <array>
 #include <tuple>
+#include <utility>
+
+namespace {
+
+// The keys that step the focus whatever the modifiers but Ctrl and Alt.
+constexpr std::array<std::pair<KeyChord::Key, FocusStep>, 6> kFocusSteps{{
+    {KeyChord::Key::Left, FocusStep::Left},
+    {KeyChord::Key::Right, FocusStep::Right},
+    {KeyChord::Key::Up, FocusStep::Up},
+    {KeyChord::Key::Down, FocusStep::Down},
+    {KeyChord::Key::Home, FocusStep::First},
+    {KeyChord::Key::End, FocusStep::Last},
+}};
+
+}  // namespace
 
 void CWidgetHost::OnPaint(CDC& dc) {
     const CFont previousFont = dc.SelectObject(CreateScreenFont());
@@ -25,54 +41,23 @@ void CWidgetHost::OnLButtonDown(int x, int y) {
 }
 
 void CWidgetHost::OnKey(const KeyChord& key) {
-    if (key.ctrl || key.alt) {
+    using Key = KeyChord::Key;
+    const auto step = std::find_if(kFocusSteps.begin(), kFocusSteps.end(),
+                                   [&key](const auto& entry) { return entry.first == key.key; });
+    if (key.ctrl || key.alt)
         OnCommandKey(key);
-        return;
-    }
-    switch (key.key) {
-        case KeyChord::Key::Tab:
-            StepFocus(key.shift ? FocusStep::Previous : FocusStep::Next);
-            break;
-        case KeyChord::Key::Left:
-            StepFocus(FocusStep::Left);
-            break;
-        case KeyChord::Key::Right:
-            StepFocus(FocusStep::Right);
-            break;
-        case KeyChord::Key::Up:
-            StepFocus(FocusStep::Up);
-            break;
-        case KeyChord::Key::Down:
-            StepFocus(FocusStep::Down);
-            break;
-        case KeyChord::Key::Home:
-            StepFocus(FocusStep::First);
-            break;
-        case KeyChord::Key::End:
-            StepFocus(FocusStep::Last);
-            break;
-        case KeyChord::Key::PageUp:
-            TurnPage(-1);
-            break;
-        case KeyChord::Key::PageDown:
-            TurnPage(1);
-            break;
-        case KeyChord::Key::Space:
-            if (root_.FocusRingShown())
-                Activate();
-            else
-                root_.ShowFocusRing();
-            break;
-        case KeyChord::Key::Return:
-            if (root_.FocusRingShown())
-                Activate();
-            else
-                OnCommandKey(key);
-            break;
-        default:
-            OnCommandKey(key);
-            break;
-    }
+    else if (key.key == Key::Tab)
+        StepFocus(key.shift ? FocusStep::Previous : FocusStep::Next);
+    else if (step != kFocusSteps.end())
+        StepFocus(step->second);
+    else if (key.key == Key::PageUp || key.key == Key::PageDown)
+        TurnPage(key.key == Key::PageUp ? -1 : 1);
+    else if ((key.key == Key::Space || key.key == Key::Return) && root_.FocusRingShown())
+        Activate();
+    else if (key.key == Key::Space)
+        root_.ShowFocusRing();
+    else
+        OnCommandKey(key);
 }
 
 void CWidgetHost::StepFocus(FocusStep step) {
