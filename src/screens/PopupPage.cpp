@@ -39,6 +39,7 @@ int CPopupPage::DoModal() {
 
 bool CPopupPage::OnInitDialog() {
     Root().RemoveAllChildren();
+    Root().ResetFocus();
     AttachWindow(window_.get(), window_->GetClientRect());
     return true;
 }

@@ -46,7 +46,8 @@ public:
 
 protected:
     // Gives the root this window and its client rectangle, emptied of what an
-    // earlier opening built. Subclasses call it first, then build.
+    // earlier opening built, the focus back on the first widget. Subclasses
+    // call it first, then build.
     virtual bool OnInitDialog();
     // The base page does nothing with clicks.
     void OnWidgetClick(const WidgetId& clicked) override;

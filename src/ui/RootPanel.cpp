@@ -183,6 +183,15 @@ void CRootPanel::ShowFocusRing() {
     if (const std::optional<std::size_t> index = FocusIndex(order)) FocusByKey(order, *index);
 }
 
+void CRootPanel::ResetFocus() {
+    ClearRing();
+    focused_ = WidgetId::None();
+    focusedOrdinal_ = 0;
+    if (hintFor_ != HintFor::Focus) return;
+    HideHint();
+    hintFor_ = HintFor::Pointer;
+}
+
 void CRootPanel::ClearRing() {
     if (!ringShown_) return;
     ringShown_ = false;

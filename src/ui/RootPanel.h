@@ -91,6 +91,8 @@ public:
     void FocusByKey(const std::vector<CFocusable>& order, std::size_t index);
     // The focus ring shows where the focus is (as FocusByKey there).
     void ShowFocusRing();
+    // Back to the first widget, no ring: for a window that opens afresh.
+    void ResetFocus();
     bool FocusRingShown() const { return ringShown_; }
     // A click at the point: the widget under it takes the focus when it
     // takes focus at all, and the ring goes.

@@ -88,5 +88,10 @@ void CWidgetHost::TurnPage(int step) {
 }
 
 void CWidgetHost::Activate() {
-    if (const std::optional<WidgetId> clicked = root_.ActivateFocused()) OnWidgetClick(*clicked);
+    const std::optional<WidgetId> clicked = root_.ActivateFocused();
+    if (!clicked) return;
+    OnWidgetClick(*clicked);
+    // The click may have moved, rebuilt or removed the focused widget: the
+    // ring and hint go where the focus is now.
+    root_.ShowFocusRing();
 }
