@@ -1,9 +1,9 @@
 // Layout, drawing and input of the message box (see MessageBoxHandler.h).
 #include "platform/MessageBoxHandler.h"
 
-#include "platform/DeviceContext.h"
-#include "platform/FocusRing.h"
-#include "platform/PathEllipsis.h"
+#include "gfx/DeviceContext.h"
+#include "gfx/FocusRing.h"
+#include "gfx/PathEllipsis.h"
 
 #include <algorithm>
 #include <cmath>

@@ -7,7 +7,7 @@
 // ends.
 #pragma once
 
-#include "platform/Geometry.h"
+#include "gfx/Geometry.h"
 
 #include <cstddef>
 #include <optional>

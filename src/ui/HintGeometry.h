@@ -3,7 +3,7 @@
 // coordinates; or, for the widget that has the keyboard focus, beside it.
 #pragma once
 
-#include "platform/DeviceContext.h"
+#include "gfx/DeviceContext.h"
 
 #include <string_view>
 

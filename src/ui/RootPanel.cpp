@@ -1,7 +1,7 @@
 // The root panel: painting, hover tracking, hint box and invalidation.
 #include "ui/RootPanel.h"
 
-#include "platform/FocusRing.h"
+#include "gfx/FocusRing.h"
 #include "ui/BoxDrawing.h"
 #include "ui/FocusPolicy.h"
 #include "ui/HintGeometry.h"

@@ -3,7 +3,7 @@
 // of fixed size that only its path's text tells apart.
 #include "support/ScriptedInput.h"
 
-#include "platform/FocusRing.h"
+#include "gfx/FocusRing.h"
 #include "platform/MessageBoxHandler.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 // Space and Enter do before and after the focus ring shows, the ring's
 // pixels (shown only after a key, gone at the next click, standing out on
 // dark and light widgets alike) and the hint shown beside the focused widget.
-#include "platform/FocusRing.h"
+#include "gfx/FocusRing.h"
 #include "ui/Badge.h"
 #include "ui/PagedGrid.h"
 #include "ui/PushButton.h"
