@@ -64,6 +64,11 @@ public:
     // True while the window draws its focus ring (after a key moved the
     // keyboard focus, until the next click).
     virtual bool ShowsFocusRing() const { return false; }
+    // True when Tab (Shift+Tab when backward) would wrap round from the last
+    // widget to the first (the first to the last): a page lets such a Tab
+    // leave the game for its own controls. A window of one widget, or none,
+    // wraps at once.
+    virtual bool TabWraps(bool /*backward*/) const { return true; }
 };
 
 enum class MessageBoxIcon { None, Stop };

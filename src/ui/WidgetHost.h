@@ -32,6 +32,7 @@ public:
     void OnLButtonDown(int x, int y) override;
     void OnKey(const KeyChord& key) final;
     bool ShowsFocusRing() const override { return root_.FocusRingShown(); }
+    bool TabWraps(bool backward) const override;
 
 protected:
     // Every left click in the client area, with what the root's ClickAt
