@@ -52,10 +52,12 @@ const QuorvanelHost = (() => {
     wake();
   }
 
-  // The pointer in the canvas's client coordinates.
+  // The pointer in the canvas's client coordinates, in game pixels on a
+  // scaled desk (fit.js).
   function pointerEvent(kind, id, canvas, e) {
     const box = canvas.getBoundingClientRect();
-    queueEvent({kind, id, x: Math.floor(e.clientX - box.left), y: Math.floor(e.clientY - box.top)});
+    const scale = QuorvanelFit.scale();
+    queueEvent({kind, id, x: Math.floor((e.clientX - box.left) / scale), y: Math.floor((e.clientY - box.top) / scale)});
   }
 
   function keyEvent(e) {
@@ -122,10 +124,10 @@ const QuorvanelHost = (() => {
       close.addEventListener('click', () => queueEvent({kind: Kind.Close, id}));
       caption.append(title, close);
       const canvas = document.createElement('canvas');
-      canvas.addEventListener('mousemove', e => pointerEvent(Kind.MouseMove, id, canvas, e));
-      canvas.addEventListener('mousedown', e => {
-        if (e.button === 0) pointerEvent(Kind.LButtonDown, id, canvas, e);
-        else if (e.button === 2) pointerEvent(Kind.RButtonDown, id, canvas, e);
+      QuorvanelPointer.attach(canvas, {
+        move: e => pointerEvent(Kind.MouseMove, id, canvas, e),
+        left: e => pointerEvent(Kind.LButtonDown, id, canvas, e),
+        right: e => pointerEvent(Kind.RButtonDown, id, canvas, e),
       });
       canvas.addEventListener('contextmenu', e => e.preventDefault());
       frame.style.borderWidth = BORDER + 'px';
