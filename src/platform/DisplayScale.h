@@ -6,7 +6,7 @@
 // a scale the user chose is obeyed.
 #pragma once
 
-#include "platform/Geometry.h"
+#include "gfx/Geometry.h"
 
 #include <optional>
 #include <string>
