@@ -2,7 +2,8 @@
 // - each device layout scales the game by a whole number of device pixels
 //   per game pixel, crisp, or where that is below one CSS pixel, by the
 //   fraction that fits, nearest-neighbour; upright phones show the hint to
-//   turn them; turning the phone lays the page out again;
+//   turn them; turning the phone lays the page out again; full screen
+//   keeps the scale;
 // - touch: a tap fights once, a long press shows the estimate without
 //   fighting, a tap on a badge shows its card;
 // - loading: the progress bar's total is the files' size; a page from the
@@ -31,7 +32,8 @@ const FIGHT = {x: 198, y: 148};  // the first fight button, in the main window
 // main window fills.
 const LAYOUTS = [
   {name: 'desktop 1280x1024', viewport: {width: 1280, height: 1024}, ratio: 1, scale: 1},
-  {name: 'desktop 1920x1080', viewport: {width: 1920, height: 1080}, ratio: 1, scale: 2},
+  {name: 'desktop 1920x1080, full screen', viewport: {width: 1920, height: 1080}, ratio: 1, scale: 2,
+   fullscreen: true},
   {name: 'tablet 1024x768', viewport: {width: 1024, height: 768}, ratio: 2, scale: 1.5, touch: true},
   {name: 'phone sideways', viewport: {width: 844, height: 390}, ratio: 3, scale: null, touch: true, fill: 0.7},
   {name: 'phone upright', viewport: {width: 390, height: 844}, ratio: 3, scale: null, touch: true, hint: true},
@@ -120,6 +122,11 @@ async function checkLayout(browser, url, layout, errors) {
   if (layout.turnTo) {
     await page.setViewportSize(layout.turnTo);
     await page.waitForFunction(() => document.getElementById('turn').hidden);
+  }
+  if (layout.fullscreen) {
+    await page.click('#fullscreen');
+    await page.waitForFunction(() => document.fullscreenElement === document.documentElement);
+    assert.strictEqual(await page.textContent('#fullscreen'), '退出全屏');
   }
   const viewport = layout.turnTo || layout.viewport;
   const canvas = await mainCanvas(page);
