@@ -158,7 +158,10 @@ const QuorvanelHost = (() => {
       w.frame.classList.add('active');
     },
     putPixels(id, x, y, width, height, rgba) {
-      if (!performance.getEntriesByName('first-frame').length) performance.mark('first-frame');
+      if (!performance.getEntriesByName('first-frame').length) {
+        performance.mark('first-frame');
+        window.quorvanel = scripting;
+      }
       windows.get(id).context.putImageData(new ImageData(new Uint8ClampedArray(rgba.buffer), width, height), x, y);
     },
     screenWidth() { return desk().clientWidth; },
@@ -194,6 +197,7 @@ const QuorvanelHost = (() => {
       document.getElementById('over').hidden = false;
     },
     finished(code, error) {
+      window.quorvanel = scripting;
       finished = {code, error};
       if (code === 0) finishCommand();
       const failure = new Error(error || 'the game is over');
@@ -228,8 +232,10 @@ const QuorvanelHost = (() => {
     },
   };
 
-  // The scripting interface: the commands and answers of `--script -`.
-  window.quorvanel = {
+  // The scripting interface: the commands and answers of `--script -`, as
+  // window.quorvanel once the program shows its first frame (the page loads
+  // the program after its own load event) or has ended.
+  const scripting = {
     // Resolves to the line the command printed, or '' when it printed none,
     // once the program has carried it out; rejects with the message that
     // would end `--script -` (the error's exitCode is its exit code).
