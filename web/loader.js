@@ -31,7 +31,17 @@
     $('loading').hidden = false;
   }
 
+  // At most once a frame, however many pieces arrive meanwhile.
+  let shown = false;
+
   function showProgress() {
+    if (shown) return;
+    shown = true;
+    requestAnimationFrame(drawProgress);
+  }
+
+  function drawProgress() {
+    shown = false;
     if (failed) return;
     const count = Object.values(received).reduce((sum, size) => sum + size, 0);
     const kb = bytes => Math.round(bytes / 1024).toLocaleString('zh-CN');
