@@ -6,8 +6,9 @@
 //   keeps the scale;
 // - touch: a tap fights once, a long press shows the estimate without
 //   fighting, a tap on a badge shows its card;
-// - loading: the progress bar's total is the files' size; a page from the
-//   file system or a file that fails says why;
+// - loading: the server sends the compressed copies; the progress bar's
+//   total is the files' size; a page from the file system or a file that
+//   fails says why;
 // - offline: the manifest parses and its icons load, Chromium finds nothing
 //   against installing, a reload without network plays, a rebuilt page
 //   replaces the old cache; no console error anywhere.
@@ -17,8 +18,10 @@
 const assert = require('assert');
 const {execFileSync, spawn} = require('child_process');
 const fs = require('fs');
+const http = require('http');
 const os = require('os');
 const path = require('path');
+const zlib = require('zlib');
 const {PNG} = require('../../node_modules/playwright-core/lib/utilsBundle');
 const {launchChromium, command, shot} = require('../../scripts/chromium.js');
 
@@ -190,7 +193,24 @@ async function checkTouch(browser, url, errors) {
   await page.context().close();
 }
 
+// A GET of url's file as the server answers it: {status, headers, body}.
+function get(url, headers) {
+  return new Promise((done, fail) => http.get(url, {headers}, response => {
+    const parts = [];
+    response.on('data', part => parts.push(part));
+    response.on('end', () => done({status: response.statusCode, headers: response.headers, body: Buffer.concat(parts)}));
+  }).on('error', fail));
+}
+
 async function checkLoading(browser, url, site, errors) {
+  // The server sends the brotli copy, typed, and answers a revalidation
+  // with "not modified".
+  const wasm = new URL('quorvanel.wasm', url).href;
+  const sent = await get(wasm, {'Accept-Encoding': 'gzip, br'});
+  assert.deepStrictEqual([sent.status, sent.headers['content-encoding'], sent.headers['content-type'],
+                          sent.headers['cache-control']], [200, 'br', 'application/wasm', 'no-cache']);
+  assert.ok(zlib.brotliDecompressSync(sent.body).equals(fs.readFileSync(path.join(site, 'quorvanel.wasm'))));
+  assert.strictEqual((await get(wasm, {'Accept-Encoding': 'br', 'If-None-Match': sent.headers.etag})).status, 304);
   // Without the service worker, which would answer from its cache.
   const context = await browser.newContext({serviceWorkers: 'block'});
   const page = await context.newPage();
