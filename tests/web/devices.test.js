@@ -2,8 +2,8 @@
 // - each device layout scales the game by a whole number of device pixels
 //   per game pixel, crisp, or where that is below one CSS pixel, by the
 //   fraction that fits, nearest-neighbour; upright phones show the hint to
-//   turn them; turning the phone lays the page out again; full screen
-//   keeps the scale;
+//   turn them; turning the phone and zooming lay the page out again; full
+//   screen keeps the scale;
 // - touch: a tap fights once, a long press shows the estimate without
 //   fighting, a tap on a badge shows its card;
 // - loading: the server sends the compressed copies; the progress bar's
@@ -37,6 +37,8 @@ const LAYOUTS = [
   {name: 'desktop 1280x1024', viewport: {width: 1280, height: 1024}, ratio: 1, scale: 1},
   {name: 'desktop 1920x1080, full screen', viewport: {width: 1920, height: 1080}, ratio: 1, scale: 2,
    fullscreen: true},
+  {name: 'desktop 1920x1080 zoomed to 200 %', viewport: {width: 1920, height: 1080}, ratio: 1,
+   zoomTo: {width: 960, height: 540, ratio: 2}, scale: 1},
   {name: 'tablet 1024x768', viewport: {width: 1024, height: 768}, ratio: 2, scale: 1.5, touch: true},
   {name: 'phone sideways', viewport: {width: 844, height: 390}, ratio: 3, scale: null, touch: true, fill: 0.7},
   {name: 'phone upright', viewport: {width: 390, height: 844}, ratio: 3, scale: null, touch: true, hint: true},
@@ -101,23 +103,22 @@ async function checkPixels(page, canvas, ratio) {
   const left = Math.ceil(canvas.x * ratio - 1e-6), top = Math.ceil(canvas.y * ratio - 1e-6);
   const right = Math.floor((canvas.x + canvas.width) * ratio + 1e-6);
   const bottom = Math.floor((canvas.y + canvas.height) * ratio + 1e-6);
-  const screen = PNG.sync.read(await page.screenshot(
-      {clip: {x: left / ratio, y: top / ratio, width: (right - left) / ratio, height: (bottom - top) / ratio}}));
+  const screen = PNG.sync.read(await page.screenshot());
   const step = canvas.width * ratio / game.width;  // device pixels per game pixel
   const whole = Math.abs(step - Math.round(step)) < 1e-6;
   const at = (image, x, y) => image.data.readUInt32BE((y * image.width + x) * 4);
   let wrong = 0;
-  for (let y = 0; y < screen.height; ++y) {
-    for (let x = 0; x < screen.width; ++x) {
-      const gx = Math.floor((left + x - canvas.x * ratio) / step + 1e-6);
-      const gy = Math.floor((top + y - canvas.y * ratio) / step + 1e-6);
+  for (let y = top; y < bottom; ++y) {
+    for (let x = left; x < right; ++x) {
+      const gx = Math.floor((x - canvas.x * ratio) / step + 1e-6);
+      const gy = Math.floor((y - canvas.y * ratio) / step + 1e-6);
       const near = whole ? [[gx, gy]] : [-1, 0, 1].flatMap(dx => [-1, 0, 1].map(dy => [gx + dx, gy + dy]));
       const pixel = at(screen, x, y);
       if (!near.some(([u, v]) => u >= 0 && v >= 0 && u < game.width && v < game.height && at(game, u, v) === pixel))
         ++wrong;
     }
   }
-  assert.strictEqual(wrong, 0, `${wrong} of ${screen.width * screen.height} device pixels are not the game's`);
+  assert.strictEqual(wrong, 0, `${wrong} of ${(right - left) * (bottom - top)} device pixels are not the game's`);
 }
 
 async function checkLayout(browser, url, layout, errors) {
@@ -126,12 +127,21 @@ async function checkLayout(browser, url, layout, errors) {
     await page.setViewportSize(layout.turnTo);
     await page.waitForFunction(() => document.getElementById('turn').hidden);
   }
+  if (layout.zoomTo) {
+    // What the browser's zoom does: fewer CSS pixels, more device pixels each.
+    const {width, height, ratio} = layout.zoomTo;
+    await (await page.context().newCDPSession(page)).send('Emulation.setDeviceMetricsOverride',
+                                                         {width, height, deviceScaleFactor: ratio, mobile: false});
+    await page.waitForFunction(r => window.devicePixelRatio === r, ratio);
+    await answer(page, '');
+  }
   if (layout.fullscreen) {
     await page.click('#fullscreen');
     await page.waitForFunction(() => document.fullscreenElement === document.documentElement);
     assert.strictEqual(await page.textContent('#fullscreen'), '退出全屏');
   }
-  const viewport = layout.turnTo || layout.viewport;
+  const viewport = layout.turnTo || layout.zoomTo || layout.viewport;
+  const ratio = layout.zoomTo ? layout.zoomTo.ratio : layout.ratio;
   const canvas = await mainCanvas(page);
   const scale = canvas.width / canvas.gameWidth;
   assert.ok(Math.abs(canvas.height / canvas.gameHeight - scale) < 1e-6, 'not the same scale across and down');
@@ -143,16 +153,19 @@ async function checkLayout(browser, url, layout, errors) {
     // CSS pixel.
     const fits = Math.min(viewport.width / canvas.frame.width,
                           (viewport.height - canvas.hintHeight) / canvas.frame.height);
-    assert.ok(Math.floor(fits * layout.ratio) < layout.ratio, `a whole scale fits: ${fits}`);
+    assert.ok(Math.floor(fits * ratio) < ratio, `a whole scale fits: ${fits}`);
     assert.ok(Math.abs(scale - fits) < 1e-6, `scale ${scale}, ${fits} fits`);
   }
   if (layout.fill)
     assert.ok(canvas.frame.cssHeight >= layout.fill * viewport.height, `the main window is ${canvas.frame.cssHeight} px high`);
   assert.strictEqual(canvas.hint, !!layout.hint, 'the hint to turn the phone');
-  await checkPixels(page, canvas, layout.ratio);
   // The pointer reaches the game pixel under it.
-  await page.mouse.move(canvas.x + (FIGHT.x + 0.5) * scale, canvas.y + (FIGHT.y + 0.5) * scale);
+  await (await page.context().newCDPSession(page)).send('Input.dispatchMouseEvent', {
+    type: 'mouseMoved', x: canvas.x + (FIGHT.x + 0.5) * scale, y: canvas.y + (FIGHT.y + 0.5) * scale});
+  await answer(page, '');
   assert.ok((await widgets(page)).hintBox, 'no estimate over the fight button');
+  // Last: a screenshot ends the zoom's emulation.
+  await checkPixels(page, canvas, ratio);
   await page.context().close();
 }
 
