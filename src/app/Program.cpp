@@ -27,7 +27,9 @@ public:
     }
 
     std::string OptionsProblem(const CommandLineOptions& options) override {
-        return options.record ? RecordingTargetProblem(*options.record, options.script) : std::string();
+        if (!options.record) return {};
+        const CErrorOr<void> target = CheckRecordingTarget(*options.record, options.script);
+        return target ? std::string() : target.Reason();
     }
 
     std::optional<CScriptSource> OpenScript(const CommandLineOptions& options, std::string* error) override {
@@ -36,25 +38,36 @@ public:
             return CScriptSource::FromStream(std::shared_ptr<std::istream>(&std::cin, [](std::istream*) {}),
                                              "-");
         }
-        if (options.script) return CScriptSource::FromFile(*options.script, error);
-        return std::nullopt;
+        if (!options.script) return std::nullopt;
+        CErrorOr<CScriptSource> file = CScriptSource::FromFile(*options.script);
+        if (!file) {
+            *error = file.Reason();
+            return std::nullopt;
+        }
+        return std::move(file).Value();
     }
 
     std::unique_ptr<CPlatform> CreatePlatform(const CommandLineOptions& options,
                                               std::string* error) override {
         if (options.headless) return CPlatform::CreateHeadless();
         std::string warning;
-        std::unique_ptr<CPlatform> platform = CPlatform::CreateSdl(error, options.scale, &warning);
-        if (!platform)
-            *error += " (--headless runs without one)";
-        else if (!warning.empty())
-            Report(warning);
-        return platform;
+        CErrorOr<std::unique_ptr<CPlatform>> platform = CPlatform::CreateSdl(options.scale, &warning);
+        if (!platform) {
+            *error = platform.Reason() + " (--headless runs without one)";
+            return nullptr;
+        }
+        if (!warning.empty()) Report(warning);
+        return std::move(platform).Value();
     }
 
     std::optional<CRecorder> OpenRecording(const CommandLineOptions& options, std::string* error) override {
         if (!options.record) return std::nullopt;
-        return CRecorder::Create(*options.record, error);
+        CErrorOr<CRecorder> recorder = CRecorder::Create(*options.record);
+        if (!recorder) {
+            *error = recorder.Reason();
+            return std::nullopt;
+        }
+        return std::move(recorder).Value();
     }
 };
 

@@ -15,10 +15,9 @@
 namespace {
 
 int Run(const std::vector<std::string>& arguments, CProgramHost& host) {
-    std::string error;
-    const std::optional<CommandLineOptions> options = ParseCommandLine(arguments, &error);
+    const CErrorOr<CommandLineOptions> options = ParseCommandLine(arguments);
     if (!options) {
-        host.Report(error + " (see --help)");
+        host.Report(options.Reason() + " (see --help)");
         return kUsage;
     }
     if (options->help || options->version) {
@@ -31,6 +30,7 @@ int Run(const std::vector<std::string>& arguments, CProgramHost& host) {
         host.Report(problem);
         return kUsage;
     }
+    std::string error;
     std::optional<CScriptSource> script = host.OpenScript(*options, &error);
     if (!script && !error.empty()) {
         host.ReportScriptError(error);
@@ -38,8 +38,8 @@ int Run(const std::vector<std::string>& arguments, CProgramHost& host) {
     }
 
     // Before any window: a font the game cannot draw with ends the run here.
-    if (const std::string problem = FontProblem(); !problem.empty()) {
-        host.Report(problem);
+    if (const CErrorOr<void> font = CheckGameFont(); !font) {
+        host.Report(font.Reason());
         return kFailure;
     }
 

@@ -25,7 +25,12 @@ public:
     std::string OptionsProblem(const CommandLineOptions&) override { return optionsProblem; }
     std::optional<CScriptSource> OpenScript(const CommandLineOptions&, std::string* error) override {
         std::istringstream text(script);
-        return CScriptSource::FromWholeText(text, "s", error);
+        CErrorOr<CScriptSource> source = CScriptSource::FromWholeText(text, "s");
+        if (!source) {
+            *error = source.Reason();
+            return std::nullopt;
+        }
+        return std::move(source).Value();
     }
     std::unique_ptr<CPlatform> CreatePlatform(const CommandLineOptions&, std::string* error) override {
         log.push_back("platform");
@@ -38,7 +43,7 @@ public:
         if (!recordingError.empty()) return std::nullopt;
         return CRecorder([this](const std::string& line) {
             recording += line + "\n";
-            return std::string();
+            return CErrorOr<void>();
         });
     }
     void GameOver() override { log.push_back("game over"); }

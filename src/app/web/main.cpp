@@ -33,7 +33,7 @@ public:
     std::optional<CRecorder> OpenRecording(const CommandLineOptions&, std::string*) override {
         return CRecorder([](const std::string& line) {
             BrowserPage::Record(line);
-            return std::string();
+            return CErrorOr<void>();
         });
     }
 

@@ -93,6 +93,6 @@ void CBrowserBackend::Wake() { WakeFromPage(); }
 SavedPicture CBrowserBackend::SavePicture(const CFrameBuffer& image, std::string_view suggestedName) {
     SavedPicture picture;
     picture.location = PictureFileName(suggestedName, std::time(nullptr), 1);
-    picture.saved = OfferPng(image, picture.location, &picture.reason);
+    picture.saved = OfferPng(image, picture.location);
     return picture;
 }
