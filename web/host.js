@@ -65,10 +65,12 @@ const QuorvanelHost = (() => {
     wake();
   }
 
-  // The pointer in the canvas's client coordinates.
+  // The pointer in the canvas's client coordinates, in game pixels on a
+  // scaled desk (fit.js).
   function pointerEvent(kind, id, canvas, e) {
     const box = canvas.getBoundingClientRect();
-    queueEvent({kind, id, x: Math.floor(e.clientX - box.left), y: Math.floor(e.clientY - box.top)});
+    const scale = QuorvanelFit.scale();
+    queueEvent({kind, id, x: Math.floor((e.clientX - box.left) / scale), y: Math.floor((e.clientY - box.top) / scale)});
   }
 
   // The top window's canvas, the one place of the game in the page's focus
@@ -189,10 +191,10 @@ const QuorvanelHost = (() => {
       close.addEventListener('click', () => queueEvent({kind: Kind.Close, id}));
       caption.append(title);
       const canvas = document.createElement('canvas');
-      canvas.addEventListener('mousemove', e => pointerEvent(Kind.MouseMove, id, canvas, e));
-      canvas.addEventListener('mousedown', e => {
-        if (e.button === 0) pointerEvent(Kind.LButtonDown, id, canvas, e);
-        else if (e.button === 2) pointerEvent(Kind.RButtonDown, id, canvas, e);
+      QuorvanelPointer.attach(canvas, {
+        move: e => pointerEvent(Kind.MouseMove, id, canvas, e),
+        left: e => pointerEvent(Kind.LButtonDown, id, canvas, e),
+        right: e => pointerEvent(Kind.RButtonDown, id, canvas, e),
       });
       canvas.addEventListener('contextmenu', e => e.preventDefault());
       canvas.setAttribute('aria-label', '游戏');
@@ -235,7 +237,10 @@ const QuorvanelHost = (() => {
       focusTopWindow();
     },
     putPixels(id, x, y, width, height, rgba) {
-      if (!performance.getEntriesByName('first-frame').length) performance.mark('first-frame');
+      if (!performance.getEntriesByName('first-frame').length) {
+        performance.mark('first-frame');
+        window.quorvanel = scripting;
+      }
       windows.get(id).context.putImageData(new ImageData(new Uint8ClampedArray(rgba.buffer), width, height), x, y);
     },
     screenWidth() { return desk().clientWidth; },
@@ -273,6 +278,7 @@ const QuorvanelHost = (() => {
       document.getElementById('over').hidden = false;
     },
     finished(code, error) {
+      window.quorvanel = scripting;
       finished = {code, error};
       if (code !== 0) showFailure(error);
       if (code === 0) finishCommand();
@@ -308,8 +314,10 @@ const QuorvanelHost = (() => {
     },
   };
 
-  // The scripting interface: the commands and answers of `--script -`.
-  window.quorvanel = {
+  // The scripting interface: the commands and answers of `--script -`, as
+  // window.quorvanel once the program shows its first frame (the page loads
+  // the program after its own load event) or has ended.
+  const scripting = {
     // Resolves to the line the command printed, or '' when it printed none,
     // once the program has carried it out; rejects with the message that
     // would end `--script -` (the error's exitCode is its exit code).
