@@ -37,10 +37,8 @@ public:
             return CScriptSource::FromStream(std::shared_ptr<std::istream>(&std::cin, [](std::istream*) {}),
                                              "-");
         }
-        if (!options.script) return std::nullopt;
-        CErrorOr<CScriptSource> file = CScriptSource::FromFile(*options.script);
-        if (!file) return CFailure{file.Reason()};
-        return std::move(file).Value();
+        if (options.script) return CScriptSource::FromFile(*options.script);
+        return std::nullopt;
     }
 
     CErrorOr<std::unique_ptr<CPlatform>> CreatePlatform(const CommandLineOptions& options) override {
@@ -53,10 +51,8 @@ public:
     }
 
     CErrorOr<std::optional<CRecorder>> OpenRecording(const CommandLineOptions& options) override {
-        if (!options.record) return std::nullopt;
-        CErrorOr<CRecorder> recorder = CRecorder::Create(*options.record);
-        if (!recorder) return CFailure{recorder.Reason()};
-        return std::move(recorder).Value();
+        if (options.record) return CRecorder::Create(*options.record);
+        return std::nullopt;
     }
 };
 

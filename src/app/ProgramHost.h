@@ -6,7 +6,6 @@
 #include "app/CommandLine.h"
 #include "automation/Recorder.h"
 #include "automation/ScriptSource.h"
-#include "containers/ErrorOr.h"
 
 #include <memory>
 #include <optional>
@@ -25,13 +24,13 @@ public:
     // A script's error as it reads ("NAME:LINE: message", like a compiler's).
     virtual void ReportScriptError(const std::string& message) = 0;
 
-    // Fails with why when this host cannot carry out the options.
+    // Fails with why this host cannot carry out the options.
     virtual CErrorOr<void> CheckOptions(const CommandLineOptions& options) = 0;
-    // The script to run, or none.
+    // The script to run, or none; fails with the script's error.
     virtual CErrorOr<std::optional<CScriptSource>> OpenScript(const CommandLineOptions& options) = 0;
-    // The window system.
+    // The window system; fails with why there is none.
     virtual CErrorOr<std::unique_ptr<CPlatform>> CreatePlatform(const CommandLineOptions& options) = 0;
-    // The recording to keep, or none.
+    // The recording to keep, or none; fails with why it cannot be kept.
     virtual CErrorOr<std::optional<CRecorder>> OpenRecording(const CommandLineOptions& options) = 0;
 
     // The main window has closed; the script may still run.

@@ -54,15 +54,12 @@ int Run(const std::vector<std::string>& arguments, CProgramHost& host) {
     // Only once the game is up may the recording replace an older file; it
     // is open before the window shows, so that it sees the first event.
     std::optional<CRecorder> recorder;
-    std::string recordingError;
+    std::optional<CFailure> recordingFailure;
     const auto openRecording = [&] {
         CErrorOr<std::optional<CRecorder>> opened = host.OpenRecording(*options);
-        if (!opened) {
-            recordingError = opened.Reason();
-            return;
-        }
-        recorder = std::move(opened).Value();
-        if (!recorder) return;
+        if (!opened) recordingFailure = CFailure{opened.Reason()};
+        if (!opened || !*opened) return;
+        recorder = std::move(*opened);
         recorder->Seed(seed);
         platform->SetInputObserver([&recorder](const InputEvent& event) { recorder->Event(event); });
     };
@@ -73,8 +70,8 @@ int Run(const std::vector<std::string>& arguments, CProgramHost& host) {
         host.Report(failure.what());
         return kFailure;
     }
-    if (!recordingError.empty()) {
-        host.Report(recordingError);
+    if (recordingFailure) {
+        host.Report(recordingFailure->reason);
         return kFailure;
     }
     CGameForScripts game(app.View());

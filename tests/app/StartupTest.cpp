@@ -16,24 +16,19 @@
 
 namespace {
 
-// Success for no reason, else a failure with it.
-CErrorOr<void> Outcome(const std::string& reason) {
-    if (reason.empty()) return {};
-    return CFailure{reason};
-}
-
 class CTestHost final : public CProgramHost {
 public:
     void Print(const std::string& line) override { log.push_back("print: " + line); }
     void Report(const std::string& message) override { log.push_back("report: " + message); }
     void ReportScriptError(const std::string& message) override { log.push_back("script error: " + message); }
 
-    CErrorOr<void> CheckOptions(const CommandLineOptions&) override { return Outcome(optionsProblem); }
+    CErrorOr<void> CheckOptions(const CommandLineOptions&) override {
+        if (!optionsProblem.empty()) return CFailure{optionsProblem};
+        return {};
+    }
     CErrorOr<std::optional<CScriptSource>> OpenScript(const CommandLineOptions&) override {
         std::istringstream text(script);
-        CErrorOr<CScriptSource> source = CScriptSource::FromWholeText(text, "s");
-        if (!source) return CFailure{source.Reason()};
-        return std::move(source).Value();
+        return CScriptSource::FromWholeText(text, "s");
     }
     CErrorOr<std::unique_ptr<CPlatform>> CreatePlatform(const CommandLineOptions&) override {
         log.push_back("platform");
