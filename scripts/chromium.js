@@ -50,13 +50,14 @@ async function shot(page) {
 // on the desktop's screen, once quorvanel.command is ready, and prints "ok"
 // or "FAIL" with the name: a test fails when it throws or the page has an
 // error. prepare(page) runs before the page loads. Resolves to the number of
-// failed tests.
+// failed tests. The page's service worker is kept out: the requests it
+// answers from its cache would pass a test's routes by.
 async function runPageTests(url, tests, {contextOptions = {}, prepare = async () => {}} = {}) {
   const browser = await launchChromium();
   let failed = 0;
   try {
     for (const [name, test] of Object.entries(tests)) {
-      const context = await browser.newContext(contextOptions);
+      const context = await browser.newContext({serviceWorkers: 'block', ...contextOptions});
       const errors = [];
       const page = await context.newPage();
       await prepare(page);
