@@ -71,10 +71,20 @@ int RunProgram(const std::vector<std::string>& arguments) {
         return kFailure;
     }
 
+    // A person's window starts as it was left; scripts and headless runs
+    // neither read nor write the settings, so that they replay exactly.
+    std::optional<CSettingsFile> settings;
+    if (!options->headless && !script) settings = CSettingsFile::InConfigFolder();
+    if (settings) {
+        std::string problem;
+        settings->Read(&problem);
+        if (!problem.empty()) PrintError(problem);
+    }
+
     std::string warning;
-    const std::unique_ptr<CPlatform> platform = options->headless
-                                                    ? CPlatform::CreateHeadless()
-                                                    : CPlatform::CreateSdl(&error, options->scale, &warning);
+    const std::unique_ptr<CPlatform> platform =
+        options->headless ? CPlatform::CreateHeadless()
+                          : CPlatform::CreateSdl(&error, options->scale, &warning, std::move(settings));
     if (!platform) {
         PrintError(error + " (--headless runs without one)");
         return kFailure;

@@ -21,6 +21,8 @@ std::optional<KeyChord> KeyNamed(const std::string& name) {
         chord.key = KeyChord::Key::Equals;
     } else if (name == "-") {
         chord.key = KeyChord::Key::Minus;
+    } else if (name == "f11") {
+        chord.key = KeyChord::Key::F11;
     } else if (name.size() == 1 && name[0] >= 'a' && name[0] <= 'z') {
         chord.key = KeyChord::Key::Letter;
         chord.letter = name[0];
@@ -73,6 +75,9 @@ std::string KeyChordName(const KeyChord& chord) {
             break;
         case KeyChord::Key::Minus:
             key = "-";
+            break;
+        case KeyChord::Key::F11:
+            key = "f11";
             break;
         case KeyChord::Key::Other:
             return "";

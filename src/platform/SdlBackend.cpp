@@ -27,10 +27,11 @@ std::optional<std::string> Variable(const char* name) {
     return std::getenv(name);
 }
 
-// The environment, and on X the server's resources.
-CDesktopScaleHints DesktopScaleHints(bool x11) {
+// The environment, on X the server's resources, and the kept scale.
+CDesktopScaleHints DesktopScaleHints(bool x11, const std::optional<CSettingsFile>& settings) {
     return {Variable("QUORVANEL_SCALE"), Variable("GDK_SCALE"),
-            x11 ? ReadXResource("Xft.dpi", "Xft.Dpi") : std::nullopt};
+            x11 ? ReadXResource("Xft.dpi", "Xft.Dpi") : std::nullopt,
+            settings ? settings->Values().scale : std::nullopt};
 }
 
 // Drivers that show windows a person can see.
@@ -50,6 +51,8 @@ std::optional<KeyChord> ChordOf(const SDL_KeyboardEvent& key) {
         chord.key = KeyChord::Key::Equals;
     } else if (sym == SDLK_MINUS || sym == SDLK_KP_MINUS) {
         chord.key = KeyChord::Key::Minus;
+    } else if (sym == SDLK_F11) {
+        chord.key = KeyChord::Key::F11;
     } else if (sym >= SDLK_a && sym <= SDLK_z) {
         chord.key = KeyChord::Key::Letter;
         chord.letter = static_cast<char>('a' + (sym - SDLK_a));
@@ -61,20 +64,14 @@ std::optional<KeyChord> ChordOf(const SDL_KeyboardEvent& key) {
     return chord;
 }
 
-// Screen pixels to client pixels, rounding down also left of and above the
-// window (where a held button still reports the pointer).
-int ToClient(int screen, int scale) {
-    return screen >= 0 ? screen / scale : -((-screen + scale - 1) / scale);
-}
-
 // Real input, in client pixels; dropped while a script is being played.
 void Deliver(CWindowSystem& system, unsigned windowId, InputEvent event) {
     if (system.HasInputSource()) return;
     CHostWindow* host = CSdlWindow::HostOf(windowId);
     if (!host) return;
-    const int scale = host->Native().Scale();
-    event.x = ToClient(event.x, scale);
-    event.y = ToClient(event.y, scale);
+    const CPoint client = static_cast<CSdlWindow&>(host->Native()).ToClient({event.x, event.y});
+    event.x = client.x;
+    event.y = client.y;
     system.Deliver(host, event);
 }
 
@@ -112,14 +109,14 @@ void Handle(const SDL_Event& event, CWindowSystem& system) {
 }  // namespace
 
 std::unique_ptr<CPlatform> CPlatform::CreateSdl(std::string* error, std::optional<int> scale,
-                                                std::string* warning) {
-    std::unique_ptr<CWindowBackend> backend = CSdlBackend::Open(scale, error, warning);
+                                                std::string* warning, std::optional<CSettingsFile> settings) {
+    std::unique_ptr<CWindowBackend> backend = CSdlBackend::Open(scale, error, warning, std::move(settings));
     if (!backend) return nullptr;
     return std::make_unique<CWindowSystem>(std::move(backend));
 }
 
 std::unique_ptr<CSdlBackend> CSdlBackend::Open(std::optional<int> scale, std::string* error,
-                                               std::string* warning) {
+                                               std::string* warning, std::optional<CSettingsFile> settings) {
     if (!IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY")) {
         *error = "no display: neither DISPLAY nor WAYLAND_DISPLAY is set";
         return nullptr;
@@ -152,10 +149,15 @@ std::unique_ptr<CSdlBackend> CSdlBackend::Open(std::optional<int> scale, std::st
     SDL_StopTextInput();
     std::string scaleWarning;
     const CScaleChoice choice =
-        ChooseScale(scale, scale ? CDesktopScaleHints{} : DesktopScaleHints(x11), &scaleWarning);
+        ChooseScale(scale, scale ? CDesktopScaleHints{} : DesktopScaleHints(x11, settings), &scaleWarning);
     if (warning) *warning = scaleWarning;
-    return std::unique_ptr<CSdlBackend>(new CSdlBackend(choice));
+    return std::unique_ptr<CSdlBackend>(new CSdlBackend(choice, std::move(settings)));
 }
+
+CSdlBackend::CSdlBackend(CScaleChoice scale, std::optional<CSettingsFile> settings)
+    : scale_(scale),
+      settings_(std::move(settings)),
+      fullscreen_(settings_ && settings_->Values().fullscreen) {}
 
 CSdlBackend::~CSdlBackend() { SDL_Quit(); }
 
@@ -169,13 +171,43 @@ CRect CSdlBackend::GetScreenRect() const {
     return {usable.x, usable.y, usable.x + usable.w, usable.y + usable.h};
 }
 
-void CSdlBackend::SetScale(int scale) {
-    scale_ = {std::clamp(scale, kMinScale, kMaxScale), false};
+// Fullscreen, the main window is as large as it can be: the keys wait for
+// the window to come back.
+void CSdlBackend::StepScale(int scale, int step) {
+    const int next = std::clamp(scale + step, kMinScale, kMaxScale);
+    if (fullscreen_ || next == scale || (step > 0 && next > LargestFittingScale())) return;
+    scale_ = {next, false};
     for (CSdlWindow* window : windows_) window->Rescale();
+    Keep([next](CDesktopSettings& kept) { kept.scale = next; });
+}
+
+void CSdlBackend::ToggleFullscreen() { FullscreenChanged(!fullscreen_); }
+
+void CSdlBackend::FullscreenChanged(bool fullscreen) {
+    if (fullscreen == fullscreen_) return;
+    fullscreen_ = fullscreen;
+    for (CSdlWindow* window : windows_) window->ApplyFullscreen();
+    Keep([fullscreen](CDesktopSettings& kept) { kept.fullscreen = fullscreen; });
+}
+
+// A settings file that cannot be written keeps nothing, and says nothing.
+void CSdlBackend::Keep(const std::function<void(CDesktopSettings&)>& change) {
+    if (!settings_) return;
+    CDesktopSettings kept = settings_->Values();
+    change(kept);
+    settings_->Write(kept);
 }
 
 int CSdlBackend::ScaleFor(CSize client, const CRect& insets) const {
     return FittingScale(scale_, client, insets, GetScreenRect());
+}
+
+int CSdlBackend::LargestFittingScale() const {
+    int largest = kMaxScale;
+    for (const CSdlWindow* window : windows_)
+        largest = std::min(largest, FittingScale({kMaxScale, true}, window->ClientSize(),
+                                                 window->GetFrameInsets(), GetScreenRect()));
+    return largest;
 }
 
 bool CSdlBackend::WaitEvent(CWindowSystem& system) {

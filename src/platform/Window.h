@@ -13,7 +13,7 @@
 #include <string>
 
 struct KeyChord {
-    enum class Key { Return, Escape, Letter, Equals, Minus, Other };
+    enum class Key { Return, Escape, Letter, Equals, Minus, F11, Other };
     Key key = Key::Other;
     char letter = 0;  // 'a' .. 'z' when key is Letter
     bool ctrl = false;

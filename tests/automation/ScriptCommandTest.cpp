@@ -114,13 +114,14 @@ TEST(KeyChordTextTest, ChordsReadAndWriteBack) {
     EXPECT_EQ(ParseKeyChord("ctrl+="), (KeyChord{KeyChord::Key::Equals, 0, true, false, false}));
     EXPECT_EQ(ParseKeyChord("ctrl+-"), (KeyChord{KeyChord::Key::Minus, 0, true, false, false}));
     EXPECT_EQ(KeyChordName(*ParseKeyChord("Ctrl+Shift+=")), "ctrl+shift+=");
+    EXPECT_EQ(ParseKeyChord("F11"), (KeyChord{KeyChord::Key::F11, 0, false, false, false}));
     EXPECT_EQ(KeyChordName(KeyChord{KeyChord::Key::Other, 0, true, false, false}), "");
 }
 
 TEST(ScriptLineTest, WrittenCommandsReadBackTheSame) {
     for (const char* line : {"seed 18446744073709551615", "move -1 404", "click 216 181", "rclick 3 4",
-                             "key ctrl+n", "key ctrl+=", "key ctrl+-", "key return", "key escape", "close",
-                             "shot /tmp/a b.png", "state", "windows", "widgets", "quit"}) {
+                             "key ctrl+n", "key ctrl+=", "key ctrl+-", "key f11", "key return", "key escape",
+                             "close", "shot /tmp/a b.png", "state", "windows", "widgets", "quit"}) {
         const std::optional<std::string> written = FormatScriptCommand(Parsed(line));
         ASSERT_TRUE(written.has_value()) << line;
         EXPECT_EQ(*written, line);

@@ -1,0 +1,133 @@
+// Reading and writing the kept settings (see SettingsFile.h).
+#include "platform/SettingsFile.h"
+
+#include "platform/DisplayScale.h"
+#include "platform/MessageQuote.h"
+#include "platform/WholeFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Far more than the game ever writes; a larger file is not its own.
+constexpr std::size_t kMaxSize = 4096;
+
+std::string_view NextLine(std::string_view& text) {
+    const std::size_t end = text.find('\n');
+    const std::string_view line = text.substr(0, end);
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    return line;
+}
+
+// The whole of a plain file of at most kMaxSize bytes, or none with the reason.
+std::optional<std::string> ReadSmallFile(const std::string& path, std::string* reason) {
+    // Non-blocking: opening a named pipe for reading would wait for a writer.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        *reason = std::strerror(errno);
+        return std::nullopt;
+    }
+    std::string text;
+    struct stat status {};
+    if (::fstat(fd, &status) != 0) {
+        *reason = std::strerror(errno);
+    } else if (!S_ISREG(status.st_mode)) {
+        *reason = "not a plain file";
+    } else {
+        char buffer[kMaxSize + 1];
+        for (;;) {
+            const ssize_t got = ::read(fd, buffer, sizeof buffer);
+            if (got < 0 && errno == EINTR) continue;
+            if (got < 0) *reason = std::strerror(errno);
+            if (got <= 0) break;
+            text.append(buffer, static_cast<std::size_t>(got));
+            if (text.size() > kMaxSize) {
+                *reason = "larger than " + std::to_string(kMaxSize) + " bytes";
+                break;
+            }
+        }
+    }
+    ::close(fd);
+    if (!reason->empty()) return std::nullopt;
+    return text;
+}
+
+}  // namespace
+
+std::string DesktopSettingsText(const CDesktopSettings& settings) {
+    std::string text = "# Quorvanel's window, as it was last chosen.\n";
+    if (settings.scale) text += "scale " + std::to_string(*settings.scale) + "\n";
+    text += std::string("fullscreen ") + (settings.fullscreen ? "yes" : "no") + "\n";
+    return text;
+}
+
+std::optional<CDesktopSettings> ParseDesktopSettings(std::string_view text, std::string* reason) {
+    // The file is written whole, ending in a line end: anything else was cut short.
+    if (text.empty() || text.back() != '\n') {
+        *reason = "the file is cut short";
+        return std::nullopt;
+    }
+    CDesktopSettings settings;
+    for (int number = 1; !text.empty(); ++number) {
+        const std::string_view line = NextLine(text);
+        if (line.empty() || line.front() == '#') continue;
+        const std::size_t space = line.find(' ');
+        const std::string_view name = line.substr(0, space);
+        const std::string_view value = space == std::string_view::npos ? "" : line.substr(space + 1);
+        if (name == "scale" && ParseScale(value)) {
+            settings.scale = ParseScale(value);
+        } else if (name == "fullscreen" && (value == "yes" || value == "no")) {
+            settings.fullscreen = value == "yes";
+        } else {
+            *reason = "line " + std::to_string(number) + " is not a setting: " + QuoteForMessage(line);
+            return std::nullopt;
+        }
+    }
+    return settings;
+}
+
+std::optional<CSettingsFile> CSettingsFile::InConfigFolder() {
+    fs::path folder;
+    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config == '/')
+        folder = config;
+    else if (const char* home = std::getenv("HOME"); home && *home)
+        folder = fs::path(home) / ".config";
+    else
+        return std::nullopt;
+    return CSettingsFile((folder / "quorvanel" / "settings").string());
+}
+
+const CDesktopSettings& CSettingsFile::Read(std::string* warning) {
+    values_ = {};
+    std::error_code missing;
+    if (!fs::exists(fs::symlink_status(path_, missing))) return values_;
+    std::string reason;
+    const std::optional<std::string> text = ReadSmallFile(path_, &reason);
+    std::optional<CDesktopSettings> settings;
+    if (text) settings = ParseDesktopSettings(*text, &reason);
+    if (settings) {
+        values_ = *settings;
+    } else {
+        *warning = "the settings in " + QuoteForMessage(path_) + " are passed over (" + reason +
+                   "): the defaults are used";
+    }
+    return values_;
+}
+
+bool CSettingsFile::Write(const CDesktopSettings& settings) {
+    values_ = settings;
+    std::error_code ignored;
+    fs::create_directories(fs::path(path_).parent_path(), ignored);
+    const std::string text = DesktopSettingsText(settings);
+    return WriteWholeFile(path_, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}) == 0;
+}
