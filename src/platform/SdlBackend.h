@@ -26,7 +26,8 @@ public:
     // display. The scale is the one given, or else chosen from the desktop
     // (a one-line warning about QUORVANEL_SCALE, if any, in *warning).
     static std::unique_ptr<CSdlBackend> Open(std::optional<int> scale, std::string* error,
-                                             std::string* warning, std::optional<CSettingsFile> settings);
+                                             std::string* warning,
+                                             std::optional<CSettingsFile> settings = std::nullopt);
     ~CSdlBackend() override;
     CSdlBackend(const CSdlBackend&) = delete;
     CSdlBackend& operator=(const CSdlBackend&) = delete;
