@@ -15,8 +15,8 @@
 #include <unordered_map>
 #include <vector>
 
-struct FT_LibraryRec_;
 struct FT_FaceRec_;
+struct FT_SizeRec_;
 
 struct Glyph {
     int left = 0;  // from the pen position to the first column
@@ -60,11 +60,11 @@ public:
     int Advance(char32_t codePoint) const { return GetGlyph(codePoint).advance; }
 
 private:
-    CFontFace(std::shared_ptr<FT_LibraryRec_> library, FT_FaceRec_* face, const CLogFont& description);
+    CFontFace(std::shared_ptr<FT_FaceRec_> face, FT_SizeRec_* size, const CLogFont& description);
     Glyph Render(char32_t codePoint) const;
 
-    std::shared_ptr<FT_LibraryRec_> library_;  // outlives the face
-    FT_FaceRec_* face_;
+    std::shared_ptr<FT_FaceRec_> face_;  // shared with the other sizes of its file
+    FT_SizeRec_* size_;
     CLogFont description_;
     int pixelSize_ = 0;
     int ascent_ = 0;
