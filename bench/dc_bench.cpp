@@ -1,7 +1,7 @@
 // Drawing speed of the device context: one full 655 x 405 frame of the size
 // the main screen paints (about 60 filled rectangles, 40 rounded rectangles
 // and 80 short CJK strings) with the glyph cache already warm.
-#include "platform/DeviceContext.h"
+#include "gfx/DeviceContext.h"
 
 #include <benchmark/benchmark.h>
 

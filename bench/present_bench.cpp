@@ -4,7 +4,7 @@
 // memory, so without the X server's upload: a full frame at 1x, 2x and 3x,
 // and at 2x the area a move from one fight button to the next invalidates
 // (the two buttons and the old and new hint boxes).
-#include "platform/ScaledCopy.h"
+#include "gfx/ScaledCopy.h"
 
 #include <benchmark/benchmark.h>
 

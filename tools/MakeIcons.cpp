@@ -1,7 +1,7 @@
 // Writes the game's icon for the desktop's icon theme at build time:
 //   make-icons FOLDER NAME SIZE...
 // makes FOLDER/SIZExSIZE/apps/NAME.png for each SIZE (the hicolor layout).
-#include "platform/AppIcon.h"
+#include "gfx/AppIcon.h"
 
 #include <cstdio>
 #include <filesystem>

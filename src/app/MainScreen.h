@@ -5,7 +5,7 @@
 // widgets again and dispatches clicks.
 #pragma once
 
-#include "platform/Geometry.h"
+#include "gfx/Geometry.h"
 #include "ui/WidgetId.h"
 
 class CGameWorld;

@@ -7,7 +7,7 @@
 #include "automation/Recorder.h"
 #include "automation/ScriptRunner.h"
 #include "game/Random.h"
-#include "platform/FontCheck.h"
+#include "gfx/FontCheck.h"
 #include "platform/Platform.h"
 
 #include <cstdio>

@@ -1,7 +1,7 @@
 // One-line JSON output (see JsonWriter.h).
 #include "automation/JsonWriter.h"
 
-#include "platform/Utf8.h"
+#include "gfx/Utf8.h"
 
 #include <cstdio>
 

@@ -3,7 +3,7 @@
 // escaped so that the line is always valid JSON: quotes, backslashes and
 // control characters (CR LF become \r\n) are escaped, UTF-8 passes through,
 // and malformed UTF-8 becomes U+FFFD by the program's one rule
-// (platform/Utf8.h). No pretty printing, no parsing.
+// (gfx/Utf8.h). No pretty printing, no parsing.
 #pragma once
 
 #include <cstdint>

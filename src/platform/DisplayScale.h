@@ -7,7 +7,7 @@
 // that fits, while a scale given for this run is obeyed.
 #pragma once
 
-#include "platform/Geometry.h"
+#include "gfx/Geometry.h"
 
 #include <optional>
 #include <string>

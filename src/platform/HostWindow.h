@@ -5,7 +5,7 @@
 // by CWindowSystem.
 #pragma once
 
-#include "platform/InvalidRegion.h"
+#include "gfx/InvalidRegion.h"
 #include "platform/NativeWindow.h"
 #include "platform/Window.h"
 

@@ -1,8 +1,8 @@
 // Layout, drawing and input of the message box (see MessageBoxHandler.h).
 #include "platform/MessageBoxHandler.h"
 
-#include "platform/DeviceContext.h"
-#include "platform/PathEllipsis.h"
+#include "gfx/DeviceContext.h"
+#include "gfx/PathEllipsis.h"
 
 #include <algorithm>
 #include <cmath>

@@ -7,7 +7,7 @@
 // says) whatever its text and icon.
 #pragma once
 
-#include "platform/Font.h"
+#include "gfx/Font.h"
 #include "platform/Platform.h"
 #include "platform/Window.h"
 

@@ -1,7 +1,7 @@
 // Quoting input for messages (see MessageQuote.h).
 #include "platform/MessageQuote.h"
 
-#include "platform/Utf8.h"
+#include "gfx/Utf8.h"
 
 #include <cstdio>
 

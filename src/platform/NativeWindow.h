@@ -5,8 +5,8 @@
 // positions and insets screen pixels.
 #pragma once
 
-#include "platform/FrameBuffer.h"
-#include "platform/Geometry.h"
+#include "gfx/FrameBuffer.h"
+#include "gfx/Geometry.h"
 
 #include <string>
 #include <vector>

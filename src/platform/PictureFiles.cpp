@@ -1,8 +1,8 @@
 // The pictures folder and picture file names (see PictureFiles.h).
 #include "platform/PictureFiles.h"
 
+#include "gfx/WholeFile.h"
 #include "platform/SystemReason.h"
-#include "platform/WholeFile.h"
 
 #include <unistd.h>
 

@@ -1,7 +1,7 @@
 // The desktop's pictures: the folder they go to and the names they get.
 #pragma once
 
-#include "platform/FrameBuffer.h"
+#include "gfx/FrameBuffer.h"
 #include "platform/Platform.h"
 
 #include <ctime>

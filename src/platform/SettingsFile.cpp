@@ -1,9 +1,9 @@
 // Reading and writing the kept settings (see SettingsFile.h).
 #include "platform/SettingsFile.h"
 
+#include "gfx/WholeFile.h"
 #include "platform/DisplayScale.h"
 #include "platform/MessageQuote.h"
-#include "platform/WholeFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -5,10 +5,10 @@
 // window's pixels.
 #pragma once
 
-#include "platform/Color.h"
-#include "platform/DeviceContext.h"
-#include "platform/FrameBuffer.h"
-#include "platform/Geometry.h"
+#include "gfx/Color.h"
+#include "gfx/DeviceContext.h"
+#include "gfx/FrameBuffer.h"
+#include "gfx/Geometry.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 // the screen, and waits for events (SdlBackend.h, HeadlessBackend.h).
 #pragma once
 
-#include "platform/Geometry.h"
+#include "gfx/Geometry.h"
 #include "platform/NativeWindow.h"
 #include "platform/Platform.h"
 

@@ -4,7 +4,7 @@
 // and of the panels that group rows.
 #pragma once
 
-#include "platform/Color.h"
+#include "gfx/Color.h"
 #include "ui/Panel.h"
 
 inline constexpr COLORREF kEngravedLight = RGB(203, 191, 163);

@@ -3,7 +3,7 @@
 // back the pen and brush they select; colours of kNoColor are not drawn.
 #pragma once
 
-#include "platform/DeviceContext.h"
+#include "gfx/DeviceContext.h"
 
 // Every rounded outline of the toolkit uses this corner ellipse.
 inline constexpr int kCornerEllipseWidth = 5;

@@ -1,7 +1,7 @@
 // How widget setters take colours: kNoColor keeps the colour already set.
 #pragma once
 
-#include "platform/Color.h"
+#include "gfx/Color.h"
 
 inline void AssignColor(COLORREF& value, COLORREF replacement) {
     if (replacement != kNoColor) value = replacement;

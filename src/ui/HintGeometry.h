@@ -3,7 +3,7 @@
 // coordinates.
 #pragma once
 
-#include "platform/DeviceContext.h"
+#include "gfx/DeviceContext.h"
 
 #include <string_view>
 

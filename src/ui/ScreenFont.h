@@ -2,7 +2,7 @@
 // font (16 pixels high), white text on a transparent background.
 #pragma once
 
-#include "platform/DeviceContext.h"
+#include "gfx/DeviceContext.h"
 
 inline constexpr COLORREF kScreenTextColor = RGB(255, 255, 255);
 

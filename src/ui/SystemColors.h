@@ -3,7 +3,7 @@
 // paint.
 #pragma once
 
-#include "platform/Color.h"
+#include "gfx/Color.h"
 
 // The pale shade inside a button frame, from the button-face colour: each
 // channel c becomes (3c + 240) div 4 + 1.

@@ -6,7 +6,7 @@
 // of kNoColor is not drawn (the context draws nothing in kNoColor).
 #pragma once
 
-#include "platform/DeviceContext.h"
+#include "gfx/DeviceContext.h"
 
 #include <string_view>
 

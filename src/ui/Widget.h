@@ -6,8 +6,8 @@
 #pragma once
 
 #include "containers/MyException.h"
-#include "platform/DeviceContext.h"
-#include "platform/Geometry.h"
+#include "gfx/DeviceContext.h"
+#include "gfx/Geometry.h"
 #include "ui/WidgetId.h"
 
 #include <memory>

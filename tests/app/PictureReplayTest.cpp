@@ -6,7 +6,7 @@
 #include "support/ProgramRun.h"
 #include "support/ScopedEnv.h"
 
-#include "platform/FrameBuffer.h"
+#include "gfx/FrameBuffer.h"
 #include "platform/MessageBoxHandler.h"
 #include "platform/PictureFiles.h"
 

@@ -8,7 +8,7 @@
 #include "support/ScopedEnv.h"
 
 #include "app/WindowTitle.h"
-#include "platform/FrameBuffer.h"
+#include "gfx/FrameBuffer.h"
 
 #include <sys/stat.h>
 

@@ -2,7 +2,7 @@
 // characters, quotes), UTF-8 kept and malformed UTF-8 replaced, and commas
 // in nested containers.
 #include "automation/JsonWriter.h"
-#include "platform/Utf8.h"
+#include "gfx/Utf8.h"
 
 #include <gtest/gtest.h>
 

@@ -20,7 +20,7 @@
 #include "support/ScopedEnv.h"
 
 #include "app/WindowTitle.h"
-#include "platform/FrameBuffer.h"
+#include "gfx/FrameBuffer.h"
 
 #include <gtest/gtest.h>
 

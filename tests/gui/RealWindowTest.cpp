@@ -9,7 +9,7 @@
 // a clear error.
 #include "XDriver.h"
 
-#include "platform/AppIcon.h"
+#include "gfx/AppIcon.h"
 #include "platform/Platform.h"
 #include "support/ScopedEnv.h"
 

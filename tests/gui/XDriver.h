@@ -4,8 +4,8 @@
 // bounded in time.
 #pragma once
 
-#include "platform/FrameBuffer.h"
-#include "platform/Geometry.h"
+#include "gfx/FrameBuffer.h"
+#include "gfx/Geometry.h"
 
 #include <optional>
 #include <string>

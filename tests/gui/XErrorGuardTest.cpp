@@ -2,8 +2,8 @@
 // that no longer exists is passed over and the program goes on, while any
 // other error still ends the program as Xlib's default handler does. Each
 // case runs in a child process with a connection of its own.
-#include "platform/SdlBackend.h"
-#include "platform/XErrorGuard.h"
+#include "platform/sdl/SdlBackend.h"
+#include "platform/sdl/XErrorGuard.h"
 
 #include <gtest/gtest.h>
 

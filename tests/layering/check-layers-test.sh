@@ -9,28 +9,37 @@ trap 'rm -rf "$work"' EXIT
 failures=0
 
 # A tree of every layer with the dependencies the rules allow, each layer
-# including a header of every layer it reaches.
+# including a header of every layer it reaches and holding lines enough that
+# none passes its share of the whole.
 write_tree() {
   rm -rf "$work/src"
   local layer
-  for layer in containers game platform ui screens automation app; do
+  for layer in containers game gfx platform ui screens automation app; do
     mkdir -p "$work/src/$layer"
     echo "#pragma once" >"$work/src/$layer/Part.h"
+    lines 20 >"$work/src/$layer/Lines.h"
   done
   layer_cmake containers
   layer_cmake game containers
-  layer_cmake platform
+  layer_cmake gfx containers
+  layer_cmake platform gfx
   layer_cmake ui platform
   layer_cmake screens ui game
   layer_cmake automation ui
   layer_cmake app screens automation
   includes game containers
-  includes ui platform
-  includes screens ui platform game containers
-  includes automation ui platform
-  includes app screens automation ui platform game containers
-  printf '#include <SDL.h>\n#include <ft2build.h>\n' >"$work/src/platform/Sdl.cpp"
+  includes gfx containers
+  includes platform gfx containers
+  includes ui platform gfx containers
+  includes screens ui platform gfx game containers
+  includes automation ui platform gfx
+  includes app screens automation ui platform gfx game containers
+  printf '#include <ft2build.h>\n#include <png.h>\n' >"$work/src/gfx/Raster.cpp"
+  printf '#include <SDL.h>\n#include <fontconfig/fontconfig.h>\n' >"$work/src/platform/Sdl.cpp"
 }
+
+# lines COUNT: that many lines of a header.
+lines() { for ((i = 0; i < $1; i++)); do echo "// line $i"; done; }
 
 # layer_cmake LAYER DEPENDENCY...: its CMakeLists.txt.
 layer_cmake() {
@@ -88,10 +97,17 @@ layer_cmake game
 expect fail "an include the layer's CMake file does not declare" "game includes containers"
 
 write_tree
-includes ui platform containers
+layer_cmake gfx
+includes gfx
 expect fail "a layer reached only once declared below it" "ui includes containers"
-layer_cmake platform containers
-expect ok "the same include once platform depends on containers"
+layer_cmake gfx containers
+expect ok "the same include once gfx depends on containers"
+
+write_tree
+echo '#include "platform/Part.h"' >>"$work/src/gfx/Uses.cpp"
+expect fail "drawing reaches for the window system" "gfx includes platform, which src/gfx/CMakeLists.txt does not reach"
+layer_cmake gfx containers platform
+expect fail "drawing declares the window system" "gfx may not depend on platform"
 
 write_tree
 layer_cmake containers game
@@ -104,6 +120,27 @@ expect fail "a platform library included outside src/platform" "automation inclu
 write_tree
 echo 'target_link_libraries(quorvanel_ui PRIVATE PkgConfig::SDL2)' >>"$work/src/ui/CMakeLists.txt"
 expect fail "a platform library linked outside src/platform" "src/ui/CMakeLists.txt links a system library"
+
+# Each system library belongs to one layer: drawing's are not the window
+# system's, and the other way round.
+while IFS='|' read -r layer file line text; do
+  write_tree
+  echo "$line" >>"$work/src/$layer/$file"
+  expect fail "$layer/$file: $line" "$text"
+done <<'CASES'
+gfx|Raster.cpp|#include <SDL.h>|gfx includes a system library (SDL2) that only src/platform may use
+gfx|Raster.cpp|#include <emscripten.h>|gfx includes a system library (emscripten) that only src/platform may use
+platform|Sdl.cpp|#include <freetype/freetype.h>|platform includes a system library (FreeType) that only src/gfx may use
+platform|Sdl.cpp|#include <png.h>|platform includes a system library (libpng) that only src/gfx may use
+gfx|CMakeLists.txt|target_link_libraries(quorvanel_gfx PRIVATE PkgConfig::FONTCONFIG)|src/gfx/CMakeLists.txt links a system library (fontconfig) that only src/platform may use
+ui|CMakeLists.txt|pkg_check_modules(PNG REQUIRED IMPORTED_TARGET libpng)|src/ui/CMakeLists.txt links a system library (libpng) that only src/gfx may use
+CASES
+
+write_tree
+lines 150 >"$work/src/ui/Crowded.h"
+expect fail "a folder with more than 30 % of the lines" "src/ui holds 174 of the 344 lines of src's .cpp and .h files (50 %), more than 30 %"
+lines 40 >"$work/src/ui/Crowded.h"
+expect ok "the same folder with its share"
 
 write_tree
 mkdir -p "$work/src/tools"

@@ -3,8 +3,8 @@
 // dropped because it was aimed at a window below a modal one.
 #include "support/ScriptedInput.h"
 
-#include "platform/HeadlessBackend.h"
 #include "platform/WindowSystem.h"
+#include "platform/headless/HeadlessBackend.h"
 
 #include <gtest/gtest.h>
 

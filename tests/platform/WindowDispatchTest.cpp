@@ -5,8 +5,8 @@
 #include "support/ScriptedInput.h"
 
 #include "containers/MyException.h"
-#include "platform/HeadlessBackend.h"
 #include "platform/WindowSystem.h"
+#include "platform/headless/HeadlessBackend.h"
 
 #include <gtest/gtest.h>
 

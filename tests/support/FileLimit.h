@@ -3,7 +3,7 @@
 // than such a limit.
 #pragma once
 
-#include "platform/FrameBuffer.h"
+#include "gfx/FrameBuffer.h"
 
 #include <sys/resource.h>
 

@@ -2,8 +2,8 @@
 // have a colour, and their bounding box.
 #pragma once
 
-#include "platform/FrameBuffer.h"
-#include "platform/Geometry.h"
+#include "gfx/FrameBuffer.h"
+#include "gfx/Geometry.h"
 
 #include <cstddef>
 

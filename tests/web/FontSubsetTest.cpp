@@ -4,8 +4,8 @@
 // lacks comes out as the subset's missing-glyph box and fails.
 //
 // usage: web_font_test SUBSET_FONT CHARACTERS_FILE (scripts/game-characters's output)
-#include "platform/FontFace.h"
-#include "platform/Utf8.h"
+#include "gfx/FontFace.h"
+#include "gfx/Utf8.h"
 
 #include <gtest/gtest.h>
 

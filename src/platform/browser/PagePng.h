@@ -1,7 +1,7 @@
 // Pictures in the browser build: encoded by the browser's own PNG encoder.
 #pragma once
 
-#include "platform/FrameBuffer.h"
+#include "gfx/FrameBuffer.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
 // Frame buffer pixels in the layout of the page's ImageData: R, G, B, A bytes.
 #pragma once
 
-#include "platform/FrameBuffer.h"
-#include "platform/Geometry.h"
+#include "gfx/FrameBuffer.h"
+#include "gfx/Geometry.h"
 
 #include <vector>
 

@@ -1,0 +1,76 @@
+// Checking the game's font at start-up (see FontCheck.h).
+#include "gfx/FontCheck.h"
+
+#include "gfx/FontFace.h"
+#include "gfx/FontFile.h"
+#include "gfx/GameCharacters.h"
+#include "gfx/Utf8.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr const char* kEnvironmentAdvice =
+    "set QUORVANEL_FONT to a font file with Chinese glyphs (the Debian package fonts-arphic-uming "
+    "installs one), or unset it";
+constexpr const char* kPackageAdvice =
+    "reinstall the Debian package fonts-arphic-uming (apt-get install --reinstall fonts-arphic-uming), "
+    "or set QUORVANEL_FONT=/path/to/font";
+
+// What is wrong with the file as a file, or empty.
+std::string FileProblem(const std::string& path) {
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENOENT ? "does not exist" : std::string("cannot be read: ") + std::strerror(errno);
+    std::string problem;
+    struct stat info {};
+    char byte = 0;
+    if (fstat(fd, &info) == 0 && S_ISDIR(info.st_mode))
+        problem = "is a folder, not a font file";
+    else if (pread(fd, &byte, 1, 0) < 0)
+        problem = std::string("cannot be read: ") + std::strerror(errno);
+    else if (info.st_size == 0)
+        problem = "is empty";
+    close(fd);
+    return problem;
+}
+
+// The first of the game's characters face has no glyph for, or 0.
+char32_t FirstMissingCharacter(const CFontFace& face) {
+    for (const char32_t character : DecodeUtf8(GameCharacters()))
+        if (!face.HasGlyph(character)) return character;
+    return 0;
+}
+
+std::string Named(char32_t character) {
+    char code[16];
+    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(character));
+    return "'" + EncodeUtf8(character) + "' (" + code + ")";
+}
+
+}  // namespace
+
+std::string FontProblem() {
+    FontFile file;
+    std::string error;
+    if (!FindFontFile(kSongFamily, &file, &error)) return error;
+    const bool fromEnvironment = FontFileFromEnvironment() != nullptr;
+    const std::string name = "the font file " + file.path +
+                             (fromEnvironment ? " (QUORVANEL_FONT)" : " (" + std::string(kSongFamily) + ")");
+    const std::string advice = fromEnvironment ? kEnvironmentAdvice : kPackageAdvice;
+
+    if (const std::string problem = FileProblem(file.path); !problem.empty())
+        return name + " " + problem + "; " + advice;
+    const std::shared_ptr<const CFontFace> face =
+        CFontFace::Open(file, CLogFont{-16, 0, 400, false, std::string(kSongFamily)}, &error);
+    if (!face) return name + " is not a font; " + advice;
+    if (const char32_t missing = FirstMissingCharacter(*face))
+        return name + " has no glyph for " + Named(missing) + ", which the game draws; " + advice;
+    return {};
+}

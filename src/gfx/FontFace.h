@@ -1,0 +1,73 @@
+// One face of a font file rasterised at one pixel size (FreeType), with a
+// cache of the glyphs drawn so far. Sizes the file carries embedded bitmaps
+// for (AR PL UMing: 11 to 16 pixels) draw crisp 1-bit glyphs, every glyph of
+// them alike; other sizes draw anti-aliased outlines.
+// The weight and italic of the description are kept but not rendered: the
+// face comes in one style only.
+#pragma once
+
+#include "gfx/Font.h"
+#include "gfx/FontFile.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+struct FT_FaceRec_;
+struct FT_SizeRec_;
+
+struct Glyph {
+    int left = 0;  // from the pen position to the first column
+    int top = 0;   // from the baseline up to the first row
+    int width = 0;
+    int rows = 0;
+    int advance = 0;                     // pen movement in pixels
+    std::vector<std::uint8_t> coverage;  // rows x width, 0 .. 255
+    // The inked stretches of each row (coverage above 0), so that drawing
+    // touches only those pixels.
+    struct InkRun {
+        int row = 0;
+        int begin = 0;  // columns, end exclusive
+        int end = 0;
+    };
+    std::vector<InkRun> runs;
+};
+
+class CFontFace {
+public:
+    // Opens the face of file at the size description asks for (a negative
+    // height is the em size in pixels, a positive one the cell height).
+    // On failure returns null and a one-line reason in *error.
+    static std::shared_ptr<const CFontFace> Open(const FontFile& file, const CLogFont& description,
+                                                 std::string* error);
+
+    CFontFace(const CFontFace&) = delete;
+    CFontFace& operator=(const CFontFace&) = delete;
+    ~CFontFace();
+
+    const CLogFont& LogFont() const { return description_; }
+    // A line of text is as high as the em size; the baseline lies `Ascent`
+    // below the line's top, which keeps CJK glyphs wholly inside the line.
+    int LineHeight() const { return pixelSize_; }
+    int Ascent() const { return ascent_; }
+
+    // Whether the face draws codePoint with a glyph of its own.
+    bool HasGlyph(char32_t codePoint) const;
+    // Control characters have no glyph and no advance.
+    const Glyph& GetGlyph(char32_t codePoint) const;
+    int Advance(char32_t codePoint) const { return GetGlyph(codePoint).advance; }
+
+private:
+    CFontFace(std::shared_ptr<FT_FaceRec_> face, FT_SizeRec_* size, const CLogFont& description);
+    Glyph Render(char32_t codePoint) const;
+
+    std::shared_ptr<FT_FaceRec_> face_;  // shared with the other sizes of its file
+    FT_SizeRec_* size_;
+    CLogFont description_;
+    int pixelSize_ = 0;
+    int ascent_ = 0;
+    bool bitmapSize_ = false;  // the face has a bitmap strike at this size: 1-bit glyphs
+    mutable std::unordered_map<char32_t, Glyph> glyphs_;
+};

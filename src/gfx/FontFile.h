@@ -1,0 +1,33 @@
+// Where the text face comes from. Every face name the game uses ("宋体",
+// "SimSun", or none) means the family AR PL UMing CN of the Debian package
+// fonts-arphic-uming, found where that package installs it, else through
+// fontconfig by that exact family name (fontconfig's own substitution for
+// "SimSun" would pick a sans face). Other names are looked up as family
+// names and fall back to that family.
+// QUORVANEL_FONT=/path/to/font overrides the lookup.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+struct FontFile {
+    std::string path;
+    // Face within a collection; -1: the face whose family is AR PL UMing CN,
+    // else the first (an override file of unknown layout).
+    long index = 0;
+};
+
+inline constexpr std::string_view kSongFamily = "AR PL UMing CN";
+
+// Finds the file for faceName: the one QUORVANEL_FONT names, else the host's.
+// On failure (fontconfig knows no such family) returns false and puts a
+// one-line reason naming the package fonts-arphic-uming into *error.
+bool FindFontFile(std::string_view faceName, FontFile* file, std::string* error);
+
+// The host's own lookup, as FindFontFile without the override. Built by
+// platform for each host (platform/fontlookup: fontconfig on the desktop, the
+// page's font in the browser) into the library quorvanel_font_lookup.
+bool FindHostFontFile(std::string_view faceName, FontFile* file, std::string* error);
+
+// The file QUORVANEL_FONT names, or null when it is not set.
+const char* FontFileFromEnvironment();

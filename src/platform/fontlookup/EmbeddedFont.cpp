@@ -1,0 +1,9 @@
+// The browser build's font: the game's face, cut down to the characters the
+// game draws, is loaded with the page into the module's file system (see
+// scripts/make-web-font); every face name means it.
+#include "gfx/FontFile.h"
+
+bool FindHostFontFile(std::string_view, FontFile* file, std::string*) {
+    *file = {"/fonts/uming-subset.ttf", 0};
+    return true;
+}

@@ -1,0 +1,242 @@
+// SDL2 start-up and event translation (see SdlBackend.h).
+#include "platform/sdl/SdlBackend.h"
+
+#include "platform/PictureFiles.h"
+#include "platform/WindowSystem.h"
+#include "platform/sdl/SdlWindow.h"
+#include "platform/sdl/XErrorGuard.h"
+#include "platform/sdl/XResources.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <optional>
+
+namespace {
+
+bool IsSet(const char* variable) {
+    const char* value = std::getenv(variable);
+    return value && *value;
+}
+
+std::optional<std::string> Variable(const char* name) {
+    if (!IsSet(name)) return std::nullopt;
+    return std::getenv(name);
+}
+
+// The environment, on X the server's resources, and the kept scale.
+CDesktopScaleHints DesktopScaleHints(bool x11, const std::optional<CSettingsFile>& settings) {
+    return {Variable("QUORVANEL_SCALE"), Variable("GDK_SCALE"),
+            x11 ? ReadXResource("Xft.dpi", "Xft.Dpi") : std::nullopt,
+            settings ? settings->Values().scale : std::nullopt};
+}
+
+// Drivers that show windows a person can see.
+bool IsRealDisplay(const char* driver) {
+    return driver && (std::strcmp(driver, "x11") == 0 || std::strcmp(driver, "wayland") == 0);
+}
+
+std::optional<KeyChord> ChordOf(const SDL_KeyboardEvent& key) {
+    if (key.repeat) return std::nullopt;
+    KeyChord chord;
+    const SDL_Keycode sym = key.keysym.sym;
+    if (sym == SDLK_RETURN || sym == SDLK_KP_ENTER) {
+        chord.key = KeyChord::Key::Return;
+    } else if (sym == SDLK_ESCAPE) {
+        chord.key = KeyChord::Key::Escape;
+    } else if (sym == SDLK_EQUALS || sym == SDLK_PLUS || sym == SDLK_KP_PLUS) {
+        chord.key = KeyChord::Key::Equals;
+    } else if (sym == SDLK_MINUS || sym == SDLK_KP_MINUS) {
+        chord.key = KeyChord::Key::Minus;
+    } else if (sym == SDLK_F11) {
+        chord.key = KeyChord::Key::F11;
+    } else if (sym >= SDLK_a && sym <= SDLK_z) {
+        chord.key = KeyChord::Key::Letter;
+        chord.letter = static_cast<char>('a' + (sym - SDLK_a));
+    }
+    const Uint16 mod = key.keysym.mod;
+    chord.ctrl = (mod & KMOD_CTRL) != 0;
+    chord.shift = (mod & KMOD_SHIFT) != 0;
+    chord.alt = (mod & KMOD_ALT) != 0;
+    return chord;
+}
+
+// Real input, in client pixels; dropped while a script is being played.
+void Deliver(CWindowSystem& system, unsigned windowId, InputEvent event) {
+    if (system.HasInputSource()) return;
+    CHostWindow* host = CSdlWindow::HostOf(windowId);
+    if (!host) return;
+    const CPoint client = static_cast<CSdlWindow&>(host->Native()).ToClient({event.x, event.y});
+    event.x = client.x;
+    event.y = client.y;
+    system.Deliver(host, event);
+}
+
+void Handle(const SDL_Event& event, CWindowSystem& system) {
+    using Kind = InputEvent::Kind;
+    switch (event.type) {
+        case SDL_MOUSEMOTION:
+            Deliver(system, event.motion.windowID, {Kind::MouseMove, event.motion.x, event.motion.y, {}});
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+            if (event.button.button == SDL_BUTTON_LEFT || event.button.button == SDL_BUTTON_RIGHT) {
+                const Kind kind =
+                    event.button.button == SDL_BUTTON_LEFT ? Kind::LButtonDown : Kind::RButtonDown;
+                Deliver(system, event.button.windowID, {kind, event.button.x, event.button.y, {}});
+            }
+            break;
+        case SDL_KEYDOWN:
+            if (const std::optional<KeyChord> chord = ChordOf(event.key))
+                Deliver(system, event.key.windowID, {Kind::Key, 0, 0, *chord});
+            break;
+        case SDL_WINDOWEVENT:
+            if (event.window.event == SDL_WINDOWEVENT_CLOSE) {
+                Deliver(system, event.window.windowID, {Kind::Close, 0, 0, {}});
+            } else if (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
+                       event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+                if (CHostWindow* host = CSdlWindow::HostOf(event.window.windowID))
+                    static_cast<CSdlWindow&>(host->Native()).PresentAgain();
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace
+
+std::unique_ptr<CPlatform> CPlatform::CreateSdl(std::string* error, std::optional<int> scale,
+                                                std::string* warning, std::optional<CSettingsFile> settings) {
+    std::unique_ptr<CWindowBackend> backend = CSdlBackend::Open(scale, error, warning, std::move(settings));
+    if (!backend) return nullptr;
+    return std::make_unique<CWindowSystem>(std::move(backend));
+}
+
+std::unique_ptr<CSdlBackend> CSdlBackend::Open(std::optional<int> scale, std::string* error,
+                                               std::string* warning, std::optional<CSettingsFile> settings) {
+    if (!IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY")) {
+        *error = "no display: neither DISPLAY nor WAYLAND_DISPLAY is set";
+        return nullptr;
+    }
+    // Keeps software OpenGL out of the window surface: a fifth of the memory.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    // SDL drops a click that comes within 10 ms of the window taking the
+    // focus; with no window manager, moving the pointer in gives the focus,
+    // so a quick click would be lost. Every click counts here.
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    // The close box is the way out; Ctrl+C in a terminal ends the process as usual.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // Before SDL's video starts: SDL puts back the handler it found when it
+    // quits, and only then closes its connections, whose last answers may
+    // still hold the error the guard passes over.
+    InstallXErrorGuard();
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        *error = std::string("cannot open the display: ") + SDL_GetError();
+        SDL_Quit();
+        return nullptr;
+    }
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (!IsRealDisplay(driver)) {
+        *error = std::string("no usable display: SDL chose the \"") + (driver ? driver : "") +
+                 "\" video driver, which shows nothing";
+        SDL_Quit();
+        return nullptr;
+    }
+    const bool x11 = std::strcmp(driver, "x11") == 0;
+    SDL_StopTextInput();
+    std::string scaleWarning;
+    const CScaleChoice choice =
+        ChooseScale(scale, scale ? CDesktopScaleHints{} : DesktopScaleHints(x11, settings), &scaleWarning);
+    if (warning) *warning = scaleWarning;
+    return std::unique_ptr<CSdlBackend>(new CSdlBackend(choice, std::move(settings)));
+}
+
+CSdlBackend::CSdlBackend(CScaleChoice scale, std::optional<CSettingsFile> settings)
+    : scale_(scale),
+      settings_(std::move(settings)),
+      fullscreen_(settings_ && settings_->Values().fullscreen) {}
+
+CSdlBackend::~CSdlBackend() { SDL_Quit(); }
+
+std::unique_ptr<CNativeWindow> CSdlBackend::CreateNativeWindow(CHostWindow& host) {
+    return std::make_unique<CSdlWindow>(*this, host);
+}
+
+CRect CSdlBackend::GetScreenRect() const {
+    SDL_Rect usable;
+    if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return {0, 0, 1280, 1024};
+    return {usable.x, usable.y, usable.x + usable.w, usable.y + usable.h};
+}
+
+// Fullscreen, the main window is as large as it can be: the keys wait for
+// the window to come back.
+void CSdlBackend::StepScale(int scale, int step) {
+    const int next = std::clamp(scale + step, kMinScale, kMaxScale);
+    if (fullscreen_ || next == scale || (step > 0 && next > LargestFittingScale())) return;
+    scale_ = {next, false};
+    for (CSdlWindow* window : windows_) window->Rescale();
+    Keep([next](CDesktopSettings& kept) { kept.scale = next; });
+}
+
+void CSdlBackend::ToggleFullscreen() { FullscreenChanged(!fullscreen_); }
+
+void CSdlBackend::FullscreenChanged(bool fullscreen) {
+    if (fullscreen == fullscreen_) return;
+    fullscreen_ = fullscreen;
+    for (CSdlWindow* window : windows_) window->ApplyFullscreen();
+    Keep([fullscreen](CDesktopSettings& kept) { kept.fullscreen = fullscreen; });
+}
+
+// A settings file that cannot be written keeps nothing, and says nothing.
+void CSdlBackend::Keep(const std::function<void(CDesktopSettings&)>& change) {
+    if (!settings_) return;
+    CDesktopSettings kept = settings_->Values();
+    change(kept);
+    settings_->Write(kept);
+}
+
+int CSdlBackend::ScaleFor(CSize client, const CRect& insets) const {
+    return FittingScale(scale_, client, insets, GetScreenRect());
+}
+
+int CSdlBackend::LargestFittingScale() const {
+    int largest = kMaxScale;
+    for (const CSdlWindow* window : windows_)
+        largest = std::min(largest, FittingScale({kMaxScale, true}, window->ClientSize(),
+                                                 window->GetFrameInsets(), GetScreenRect()));
+    return largest;
+}
+
+bool CSdlBackend::WaitEvent(CWindowSystem& system) {
+    SDL_Event event;
+    if (SDL_PollEvent(&event)) {
+        Handle(event, system);
+        return true;
+    }
+    if (system.FrameShown() && system.HasInputSource() && system.InputReady()) {
+        // Even when the source has run dry or has nothing yet, the loop looks
+        // again before sleeping: asking it may have quit or invalidated
+        // something.
+        if (const std::optional<InputEvent> scripted = system.PullScripted())
+            system.DeliverToActive(*scripted);
+        return true;
+    }
+    if (!SDL_WaitEvent(&event)) return false;
+    Handle(event, system);
+    return true;
+}
+
+SavedPicture CSdlBackend::SavePicture(const CFrameBuffer& image, std::string_view suggestedName) {
+    return SavePictureInFolder(image, suggestedName, PicturesFolder(), std::time(nullptr));
+}
+
+// An event of no meaning of its own: the loop that takes it looks at the
+// input source again.
+void CSdlBackend::Wake() {
+    SDL_Event event{};
+    event.type = SDL_USEREVENT;
+    SDL_PushEvent(&event);
+}
