@@ -146,9 +146,14 @@ CFontFace::CFontFace(std::shared_ptr<FT_FaceRec_> face, FT_SizeRec_* size, const
 
 CFontFace::~CFontFace() { FT_Done_Size(size_); }
 
+// The map's entries stay where they are as it grows: the recent ones can
+// be pointed at.
 const Glyph& CFontFace::GetGlyph(char32_t codePoint) const {
+    const std::pair<const char32_t, Glyph>*& recent = recent_[codePoint % recent_.size()];
+    if (recent && recent->first == codePoint) return recent->second;
     auto it = glyphs_.find(codePoint);
     if (it == glyphs_.end()) it = glyphs_.emplace(codePoint, Render(codePoint)).first;
+    recent = &*it;
     return it->second;
 }
 
@@ -188,8 +193,9 @@ Glyph CFontFace::Render(char32_t codePoint) const {
                 continue;
             }
             const int begin = x;
-            while (x < glyph.width && row[x] != 0) ++x;
-            glyph.runs.push_back({y, begin, x});
+            bool solid = true;
+            for (; x < glyph.width && row[x] != 0; ++x) solid = solid && row[x] == 255;
+            glyph.runs.push_back({y, begin, x, solid});
         }
     }
     return glyph;

@@ -9,6 +9,7 @@
 #include "gfx/Font.h"
 #include "gfx/FontFile.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -31,6 +32,7 @@ struct Glyph {
         int row = 0;
         int begin = 0;  // columns, end exclusive
         int end = 0;
+        bool solid = false;  // every pixel fully covered: a plain fill
     };
     std::vector<InkRun> runs;
 };
@@ -70,4 +72,7 @@ private:
     int ascent_ = 0;
     bool bitmapSize_ = false;  // the face has a bitmap strike at this size: 1-bit glyphs
     mutable std::unordered_map<char32_t, Glyph> glyphs_;
+    // The glyphs drawn last, by the low bits of their code point: a line of
+    // text looks most of them up here instead of in the map.
+    mutable std::array<const std::pair<const char32_t, Glyph>*, 256> recent_{};
 };

@@ -6,10 +6,13 @@
 // does not move.
 #pragma once
 
+#include "gfx/Font.h"
+#include "gfx/FrameBuffer.h"
 #include "platform/Window.h"
 #include "ui/HoverCard.h"
 #include "ui/Panel.h"
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
@@ -68,13 +71,30 @@ public:
     const CHoverCard* ActiveHoverCard() const { return activeCard_; }
 
 private:
+    // A text hint box as drawn, for showing it again without laying out its
+    // text: what it was drawn from, and its pixels.
+    struct CHintImage {
+        std::string text;
+        CFont font;
+        COLORREF textColor = 0;
+        int bkMode = 0;
+        CFrameBuffer pixels;
+    };
+    // The last few, so that moving between a few buttons draws each box once.
+    static constexpr std::size_t kHintImages = 4;
+
     void DrawHintBox(CDC& dc) const;
+    // The hint box's image for the hint text in dc's font and colours.
+    const CFrameBuffer& HintImage(const CDC& dc) const;
+    // An image of the hint text in font, drawn before, or null.
+    const CFrameBuffer* DrawnHint(const CFont& font) const;
 
     CRect hintRect_;
     WidgetId hovered_ = WidgetId::None();
     CPoint pointer_;
     CWindow* owner_ = nullptr;
     const CHoverCard* activeCard_ = nullptr;
-    std::string hintText_;  // the hovered widget's hint, when no card shows
+    std::string hintText_;                        // the hovered widget's hint, when no card shows
+    mutable std::vector<CHintImage> hintImages_;  // most recently used last
     std::vector<std::unique_ptr<CHoverCard>> hoverCards_;
 };
