@@ -118,14 +118,12 @@ bool HasStrike(FT_Face face, int pixelSize) {
 
 }  // namespace
 
-std::shared_ptr<const CFontFace> CFontFace::Open(const FontFile& file, const CLogFont& description,
-                                                 std::string* error) {
+CErrorOr<std::shared_ptr<const CFontFace>> CFontFace::Open(const FontFile& file,
+                                                           const CLogFont& description) {
     std::shared_ptr<FT_FaceRec_> face = SharedFace(file);
     FT_Size size = nullptr;
-    if (!face || FT_New_Size(face.get(), &size) != 0) {
-        *error = "cannot open the font file " + file.path;
-        return nullptr;
-    }
+    if (!face || FT_New_Size(face.get(), &size) != 0)
+        return CFailure{"cannot open the font file " + file.path};
     return std::shared_ptr<const CFontFace>(new CFontFace(std::move(face), size, description));
 }
 

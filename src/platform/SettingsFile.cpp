@@ -29,36 +29,34 @@ std::string_view NextLine(std::string_view& text) {
     return line;
 }
 
-// The whole of a plain file of at most kMaxSize bytes, or none with the reason.
-std::optional<std::string> ReadSmallFile(const std::string& path, std::string* reason) {
+// The whole of a plain file of at most kMaxSize bytes.
+CErrorOr<std::string> ReadSmallFile(const std::string& path) {
     // Non-blocking: opening a named pipe for reading would wait for a writer.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) {
-        *reason = std::strerror(errno);
-        return std::nullopt;
-    }
+    if (fd < 0) return CFailure{std::strerror(errno)};
     std::string text;
+    std::string problem;
     struct stat status {};
     if (::fstat(fd, &status) != 0) {
-        *reason = std::strerror(errno);
+        problem = std::strerror(errno);
     } else if (!S_ISREG(status.st_mode)) {
-        *reason = "not a plain file";
+        problem = "not a plain file";
     } else {
         char buffer[kMaxSize + 1];
         for (;;) {
             const ssize_t got = ::read(fd, buffer, sizeof buffer);
             if (got < 0 && errno == EINTR) continue;
-            if (got < 0) *reason = std::strerror(errno);
+            if (got < 0) problem = std::strerror(errno);
             if (got <= 0) break;
             text.append(buffer, static_cast<std::size_t>(got));
             if (text.size() > kMaxSize) {
-                *reason = "larger than " + std::to_string(kMaxSize) + " bytes";
+                problem = "larger than " + std::to_string(kMaxSize) + " bytes";
                 break;
             }
         }
     }
     ::close(fd);
-    if (!reason->empty()) return std::nullopt;
+    if (!problem.empty()) return CFailure{problem};
     return text;
 }
 
@@ -71,12 +69,9 @@ std::string DesktopSettingsText(const CDesktopSettings& settings) {
     return text;
 }
 
-std::optional<CDesktopSettings> ParseDesktopSettings(std::string_view text, std::string* reason) {
+CErrorOr<CDesktopSettings> ParseDesktopSettings(std::string_view text) {
     // The file is written whole, ending in a line end: anything else was cut short.
-    if (text.empty() || text.back() != '\n') {
-        *reason = "the file is cut short";
-        return std::nullopt;
-    }
+    if (text.empty() || text.back() != '\n') return CFailure{"the file is cut short"};
     CDesktopSettings settings;
     for (int number = 1; !text.empty(); ++number) {
         const std::string_view line = NextLine(text);
@@ -89,8 +84,7 @@ std::optional<CDesktopSettings> ParseDesktopSettings(std::string_view text, std:
         } else if (name == "fullscreen" && (value == "yes" || value == "no")) {
             settings.fullscreen = value == "yes";
         } else {
-            *reason = "line " + std::to_string(number) + " is not a setting: " + QuoteForMessage(line);
-            return std::nullopt;
+            return CFailure{"line " + std::to_string(number) + " is not a setting: " + QuoteForMessage(line)};
         }
     }
     return settings;
@@ -107,27 +101,26 @@ std::optional<CSettingsFile> CSettingsFile::InConfigFolder() {
     return CSettingsFile((folder / "quorvanel" / "settings").string());
 }
 
-const CDesktopSettings& CSettingsFile::Read(std::string* warning) {
+CErrorOr<void> CSettingsFile::Read() {
     values_ = {};
     std::error_code missing;
-    if (!fs::exists(fs::symlink_status(path_, missing))) return values_;
-    std::string reason;
-    const std::optional<std::string> text = ReadSmallFile(path_, &reason);
-    std::optional<CDesktopSettings> settings;
-    if (text) settings = ParseDesktopSettings(*text, &reason);
-    if (settings) {
-        values_ = *settings;
-    } else {
-        *warning = "the settings in " + QuoteForMessage(path_) + " are passed over (" + reason +
-                   "): the defaults are used";
-    }
-    return values_;
+    if (!fs::exists(fs::symlink_status(path_, missing))) return {};
+    CErrorOr<std::string> text = ReadSmallFile(path_);
+    CErrorOr<CDesktopSettings> settings = text ? ParseDesktopSettings(*text) : CFailure{text.Reason()};
+    if (!settings)
+        return CFailure{"the settings in " + QuoteForMessage(path_) + " are passed over (" +
+                        settings.Reason() + "): the defaults are used"};
+    values_ = *settings;
+    return {};
 }
 
-bool CSettingsFile::Write(const CDesktopSettings& settings) {
+CErrorOr<void> CSettingsFile::Write(const CDesktopSettings& settings) {
     values_ = settings;
     std::error_code ignored;
     fs::create_directories(fs::path(path_).parent_path(), ignored);
     const std::string text = DesktopSettingsText(settings);
-    return WriteWholeFile(path_, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}) == 0;
+    if (const int failure =
+            WriteWholeFile(path_, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}))
+        return CFailure{"cannot write " + QuoteForMessage(path_) + ": " + std::strerror(failure)};
+    return {};
 }

@@ -11,6 +11,8 @@
 // stand. A missing file is simply the defaults: nothing has been kept yet.
 #pragma once
 
+#include "containers/ErrorOr.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,10 +23,10 @@ struct CDesktopSettings {
     bool operator==(const CDesktopSettings&) const = default;
 };
 
-// The text of a settings file, and back; ParseDesktopSettings returns none
-// with the reason in *reason when text is not one.
+// The text of a settings file, and back (failing with the reason when text
+// is not one).
 std::string DesktopSettingsText(const CDesktopSettings& settings);
-std::optional<CDesktopSettings> ParseDesktopSettings(std::string_view text, std::string* reason);
+CErrorOr<CDesktopSettings> ParseDesktopSettings(std::string_view text);
 
 class CSettingsFile {
 public:
@@ -35,13 +37,13 @@ public:
     static std::optional<CSettingsFile> InConfigFolder();
 
     const std::string& Path() const { return path_; }
-    // What the file keeps, or the defaults (with a one-line warning in *warning
-    // when the file is there but cannot be taken). Never waits: a pipe or a
-    // device in the file's place is not read from.
-    const CDesktopSettings& Read(std::string* warning);
-    // Replaces the file with settings, making its folder if need be; false
+    // Takes what the file keeps; a file that is there but cannot be taken
+    // leaves the defaults and fails with a one-line warning. Never waits: a
+    // pipe or a device in the file's place is not read from.
+    CErrorOr<void> Read();
+    // Replaces the file with settings, making its folder if need be; fails
     // when that cannot be done (a read-only folder): then nothing is kept.
-    bool Write(const CDesktopSettings& settings);
+    CErrorOr<void> Write(const CDesktopSettings& settings);
     // What was last read or written.
     const CDesktopSettings& Values() const { return values_; }
 

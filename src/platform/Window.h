@@ -1,8 +1,8 @@
 // Top-level windows as the screens see them: a client area drawn by a
 // handler, invalidation, and mouse and key input in client coordinates.
-// Both backends (SDL2 and headless, Platform.h) hand out windows through this
-// interface and run the same dispatch, so a headless frame equals the
-// window's pixels.
+// Every backend (SDL2, headless and browser, Platform.h) hands out windows
+// through this interface and runs the same dispatch, so a headless frame
+// equals the window's pixels and the page's.
 #pragma once
 
 #include "gfx/Color.h"
@@ -97,9 +97,7 @@ public:
     // (scripts list their widgets); null when not known.
     virtual CWindowHandler* GetHandler() const { return nullptr; }
 
-    // Writes the client area as last painted to a PNG file; on failure
-    // returns false with a one-line reason in *error.
-    bool WritePng(const std::string& path, std::string* error) const {
-        return ::WritePng(GetFrameBuffer(), path, error);
-    }
+    // Writes the client area as last painted to a PNG file; fails with a
+    // one-line reason.
+    CErrorOr<void> WritePng(const std::string& path) const { return ::WritePng(GetFrameBuffer(), path); }
 };

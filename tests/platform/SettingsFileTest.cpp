@@ -3,6 +3,7 @@
 // the defaults and one line of warning, without waiting (a pipe) or failing.
 #include "platform/SettingsFile.h"
 
+#include "support/FailureReason.h"
 #include "support/ScopedEnv.h"
 
 #include <gtest/gtest.h>
@@ -51,10 +52,9 @@ TEST(SettingsFileTest, WhatIsWrittenIsReadBackAndTheFolderIsMade) {
     CSettingsFile file(folder.File("config/quorvanel/settings"));
     for (const CDesktopSettings settings :
          {CDesktopSettings{3, true}, CDesktopSettings{std::nullopt, false}}) {
-        ASSERT_TRUE(file.Write(settings));
-        std::string warning;
-        EXPECT_EQ(file.Read(&warning), settings);
-        EXPECT_EQ(warning, "");
+        ASSERT_EQ(FailureReason(file.Write(settings)), "");
+        EXPECT_EQ(FailureReason(file.Read()), "");
+        EXPECT_EQ(file.Values(), settings);
     }
     EXPECT_EQ(folder.Read("config/quorvanel/settings"),
               "# Quorvanel's window, as it was last chosen.\nfullscreen no\n");
@@ -64,10 +64,9 @@ TEST(SettingsFileTest, AFolderThatCannotBeMadeKeepsNothing) {
     CTempFolder folder;
     WriteText(folder.File("config"), "a file where the folder would be");
     CSettingsFile file(folder.File("config/quorvanel/settings"));
-    EXPECT_FALSE(file.Write({2, false}));
-    std::string warning;
-    EXPECT_EQ(file.Read(&warning), CDesktopSettings{});
-    EXPECT_EQ(warning, "");
+    EXPECT_EQ(FailureReason(file.Write({2, false})), "cannot write '" + file.Path() + "': Not a directory");
+    EXPECT_EQ(FailureReason(file.Read()), "");
+    EXPECT_EQ(file.Values(), CDesktopSettings{});
 }
 
 TEST(SettingsFileTest, TheConfigFolderComesFromXdgConfigHomeOrHome) {
@@ -123,11 +122,10 @@ TEST(SettingsFileTest, AFileTheGameDidNotWriteGivesTheDefaultsAndOneWarning) {
         const std::string path = folder.File("settings");
         bad.make(path);
         CSettingsFile file(path);
-        std::string warning;
-        EXPECT_EQ(file.Read(&warning), CDesktopSettings{}) << bad.what;
-        EXPECT_EQ(warning, "the settings in '" + path + "' are passed over (" + bad.reason +
-                               "): the defaults are used")
+        EXPECT_EQ(FailureReason(file.Read()), "the settings in '" + path + "' are passed over (" +
+                                                  bad.reason + "): the defaults are used")
             << bad.what;
+        EXPECT_EQ(file.Values(), CDesktopSettings{}) << bad.what;
     }
 }
 
