@@ -699,4 +699,52 @@ TEST_F(FullscreenWindowTest, CtrlEqualsStopsAtTheLargestScaleThatFitsWhichTheNex
     EXPECT_EQ(StartedWidth({"--scale", "1"}), kWidth);
 }
 
+// What a window manager's own menu or key does: asks it, through the root
+// window, to show window fullscreen (or not).
+bool AskWindowManagerForFullscreen(const std::string& window, bool fullscreen) {
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) return false;
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = std::stoul(window);
+    event.xclient.message_type = XInternAtom(display, "_NET_WM_STATE", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = fullscreen ? 1 : 0;  // add, remove
+    event.xclient.data.l[1] = static_cast<long>(XInternAtom(display, "_NET_WM_STATE_FULLSCREEN", False));
+    event.xclient.data.l[3] = 1;  // from an application
+    const Status sent = XSendEvent(display, DefaultRootWindow(display), False,
+                                   SubstructureRedirectMask | SubstructureNotifyMask, &event);
+    XSync(display, False);
+    XCloseDisplay(display);
+    return sent != 0;
+}
+
+TEST_F(FullscreenWindowTest, TheWindowManagersFullscreenIsTheGamesAndIsKeptForTheNextStart) {
+    if (ScreenSize() != CSize{1920, 1080}) GTEST_SKIP() << "the screen must be 1920 x 1080";
+    const std::string settings = "# Quorvanel's window, as it was last chosen.\nfullscreen ";
+    for (const bool fullscreen : {true, false}) {
+        CRunningProgram program({});
+        const std::optional<std::string> window = xdriver::FindWindow(MainWindowTitle());
+        ASSERT_TRUE(window.has_value());
+        // The second start comes back fullscreen, as the first one ended.
+        ASSERT_EQ(AwaitWidth(*window, fullscreen ? kWidth : 1920)->Width(), fullscreen ? kWidth : 1920);
+        ASSERT_TRUE(AskWindowManagerForFullscreen(*window, fullscreen));
+        ASSERT_EQ(AwaitWidth(*window, fullscreen ? 1920 : kWidth)->Width(), fullscreen ? 1920 : kWidth);
+        if (fullscreen) {
+            std::optional<CFrameBuffer> shown;
+            for (int attempt = 0; attempt < 15 && !(shown && shown->GetPixel(0, 0) == kDesk); ++attempt) {
+                std::this_thread::sleep_for(100ms);
+                shown = xdriver::Screenshot(*window, 1920, 1080);
+            }
+            ASSERT_TRUE(shown.has_value());
+            EXPECT_EQ(shown->GetPixel(0, 0), kDesk);
+            EXPECT_EQ(shown->GetPixel(1919, 1079), kDesk);
+            EXPECT_NE(shown->GetPixel(960, 540), kDesk);
+        }
+        ASSERT_TRUE(xdriver::PressCloseBox(*window));
+        EXPECT_EQ(program.Wait(), 0);
+        EXPECT_EQ(config_.Read("config/quorvanel/settings"), settings + (fullscreen ? "yes\n" : "no\n"));
+    }
+}
+
 }  // namespace

@@ -85,10 +85,12 @@ void Handle(const SDL_Event& event, CWindowSystem& system) {
         case SDL_WINDOWEVENT:
             if (event.window.event == SDL_WINDOWEVENT_CLOSE) {
                 Deliver(system, event.window.windowID, {Kind::Close, 0, 0, {}});
-            } else if (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
-                       event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
-                if (CHostWindow* host = CSdlWindow::HostOf(event.window.windowID))
-                    static_cast<CSdlWindow&>(host->Native()).PresentAgain();
+            } else if (CHostWindow* host = CSdlWindow::HostOf(event.window.windowID)) {
+                auto& window = static_cast<CSdlWindow&>(host->Native());
+                window.FollowWindowManager();
+                if (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
+                    event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
+                    window.PresentAgain();
             }
             break;
         default:

@@ -4,6 +4,7 @@
 #include "gfx/AppIcon.h"
 #include "gfx/ScaledCopy.h"
 #include "platform/HostWindow.h"
+#include "platform/sdl/NetWmState.h"
 #include "platform/sdl/SdlBackend.h"
 
 #include <SDL.h>
@@ -47,7 +48,7 @@ CSdlWindow::CSdlWindow(CSdlBackend& backend, CHostWindow& host)
     if (CHostWindow* owner = host.Owner())
         SDL_SetWindowModalFor(window_, static_cast<CSdlWindow&>(owner->Native()).window_);
     else if (backend_.Fullscreen())
-        ApplyFullscreen();
+        SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);  // shown so once shown
 }
 
 // Whatever the window received before it went (above all the release of the
@@ -92,10 +93,21 @@ void CSdlWindow::ApplyFullscreen() {
     PresentAgain();
 }
 
+// Only a change of the window manager's own state counts: until it has
+// carried out a request of ours, it still says what it said before.
+void CSdlWindow::FollowWindowManager() {
+    if (host_.Owner()) return;
+    const std::optional<bool> fullscreen = WindowManagerShowsFullscreen(window_);
+    if (!fullscreen || *fullscreen == managerFullscreen_) return;
+    managerFullscreen_ = *fullscreen;
+    backend_.FullscreenChanged(*fullscreen);
+}
+
 // Until the window manager has given a fullscreen window the screen, it is
 // shown at the largest scale its present size holds.
 CSdlWindow::CPlacement CSdlWindow::PlacementIn(int width, int height) const {
-    if (!(SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN)) return {scale_, {}};
+    if (!(SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) || client_.cx <= 0 || client_.cy <= 0)
+        return {scale_, {}};
     const int scale = std::max(1, std::min(width / client_.cx, height / client_.cy));
     return {scale, {(width - client_.cx * scale) / 2, (height - client_.cy * scale) / 2}};
 }

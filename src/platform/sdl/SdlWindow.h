@@ -49,6 +49,10 @@ public:
     void Rescale();
     // The main window takes the backend's fullscreen state.
     void ApplyFullscreen();
+    // After any change to the window: when the window manager has made the
+    // main window fullscreen, or a window again, on its own, the backend
+    // follows.
+    void FollowWindowManager();
     CSize ClientSize() const { return client_; }
     // A position in the window's pixels as a client position (rounded
     // towards the top left, also outside the frame shown).
@@ -73,6 +77,8 @@ private:
     CSize client_;
     int scale_ = 1;
     CPlacement shown_;
+    // Whether the window manager showed the window fullscreen when last asked.
+    bool managerFullscreen_ = false;
     // For surfaces that are not 8 bits a channel in 32-bit pixels: the
     // enlarged frame, converted by SDL from here.
     std::vector<std::uint32_t> staging_;
