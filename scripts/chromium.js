@@ -31,6 +31,13 @@ function command(page, line) {
       answer => ({answer}), e => ({error: e.message, code: e.exitCode === undefined ? 1 : e.exitCode})), line);
 }
 
+// Runs one script line in page and gives its answer; fails when it fails.
+async function answer(page, line) {
+  const result = await command(page, line);
+  assert.strictEqual(result.error, undefined, `'${line}' failed: ${result.error}`);
+  return result.answer;
+}
+
 // The top window as PNG bytes, or {error}.
 async function shot(page) {
   const result = await page.evaluate(
@@ -73,4 +80,4 @@ async function runPageTests(url, tests, {contextOptions = {}, prepare = async ()
   return failed;
 }
 
-module.exports = {launchChromium, openGame, command, shot, runPageTests};
+module.exports = {launchChromium, openGame, command, answer, shot, runPageTests};

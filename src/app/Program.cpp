@@ -26,29 +26,22 @@ public:
         std::fprintf(stderr, "%s\n", message.c_str());
     }
 
-    std::string OptionsProblem(const CommandLineOptions& options) override {
+    CErrorOr<void> CheckOptions(const CommandLineOptions& options) override {
         if (!options.record) return {};
-        const CErrorOr<void> target = CheckRecordingTarget(*options.record, options.script);
-        return target ? std::string() : target.Reason();
+        return CheckRecordingTarget(*options.record, options.script);
     }
 
-    std::optional<CScriptSource> OpenScript(const CommandLineOptions& options, std::string* error) override {
+    CErrorOr<std::optional<CScriptSource>> OpenScript(const CommandLineOptions& options) override {
         if (options.script == "-") {
             // std::cin lives as long as the process: it is never deleted.
             return CScriptSource::FromStream(std::shared_ptr<std::istream>(&std::cin, [](std::istream*) {}),
                                              "-");
         }
-        if (!options.script) return std::nullopt;
-        CErrorOr<CScriptSource> file = CScriptSource::FromFile(*options.script);
-        if (!file) {
-            *error = file.Reason();
-            return std::nullopt;
-        }
-        return std::move(file).Value();
+        if (options.script) return CScriptSource::FromFile(*options.script);
+        return std::nullopt;
     }
 
-    std::unique_ptr<CPlatform> CreatePlatform(const CommandLineOptions& options,
-                                              std::string* error) override {
+    CErrorOr<std::unique_ptr<CPlatform>> CreatePlatform(const CommandLineOptions& options) override {
         if (options.headless) return CPlatform::CreateHeadless();
         // A person's window starts as it was left; scripts neither read nor
         // write the settings, so that they replay exactly.
@@ -59,22 +52,14 @@ public:
         std::string warning;
         CErrorOr<std::unique_ptr<CPlatform>> platform =
             CPlatform::CreateSdl(options.scale, &warning, std::move(settings));
-        if (!platform) {
-            *error = platform.Reason() + " (--headless runs without one)";
-            return nullptr;
-        }
+        if (!platform) return CFailure{platform.Reason() + " (--headless runs without one)"};
         if (!warning.empty()) Report(warning);
-        return std::move(platform).Value();
+        return platform;
     }
 
-    std::optional<CRecorder> OpenRecording(const CommandLineOptions& options, std::string* error) override {
-        if (!options.record) return std::nullopt;
-        CErrorOr<CRecorder> recorder = CRecorder::Create(*options.record);
-        if (!recorder) {
-            *error = recorder.Reason();
-            return std::nullopt;
-        }
-        return std::move(recorder).Value();
+    CErrorOr<std::optional<CRecorder>> OpenRecording(const CommandLineOptions& options) override {
+        if (options.record) return CRecorder::Create(*options.record);
+        return std::nullopt;
     }
 };
 

@@ -40,7 +40,7 @@ void CQuorvanelView::Refresh() {
     root.InvalidateWidget(MainScreen::kExpValue, false);
 
     BuildCharacterCard(root.HoverCard(MainScreen::kAttributesButton), hero_, world_);
-    if (root.Hovered() == MainScreen::kAttributesButton) root.UpdateHintBox();
+    if (root.HintOwner() == MainScreen::kAttributesButton) root.UpdateHintBox();
 
     for (int i = 0; i < world_.roster.GetCount(); ++i) {
         CWidget* button = root.FindWidget(MainScreen::FightButton(i));
@@ -113,10 +113,12 @@ void CQuorvanelView::AfterTaskCompletion() {
     if (CWindow* window = Root().Owner()) window->Invalidate(true);
 }
 
-void CQuorvanelView::OnKey(const KeyChord& key) {
+void CQuorvanelView::OnCommandKey(const KeyChord& key) {
     CWindow* window = Root().Owner();
     if (!window) return;
-    if (IsControlLetter(key, 'n'))
+    if (key.key == KeyChord::Key::Escape && !key.ctrl && !key.shift && !key.alt)
+        Root().HideHint();
+    else if (IsControlLetter(key, 'n'))
         window->Invalidate(true);
     else if (IsControlLetter(key, 'p'))
         SaveScreenAsPicture();

@@ -4,7 +4,7 @@
 //   move X Y        the pointer moved to (X, Y)
 //   click X Y       left button down at (X, Y)
 //   rclick X Y      right button down at (X, Y)
-//   key CHORD       a key, e.g. ctrl+n, return, escape
+//   key CHORD       a key, e.g. ctrl+n, return, escape, tab, shift+tab, space
 //   close           the active window's close box
 //   shot FILE       the active window's client area as a PNG file
 //   state           the game state as one line of JSON on standard output

@@ -29,7 +29,22 @@ struct CFailure {
     std::string reason;
 };
 
+template <class T>
+class CErrorOr;
+
 namespace ErrorOrDetail {
+
+// CFailure and CErrorOr, which are never taken for a value.
+template <class From>
+inline constexpr bool kIsResult = false;
+template <>
+inline constexpr bool kIsResult<CFailure> = true;
+template <class T>
+inline constexpr bool kIsResult<CErrorOr<T>> = true;
+
+// What a CErrorOr<T>'s value can be made from.
+template <class From, class T>
+concept ValueSource = std::constructible_from<T, From&&> && !kIsResult<std::remove_cvref_t<From>>;
 
 [[noreturn]] void ThrowNoValue(const std::string& reason);
 [[noreturn]] void ThrowNoReason();
@@ -72,10 +87,12 @@ class [[nodiscard]] CErrorOr : public ErrorOrDetail::CErrorOrBase<T> {
 public:
     CErrorOr(CFailure failure) : Base(std::in_place_index<1>, std::move(failure)) {}
     // Anything T is made from: `return picture;`, `return std::nullopt;`.
-    template <class From = T>
-    requires std::constructible_from<T, From&&> &&(!std::same_as<std::remove_cvref_t<From>, CFailure>)&&(
-        !std::same_as<std::remove_cvref_t<From>, CErrorOr>)CErrorOr(From&& value)
-        : Base(std::in_place_index<0>, std::forward<From>(value)) {}
+    template <ErrorOrDetail::ValueSource<T> From = T>
+    CErrorOr(From&& value) : Base(std::in_place_index<0>, std::forward<From>(value)) {}
+    // Another result whose value makes a T, passed on as it is, failure and
+    // all: `return CRecorder::Create(path);` for a CErrorOr<std::optional<CRecorder>>.
+    template <ErrorOrDetail::ValueSource<T> Other>
+    CErrorOr(CErrorOr<Other>&& other) : Base(StateOf(std::move(other))) {}
 
     T& Value() & { return this->StoredValue(); }
     const T& Value() const& { return this->StoredValue(); }
@@ -86,6 +103,13 @@ public:
     T&& operator*() && { return std::move(*this).Value(); }
     T* operator->() { return &Value(); }
     const T* operator->() const { return &Value(); }
+
+private:
+    template <class Other>
+    static std::variant<T, CFailure> StateOf(CErrorOr<Other>&& other) {
+        if (!other) return std::variant<T, CFailure>(std::in_place_index<1>, CFailure{other.Reason()});
+        return std::variant<T, CFailure>(std::in_place_index<0>, std::move(other).Value());
+    }
 };
 
 template <>

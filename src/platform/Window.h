@@ -13,7 +13,27 @@
 #include <string>
 
 struct KeyChord {
-    enum class Key { Return, Escape, Letter, Equals, Minus, F11, Other };
+    enum class Key {
+        Return,
+        Escape,
+        Letter,
+        Equals,
+        Minus,
+        // The keys that move and use the keyboard focus (Shift+Tab: Tab with shift).
+        Tab,
+        Space,
+        Left,
+        Right,
+        Up,
+        Down,
+        PageUp,
+        PageDown,
+        Home,
+        End,
+        // Fullscreen and back, on the desktop.
+        F11,
+        Other
+    };
     Key key = Key::Other;
     char letter = 0;  // 'a' .. 'z' when key is Letter
     bool ctrl = false;
@@ -43,6 +63,14 @@ public:
     // The close box. The window does not close by itself: the handler ends the
     // program or its modal loop (CPlatform).
     virtual void OnClose() {}
+    // True while the window draws its focus ring (after a key moved the
+    // keyboard focus, until the next click).
+    virtual bool ShowsFocusRing() const { return false; }
+    // True when Tab (Shift+Tab when backward) would wrap round from the last
+    // widget to the first (the first to the last): a page lets such a Tab
+    // leave the game for its own controls. A window of one widget, or none,
+    // wraps at once.
+    virtual bool TabWraps(bool /*backward*/) const { return true; }
 };
 
 enum class MessageBoxIcon { None, Stop };

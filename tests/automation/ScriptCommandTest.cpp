@@ -117,12 +117,38 @@ TEST(KeyChordTextTest, ChordsReadAndWriteBack) {
     EXPECT_EQ(KeyChordName(*ParseKeyChord("Ctrl+Shift+=")), "ctrl+shift+=");
     EXPECT_EQ(ParseKeyChord("F11"), (KeyChord{KeyChord::Key::F11, 0, false, false, false}));
     EXPECT_EQ(KeyChordName(KeyChord{KeyChord::Key::Other, 0, true, false, false}), "");
+    EXPECT_EQ(ParseKeyChord("Shift+Tab"), (KeyChord{KeyChord::Key::Tab, 0, false, true, false}));
+    EXPECT_EQ(ParseKeyChord("PageDown")->key, KeyChord::Key::PageDown);
 }
 
 TEST(ScriptLineTest, WrittenCommandsReadBackTheSame) {
-    for (const char* line : {"seed 18446744073709551615", "move -1 404", "click 216 181", "rclick 3 4",
-                             "key ctrl+n", "key ctrl+=", "key ctrl+-", "key f11", "key return", "key escape",
-                             "close", "shot /tmp/a b.png", "state", "windows", "widgets", "quit"}) {
+    for (const char* line : {"seed 18446744073709551615",
+                             "move -1 404",
+                             "click 216 181",
+                             "rclick 3 4",
+                             "key ctrl+n",
+                             "key ctrl+=",
+                             "key ctrl+-",
+                             "key f11",
+                             "key return",
+                             "key escape",
+                             "key tab",
+                             "key shift+tab",
+                             "key space",
+                             "key left",
+                             "key right",
+                             "key up",
+                             "key down",
+                             "key pageup",
+                             "key pagedown",
+                             "key home",
+                             "key end",
+                             "close",
+                             "shot /tmp/a b.png",
+                             "state",
+                             "windows",
+                             "widgets",
+                             "quit"}) {
         const std::optional<std::string> written = FormatScriptCommand(Parsed(line));
         ASSERT_TRUE(written.has_value()) << line;
         EXPECT_EQ(*written, line);

@@ -1,6 +1,7 @@
 // CErrorOr: a value or a reason, never both; a text value stays apart from a
 // reason; move-only and optional values pass through; asking a failure for its
-// value, or a success for its reason, throws CMyException.
+// value, or a success for its reason, throws CMyException; a result of
+// another type passes on whole.
 #include "containers/ErrorOr.h"
 #include "containers/MyException.h"
 
@@ -56,6 +57,13 @@ TEST(ErrorOrTest, MoveOnlyAndOptionalValuesPassThrough) {
     EXPECT_FALSE(nothing->has_value());
     const CErrorOr<std::optional<int>> five = 5;
     EXPECT_EQ(**five, 5);
+
+    // Another result passes on whole: its value, or its reason.
+    CErrorOr<std::unique_ptr<int>> four = std::make_unique<int>(4);
+    const CErrorOr<std::optional<std::unique_ptr<int>>> passed = std::move(four);
+    EXPECT_EQ(***passed, 4);
+    const CErrorOr<std::optional<long>> failed = Half(3);
+    EXPECT_EQ(failed.Reason(), "3 is odd");
 }
 
 TEST(ErrorOrTest, AskingTheWrongSideIsAProgrammingMistake) {

@@ -51,11 +51,11 @@ public:
         CWidgetHost::OnLButtonDown(x, y);
         ++clicks;
     }
-    void OnKey(const KeyChord& key) override {
-        if (key.key == KeyChord::Key::Escape) platform->Quit(0);
-    }
 
 protected:
+    void OnCommandKey(const KeyChord& key) override {
+        if (key.key == KeyChord::Key::Escape) platform->Quit(0);
+    }
     void OnWidgetClick(const WidgetId& id) override { clicked.push_back(id); }
 };
 

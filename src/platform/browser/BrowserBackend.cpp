@@ -13,6 +13,7 @@
 #include <array>
 #include <ctime>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -28,6 +29,7 @@ EM_JS(int, PageTakeEvent, (int* event), {
     HEAP32.set([e.kind, e.id, e.x, e.y, e.key, e.letter, e.modifiers], event >> 2);
     return 1;
 });
+EM_JS(void, PageTabWraps, (bool forward, bool backward), { QuorvanelHost.tabWraps(forward, backward); });
 EM_JS(int, PageWidth, (), { return QuorvanelHost.screenWidth(); });
 EM_JS(int, PageHeight, (), { return QuorvanelHost.screenHeight(); });
 // clang-format on
@@ -61,6 +63,14 @@ void Deliver(const PageEvent& page, CWindowSystem& system) {
         system.Deliver(host, event);
 }
 
+// Tells the page whether Tab or Shift+Tab would wrap round in the active
+// window: the page lets such a Tab leave the game.
+void TellTabWraps(const CWindowSystem& system) {
+    const std::vector<CWindow*> windows = system.Windows();
+    const CWindowHandler* handler = windows.empty() ? nullptr : windows.back()->GetHandler();
+    PageTabWraps(!handler || handler->TabWraps(false), !handler || handler->TabWraps(true));
+}
+
 }  // namespace
 
 std::unique_ptr<CPlatform> CPlatform::CreateBrowser() {
@@ -84,6 +94,7 @@ bool CBrowserBackend::WaitEvent(CWindowSystem& system) {
             system.DeliverToActive(*scripted);
         return true;
     }
+    TellTabWraps(system);
     WaitForPage();
     return true;
 }

@@ -11,9 +11,11 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <ctime>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -27,6 +29,26 @@ CDesktopScaleHints DesktopScaleHints(bool x11, const std::optional<CSettingsFile
 // Drivers that show windows a person can see.
 bool IsRealDisplay(const char* driver) {
     return driver && (std::strcmp(driver, "x11") == 0 || std::strcmp(driver, "wayland") == 0);
+}
+
+// The keys that move and use the keyboard focus.
+constexpr std::array<std::pair<SDL_Keycode, KeyChord::Key>, 10> kFocusKeys{{
+    {SDLK_TAB, KeyChord::Key::Tab},
+    {SDLK_SPACE, KeyChord::Key::Space},
+    {SDLK_LEFT, KeyChord::Key::Left},
+    {SDLK_RIGHT, KeyChord::Key::Right},
+    {SDLK_UP, KeyChord::Key::Up},
+    {SDLK_DOWN, KeyChord::Key::Down},
+    {SDLK_PAGEUP, KeyChord::Key::PageUp},
+    {SDLK_PAGEDOWN, KeyChord::Key::PageDown},
+    {SDLK_HOME, KeyChord::Key::Home},
+    {SDLK_END, KeyChord::Key::End},
+}};
+
+std::optional<KeyChord::Key> FocusKeyOf(SDL_Keycode sym) {
+    const auto key = std::find_if(kFocusKeys.begin(), kFocusKeys.end(),
+                                  [sym](const auto& entry) { return entry.first == sym; });
+    return key == kFocusKeys.end() ? std::nullopt : std::optional(key->second);
 }
 
 std::optional<KeyChord> ChordOf(const SDL_KeyboardEvent& key) {
@@ -43,6 +65,8 @@ std::optional<KeyChord> ChordOf(const SDL_KeyboardEvent& key) {
         chord.key = KeyChord::Key::Minus;
     } else if (sym == SDLK_F11) {
         chord.key = KeyChord::Key::F11;
+    } else if (const std::optional<KeyChord::Key> focusKey = FocusKeyOf(sym)) {
+        chord.key = *focusKey;
     } else if (sym >= SDLK_a && sym <= SDLK_z) {
         chord.key = KeyChord::Key::Letter;
         chord.letter = static_cast<char>('a' + (sym - SDLK_a));
