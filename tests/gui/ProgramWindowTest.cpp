@@ -756,26 +756,6 @@ TEST_F(FullscreenWindowTest, CtrlEqualsStopsAtTheLargestScaleThatFitsWhichTheNex
     EXPECT_EQ(StartedWidth({"--scale", "1"}), kWidth);
 }
 
-// What a window manager's own menu or key does: asks it, through the root
-// window, to show window fullscreen (or not).
-bool AskWindowManagerForFullscreen(const std::string& window, bool fullscreen) {
-    Display* display = XOpenDisplay(nullptr);
-    if (!display) return false;
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = std::stoul(window);
-    event.xclient.message_type = XInternAtom(display, "_NET_WM_STATE", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = fullscreen ? 1 : 0;  // add, remove
-    event.xclient.data.l[1] = static_cast<long>(XInternAtom(display, "_NET_WM_STATE_FULLSCREEN", False));
-    event.xclient.data.l[3] = 1;  // from an application
-    const Status sent = XSendEvent(display, DefaultRootWindow(display), False,
-                                   SubstructureRedirectMask | SubstructureNotifyMask, &event);
-    XSync(display, False);
-    XCloseDisplay(display);
-    return sent != 0;
-}
-
 TEST_F(FullscreenWindowTest, TheWindowManagersFullscreenIsTheGamesAndIsKeptForTheNextStart) {
     if (ScreenSize() != CSize{1920, 1080}) GTEST_SKIP() << "the screen must be 1920 x 1080";
     const std::string settings = "# Quorvanel's window, as it was last chosen.\nfullscreen ";
@@ -785,7 +765,7 @@ TEST_F(FullscreenWindowTest, TheWindowManagersFullscreenIsTheGamesAndIsKeptForTh
         ASSERT_TRUE(window.has_value());
         // The second start comes back fullscreen, as the first one ended.
         ASSERT_EQ(AwaitWidth(*window, fullscreen ? kWidth : 1920)->Width(), fullscreen ? kWidth : 1920);
-        ASSERT_TRUE(AskWindowManagerForFullscreen(*window, fullscreen));
+        ASSERT_TRUE(xdriver::AskForFullscreen(*window, fullscreen));
         ASSERT_EQ(AwaitWidth(*window, fullscreen ? 1920 : kWidth)->Width(), fullscreen ? 1920 : kWidth);
         if (fullscreen) {
             std::optional<CFrameBuffer> shown;
