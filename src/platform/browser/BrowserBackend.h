@@ -15,7 +15,8 @@ public:
     bool WaitEvent(CWindowSystem& system) override;
     void Wake() override;
     // The page shows windows at their size: the browser scales the page.
-    void SetScale(int) override {}
+    void StepScale(int, int) override {}
+    void ToggleFullscreen() override {}
     // Offers the picture as a download named like the desktop's files.
     SavedPicture SavePicture(const CFrameBuffer& image, std::string_view suggestedName) override;
 };
