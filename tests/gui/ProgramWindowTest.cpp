@@ -425,7 +425,7 @@ std::string XdotoolKey(const std::string& chord) {
 // is on top (a window that opens takes the keyboard focus): what was recorded
 // replays headless to the state the clicks of docs/playthrough.txt end in.
 TEST_F(ProgramWindowTest, TheKeysOnlyPlaythroughPressedWithXdotoolWinsTheGame) {
-    const std::filesystem::path docs = std::filesystem::path(__FILE__).parent_path() / "../../docs";
+    const std::filesystem::path docs = std::filesystem::path(QUORVANEL_SOURCE_DIR) / "docs";
     CTempFolder folder;
     CRunningProgram program({"--seed", "20261207", "--record", folder.File("session.txt")});
     ASSERT_TRUE(program.Started());
