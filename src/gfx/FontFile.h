@@ -18,15 +18,21 @@ struct FontFile {
 
 inline constexpr std::string_view kSongFamily = "AR PL UMing CN";
 
-// Finds the file for faceName: the one QUORVANEL_FONT names, else the host's.
-// On failure (fontconfig knows no such family) returns false and puts a
-// one-line reason naming the package fonts-arphic-uming into *error.
-bool FindFontFile(std::string_view faceName, FontFile* file, std::string* error);
-
-// The host's own lookup, as FindFontFile without the override. Built by
-// platform for each host (platform/fontlookup: fontconfig on the desktop, the
-// page's font in the browser) into the library quorvanel_font_lookup.
+// The host's own lookup of the file for faceName. On failure (fontconfig
+// knows no such family) returns false and puts a one-line reason naming the
+// package fonts-arphic-uming into *error. Built by platform for each host
+// (platform/fontlookup: fontconfig on the desktop, the page's font in the
+// browser) into the library quorvanel_font_lookup, which gfx links.
 bool FindHostFontFile(std::string_view faceName, FontFile* file, std::string* error);
 
 // The file QUORVANEL_FONT names, or null when it is not set.
 const char* FontFileFromEnvironment();
+
+// Finds the file for faceName: the one QUORVANEL_FONT names, else the host's.
+inline bool FindFontFile(std::string_view faceName, FontFile* file, std::string* error) {
+    if (const char* path = FontFileFromEnvironment()) {
+        *file = {path, -1};
+        return true;
+    }
+    return FindHostFontFile(faceName, file, error);
+}
