@@ -8,6 +8,7 @@
 #include "platform/MessageBoxHandler.h"
 #include "platform/Platform.h"
 #include "platform/WindowBackend.h"
+#include "platform/WindowSite.h"
 
 #include <functional>
 #include <memory>
@@ -15,7 +16,7 @@
 #include <string>
 #include <vector>
 
-class CWindowSystem final : public CPlatform {
+class CWindowSystem final : public CPlatform, public CWindowSite {
 public:
     explicit CWindowSystem(std::unique_ptr<CWindowBackend> backend);
     ~CWindowSystem() override;
@@ -36,8 +37,8 @@ public:
     void Wake() override { backend_->Wake(); }
     void SetInputObserver(std::function<void(const InputEvent&)> observer) override;
 
-    // For the backends.
-    CWindowBackend& Backend() { return *backend_; }
+    // For the backends and the windows.
+    CWindowBackend& Backend() override { return *backend_; }
     // Hands event to the active window's handler; an event for any other
     // target (a window below a modal one) is dropped. The keys that change
     // the scale go to the backend instead.
@@ -51,9 +52,9 @@ public:
     bool FrameShown() const { return frameShown_; }
 
     // For the windows.
-    void AddShown(CHostWindow& window);
-    void RemoveShown(CHostWindow& window);
-    void NoteFrameShown() { frameShown_ = true; }
+    void AddShown(CHostWindow& window) override;
+    void RemoveShown(CHostWindow& window) override;
+    void NoteFrameShown() override { frameShown_ = true; }
 
 private:
     CHostWindow* Active() const { return shown_.empty() ? nullptr : shown_.back(); }

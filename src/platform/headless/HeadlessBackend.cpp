@@ -27,6 +27,10 @@ private:
 
 }  // namespace
 
+std::unique_ptr<CPlatform> CPlatform::CreateHeadless() {
+    return std::make_unique<CWindowSystem>(std::make_unique<CHeadlessBackend>());
+}
+
 std::unique_ptr<CNativeWindow> CHeadlessBackend::CreateNativeWindow(CHostWindow&) {
     return std::make_unique<CHeadlessWindow>();
 }

@@ -8,15 +8,14 @@
 
 #include "platform/DisplayScale.h"
 #include "platform/WindowBackend.h"
+#include "platform/sdl/SdlScreen.h"
 
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-class CSdlWindow;
-
-class CSdlBackend final : public CWindowBackend {
+class CSdlBackend final : public CWindowBackend, public CSdlScreen {
 public:
     // Starts SDL video; null with a one-line reason when there is no usable
     // display. The scale is the one given, or else chosen from the desktop
@@ -35,10 +34,9 @@ public:
     // From now on the scale is the user's: windows no longer shrink to fit.
     void SetScale(int scale) override;
 
-    // For the windows: the scale for a client area of this size and frame.
-    int ScaleFor(CSize client, const CRect& insets) const;
-    void AddWindow(CSdlWindow& window) { windows_.push_back(&window); }
-    void RemoveWindow(CSdlWindow& window) { std::erase(windows_, &window); }
+    int ScaleFor(CSize client, const CRect& insets) const override;
+    void AddWindow(CSdlWindow& window) override { windows_.push_back(&window); }
+    void RemoveWindow(CSdlWindow& window) override { std::erase(windows_, &window); }
 
 private:
     explicit CSdlBackend(CScaleChoice scale) : scale_(scale) {}

@@ -4,7 +4,6 @@
 #include "gfx/AppIcon.h"
 #include "gfx/ScaledCopy.h"
 #include "platform/HostWindow.h"
-#include "platform/sdl/SdlBackend.h"
 
 #include <SDL.h>
 
@@ -36,12 +35,12 @@ void SetAppIcon(SDL_Window* window) {
 
 }  // namespace
 
-CSdlWindow::CSdlWindow(CSdlBackend& backend, CHostWindow& host)
-    : backend_(backend),
+CSdlWindow::CSdlWindow(CSdlScreen& screen, CHostWindow& host)
+    : screen_(screen),
       host_(host),
       window_(SDL_CreateWindow("", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 1, 1, SDL_WINDOW_HIDDEN)) {
     if (!window_) throw std::runtime_error(std::string("cannot create a window: ") + SDL_GetError());
-    backend_.AddWindow(*this);
+    screen_.AddWindow(*this);
     SDL_SetWindowData(window_, kHostKey, this);
     SetAppIcon(window_);
     if (CHostWindow* owner = host.Owner())
@@ -54,7 +53,7 @@ CSdlWindow::CSdlWindow(CSdlBackend& backend, CHostWindow& host)
 // ignore the next press anywhere. Hiding waits until the server has unmapped
 // the window, so nothing more is on its way to it.
 CSdlWindow::~CSdlWindow() {
-    backend_.RemoveWindow(*this);
+    screen_.RemoveWindow(*this);
     SDL_HideWindow(window_);
     SDL_PumpEvents();
     SDL_DestroyWindow(window_);
@@ -77,7 +76,7 @@ void CSdlWindow::SetClientSize(int width, int height) {
 // A dialog is never drawn larger than its owner, which may have had to
 // shrink to fit the screen.
 void CSdlWindow::ApplySize() {
-    scale_ = backend_.ScaleFor(client_, GetFrameInsets());
+    scale_ = screen_.ScaleFor(client_, GetFrameInsets());
     if (CHostWindow* owner = host_.Owner()) scale_ = std::min(scale_, owner->Native().Scale());
     SDL_SetWindowSize(window_, client_.cx * scale_, client_.cy * scale_);
 }

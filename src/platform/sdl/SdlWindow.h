@@ -1,23 +1,23 @@
 // A real window through SDL2: no renderer and no OpenGL; the host's pixels
-// reach the screen through the window surface, enlarged to the backend's
+// reach the screen through the window surface, enlarged to the screen's
 // scale and converted from the 0x00BBGGRR layout to whatever the surface
 // uses in one pass (ScaledCopy.h). Only the invalid area is copied and
 // handed to the display.
 #pragma once
 
 #include "platform/NativeWindow.h"
+#include "platform/sdl/SdlScreen.h"
 
 #include <cstdint>
 
 struct SDL_Window;
 class CHostWindow;
-class CSdlBackend;
 
 class CSdlWindow final : public CNativeWindow {
 public:
     // A hidden window; a dialog (host with an owner) is made modal for its
     // owner's window, so that window managers keep it above.
-    CSdlWindow(CSdlBackend& backend, CHostWindow& host);
+    CSdlWindow(CSdlScreen& screen, CHostWindow& host);
     ~CSdlWindow() override;
     CSdlWindow(const CSdlWindow&) = delete;
     CSdlWindow& operator=(const CSdlWindow&) = delete;
@@ -45,7 +45,7 @@ private:
     // Sizes the SDL window for the client size at the current scale.
     void ApplySize();
 
-    CSdlBackend& backend_;
+    CSdlScreen& screen_;
     CHostWindow& host_;
     SDL_Window* window_;
     CSize client_;
