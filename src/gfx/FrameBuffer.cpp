@@ -1,6 +1,4 @@
-// The pixel buffer and the writing of its PNG files (see FrameBuffer.h; the
-// encoding and reading are libpng's on the desktop, png/PngFile.cpp, and the
-// browser's in the browser build, browser/PagePng.cpp).
+// The pixel buffer and the writing of its PNG files (see FrameBuffer.h).
 #include "gfx/FrameBuffer.h"
 
 #include "gfx/WholeFile.h"
@@ -35,10 +33,10 @@ void CFrameBuffer::Resize(int width, int height, COLORREF fill) {
     pixels_.assign(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), fill);
 }
 
-bool WritePng(const CFrameBuffer& image, const std::string& path, std::string* error) {
+bool WritePng(const CFrameBuffer& image, PngEncoder encode, const std::string& path, std::string* error) {
     if (image.Width() == 0 || image.Height() == 0)
         return FailWith(error, "cannot write an empty image to " + path);
-    const std::vector<std::uint8_t> bytes = EncodePng(image);
+    const std::vector<std::uint8_t> bytes = encode(image);
     if (bytes.empty()) return FailWith(error, "out of memory writing " + path);
     if (const int failure = WriteWholeFile(path, bytes))
         return FailWith(error, "cannot write " + path + ": " + std::strerror(failure));

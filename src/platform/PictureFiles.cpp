@@ -2,6 +2,7 @@
 #include "platform/PictureFiles.h"
 
 #include "gfx/WholeFile.h"
+#include "platform/HostPng.h"
 #include "platform/SystemReason.h"
 
 #include <unistd.h>
@@ -83,7 +84,7 @@ SavedPicture SavePictureInFolder(const CFrameBuffer& image, std::string_view sug
     const auto name = [&](int copy) { return PictureFileName(suggestedName, when, copy); };
     SavedPicture picture;
     picture.location = (fs::path(folder) / name(1)).string();
-    const std::vector<std::uint8_t> bytes = EncodePng(image);
+    const std::vector<std::uint8_t> bytes = EncodeHostPng(image);
     const int failure = bytes.empty() ? ENOMEM : WriteNewFile(folder, name, bytes, &picture.location);
     picture.saved = failure == 0;
     if (failure) picture.reason = SystemReason(failure);

@@ -9,6 +9,7 @@
 #include "gfx/DeviceContext.h"
 #include "gfx/FrameBuffer.h"
 #include "gfx/Geometry.h"
+#include "platform/HostPng.h"
 
 #include <string>
 
@@ -100,6 +101,6 @@ public:
     // Writes the client area as last painted to a PNG file; on failure
     // returns false with a one-line reason in *error.
     bool WritePng(const std::string& path, std::string* error) const {
-        return ::WritePng(GetFrameBuffer(), path, error);
+        return ::WritePng(GetFrameBuffer(), EncodeHostPng, path, error);
     }
 };

@@ -12,6 +12,7 @@
 #include "automation/JsonWriter.h"
 #include "automation/ScriptRunner.h"
 #include "game/GameWorld.h"
+#include "gfx/png/PngFile.h"
 
 #include <unistd.h>
 #include <chrono>

@@ -3,6 +3,7 @@
 // paint that throws.
 #include "support/ScriptedInput.h"
 
+#include "gfx/png/PngFile.h"
 #include "platform/Platform.h"
 
 #include <gtest/gtest.h>
