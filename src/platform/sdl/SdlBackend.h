@@ -1,9 +1,16 @@
-// The SDL2 backend: real windows on X11 or Wayland. SDL's software fallbacks
-// (the offscreen and dummy drivers, which make invisible windows) count as no
-// display. The event wait sleeps in SDL_WaitEvent; the input source is asked
-// only after the first frame is shown and while no real event is pending.
-// The backend holds the display scale (DisplayScale.h) and the windows that
-// show at it; pointer positions reach the window system divided by the scale.
+// The SDL2 backend: real windows on X11 or Wayland.
+// Supports: the mouse (moves, left and right clicks), the keys KeyChord
+// names, close boxes, the window icon, pictures saved in the pictures folder,
+// and a display scale (DisplayScale.h: QUORVANEL_SCALE, GDK_SCALE, Xft.dpi,
+// Ctrl+= and Ctrl+-) at which each client pixel shows as a block.
+// Lacks: text input and input methods, the mouse wheel, button releases and
+// drags, a renderer (pixels reach the window surface in software), any
+// display but the first; SDL's software fallbacks (the offscreen and dummy
+// drivers, which make invisible windows) count as no display.
+// The event wait sleeps in SDL_WaitEvent; the input source is asked only
+// after the first frame is shown and while no real event is pending. The
+// backend holds the display scale and the windows that show at it; pointer
+// positions reach the window system divided by the scale.
 #pragma once
 
 #include "platform/DisplayScale.h"
