@@ -107,7 +107,6 @@ void CHostWindow::Paint() {
         }
     }
     native_->Present(pixels_, area);
-    system_.NoteFrameShown();
 }
 
 CFrameBuffer CHostWindow::RenderToBuffer() {

@@ -8,7 +8,6 @@
 // The program waits for the page's next input without blocking it: the wait
 // suspends the program (ASYNCIFY) until the page has queued something; the
 // page's handlers only queue input and wake it, never call into the game.
-// Real input and the page's script lines both go on for the whole run.
 #pragma once
 
 #include "platform/WindowBackend.h"
@@ -18,7 +17,10 @@ public:
     std::unique_ptr<CNativeWindow> CreateNativeWindow(CHostWindow& host) override;
     // The page's visible area.
     CRect GetScreenRect() const override;
-    bool WaitEvent(CWindowSystem& system) override;
+    std::optional<HostInput> PollInput() override;
+    bool HasRealInput() const override { return true; }
+    // Suspends the program until the page has queued input or a line.
+    bool WaitForInput() override;
     void Wake() override;
     // The page shows windows at their size: the browser scales the page.
     void SetScale(int) override {}

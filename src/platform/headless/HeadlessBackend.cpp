@@ -35,17 +35,11 @@ std::unique_ptr<CNativeWindow> CHeadlessBackend::CreateNativeWindow(CHostWindow&
     return std::make_unique<CHeadlessWindow>();
 }
 
-bool CHeadlessBackend::WaitEvent(CWindowSystem& system) {
-    if (!system.InputReady()) {
-        std::unique_lock lock(mutex_);
-        woken_.wait(lock, [this] { return wakeUp_; });
-        wakeUp_ = false;
-        return true;
-    }
-    const std::optional<InputEvent> event = system.PullScripted();
-    if (event) system.DeliverToActive(*event);
-    // A source still there has nothing yet; none at all ends the program.
-    return event || system.HasInputSource();
+bool CHeadlessBackend::WaitForInput() {
+    std::unique_lock lock(mutex_);
+    woken_.wait(lock, [this] { return wakeUp_; });
+    wakeUp_ = false;
+    return true;
 }
 
 SavedPicture CHeadlessBackend::SavePicture(const CFrameBuffer& image, std::string_view suggestedName) {

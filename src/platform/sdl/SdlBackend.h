@@ -7,10 +7,8 @@
 // drags, a renderer (pixels reach the window surface in software), any
 // display but the first; SDL's software fallbacks (the offscreen and dummy
 // drivers, which make invisible windows) count as no display.
-// The event wait sleeps in SDL_WaitEvent; the input source is asked only
-// after the first frame is shown and while no real event is pending. The
-// backend holds the display scale and the windows that show at it; pointer
-// positions reach the window system divided by the scale.
+// The backend holds the display scale and the windows that show at it;
+// pointer positions reach the window system divided by the scale.
 #pragma once
 
 #include "platform/DisplayScale.h"
@@ -35,7 +33,10 @@ public:
 
     std::unique_ptr<CNativeWindow> CreateNativeWindow(CHostWindow& host) override;
     CRect GetScreenRect() const override;
-    bool WaitEvent(CWindowSystem& system) override;
+    std::optional<HostInput> PollInput() override;
+    bool HasRealInput() const override { return true; }
+    // Sleeps in SDL_WaitEvent.
+    bool WaitForInput() override;
     void Wake() override;
     SavedPicture SavePicture(const CFrameBuffer& image, std::string_view suggestedName) override;
     // From now on the scale is the user's: windows no longer shrink to fit.
