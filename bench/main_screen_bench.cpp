@@ -2,7 +2,9 @@
 // window paint as the real program (erase, then the view clipped to the
 // invalid area): a full repaint, and the repaint after the pointer moves
 // from one fight button to the next, which redraws only what the move
-// invalidated (the two buttons and the old and new hint boxes).
+// invalidated (the two buttons and the old and new hint boxes), against Tab
+// and Shift+Tab between the same two buttons, which redraw the old and new
+// focus rings and hint boxes.
 #include "app/MainScreen.h"
 #include "app/QuorvanelApp.h"
 #include "platform/Platform.h"
@@ -59,5 +61,22 @@ void BM_MainScreenHoverBetweenFightButtons(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_MainScreenHoverBetweenFightButtons)->Unit(benchmark::kMicrosecond);
+
+void BM_MainScreenTabBetweenFightButtons(benchmark::State& state) {
+    RunningProgram program;
+    CQuorvanelView& view = program.app.View();
+    const KeyChord tab{KeyChord::Key::Tab, 0, false, false, false};
+    KeyChord shiftTab = tab;
+    shiftTab.shift = true;
+    while (view.Root().FocusedId() != MainScreen::FightButton(0)) view.OnKey(tab);
+    program.window().UpdateWindow();
+    bool onFirst = true;
+    for (auto _ : state) {
+        view.OnKey(onFirst ? tab : shiftTab);
+        onFirst = !onFirst;
+        program.window().UpdateWindow();
+    }
+}
+BENCHMARK(BM_MainScreenTabBetweenFightButtons)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

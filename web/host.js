@@ -2,18 +2,19 @@
 // canvases on the desk, the page's input queued for the program, and the
 // scripting interface window.quorvanel.
 //
+// The numbers the page and the program share (event kinds, keys, modifier
+// bits, the window frame) are the program's: it hands them over when it
+// starts (agree), before its first window and before it takes any input:
+// keys pressed before then wait in the queue as the page saw them.
+//
 // The program runs on the page's only thread and, while it waits for input,
 // is suspended (ASYNCIFY). Nothing here ever calls into it: handlers only
 // queue input and wake it; it calls these functions itself.
 'use strict';
 
 const QuorvanelHost = (() => {
-  // The frame around a canvas; the program's browser backend counts the same.
-  const BORDER = 1;
-  const CAPTION = 24;
-  const Kind = {MouseMove: 0, LButtonDown: 1, RButtonDown: 2, Key: 3, Close: 4};
-  const Key = {Return: 0, Escape: 1, Letter: 2, Other: 3};
-
+  // {kind, keys (a Map of names to [key, letter]), otherKey, modifier, frame}
+  let contract = null;
   const windows = new Map();  // id -> {frame, title, canvas, context}
   let topZ = 0;
   const events = [];  // page input not yet taken, oldest first
@@ -28,6 +29,15 @@ const QuorvanelHost = (() => {
   const idleWaiters = [];  // resolved when the program is next idle
   let over = false;   // the game's windows are gone
   let finished = null;  // {code, error} once the program has ended
+  let recording = '';  // the session as --record writes it
+  let windowsMade = 0;
+  // Whether Tab / Shift+Tab would wrap round in the top window, as the
+  // program last said before it waited: such a Tab leaves the game.
+  let tabWraps = {forward: false, backward: true};
+  // The browser keys the game uses that would otherwise scroll the page or
+  // move its focus.
+  const pageKeys = new Set(['Tab', ' ', 'ArrowLeft', 'ArrowRight', 'ArrowUp', 'ArrowDown', 'PageUp', 'PageDown',
+                            'Home', 'End']);
 
   const desk = () => document.getElementById('desk');
 
@@ -40,38 +50,80 @@ const QuorvanelHost = (() => {
     }
   }
 
+  // event: a pointer or close event {kind, id, x, y}, or a key the program
+  // has yet to name {pressed: {code, key, ctrl, shift, alt}}.
   function queueEvent(event) {
     if (over) return;
-    event = Object.assign({id: 0, x: 0, y: 0, key: Key.Other, letter: 0, ctrl: 0, shift: 0, alt: 0}, event);
-    // Only the pointer's latest position matters to a window that is behind.
+    // Only the pointer's latest position matters to a window that is behind
+    // (there is a window, so the program has told its numbers).
     const last = events[events.length - 1];
-    if (last && last.kind === Kind.MouseMove && event.kind === Kind.MouseMove && last.id === event.id)
+    const moving = e => !e.pressed && e.kind === contract.kind.MouseMove;
+    if (last && moving(last) && moving(event) && last.id === event.id)
       events[events.length - 1] = event;
     else
       events.push(event);
     wake();
   }
 
-  // The pointer in the canvas's client coordinates.
+  // The pointer in the canvas's client coordinates, in game pixels on a
+  // scaled desk (fit.js).
   function pointerEvent(kind, id, canvas, e) {
     const box = canvas.getBoundingClientRect();
-    queueEvent({kind, id, x: Math.floor(e.clientX - box.left), y: Math.floor(e.clientY - box.top)});
+    const scale = QuorvanelFit.scale();
+    queueEvent({kind, id, x: Math.floor((e.clientX - box.left) / scale), y: Math.floor((e.clientY - box.top) / scale)});
+  }
+
+  // The top window's canvas, the one place of the game in the page's focus
+  // order; the other windows' canvases and close boxes are out of it.
+  function takeTabStops() {
+    const top = topWindow();
+    for (const w of windows.values()) {
+      const stop = w === top ? 0 : -1;
+      w.canvas.tabIndex = stop;
+      w.close.tabIndex = stop;
+    }
+  }
+
+  // Keys typed while the game has the page's focus (or nothing has) go to
+  // the game; on the page's own controls they are theirs.
+  function gameHasFocus() {
+    const focused = document.activeElement;
+    return !focused || focused === document.body || [...windows.values()].some(w => w.canvas === focused);
+  }
+
+  // The game takes the page's focus when a window of its own comes on top,
+  // unless the player has gone to the page's own controls.
+  function focusTopWindow() {
+    takeTabStops();
+    const top = topWindow();
+    if (top && gameHasFocus()) top.canvas.focus({preventScroll: true});
   }
 
   function keyEvent(e) {
-    if (e.repeat || finished) return;
+    if (e.repeat || finished || !gameHasFocus()) return;
     const ctrl = e.ctrlKey || e.metaKey;  // Cmd on a Mac keyboard is Ctrl
-    let key = Key.Other;
-    let letter = 0;
-    if (e.key === 'Enter') key = Key.Return;
-    else if (e.key === 'Escape') key = Key.Escape;
-    else if (/^Key[A-Z]$/.test(e.code)) {
-      key = Key.Letter;
-      letter = e.code.toLowerCase().charCodeAt(3);
-    }
+    // Tab at the end of the top window (Shift+Tab at its start) leaves the
+    // game for the page; the game keeps its focus where it was. Unless keys
+    // are still waiting, which may move it.
+    if (e.key === 'Tab' && !ctrl && !e.altKey && !events.some(event => event.pressed) &&
+        (e.shiftKey ? tabWraps.backward : tabWraps.forward))
+      return;
     // Ctrl+P saves a picture of the game, not the page.
-    if (ctrl && e.code === 'KeyP') e.preventDefault();
-    queueEvent({kind: Kind.Key, key, letter, ctrl: ctrl ? 1 : 0, shift: e.shiftKey ? 1 : 0, alt: e.altKey ? 1 : 0});
+    if ((ctrl && e.code === 'KeyP') || pageKeys.has(e.key)) e.preventDefault();
+    queueEvent({pressed: {code: e.code, key: e.key, ctrl, shift: e.shiftKey, alt: e.altKey}});
+  }
+
+  // A queued event in the program's numbers. It names the keys it knows:
+  // letters by their place (code), the others by what the layout makes of
+  // them (key).
+  function programEvent(event) {
+    const {kind, keys, otherKey, modifier} = contract;
+    const pressed = event.pressed;
+    if (!pressed) return Object.assign({x: 0, y: 0, key: otherKey, letter: 0, modifiers: 0}, event);
+    const [key, letter] = keys.get(pressed.code) || keys.get(pressed.key) || [otherKey, 0];
+    const modifiers =
+        (pressed.ctrl ? modifier.ctrl : 0) | (pressed.shift ? modifier.shift : 0) | (pressed.alt ? modifier.alt : 0);
+    return {kind: kind.Key, id: 0, x: 0, y: 0, key, letter, modifiers};
   }
 
   // The top-most shown window.
@@ -99,6 +151,15 @@ const QuorvanelHost = (() => {
     for (const resolve of idleWaiters.splice(0)) resolve();
   }
 
+  // Why the program ended, for the player to read: a start that failed
+  // (before the first window), or a game that a script's error ended.
+  function showFailure(reason) {
+    document.getElementById('over-title').textContent = windowsMade ? '游戏因错误而结束' : '游戏无法启动';
+    const shown = document.getElementById('reason');
+    shown.textContent = reason;
+    shown.hidden = !reason;
+  }
+
   function rejectAll(error) {
     if (current) current.reject(error);
     current = null;
@@ -106,38 +167,53 @@ const QuorvanelHost = (() => {
   }
 
   const host = {
+    agree(terms) {
+      contract = Object.assign({}, terms, {keys: new Map(Object.entries(terms.keys))});
+    },
+
     // Windows, as the program makes and shows them.
     createWindow(id) {
+      const {kind: Kind, frame: {border, caption: captionHeight}} = contract;
+      ++windowsMade;
       const frame = document.createElement('div');
       frame.className = 'window';
       frame.style.display = 'none';
       const caption = document.createElement('div');
       caption.className = 'caption';
-      caption.style.height = CAPTION + 'px';
+      caption.style.height = captionHeight + 'px';
       const title = document.createElement('span');
+      // After the canvas in the page's order, drawn in the caption.
       const close = document.createElement('button');
       close.className = 'close';
       close.title = '关闭';
+      close.setAttribute('aria-label', '关闭');
       close.textContent = '×';
       close.addEventListener('click', () => queueEvent({kind: Kind.Close, id}));
-      caption.append(title, close);
+      caption.append(title);
       const canvas = document.createElement('canvas');
-      canvas.addEventListener('mousemove', e => pointerEvent(Kind.MouseMove, id, canvas, e));
-      canvas.addEventListener('mousedown', e => {
-        if (e.button === 0) pointerEvent(Kind.LButtonDown, id, canvas, e);
-        else if (e.button === 2) pointerEvent(Kind.RButtonDown, id, canvas, e);
+      QuorvanelPointer.attach(canvas, {
+        move: e => pointerEvent(Kind.MouseMove, id, canvas, e),
+        left: e => pointerEvent(Kind.LButtonDown, id, canvas, e),
+        right: e => pointerEvent(Kind.RButtonDown, id, canvas, e),
       });
       canvas.addEventListener('contextmenu', e => e.preventDefault());
-      frame.style.borderWidth = BORDER + 'px';
-      frame.append(caption, canvas);
+      canvas.setAttribute('aria-label', '游戏');
+      canvas.tabIndex = -1;
+      frame.style.borderWidth = border + 'px';
+      frame.append(caption, canvas, close);
       desk().append(frame);
-      windows.set(id, {frame, title, canvas, context: canvas.getContext('2d')});
+      windows.set(id, {frame, title, canvas, close, context: canvas.getContext('2d')});
     },
     destroyWindow(id) {
       windows.get(id).frame.remove();
       windows.delete(id);
+      focusTopWindow();
     },
-    setTitle(id, text) { windows.get(id).title.textContent = text; },
+    setTitle(id, text) {
+      const w = windows.get(id);
+      w.title.textContent = text;
+      w.close.setAttribute('aria-label', text ? '关闭 ' + text : '关闭');
+    },
     setClientSize(id, width, height) {
       const canvas = windows.get(id).canvas;
       canvas.width = width;
@@ -145,25 +221,34 @@ const QuorvanelHost = (() => {
     },
     moveClientTo(id, x, y) {
       const frame = windows.get(id).frame;
-      frame.style.left = (x - BORDER) + 'px';
-      frame.style.top = (y - BORDER - CAPTION) + 'px';
+      const {border, caption} = contract.frame;
+      frame.style.left = (x - border) + 'px';
+      frame.style.top = (y - border - caption) + 'px';
     },
-    setVisible(id, visible) { windows.get(id).frame.style.display = visible ? '' : 'none'; },
+    setVisible(id, visible) {
+      windows.get(id).frame.style.display = visible ? '' : 'none';
+      focusTopWindow();
+    },
     raise(id) {
       for (const w of windows.values()) w.frame.classList.remove('active');
       const w = windows.get(id);
       w.frame.style.zIndex = ++topZ;
       w.frame.classList.add('active');
+      focusTopWindow();
     },
     putPixels(id, x, y, width, height, rgba) {
-      if (!performance.getEntriesByName('first-frame').length) performance.mark('first-frame');
+      if (!performance.getEntriesByName('first-frame').length) {
+        performance.mark('first-frame');
+        window.quorvanel = scripting;
+      }
       windows.get(id).context.putImageData(new ImageData(new Uint8ClampedArray(rgba.buffer), width, height), x, y);
     },
     screenWidth() { return desk().clientWidth; },
     screenHeight() { return desk().clientHeight; },
 
     // Input and the program's wait.
-    takeEvent() { return events.shift() || null; },
+    takeEvent() { return events.length ? programEvent(events.shift()) : null; },
+    tabWraps(forward, backward) { tabWraps = {forward, backward}; },
     idleUntilInput() {
       if (events.length || lines.length) return Promise.resolve();
       finishCommand();
@@ -185,6 +270,7 @@ const QuorvanelHost = (() => {
     print(text) {
       if (current) current.output.push(text);
     },
+    record(line) { recording += line + '\n'; },
     gameOver() {
       over = true;
       events.length = 0;
@@ -192,7 +278,9 @@ const QuorvanelHost = (() => {
       document.getElementById('over').hidden = false;
     },
     finished(code, error) {
+      window.quorvanel = scripting;
       finished = {code, error};
+      if (code !== 0) showFailure(error);
       if (code === 0) finishCommand();
       const failure = new Error(error || 'the game is over');
       failure.exitCode = code;
@@ -226,8 +314,10 @@ const QuorvanelHost = (() => {
     },
   };
 
-  // The scripting interface: the commands and answers of `--script -`.
-  window.quorvanel = {
+  // The scripting interface: the commands and answers of `--script -`, as
+  // window.quorvanel once the program shows its first frame (the page loads
+  // the program after its own load event) or has ended.
+  const scripting = {
     // Resolves to the line the command printed, or '' when it printed none,
     // once the program has carried it out; rejects with the message that
     // would end `--script -` (the error's exitCode is its exit code).
@@ -252,6 +342,9 @@ const QuorvanelHost = (() => {
         wake();
       });
     },
+    // The session so far as `--record FILE` writes it: `quorvanel --headless
+    // --script FILE` replays it.
+    recording() { return recording; },
     // A PNG data URL of the top window's client area, once the program is idle.
     async shot() {
       await whenIdle();

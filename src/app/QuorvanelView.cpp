@@ -40,7 +40,7 @@ void CQuorvanelView::Refresh() {
     root.InvalidateWidget(MainScreen::kExpValue, false);
 
     BuildCharacterCard(root.HoverCard(MainScreen::kAttributesButton), hero_, world_);
-    if (root.Hovered() == MainScreen::kAttributesButton) root.UpdateHintBox();
+    if (root.HintOwner() == MainScreen::kAttributesButton) root.UpdateHintBox();
 
     for (int i = 0; i < world_.roster.GetCount(); ++i) {
         CWidget* button = root.FindWidget(MainScreen::FightButton(i));
@@ -113,10 +113,12 @@ void CQuorvanelView::AfterTaskCompletion() {
     if (CWindow* window = Root().Owner()) window->Invalidate(true);
 }
 
-void CQuorvanelView::OnKey(const KeyChord& key) {
+void CQuorvanelView::OnCommandKey(const KeyChord& key) {
     CWindow* window = Root().Owner();
     if (!window) return;
-    if (IsControlLetter(key, 'n'))
+    if (key.key == KeyChord::Key::Escape && !key.ctrl && !key.shift && !key.alt)
+        Root().HideHint();
+    else if (IsControlLetter(key, 'n'))
         window->Invalidate(true);
     else if (IsControlLetter(key, 'p'))
         SaveScreenAsPicture();
@@ -129,8 +131,9 @@ void CQuorvanelView::SaveScreenAsPicture() {
     if (picture.saved)
         platform_.FixedSizeMessageBox("画面已保存为图片:\r\n" + picture.location, MessageBoxIcon::None);
     else
-        platform_.FixedSizeMessageBox("无法保存图片:\r\n" + picture.location + "\r\n原因: " + picture.reason,
-                                      MessageBoxIcon::Stop);
+        platform_.FixedSizeMessageBox(
+            "无法保存图片:\r\n" + picture.location + "\r\n原因: " + picture.saved.Reason(),
+            MessageBoxIcon::Stop);
 }
 
 void CQuorvanelView::OnClose() { platform_.Quit(0); }

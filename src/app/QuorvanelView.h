@@ -33,7 +33,8 @@ public:
     // (kTaskGroup), hides the other one and repaints both areas.
     void SelectPanel(int group);
 
-    void OnKey(const KeyChord& key) override;
+    // Ctrl+N, Ctrl+P; Escape hides the hint box or hover card.
+    void OnCommandKey(const KeyChord& key) override;
     // Closing the main window ends the program.
     void OnClose() override;
 

@@ -1,7 +1,11 @@
 // Reading and writing key chords (see KeyChordText.h).
 #include "automation/KeyChordText.h"
 
+#include <algorithm>
+#include <array>
 #include <cctype>
+#include <string_view>
+#include <utility>
 
 namespace {
 
@@ -10,6 +14,20 @@ std::string Lower(std::string_view text) {
     for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return lower;
 }
+
+// The keys that move and use the keyboard focus, by their script names.
+constexpr std::array<std::pair<std::string_view, KeyChord::Key>, 10> kFocusKeys{{
+    {"tab", KeyChord::Key::Tab},
+    {"space", KeyChord::Key::Space},
+    {"left", KeyChord::Key::Left},
+    {"right", KeyChord::Key::Right},
+    {"up", KeyChord::Key::Up},
+    {"down", KeyChord::Key::Down},
+    {"pageup", KeyChord::Key::PageUp},
+    {"pagedown", KeyChord::Key::PageDown},
+    {"home", KeyChord::Key::Home},
+    {"end", KeyChord::Key::End},
+}};
 
 std::optional<KeyChord> KeyNamed(const std::string& name) {
     KeyChord chord;
@@ -21,6 +39,10 @@ std::optional<KeyChord> KeyNamed(const std::string& name) {
         chord.key = KeyChord::Key::Equals;
     } else if (name == "-") {
         chord.key = KeyChord::Key::Minus;
+    } else if (const auto focus = std::find_if(kFocusKeys.begin(), kFocusKeys.end(),
+                                               [&name](const auto& entry) { return entry.first == name; });
+               focus != kFocusKeys.end()) {
+        chord.key = focus->second;
     } else if (name.size() == 1 && name[0] >= 'a' && name[0] <= 'z') {
         chord.key = KeyChord::Key::Letter;
         chord.letter = name[0];
@@ -57,6 +79,8 @@ std::optional<KeyChord> ParseKeyChord(std::string_view text) {
 }
 
 std::string KeyChordName(const KeyChord& chord) {
+    const auto focus = std::find_if(kFocusKeys.begin(), kFocusKeys.end(),
+                                    [&chord](const auto& entry) { return entry.second == chord.key; });
     std::string key;
     switch (chord.key) {
         case KeyChord::Key::Return:
@@ -74,8 +98,10 @@ std::string KeyChordName(const KeyChord& chord) {
         case KeyChord::Key::Minus:
             key = "-";
             break;
-        case KeyChord::Key::Other:
-            return "";
+        default:
+            if (focus == kFocusKeys.end()) return "";
+            key = focus->first;
+            break;
     }
     std::string name;
     if (chord.ctrl) name += "ctrl+";

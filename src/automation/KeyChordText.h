@@ -1,8 +1,9 @@
 // Key chords as scripts write them: modifiers first, joined by '+', then the
-// key: "ctrl+n", "ctrl+shift+p", "return", "escape", "ctrl+=", "ctrl+-".
-// Letters are a to z; "enter" and "esc" are read as return and escape. Case
-// does not matter when reading; writing gives the lower-case form above.
-// Keys other than letters, Return, Escape, '=' and '-' have no name (no
+// key: "ctrl+n", "ctrl+shift+p", "return", "escape", "ctrl+=", "ctrl+-",
+// and the focus keys "tab" ("shift+tab"), "space", "left", "right", "up",
+// "down", "pageup", "pagedown", "home", "end". Letters are a to z; "enter"
+// and "esc" are read as return and escape. Case does not matter when reading;
+// writing gives the lower-case form above. Other keys have no name (no
 // handler acts on them).
 #pragma once
 

@@ -4,7 +4,7 @@
 //   move X Y        the pointer moved to (X, Y)
 //   click X Y       left button down at (X, Y)
 //   rclick X Y      right button down at (X, Y)
-//   key CHORD       a key, e.g. ctrl+n, return, escape
+//   key CHORD       a key, e.g. ctrl+n, return, escape, tab, shift+tab, space
 //   close           the active window's close box
 //   shot FILE       the active window's client area as a PNG file
 //   state           the game state as one line of JSON on standard output
@@ -17,6 +17,7 @@
 // recording writes, so FormatScriptCommand and ParseScriptLine round-trip.
 #pragma once
 
+#include "containers/ErrorOr.h"
 #include "platform/Platform.h"
 
 #include <cstdint>
@@ -42,10 +43,7 @@ struct ScriptCommand {
 
 // What one line of a script says: a command, nothing (blank or comment), or
 // a syntax error with a one-line message (without file and line).
-struct ParsedLine {
-    std::optional<ScriptCommand> command;
-    std::string error;
-};
+using ParsedLine = CErrorOr<std::optional<ScriptCommand>>;
 
 ParsedLine ParseScriptLine(std::string_view text, int lineNumber);
 

@@ -1,6 +1,7 @@
 // Running scripts (see ScriptRunner.h).
 #include "automation/ScriptRunner.h"
 
+#include "automation/ExitCode.h"
 #include "automation/Recorder.h"
 #include "automation/ScriptedGame.h"
 #include "automation/WidgetJson.h"
@@ -15,9 +16,7 @@ namespace {
 using Kind = ScriptCommand::Kind;
 
 std::string NoWindow(const ScriptCommand& command) {
-    // A named string, not a temporary: see Quoted() in ScriptCommand.cpp.
-    const std::string name(command.Name());
-    return "'" + name + "': no window is open";
+    return "'" + std::string(command.Name()) + "': no window is open";
 }
 
 }  // namespace
@@ -60,15 +59,12 @@ std::optional<InputEvent> CScriptRunner::Advance(bool mayWait) {
             stoppedToWait_ = true;
             return std::nullopt;
         }
-        std::string syntaxError;
-        const std::optional<ScriptCommand> command = source_.Next(&syntaxError);
-        if (!syntaxError.empty()) {
-            error_ = syntaxError;
-            exitCode_ = 2;
-            finished_ = true;
-            if (loopRunning_) platform_.Quit(exitCode_);
+        const CErrorOr<std::optional<ScriptCommand>> next = source_.Next();
+        if (!next) {
+            Fail(kUsage, next.Reason());
             return std::nullopt;
         }
+        const std::optional<ScriptCommand>& command = *next;
         if (!command) {
             finished_ = true;
             return std::nullopt;
@@ -76,7 +72,7 @@ std::optional<InputEvent> CScriptRunner::Advance(bool mayWait) {
         CWindow* active = ActiveWindow();
         if (const std::optional<InputEvent> event = command->Event()) {
             if (active) return event;
-            Fail(1, source_.Where(*command) + NoWindow(*command));
+            Fail(kFailure, source_.Where(*command) + NoWindow(*command));
             return std::nullopt;
         }
         if (command->kind == Kind::Quit) {
@@ -110,15 +106,15 @@ bool CScriptRunner::RunInspection(const ScriptCommand& command, CWindow* active)
         }
         case Kind::Shot: {
             if (!active) break;
-            std::string reason;
-            if (active->WritePng(command.file, &reason)) return true;
-            Fail(1, source_.Where(command) + "'shot': " + reason);
+            const CErrorOr<void> written = active->WritePng(command.file);
+            if (written) return true;
+            Fail(kFailure, source_.Where(command) + "'shot': " + written.Reason());
             return false;
         }
         default:
             return true;
     }
-    Fail(1, source_.Where(command) + NoWindow(command));
+    Fail(kFailure, source_.Where(command) + NoWindow(command));
     return false;
 }
 

@@ -9,7 +9,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <typeinfo>
+#include <vector>
 
 namespace {
 
@@ -40,11 +42,13 @@ void WriteRect(CJsonWriter& json, const CRect& rect) {
     json.BeginArray().Int(rect.left).Int(rect.top).Int(rect.right).Int(rect.bottom).EndArray();
 }
 
-// One widget and its subtree; origin is its parent's top-left in the window.
-void WriteWidget(CJsonWriter& json, const CWidget& widget, int originX, int originY);
+// One widget and its subtree; origin is its parent's top-left in the window;
+// focused: the widget that has the keyboard focus.
+void WriteWidget(CJsonWriter& json, const CWidget& widget, int originX, int originY, const CWidget* focused);
 
 // The members of the widget's object, without the braces.
-void WriteWidgetMembers(CJsonWriter& json, const CWidget& widget, int originX, int originY) {
+void WriteWidgetMembers(CJsonWriter& json, const CWidget& widget, int originX, int originY,
+                        const CWidget* focused) {
     const CRect& r = widget.rect;
     const CRect area{r.left + originX, r.top + originY, r.right + originX, r.bottom + originY};
     const WidgetId& id = widget.Id();
@@ -56,6 +60,7 @@ void WriteWidgetMembers(CJsonWriter& json, const CWidget& widget, int originX, i
     json.Key("hint").String(widget.hint);
     json.Key("enabled").Bool(widget.enabled);
     json.Key("shown").Bool(widget.shown);
+    if (&widget == focused) json.Key("focused").Bool(true);
     json.Key("fill");
     WriteColor(json, widget.fillColor);
     if (const std::optional<COLORREF> text = widget.TextColor()) {
@@ -63,22 +68,25 @@ void WriteWidgetMembers(CJsonWriter& json, const CWidget& widget, int originX, i
         WriteColor(json, *text);
     }
     json.Key("children").BeginArray();
-    for (const auto& child : widget.Children()) WriteWidget(json, *child, area.left, area.top);
+    for (const auto& child : widget.Children()) WriteWidget(json, *child, area.left, area.top, focused);
     json.EndArray();
 }
 
-void WriteWidget(CJsonWriter& json, const CWidget& widget, int originX, int originY) {
+void WriteWidget(CJsonWriter& json, const CWidget& widget, int originX, int originY, const CWidget* focused) {
     json.BeginObject();
-    WriteWidgetMembers(json, widget, originX, originY);
+    WriteWidgetMembers(json, widget, originX, originY, focused);
     json.EndObject();
 }
 
 }  // namespace
 
 std::string WidgetTreeJson(const CRootPanel& root) {
+    const std::vector<CFocusable> order = FocusOrder(root);
+    const std::optional<std::size_t> focus = root.FocusIndex(order);
+    const CWidget* focused = focus ? order[*focus].widget : nullptr;
     CJsonWriter json;
     json.BeginObject();
-    WriteWidgetMembers(json, root, 0, 0);
+    WriteWidgetMembers(json, root, 0, 0, focused);
     json.Key("hintBox");
     if (root.HintText().empty() || root.HintRect().IsRectEmpty() || root.ActiveHoverCard()) {
         json.Null();
@@ -93,7 +101,7 @@ std::string WidgetTreeJson(const CRootPanel& root) {
         // card's own rect gives only its size.
         const CRect& box = root.HintRect();
         WriteWidget(json, *card, box.left - root.rect.left - card->rect.left,
-                    box.top - root.rect.top - card->rect.top);
+                    box.top - root.rect.top - card->rect.top, nullptr);
     } else {
         json.Null();
     }

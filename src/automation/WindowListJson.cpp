@@ -14,6 +14,9 @@ std::string WindowListJson(const std::vector<CWindow*>& windows) {
         json.Key("width").Int(client.Width());
         json.Key("height").Int(client.Height());
         if (const CMessageBoxInfo* box = window->GetMessageBoxInfo()) json.Key("text").String(box->text);
+        // Only while it shows, so that pointer sessions list what they always did.
+        if (const CWindowHandler* handler = window->GetHandler(); handler && handler->ShowsFocusRing())
+            json.Key("focusRing").Bool(true);
         json.EndObject();
     }
     json.EndArray();

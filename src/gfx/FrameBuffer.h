@@ -2,6 +2,7 @@
 // device context draws into and every window shows.
 #pragma once
 
+#include "containers/ErrorOr.h"
 #include "gfx/Color.h"
 
 #include <cstdint>
@@ -37,6 +38,6 @@ private:
 using PngEncoder = std::vector<std::uint8_t> (*)(const CFrameBuffer& image);
 
 // Writes the buffer as a PNG file made by encode, whole or not at all: a
-// failure leaves no file behind (and what path held untouched). On failure
-// returns false and puts a one-line reason (naming the path) into *error.
-bool WritePng(const CFrameBuffer& image, PngEncoder encode, const std::string& path, std::string* error);
+// failure leaves no file behind (and what path held untouched). Fails with a
+// one-line reason naming the path.
+CErrorOr<void> WritePng(const CFrameBuffer& image, PngEncoder encode, const std::string& path);

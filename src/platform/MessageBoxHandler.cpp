@@ -2,6 +2,7 @@
 #include "platform/MessageBoxHandler.h"
 
 #include "gfx/DeviceContext.h"
+#include "gfx/FocusRing.h"
 #include "gfx/PathEllipsis.h"
 
 #include <algorithm>
@@ -87,15 +88,27 @@ void CMessageBoxHandler::OnPaint(CDC& dc) {
     CRect box = textBox_;
     dc.DrawText(text_, box, DT_WORDBREAK | DT_LEFT);
     DrawButton(dc);
+    if (ringShown_) DrawFocusRing(dc, button_);
     dc.SelectObject(previous);
 }
 
 void CMessageBoxHandler::OnLButtonDown(int x, int y) {
+    SetRingShown(false);
     if (button_.PtInRect(x, y)) End();
 }
 
 void CMessageBoxHandler::OnKey(const KeyChord& key) {
-    if (key.key == KeyChord::Key::Return || key.key == KeyChord::Key::Escape) End();
+    using Key = KeyChord::Key;
+    if (key.key == Key::Return || key.key == Key::Escape || (key.key == Key::Space && ringShown_)) End();
+    // The button is the box's only widget: every focus key shows the ring on it.
+    else if (key.key >= Key::Tab && key.key <= Key::End)
+        SetRingShown(true);
+}
+
+void CMessageBoxHandler::SetRingShown(bool shown) {
+    if (shown == ringShown_ || !window_) return;
+    ringShown_ = shown;
+    window_->InvalidateRect(FocusRingArea(button_), true);
 }
 
 void CMessageBoxHandler::End() {

@@ -1,6 +1,9 @@
 // The message box: a dialog with the caption "Quorvanel", a text (CR LF line
 // breaks, wrapped at kMaxTextWidth pixels), an optional stop icon and one OK
 // button. A click on the button, Enter, Escape and the close box end it.
+// The button has the keyboard focus: the focus keys (Tab, arrows, Home, End,
+// Space) show the focus ring around it, and once it shows, Space ends the
+// box too; a click hides the ring.
 // Drawn with the device context in 12-point "宋体": white text area over a
 // button-face strip holding the button. Sized to its text, or of one fixed
 // size (kFixedLines lines, each shortened to the width as PathEllipsis.h
@@ -35,11 +38,13 @@ public:
     void OnLButtonDown(int x, int y) override;
     void OnKey(const KeyChord& key) override;
     void OnClose() override { End(); }
+    bool ShowsFocusRing() const override { return ringShown_; }
 
 private:
     void End();
     void DrawStopIcon(CDC& dc) const;
     void DrawButton(CDC& dc) const;
+    void SetRingShown(bool shown);
 
     CPlatform& platform_;
     CWindow* window_ = nullptr;
@@ -51,4 +56,5 @@ private:
     CRect textBox_;
     CRect strip_;
     CRect button_;
+    bool ringShown_ = false;
 };

@@ -42,7 +42,9 @@ public:
     virtual bool HasRealInput() const = 0;
     // Sleeps until something comes from the window system or Wake is called.
     // Returns false when nothing ever will (the window system is gone).
-    virtual bool WaitForInput() = 0;
+    // active is the active window (null: none), for a window system that is
+    // told about it before the wait (the page: whether Tab would wrap).
+    virtual bool WaitForInput(const CWindow* active) = 0;
     // Callable from any thread: ends the wait of WaitForInput, if it is waiting.
     virtual void Wake() = 0;
     // Shows every window at scale (clamped to 1..4) from now on, each keeping

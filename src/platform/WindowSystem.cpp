@@ -178,7 +178,7 @@ bool CWindowSystem::TakeNextEvent() {
         return source_ || backend_->HasRealInput();
     }
     if (!source_ && !backend_->HasRealInput()) return false;
-    return backend_->WaitForInput();
+    return backend_->WaitForInput(Active());
 }
 
 void CWindowSystem::PaintInvalidWindows() {

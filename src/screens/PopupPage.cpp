@@ -39,6 +39,7 @@ int CPopupPage::DoModal() {
 
 bool CPopupPage::OnInitDialog() {
     Root().RemoveAllChildren();
+    Root().ResetFocus();
     AttachWindow(window_.get(), window_->GetClientRect());
     return true;
 }
@@ -50,7 +51,7 @@ void CPopupPage::ResizeClient(int width, int height) {
     AttachWindow(window_.get(), {0, 0, width, height});
 }
 
-void CPopupPage::OnKey(const KeyChord& key) {
+void CPopupPage::OnCommandKey(const KeyChord& key) {
     if (key.key == KeyChord::Key::Return)
         OnOK();
     else if (key.key == KeyChord::Key::Escape)

@@ -38,14 +38,16 @@ public:
     CWindow* Window() const { return window_.get(); }
     CPlatform& Platform() const { return platform_; }
 
-    // Enter ends the page with IDOK, Escape with IDCANCEL.
-    void OnKey(const KeyChord& key) override;
+    // Enter (before a key has shown the focus ring) ends the page with IDOK,
+    // Escape with IDCANCEL.
+    void OnCommandKey(const KeyChord& key) override;
     // The close box ends the page with IDCANCEL.
     void OnClose() override;
 
 protected:
     // Gives the root this window and its client rectangle, emptied of what an
-    // earlier opening built. Subclasses call it first, then build.
+    // earlier opening built, the focus back on the first widget. Subclasses
+    // call it first, then build.
     virtual bool OnInitDialog();
     // The base page does nothing with clicks.
     void OnWidgetClick(const WidgetId& clicked) override;

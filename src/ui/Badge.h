@@ -15,6 +15,7 @@ public:
 
     std::optional<COLORREF> TextColor() const override { return textColor_; }
     void DrawSelf(CDC& dc, const WidgetId& hovered, CPoint origin) const override;
+    FocusPolicy GetFocusPolicy() const override { return FocusPolicy::WhileShowingHover; }
 
 protected:
     void ApplyLastingDrawState(CDC& dc) const override;

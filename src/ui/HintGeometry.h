@@ -1,6 +1,6 @@
 // Where the hint box goes: sized to its wrapped text and placed by the mouse
 // pointer inside an area (the root panel's rectangle), in the area's
-// coordinates.
+// coordinates; or, for the widget that has the keyboard focus, beside it.
 #pragma once
 
 #include "gfx/DeviceContext.h"
@@ -18,3 +18,10 @@ CRect MeasureHint(CDC& dc, int pointerX, int pointerY, std::string_view text, co
 //   y  5 below the pointer; when the box would end less than 5 pixels above
 //      the area's bottom, h + 30 higher, i.e. its top at pointer y - h - 25
 CRect PlaceHint(const CRect& box, int pointerX, int pointerY, const CRect& area);
+
+// Places a box of box's size beside avoid (the focused widget with its
+// ring), never over it: centred below it, else above, else right or left of
+// it (kept 5 pixels inside the area's edges along the side); where none of
+// these fits inside the area, on the side above or below with more room,
+// reaching out of the area.
+CRect PlaceBeside(const CRect& box, const CRect& avoid, const CRect& area);

@@ -30,6 +30,8 @@ public:
     int ItemsPerPage() const { return itemsPerPage_; }
     int CurrentPage() const { return currentPage_; }
     int PageCount() const { return pageCount_; }
+    // The children that are cells, in list order (the page bar is none).
+    std::vector<CWidget*> Cells() const;
 
     // A click on one of the grid's own page buttons turns the page, repaints
     // the grid and is consumed. Every other click goes on up.
@@ -37,7 +39,6 @@ public:
                       const CWidget* source) override;
 
 private:
-    std::vector<CWidget*> Cells() const;
     void RemovePageBar();
     void AddPageBar();
 

@@ -11,4 +11,5 @@ class CPushButton : public CWidget {
 public:
     bool RepaintsOnHover() const override;
     void DrawSelf(CDC& dc, const WidgetId& hovered, CPoint origin) const override;
+    FocusPolicy GetFocusPolicy() const override { return FocusPolicy::Always; }
 };

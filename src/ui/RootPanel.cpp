@@ -1,7 +1,9 @@
 // The root panel: painting, hover tracking, hint box and invalidation.
 #include "ui/RootPanel.h"
 
+#include "gfx/FocusRing.h"
 #include "ui/BoxDrawing.h"
+#include "ui/FocusPolicy.h"
 #include "ui/HintGeometry.h"
 #include "ui/ScreenFont.h"
 #include "ui/TextDrawing.h"
@@ -37,6 +39,10 @@ void CRootPanel::PaintAll(CDC& dc) const {
     }
     DrawTree(dc, hovered_, {0, 0});
     if (hintCovers) dc.SetClipRegion(std::move(clip));
+    if (ringShown_) {
+        const std::vector<CFocusable> order = FocusOrder(*this);
+        if (const std::optional<std::size_t> index = FocusIndex(order)) DrawFocusRing(dc, order[*index].area);
+    }
     DrawHintBox(dc);
 }
 
@@ -62,21 +68,34 @@ void CRootPanel::DrawHintBox(CDC& dc) const {
 
 bool CRootPanel::MouseMoveAt(int x, int y) {
     const CWidget* hit = HitTest(x, y, {0, 0});
-    if (!hit || hit->Id() == hovered_) return false;
+    if (!hit) return false;
+    if (hit->Id() == hovered_) {
+        if (hintFor_ == HintFor::Focus) {
+            pointer_ = {x, y};
+            TakeUpHint(*hit, HintFor::Pointer);
+            UpdateHintBox();
+        }
+        return false;
+    }
     InvalidateWidget(hovered_, true);
     pointer_ = {x, y};
     hovered_ = hit->Id();
+    TakeUpHint(*hit, HintFor::Pointer);
+    UpdateHintBox();
+    InvalidateWidget(hovered_, true);
+    return true;
+}
+
+void CRootPanel::TakeUpHint(const CWidget& widget, HintFor owner) {
+    hintFor_ = owner;
     const auto card = std::find_if(hoverCards_.rbegin(), hoverCards_.rend(),
-                                   [this](const auto& c) { return c->Id() == hovered_; });
+                                   [&widget](const auto& c) { return c->Id() == widget.Id(); });
     if (card != hoverCards_.rend()) {
         activeCard_ = card->get();
     } else {
         activeCard_ = nullptr;
-        hintText_ = hit->hint;
+        hintText_ = widget.hint;
     }
-    UpdateHintBox();
-    InvalidateWidget(hovered_, true);
-    return true;
 }
 
 WidgetId CRootPanel::ClickAt(int x, int y) { return ClickAt(x, y, this, {0, 0}); }
@@ -93,15 +112,123 @@ void CRootPanel::UpdateHintBox() {
         measuring.SelectObject(CreateScreenFont());
         hintRect_ = MeasureHint(measuring, pointer_.x, pointer_.y, hintText_, rect);
     }
+    // Beside the focused widget and its ring, never over them.
+    if (hintFor_ == HintFor::Focus && !hintRect_.IsRectEmpty() && (activeCard_ || !hintText_.empty()))
+        hintRect_ = PlaceBeside(hintRect_, FocusRingArea(focusArea_), rect);
     InvalidateArea(hintRect_);
 }
 
 void CRootPanel::RereadHint() {
-    if (activeCard_) return;
-    const CWidget* widget = FindWidget(hovered_);
+    if (activeCard_ || hintFor_ == HintFor::Nobody) return;
+    const CWidget* widget = FindWidget(HintOwner());
     if (!widget || widget->hint == hintText_) return;
     hintText_ = widget->hint;
     UpdateHintBox();
+}
+
+void CRootPanel::HideHint() {
+    InvalidateArea(hintRect_);
+    hintFor_ = HintFor::Nobody;
+    activeCard_ = nullptr;
+    hintText_.clear();
+    hintRect_ = {0, 0, 1, 1};
+}
+
+WidgetId CRootPanel::HintOwner() const {
+    switch (hintFor_) {
+        case HintFor::Pointer:
+            return hovered_;
+        case HintFor::Focus:
+            return FocusedId();
+        case HintFor::Nobody:
+            break;
+    }
+    return WidgetId::None();
+}
+
+std::optional<std::size_t> CRootPanel::FocusIndex(const std::vector<CFocusable>& order) const {
+    if (order.empty()) return std::nullopt;
+    std::optional<std::size_t> firstWithId;
+    int ordinal = 0;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        if (order[i].widget->Id() != focused_) continue;
+        if (ordinal++ == focusedOrdinal_) return i;
+        if (!firstWithId) firstWithId = i;
+    }
+    return firstWithId.value_or(0);
+}
+
+WidgetId CRootPanel::FocusedId() const {
+    const std::vector<CFocusable> order = FocusOrder(*this);
+    const std::optional<std::size_t> index = FocusIndex(order);
+    return index ? order[*index].widget->Id() : WidgetId::None();
+}
+
+void CRootPanel::FocusByKey(const std::vector<CFocusable>& order, std::size_t index) {
+    ClearRing();
+    const CFocusable& target = order[index];
+    focused_ = target.widget->Id();
+    focusedOrdinal_ =
+        static_cast<int>(std::count_if(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(index),
+                                       [this](const CFocusable& f) { return f.widget->Id() == focused_; }));
+    ringShown_ = true;
+    focusArea_ = target.area;
+    InvalidateArea(FocusRingArea(focusArea_));
+    TakeUpHint(*target.widget, HintFor::Focus);
+    UpdateHintBox();
+}
+
+void CRootPanel::ShowFocusRing() {
+    const std::vector<CFocusable> order = FocusOrder(*this);
+    if (const std::optional<std::size_t> index = FocusIndex(order)) FocusByKey(order, *index);
+}
+
+void CRootPanel::ResetFocus() {
+    ClearRing();
+    focused_ = WidgetId::None();
+    focusedOrdinal_ = 0;
+    if (hintFor_ != HintFor::Focus) return;
+    HideHint();
+    hintFor_ = HintFor::Pointer;
+}
+
+void CRootPanel::ClearRing() {
+    if (!ringShown_) return;
+    ringShown_ = false;
+    InvalidateArea(FocusRingArea(focusArea_));
+}
+
+void CRootPanel::FocusByClick(int x, int y) {
+    if (ringShown_) {
+        ClearRing();
+        // The hint box goes back to the hovered widget.
+        if (hintFor_ == HintFor::Focus) {
+            if (const CWidget* hovered = FindWidget(hovered_))
+                TakeUpHint(*hovered, HintFor::Pointer);
+            else
+                HideHint();
+            UpdateHintBox();
+        }
+    }
+    const CWidget* hit = HitTest(x, y, {0, 0});
+    if (!hit || !TakesFocus(*hit, *this)) return;
+    const std::vector<CFocusable> order = FocusOrder(*this);
+    int ordinal = 0;
+    for (const CFocusable& entry : order) {
+        if (entry.widget == hit) {
+            focused_ = hit->Id();
+            focusedOrdinal_ = ordinal;
+            return;
+        }
+        if (entry.widget->Id() == hit->Id()) ++ordinal;
+    }
+}
+
+std::optional<WidgetId> CRootPanel::ActivateFocused() {
+    const std::vector<CFocusable> order = FocusOrder(*this);
+    const std::optional<std::size_t> index = FocusIndex(order);
+    if (!index) return std::nullopt;
+    return ActivateWidget(*order[*index].widget, this, {0, 0});
 }
 
 void CRootPanel::InvalidateWidget(const WidgetId& id, bool onlyIfRepaintsOnHover) {

@@ -4,13 +4,23 @@
 // WidgetId of the clicked widget, and asks its owner window to repaint what
 // changed. Without an owner window nothing is invalidated and the hint box
 // does not move.
+//
+// It also keeps the window's keyboard focus: one widget that takes focus
+// (FocusPolicy.h), the first in the focus order (FocusOrder.h) until a key
+// or a click moves it. Focus is drawn only once a key has moved it (the
+// focus ring), until the next click; while the ring shows, the hint box
+// shows the focused widget's hint or card beside it, until the pointer
+// moves. Without the ring nothing of focus is drawn.
 #pragma once
 
 #include "platform/Window.h"
+#include "ui/FocusOrder.h"
 #include "ui/HoverCard.h"
 #include "ui/Panel.h"
 
+#include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,7 +43,8 @@ public:
     bool CoversClientArea() const;
 
     // Follows the pointer; true when the hovered widget changed. Nothing
-    // changes while the pointer is over no widget.
+    // changes while the pointer is over no widget. After a key showed the
+    // focused widget's hint, any move shows the hovered widget's again.
     bool MouseMoveAt(int x, int y);
     using CWidget::ClickAt;
     // The WidgetId a left click at the point yields, or none.
@@ -57,10 +68,38 @@ public:
     // pointer position and repaints its old and new areas: for screens whose
     // hovered widget's hint or card has just changed.
     void UpdateHintBox();
-    // Takes up the hovered widget's hint again after a screen has changed it
-    // (a fight changes the estimate under the pointer); re-places and
-    // repaints the hint box only when the text really differs.
+    // Takes up the shown hint's widget's hint again after a screen has
+    // changed it (a fight changes the estimate under the pointer); re-places
+    // and repaints the hint box only when the text really differs.
     void RereadHint();
+    // Hides the hint box or hover card until the pointer reaches another
+    // widget or a key moves the focus.
+    void HideHint();
+    // The widget whose hint or card the hint box is for: the hovered one, or
+    // the focused one while a key shows it; none once hidden.
+    WidgetId HintOwner() const;
+
+    // --- Keyboard focus ---
+    // Where the focus is in order (FocusOrder of this root): the focused
+    // widget, or the first when none was focused or it is gone. Null when
+    // nothing takes focus.
+    std::optional<std::size_t> FocusIndex(const std::vector<CFocusable>& order) const;
+    // The focused widget's WidgetId; none when nothing takes focus.
+    WidgetId FocusedId() const;
+    // A key moved the focus to order[index]: the ring and the widget's hint
+    // or card show there. Repaints the old and new ring and hint areas.
+    void FocusByKey(const std::vector<CFocusable>& order, std::size_t index);
+    // The focus ring shows where the focus is (as FocusByKey there).
+    void ShowFocusRing();
+    // Back to the first widget, no ring: for a window that opens afresh.
+    void ResetFocus();
+    bool FocusRingShown() const { return ringShown_; }
+    // A click at the point: the widget under it takes the focus when it
+    // takes focus at all, and the ring goes.
+    void FocusByClick(int x, int y);
+    // A click landing on the focused widget (Widget::ActivateWidget): what
+    // the host receives, or null when it cannot land there.
+    std::optional<WidgetId> ActivateFocused();
 
     const WidgetId& Hovered() const { return hovered_; }
     const CRect& HintRect() const { return hintRect_; }
@@ -68,7 +107,14 @@ public:
     const CHoverCard* ActiveHoverCard() const { return activeCard_; }
 
 private:
+    // Whose hint the hint box shows.
+    enum class HintFor { Pointer, Focus, Nobody };
+
     void DrawHintBox(CDC& dc) const;
+    // The hint box shows widget's card (the last filed under its id) or hint.
+    void TakeUpHint(const CWidget& widget, HintFor owner);
+    // Repaints where the ring was, and forgets it.
+    void ClearRing();
 
     CRect hintRect_;
     WidgetId hovered_ = WidgetId::None();
@@ -76,5 +122,10 @@ private:
     CWindow* owner_ = nullptr;
     const CHoverCard* activeCard_ = nullptr;
     std::string hintText_;  // the hovered widget's hint, when no card shows
+    HintFor hintFor_ = HintFor::Pointer;
+    WidgetId focused_ = WidgetId::None();  // none: the first in the focus order
+    int focusedOrdinal_ = 0;               // which of the focusable widgets with that id
+    bool ringShown_ = false;
+    CRect focusArea_;  // the focused widget's area when a key last moved the focus
     std::vector<std::unique_ptr<CHoverCard>> hoverCards_;
 };

@@ -117,20 +117,31 @@ const CWidget* CWidget::HitTest(int x, int y, CPoint origin) const {
 }
 
 WidgetId CWidget::ClickAt(int x, int y, CRootPanel* root, CPoint origin) {
-    return RouteClick(x, y, root, origin).id;
+    const auto inside = [x, y](const CWidget& widget, CPoint at) {
+        return widget.rect.Offset(at.x, at.y).PtInRect(x, y);
+    };
+    return RouteClick(inside, root, origin).id;
 }
 
-CWidget::ClickOutcome CWidget::RouteClick(int x, int y, CRootPanel* root, CPoint origin) {
+std::optional<WidgetId> CWidget::ActivateWidget(const CWidget& target, CRootPanel* root, CPoint origin) {
+    const auto isTarget = [&target](const CWidget& widget, CPoint) { return &widget == &target; };
+    const ClickOutcome outcome = RouteClick(isTarget, root, origin);
+    if (!outcome.consumed && outcome.id.IsNone()) return std::nullopt;
+    return outcome.id;
+}
+
+template <class Lands>
+CWidget::ClickOutcome CWidget::RouteClick(const Lands& lands, CRootPanel* root, CPoint origin) {
     if (!enabled || !shown) return {};
     const CPoint inner{origin.x + rect.left, origin.y + rect.top};
     for (const auto& child : children_) {
-        const ClickOutcome outcome = child->RouteClick(x, y, root, inner);
+        const ClickOutcome outcome = child->RouteClick(lands, root, inner);
         // A consumed click stops here: no other sibling gets it.
         if (outcome.consumed) return outcome;
         if (outcome.id.IsNone()) continue;
         if (OnChildClick(outcome.id, root, origin, outcome.source)) return {.consumed = true};
         return outcome;
     }
-    if (rect.Offset(origin.x, origin.y).PtInRect(x, y)) return {id_, this, false};
+    if (lands(*this, origin)) return {id_, this, false};
     return {};
 }

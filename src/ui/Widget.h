@@ -8,6 +8,7 @@
 #include "containers/MyException.h"
 #include "gfx/DeviceContext.h"
 #include "gfx/Geometry.h"
+#include "ui/FocusPolicy.h"
 #include "ui/WidgetId.h"
 
 #include <memory>
@@ -60,6 +61,8 @@ public:
     virtual std::optional<COLORREF> TextColor() const { return std::nullopt; }
     // True when the look depends on whether the widget is hovered.
     virtual bool RepaintsOnHover() const;
+    // Whether the kind takes the keyboard focus (FocusPolicy.h). None.
+    virtual FocusPolicy GetFocusPolicy() const { return FocusPolicy::None; }
     // True when DrawSelf fills every pixel of the rectangle.
     virtual bool IsOpaque() const { return false; }
     // Draws the widget itself in rect + origin. Draws nothing.
@@ -116,6 +119,11 @@ public:
     // widgets yield nothing, so clicks on them fall through to the next
     // sibling and then to the parent.
     WidgetId ClickAt(int x, int y, CRootPanel* root, CPoint origin);
+    // What a click landing on target (a widget of this subtree) yields, by
+    // the same way up as ClickAt, but whatever lies at target's coordinates:
+    // what the keyboard does to the focused widget. Null when the click
+    // cannot land there (target or an ancestor disabled or hidden).
+    std::optional<WidgetId> ActivateWidget(const CWidget& target, CRootPanel* root, CPoint origin);
 
 protected:
     // Like AddChild, but always appends to this widget's own children.
@@ -139,7 +147,10 @@ private:
         const CWidget* source = nullptr;
         bool consumed = false;
     };
-    ClickOutcome RouteClick(int x, int y, CRootPanel* root, CPoint origin);
+    // lands(widget, origin) tells whether the click lands on a widget (at
+    // rect + origin) that none of its children has yielded for.
+    template <class Lands>
+    ClickOutcome RouteClick(const Lands& lands, CRootPanel* root, CPoint origin);
 
     // Group -1 resolved against this widget's subtree.
     int ResolveGroup(int group) const;

@@ -4,6 +4,14 @@
 // OnWidgetClick calls with the WidgetId the root returns. The right button
 // does nothing. Main screen and popup pages derive from it and act on
 // the WidgetIds they gave their own widgets.
+//
+// The keys move and use the keyboard focus (RootPanel.h): Tab and
+// Shift+Tab, the arrows, Home and End move it (FocusOrder.h); PageUp and
+// PageDown turn the page of the paged grid that holds the focus, else of the
+// window's only shown grid, and focus its new page's first cell; Space and
+// Enter activate the focused widget as a click landing on it, but only while
+// the focus ring shows: before, Space only shows the ring. Every other key,
+// and Enter before the ring shows, goes to OnCommandKey.
 #pragma once
 
 #include "platform/Window.h"
@@ -22,12 +30,21 @@ public:
     bool PaintsEveryPixel() const override { return root_.CoversClientArea(); }
     void OnMouseMove(int x, int y) override;
     void OnLButtonDown(int x, int y) override;
+    void OnKey(const KeyChord& key) final;
+    bool ShowsFocusRing() const override { return root_.FocusRingShown(); }
+    bool TabWraps(bool backward) const override;
 
 protected:
     // Every left click in the client area, with what the root's ClickAt
     // returned: a widget's WidgetId, the root's own, or none (consumed).
     virtual void OnWidgetClick(const WidgetId& clicked) = 0;
+    // A key the focus does not use (see above). Does nothing.
+    virtual void OnCommandKey(const KeyChord& /*key*/) {}
 
 private:
+    void StepFocus(FocusStep step);
+    void TurnPage(int step);
+    void Activate();
+
     CRootPanel root_;
 };

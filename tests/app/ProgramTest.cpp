@@ -4,6 +4,7 @@
 // a recorded session that replays to the same state and pixels, a home
 // folder hundreds of characters deep, and the playthrough script that wins
 // the game.
+#include "support/FailureReason.h"
 #include "support/ProgramRun.h"
 #include "support/ScopedEnv.h"
 
@@ -277,12 +278,11 @@ TEST(ProgramTest, ARecordedSessionReplaysToTheSameStateAndPixels) {
         << played.out;
     EXPECT_EQ(played.out.find("\"books\":[]"), std::string::npos) << "no drops to compare";
 
-    CFrameBuffer first;
-    CFrameBuffer second;
-    std::string error;
-    ASSERT_TRUE(ReadPng(folder.File("played.png"), &first, &error)) << error;
-    ASSERT_TRUE(ReadPng(folder.File("replayed.png"), &second, &error)) << error;
-    EXPECT_TRUE(first == second);
+    const CErrorOr<CFrameBuffer> first = ReadPng(folder.File("played.png"));
+    const CErrorOr<CFrameBuffer> second = ReadPng(folder.File("replayed.png"));
+    ASSERT_EQ(FailureReason(first), "");
+    ASSERT_EQ(FailureReason(second), "");
+    EXPECT_TRUE(*first == *second);
 }
 
 TEST(ProgramTest, TheSeedDecidesTheDrops) {
@@ -295,15 +295,23 @@ TEST(ProgramTest, TheSeedDecidesTheDrops) {
     EXPECT_EQ(stateFor("3"), RunQuorvanel({"--headless", "--script", "-"}, "seed 3\n" + farm).out);
 }
 
-TEST(ProgramTest, ThePlaythroughScriptEndsInTheCongratulation) {
-    const std::string playthrough =
-        (std::filesystem::path(__FILE__).parent_path() / "../../docs/playthrough.txt").string();
-    std::ifstream file(playthrough);
+namespace {
+
+// The lines of state and windows after a script of docs/ played headless.
+std::vector<std::string> PlayDocsScript(const char* name) {
+    const std::string path = (std::filesystem::path(__FILE__).parent_path() / "../../docs" / name).string();
+    std::ifstream file(path);
     const std::string script{std::istreambuf_iterator<char>(file), {}};
-    ASSERT_FALSE(script.empty()) << playthrough;
+    EXPECT_FALSE(script.empty()) << path;
     const ProgramResult result = RunQuorvanel({"--headless", "--script", "-"}, script + "state\nwindows\n");
-    ASSERT_EQ(result.exitCode, 0) << result.err;
-    const std::vector<std::string> lines = result.OutLines();
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    return result.OutLines();
+}
+
+}  // namespace
+
+TEST(ProgramTest, ThePlaythroughScriptEndsInTheCongratulation) {
+    const std::vector<std::string> lines = PlayDocsScript("playthrough.txt");
     ASSERT_EQ(lines.size(), 2u);
     const std::string& state = lines[0];
     EXPECT_NE(state.find("\"level\":10,"), std::string::npos) << state;
@@ -314,6 +322,19 @@ TEST(ProgramTest, ThePlaythroughScriptEndsInTheCongratulation) {
                             "\"text\":\"通关了,祝贺你！\"}]"),
               std::string::npos)
         << lines[1];
+}
+
+// The same game with keys only: the same state and the same box at the end,
+// over a main window that shows its focus ring.
+TEST(ProgramTest, TheKeysOnlyPlaythroughEndsAsTheClicksDo) {
+    const std::vector<std::string> keys = PlayDocsScript("playthrough-keys.txt");
+    const std::vector<std::string> clicks = PlayDocsScript("playthrough.txt");
+    ASSERT_EQ(keys.size(), 2u);
+    ASSERT_EQ(clicks.size(), 2u);
+    EXPECT_EQ(keys[0], clicks[0]);
+    std::string windows = clicks[1];
+    windows.insert(windows.find("},{"), ",\"focusRing\":true");
+    EXPECT_EQ(keys[1], windows);
 }
 
 // A font the game cannot draw with ends the run before any window, with

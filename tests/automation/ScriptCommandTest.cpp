@@ -2,6 +2,7 @@
 // messages, key chords, and that written commands read back the same.
 #include "automation/KeyChordText.h"
 #include "automation/ScriptCommand.h"
+#include "support/FailureReason.h"
 
 #include <gtest/gtest.h>
 
@@ -12,22 +13,22 @@ using namespace std::string_literals;
 
 ScriptCommand Parsed(const std::string& line) {
     ParsedLine parsed = ParseScriptLine(line, 7);
-    EXPECT_EQ(parsed.error, "") << line;
-    EXPECT_TRUE(parsed.command.has_value()) << line;
-    return parsed.command.value_or(ScriptCommand{});
+    EXPECT_EQ(FailureReason(parsed), "") << line;
+    EXPECT_TRUE(parsed && parsed->has_value()) << line;
+    return parsed ? parsed->value_or(ScriptCommand{}) : ScriptCommand{};
 }
 
 std::string ErrorOf(const std::string& line) {
-    ParsedLine parsed = ParseScriptLine(line, 1);
-    EXPECT_FALSE(parsed.command.has_value()) << line;
-    return parsed.error;
+    const std::string reason = FailureReason(ParseScriptLine(line, 1));
+    EXPECT_NE(reason, "") << line;
+    return reason;
 }
 
 TEST(ScriptLineTest, BlankLinesAndCommentsAreNoCommands) {
     for (const char* line : {"", "   ", "\t", "# a comment", "   # indented comment", "\r"}) {
         const ParsedLine parsed = ParseScriptLine(line, 1);
-        EXPECT_FALSE(parsed.command.has_value()) << line;
-        EXPECT_EQ(parsed.error, "") << line;
+        EXPECT_EQ(FailureReason(parsed), "") << line;
+        EXPECT_TRUE(parsed && !parsed->has_value()) << line;
     }
 }
 
@@ -115,12 +116,37 @@ TEST(KeyChordTextTest, ChordsReadAndWriteBack) {
     EXPECT_EQ(ParseKeyChord("ctrl+-"), (KeyChord{KeyChord::Key::Minus, 0, true, false, false}));
     EXPECT_EQ(KeyChordName(*ParseKeyChord("Ctrl+Shift+=")), "ctrl+shift+=");
     EXPECT_EQ(KeyChordName(KeyChord{KeyChord::Key::Other, 0, true, false, false}), "");
+    EXPECT_EQ(ParseKeyChord("Shift+Tab"), (KeyChord{KeyChord::Key::Tab, 0, false, true, false}));
+    EXPECT_EQ(ParseKeyChord("PageDown")->key, KeyChord::Key::PageDown);
 }
 
 TEST(ScriptLineTest, WrittenCommandsReadBackTheSame) {
-    for (const char* line : {"seed 18446744073709551615", "move -1 404", "click 216 181", "rclick 3 4",
-                             "key ctrl+n", "key ctrl+=", "key ctrl+-", "key return", "key escape", "close",
-                             "shot /tmp/a b.png", "state", "windows", "widgets", "quit"}) {
+    for (const char* line : {"seed 18446744073709551615",
+                             "move -1 404",
+                             "click 216 181",
+                             "rclick 3 4",
+                             "key ctrl+n",
+                             "key ctrl+=",
+                             "key ctrl+-",
+                             "key return",
+                             "key escape",
+                             "key tab",
+                             "key shift+tab",
+                             "key space",
+                             "key left",
+                             "key right",
+                             "key up",
+                             "key down",
+                             "key pageup",
+                             "key pagedown",
+                             "key home",
+                             "key end",
+                             "close",
+                             "shot /tmp/a b.png",
+                             "state",
+                             "windows",
+                             "widgets",
+                             "quit"}) {
         const std::optional<std::string> written = FormatScriptCommand(Parsed(line));
         ASSERT_TRUE(written.has_value()) << line;
         EXPECT_EQ(*written, line);

@@ -12,6 +12,7 @@
 // where they are seen, and Ctrl+- shrinks it about its centre; the desktop's
 // scale shrinks to fit the screen, a chosen one does not.
 #include "XDriver.h"
+#include "support/FailureReason.h"
 #include "support/ProgramRun.h"
 #include "support/ScopedEnv.h"
 
@@ -29,6 +30,10 @@
 #include <chrono>
 #include <csignal>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
 #include <thread>
 
 extern char** environ;
@@ -48,10 +53,9 @@ constexpr const char* kBattle = "144 25";
 constexpr const char* kTasks = "201 25";
 
 CFrameBuffer ReadShot(const std::string& path) {
-    CFrameBuffer image;
-    std::string error;
-    EXPECT_TRUE(ReadPng(path, &image, &error)) << error;
-    return image;
+    const CErrorOr<CFrameBuffer> image = ReadPng(path);
+    EXPECT_EQ(FailureReason(image), "");
+    return image ? *image : CFrameBuffer();
 }
 
 // A script that fights, hovers, switches panels and takes shots on the way.
@@ -430,6 +434,59 @@ TEST_F(ProgramWindowTest, RealInputIsDroppedWhileAScriptPlaysAndTakenWhenItEndsO
 
 // The close box, pressed as a window manager passes it on: on the attribute
 // page it closes the page, on the main window it ends the game.
+// How many keys a recording holds.
+int KeyLines(const std::string& recording) {
+    int count = recording.rfind("key ", 0) == 0 ? 1 : 0;
+    for (std::size_t at = recording.find("\nkey "); at != std::string::npos;
+         at = recording.find("\nkey ", at + 1))
+        ++count;
+    return count;
+}
+
+// The xdotool name of a key as scripts write it.
+std::string XdotoolKey(const std::string& chord) {
+    static const std::map<std::string, std::string> names{
+        {"tab", "Tab"},       {"shift+tab", "shift+Tab"}, {"space", "space"},  {"return", "Return"},
+        {"escape", "Escape"}, {"pagedown", "Next"},       {"pageup", "Prior"}, {"home", "Home"},
+        {"end", "End"},       {"left", "Left"},           {"right", "Right"},  {"up", "Up"},
+        {"down", "Down"}};
+    const auto name = names.find(chord);
+    return name == names.end() ? chord : name->second;
+}
+
+// The keys-only playthrough pressed for real, each key into whichever window
+// is on top (a window that opens takes the keyboard focus): what was recorded
+// replays headless to the state the clicks of docs/playthrough.txt end in.
+TEST_F(ProgramWindowTest, TheKeysOnlyPlaythroughPressedWithXdotoolWinsTheGame) {
+    const std::filesystem::path docs = std::filesystem::path(__FILE__).parent_path() / "../../docs";
+    CTempFolder folder;
+    CRunningProgram program({"--seed", "20261207", "--record", folder.File("session.txt")});
+    ASSERT_TRUE(program.Started());
+    ASSERT_TRUE(xdriver::FindWindow(MainWindowTitle()).has_value());
+    std::ifstream keys(docs / "playthrough-keys.txt");
+    int pressed = 0;
+    for (std::string line; std::getline(keys, line);) {
+        if (line.rfind("key ", 0) != 0) continue;
+        ASSERT_TRUE(xdriver::PressKey(XdotoolKey(line.substr(4)))) << line;
+        ++pressed;
+        const auto end = std::chrono::steady_clock::now() + 10s;
+        while (KeyLines(folder.Read("session.txt")) < pressed) {
+            ASSERT_LT(std::chrono::steady_clock::now(), end)
+                << "not taken: " << line << " (key " << pressed << ")";
+            std::this_thread::sleep_for(10ms);
+        }
+    }
+    const auto finalState = [&folder](const std::string& script) {
+        const ProgramResult run =
+            RunQuorvanel({"--headless", "--script", folder.Write("final.txt", script + "state\n")});
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        return run.out;
+    };
+    std::ifstream clicks(docs / "playthrough.txt");
+    const std::string clickScript{std::istreambuf_iterator<char>(clicks), {}};
+    EXPECT_EQ(finalState(folder.Read("session.txt")), finalState(clickScript));
+}
+
 TEST_F(ProgramWindowTest, TheCloseBoxClosesThePageAndThenEndsTheGame) {
     CTempFolder folder;
     CRunningProgram program({"--seed", "4", "--record", folder.File("session.txt")});

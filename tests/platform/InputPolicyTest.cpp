@@ -38,7 +38,7 @@ class CMomentBackend final : public CWindowBackend {
 public:
     CMomentBackend(std::deque<Moment> moments, std::deque<InputEvent>& lines, bool realInput)
         : moments_(std::move(moments)), lines_(lines), realInput_(realInput) {
-        WaitForInput();
+        WaitForInput(nullptr);
     }
 
     std::unique_ptr<CNativeWindow> CreateNativeWindow(CHostWindow&) override {
@@ -52,7 +52,7 @@ public:
         return input;
     }
     bool HasRealInput() const override { return realInput_; }
-    bool WaitForInput() override {
+    bool WaitForInput(const CWindow*) override {
         if (moments_.empty()) return false;
         real_.insert(real_.end(), moments_.front().real.begin(), moments_.front().real.end());
         lines_.insert(lines_.end(), moments_.front().lines.begin(), moments_.front().lines.end());

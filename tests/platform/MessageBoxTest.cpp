@@ -3,6 +3,7 @@
 // of fixed size that only its path's text tells apart.
 #include "support/ScriptedInput.h"
 
+#include "gfx/FocusRing.h"
 #include "platform/MessageBoxHandler.h"
 
 #include <gtest/gtest.h>
@@ -79,6 +80,32 @@ TEST_F(MessageBoxTest, AClickOnTheOkButtonEndsIt) {
     CMessageBoxHandler layout(*platform, "好", MessageBoxIcon::None);
     const CRect button = layout.ButtonRect();
     EXPECT_EQ(OpenBox("好", MessageBoxIcon::None, NoCheck, Click(button.left + 1, button.bottom - 1)), IDOK);
+    EXPECT_TRUE(closedBeforeEnd);
+}
+
+// A key shows the focus ring around the button, only there; a click hides
+// it. The first Space only shows it, the next ends the box.
+TEST_F(MessageBoxTest, AKeyShowsTheFocusRingAroundTheButtonAndSpaceThenEndsIt) {
+    const CRect ring = FocusRingArea(CMessageBoxHandler(*platform, "好", MessageBoxIcon::None).ButtonRect());
+    std::function<void(CWindow&)> check = [&](CWindow& box) {
+        CWindowHandler& handler = *box.GetHandler();
+        const CFrameBuffer before = box.RenderToBuffer();
+        handler.OnKey({KeyChord::Key::Tab, 0, false, false, false});
+        EXPECT_TRUE(handler.ShowsFocusRing());
+        const CFrameBuffer ringed = box.RenderToBuffer();
+        EXPECT_FALSE(ringed == before);
+        for (int y = 0; y < before.Height(); ++y)
+            for (int x = 0; x < before.Width(); ++x)
+                if (!ring.PtInRect(x, y)) {
+                    ASSERT_EQ(ringed.GetPixel(x, y), before.GetPixel(x, y)) << x << "," << y;
+                }
+        handler.OnLButtonDown(2, 2);
+        EXPECT_FALSE(handler.ShowsFocusRing());
+        EXPECT_TRUE(box.RenderToBuffer() == before);
+        handler.OnKey({KeyChord::Key::Space, 0, false, false, false});
+        EXPECT_TRUE(handler.ShowsFocusRing());
+    };
+    EXPECT_EQ(OpenBox("好", MessageBoxIcon::None, check, Press(KeyChord::Key::Space)), IDOK);
     EXPECT_TRUE(closedBeforeEnd);
 }
 

@@ -53,4 +53,28 @@ TEST(MeasureHint, WrapsAtTheAreaWidth) {
     EXPECT_EQ(box.Width(), 80 + 10);
 }
 
+// Beside the focused widget: below, above, right, left, whichever fits
+// first in the area (0, 0, 655, 405); never over the widget.
+TEST(PlaceBeside, TakesTheFirstSideThatFitsAndNeverCoversTheWidget) {
+    const CRect box{0, 0, 100, 40};
+    struct Case {
+        CRect avoid;
+        CRect placed;
+    };
+    for (const Case& c : {
+             Case{{300, 100, 360, 120}, {280, 125, 380, 165}},  // below, centred
+             Case{{0, 100, 60, 120}, {5, 125, 105, 165}},       // kept 5 inside the left edge
+             Case{{300, 360, 360, 400}, {280, 315, 380, 355}},  // above: no room below
+             Case{{300, 20, 360, 385}, {365, 182, 465, 222}},   // right: none above or below
+             Case{{560, 20, 620, 385}, {455, 182, 555, 222}},   // left
+         }) {
+        const CRect placed = PlaceBeside(box, c.avoid, kArea);
+        EXPECT_EQ(placed, c.placed);
+        EXPECT_TRUE(placed.Intersect(c.avoid).IsRectEmpty());
+    }
+    // Where nothing fits, on the roomier side, out of the area but clear of the widget.
+    const CRect tall = PlaceBeside({0, 0, 100, 300}, {10, 150, 640, 200}, kArea);
+    EXPECT_EQ(tall.top, 205);
+}
+
 }  // namespace

@@ -13,9 +13,9 @@
 // (or when memory runs out).
 std::vector<std::uint8_t> EncodePng(const CFrameBuffer& image);
 // Writes the buffer as a PNG file (WritePng of FrameBuffer.h with EncodePng).
-inline bool WritePng(const CFrameBuffer& image, const std::string& path, std::string* error) {
-    return WritePng(image, EncodePng, path, error);
+inline CErrorOr<void> WritePng(const CFrameBuffer& image, const std::string& path) {
+    return WritePng(image, EncodePng, path);
 }
 // Reads a PNG file; accepts any PNG libpng can expand to 8-bit RGB(A), the
 // alpha channel dropped (tests compare screenshots with it).
-bool ReadPng(const std::string& path, CFrameBuffer* image, std::string* error);
+CErrorOr<CFrameBuffer> ReadPng(const std::string& path);

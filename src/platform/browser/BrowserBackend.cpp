@@ -4,6 +4,7 @@
 #include "platform/PictureFiles.h"
 #include "platform/WindowSystem.h"
 #include "platform/browser/BrowserWindow.h"
+#include "platform/browser/PageContract.h"
 #include "platform/browser/PagePng.h"
 #include "platform/browser/PageWait.h"
 
@@ -12,20 +13,23 @@
 #include <array>
 #include <ctime>
 #include <optional>
+#include <vector>
 
 namespace {
 
-// One queued page event as the page writes it: kind (InputEvent::Kind),
-// window id, x, y, key (KeyChord::Key), letter, ctrl, shift, alt.
-using PageEvent = std::array<int, 9>;
+// One queued page event as the page writes it, in the numbers of the
+// contract (PageContract.h): kind (InputEvent::Kind), window id, x, y, key
+// (KeyChord::Key), letter, modifier bits.
+using PageEvent = std::array<int, 7>;
 
 // clang-format off
 EM_JS(int, PageTakeEvent, (int* event), {
     const e = QuorvanelHost.takeEvent();
     if (!e) return 0;
-    HEAP32.set([e.kind, e.id, e.x, e.y, e.key, e.letter, e.ctrl, e.shift, e.alt], event >> 2);
+    HEAP32.set([e.kind, e.id, e.x, e.y, e.key, e.letter, e.modifiers], event >> 2);
     return 1;
 });
+EM_JS(void, PageTabWraps, (bool forward, bool backward), { QuorvanelHost.tabWraps(forward, backward); });
 EM_JS(int, PageWidth, (), { return QuorvanelHost.screenWidth(); });
 EM_JS(int, PageHeight, (), { return QuorvanelHost.screenHeight(); });
 // clang-format on
@@ -43,15 +47,23 @@ InputEvent EventOf(const PageEvent& page) {
     event.y = page[3];
     event.key.key = static_cast<KeyChord::Key>(page[4]);
     event.key.letter = static_cast<char>(page[5]);
-    event.key.ctrl = page[6] != 0;
-    event.key.shift = page[7] != 0;
-    event.key.alt = page[8] != 0;
+    event.key.ctrl = (page[6] & PageContract::kCtrl) != 0;
+    event.key.shift = (page[6] & PageContract::kShift) != 0;
+    event.key.alt = (page[6] & PageContract::kAlt) != 0;
     return event;
+}
+
+// Tells the page whether Tab or Shift+Tab would wrap round in the active
+// window: the page lets such a Tab leave the game.
+void TellTabWraps(const CWindow* active) {
+    const CWindowHandler* handler = active ? active->GetHandler() : nullptr;
+    PageTabWraps(!handler || handler->TabWraps(false), !handler || handler->TabWraps(true));
 }
 
 }  // namespace
 
 std::unique_ptr<CPlatform> CPlatform::CreateBrowser() {
+    PageContract::TellPage();
     return std::make_unique<CWindowSystem>(std::make_unique<CBrowserBackend>());
 }
 
@@ -72,7 +84,8 @@ std::optional<HostInput> CBrowserBackend::PollInput() {
     return std::nullopt;
 }
 
-bool CBrowserBackend::WaitForInput() {
+bool CBrowserBackend::WaitForInput(const CWindow* active) {
+    TellTabWraps(active);
     WaitForPage();
     return true;
 }
@@ -82,6 +95,6 @@ void CBrowserBackend::Wake() { WakeFromPage(); }
 SavedPicture CBrowserBackend::SavePicture(const CFrameBuffer& image, std::string_view suggestedName) {
     SavedPicture picture;
     picture.location = PictureFileName(suggestedName, std::time(nullptr), 1);
-    picture.saved = OfferPng(image, picture.location, &picture.reason);
+    picture.saved = OfferPng(image, picture.location);
     return picture;
 }

@@ -20,7 +20,7 @@ public:
     std::optional<HostInput> PollInput() override;
     bool HasRealInput() const override { return true; }
     // Suspends the program until the page has queued input or a line.
-    bool WaitForInput() override;
+    bool WaitForInput(const CWindow* active) override;
     void Wake() override;
     // The page shows windows at their size: the browser scales the page.
     void SetScale(int) override {}

@@ -35,7 +35,7 @@ std::unique_ptr<CNativeWindow> CHeadlessBackend::CreateNativeWindow(CHostWindow&
     return std::make_unique<CHeadlessWindow>();
 }
 
-bool CHeadlessBackend::WaitForInput() {
+bool CHeadlessBackend::WaitForInput(const CWindow*) {
     std::unique_lock lock(mutex_);
     woken_.wait(lock, [this] { return wakeUp_; });
     wakeUp_ = false;

@@ -21,7 +21,7 @@ public:
     std::optional<HostInput> PollInput() override { return std::nullopt; }
     bool HasRealInput() const override { return false; }
     // Sleeps until woken (a script waiting for its next line).
-    bool WaitForInput() override;
+    bool WaitForInput(const CWindow* active) override;
     void Wake() override;
     SavedPicture SavePicture(const CFrameBuffer& image, std::string_view suggestedName) override;
     void SetScale(int) override {}

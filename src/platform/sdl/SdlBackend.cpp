@@ -1,6 +1,7 @@
 // SDL2 start-up and event translation (see SdlBackend.h).
 #include "platform/sdl/SdlBackend.h"
 
+#include "containers/Environment.h"
 #include "platform/PictureFiles.h"
 #include "platform/WindowSystem.h"
 #include "platform/sdl/SdlWindow.h"
@@ -10,32 +11,43 @@
 #include <SDL.h>
 
 #include <algorithm>
-#include <cstdlib>
+#include <array>
 #include <cstring>
 #include <ctime>
 #include <optional>
+#include <utility>
 
 namespace {
 
-bool IsSet(const char* variable) {
-    const char* value = std::getenv(variable);
-    return value && *value;
-}
-
-std::optional<std::string> Variable(const char* name) {
-    if (!IsSet(name)) return std::nullopt;
-    return std::getenv(name);
-}
-
 // The environment, and on X the server's resources.
 CDesktopScaleHints DesktopScaleHints(bool x11) {
-    return {Variable("QUORVANEL_SCALE"), Variable("GDK_SCALE"),
+    return {EnvironmentVariable("QUORVANEL_SCALE"), EnvironmentVariable("GDK_SCALE"),
             x11 ? ReadXResource("Xft.dpi", "Xft.Dpi") : std::nullopt};
 }
 
 // Drivers that show windows a person can see.
 bool IsRealDisplay(const char* driver) {
     return driver && (std::strcmp(driver, "x11") == 0 || std::strcmp(driver, "wayland") == 0);
+}
+
+// The keys that move and use the keyboard focus.
+constexpr std::array<std::pair<SDL_Keycode, KeyChord::Key>, 10> kFocusKeys{{
+    {SDLK_TAB, KeyChord::Key::Tab},
+    {SDLK_SPACE, KeyChord::Key::Space},
+    {SDLK_LEFT, KeyChord::Key::Left},
+    {SDLK_RIGHT, KeyChord::Key::Right},
+    {SDLK_UP, KeyChord::Key::Up},
+    {SDLK_DOWN, KeyChord::Key::Down},
+    {SDLK_PAGEUP, KeyChord::Key::PageUp},
+    {SDLK_PAGEDOWN, KeyChord::Key::PageDown},
+    {SDLK_HOME, KeyChord::Key::Home},
+    {SDLK_END, KeyChord::Key::End},
+}};
+
+std::optional<KeyChord::Key> FocusKeyOf(SDL_Keycode sym) {
+    const auto key = std::find_if(kFocusKeys.begin(), kFocusKeys.end(),
+                                  [sym](const auto& entry) { return entry.first == sym; });
+    return key == kFocusKeys.end() ? std::nullopt : std::optional(key->second);
 }
 
 std::optional<KeyChord> ChordOf(const SDL_KeyboardEvent& key) {
@@ -50,6 +62,8 @@ std::optional<KeyChord> ChordOf(const SDL_KeyboardEvent& key) {
         chord.key = KeyChord::Key::Equals;
     } else if (sym == SDLK_MINUS || sym == SDLK_KP_MINUS) {
         chord.key = KeyChord::Key::Minus;
+    } else if (const std::optional<KeyChord::Key> focusKey = FocusKeyOf(sym)) {
+        chord.key = *focusKey;
     } else if (sym >= SDLK_a && sym <= SDLK_z) {
         chord.key = KeyChord::Key::Letter;
         chord.letter = static_cast<char>('a' + (sym - SDLK_a));
@@ -113,19 +127,15 @@ std::optional<HostInput> Translate(const SDL_Event& event) {
 
 }  // namespace
 
-std::unique_ptr<CPlatform> CPlatform::CreateSdl(std::string* error, std::optional<int> scale,
-                                                std::string* warning) {
-    std::unique_ptr<CWindowBackend> backend = CSdlBackend::Open(scale, error, warning);
-    if (!backend) return nullptr;
-    return std::make_unique<CWindowSystem>(std::move(backend));
+CErrorOr<std::unique_ptr<CPlatform>> CPlatform::CreateSdl(std::optional<int> scale, std::string* warning) {
+    CErrorOr<std::unique_ptr<CSdlBackend>> backend = CSdlBackend::Open(scale, warning);
+    if (!backend) return CFailure{backend.Reason()};
+    return std::make_unique<CWindowSystem>(std::move(backend).Value());
 }
 
-std::unique_ptr<CSdlBackend> CSdlBackend::Open(std::optional<int> scale, std::string* error,
-                                               std::string* warning) {
-    if (!IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY")) {
-        *error = "no display: neither DISPLAY nor WAYLAND_DISPLAY is set";
-        return nullptr;
-    }
+CErrorOr<std::unique_ptr<CSdlBackend>> CSdlBackend::Open(std::optional<int> scale, std::string* warning) {
+    if (!EnvironmentVariable("DISPLAY") && !EnvironmentVariable("WAYLAND_DISPLAY"))
+        return CFailure{"no display: neither DISPLAY nor WAYLAND_DISPLAY is set"};
     // Keeps software OpenGL out of the window surface: a fifth of the memory.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     // SDL drops a click that comes within 10 ms of the window taking the
@@ -139,16 +149,16 @@ std::unique_ptr<CSdlBackend> CSdlBackend::Open(std::optional<int> scale, std::st
     // still hold the error the guard passes over.
     InstallXErrorGuard();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-        *error = std::string("cannot open the display: ") + SDL_GetError();
+        CFailure failure{std::string("cannot open the display: ") + SDL_GetError()};
         SDL_Quit();
-        return nullptr;
+        return failure;
     }
     const char* driver = SDL_GetCurrentVideoDriver();
     if (!IsRealDisplay(driver)) {
-        *error = std::string("no usable display: SDL chose the \"") + (driver ? driver : "") +
-                 "\" video driver, which shows nothing";
+        CFailure failure{std::string("no usable display: SDL chose the \"") + (driver ? driver : "") +
+                         "\" video driver, which shows nothing"};
         SDL_Quit();
-        return nullptr;
+        return failure;
     }
     const bool x11 = std::strcmp(driver, "x11") == 0;
     SDL_StopTextInput();
@@ -188,7 +198,7 @@ std::optional<HostInput> CSdlBackend::PollInput() {
     return std::nullopt;
 }
 
-bool CSdlBackend::WaitForInput() { return SDL_WaitEvent(nullptr) != 0; }
+bool CSdlBackend::WaitForInput(const CWindow*) { return SDL_WaitEvent(nullptr) != 0; }
 
 SavedPicture CSdlBackend::SavePicture(const CFrameBuffer& image, std::string_view suggestedName) {
     return SavePictureInFolder(image, suggestedName, PicturesFolder(), std::time(nullptr));

@@ -22,11 +22,10 @@
 
 class CSdlBackend final : public CWindowBackend, public CSdlScreen {
 public:
-    // Starts SDL video; null with a one-line reason when there is no usable
+    // Starts SDL video; fails with a one-line reason when there is no usable
     // display. The scale is the one given, or else chosen from the desktop
     // (a one-line warning about QUORVANEL_SCALE, if any, in *warning).
-    static std::unique_ptr<CSdlBackend> Open(std::optional<int> scale, std::string* error,
-                                             std::string* warning);
+    static CErrorOr<std::unique_ptr<CSdlBackend>> Open(std::optional<int> scale, std::string* warning);
     ~CSdlBackend() override;
     CSdlBackend(const CSdlBackend&) = delete;
     CSdlBackend& operator=(const CSdlBackend&) = delete;
@@ -36,7 +35,7 @@ public:
     std::optional<HostInput> PollInput() override;
     bool HasRealInput() const override { return true; }
     // Sleeps in SDL_WaitEvent.
-    bool WaitForInput() override;
+    bool WaitForInput(const CWindow* active) override;
     void Wake() override;
     SavedPicture SavePicture(const CFrameBuffer& image, std::string_view suggestedName) override;
     // From now on the scale is the user's: windows no longer shrink to fit.

@@ -1,0 +1,119 @@
+// Reading order and focus steps (see FocusOrder.h).
+#include "ui/FocusOrder.h"
+
+#include "ui/FocusPolicy.h"
+#include "ui/PagedGrid.h"
+#include "ui/RootPanel.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+struct CGridScope {
+    CPagedGrid* grid = nullptr;
+    CRect area;
+    bool inCell = false;
+};
+
+// Calls visit(widget, area, scope) for every shown descendant of parent
+// (whose area in the window is parentArea; grid: parent when it is a paged
+// grid), parents before children.
+template <class Visit>
+void VisitShown(const CWidget& parent, CPagedGrid* grid, const CRect& parentArea, const CGridScope& scope,
+                const Visit& visit) {
+    const std::vector<CWidget*> cells = grid ? grid->Cells() : std::vector<CWidget*>{};
+    for (const auto& child : parent.Children()) {
+        if (!child->shown) continue;
+        const CRect area = child->rect.Offset(parentArea.left, parentArea.top);
+        CGridScope inner = scope;
+        if (grid)
+            inner = {grid, parentArea, std::find(cells.begin(), cells.end(), child.get()) != cells.end()};
+        visit(*child, area, inner);
+        VisitShown(*child, dynamic_cast<CPagedGrid*>(child.get()), area, inner, visit);
+    }
+}
+
+int CentreX(const CRect& r) { return (r.left + r.right) / 2; }
+int CentreY(const CRect& r) { return (r.top + r.bottom) / 2; }
+
+// The nearest widget whose centre lies within 45 degrees of the direction
+// (dx, dy) from current's centre.
+std::optional<std::size_t> NearestToward(const std::vector<CFocusable>& order, std::size_t current, int dx,
+                                         int dy) {
+    const CRect& from = order[current].area;
+    std::optional<std::size_t> best;
+    long long bestDistance = 0;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        const int x = CentreX(order[i].area) - CentreX(from);
+        const int y = CentreY(order[i].area) - CentreY(from);
+        const int along = x * dx + y * dy;   // ahead in the direction
+        const int across = x * dy - y * dx;  // to the side of it
+        if (i == current || along <= 0 || std::abs(across) > along) continue;
+        const long long distance = 1LL * x * x + 1LL * y * y;
+        if (!best || distance < bestDistance) {
+            best = i;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+}  // namespace
+
+std::vector<CFocusable> FocusOrder(const CRootPanel& root) {
+    std::vector<CFocusable> found;
+    VisitShown(root, nullptr, root.rect, {},
+               [&](CWidget& widget, const CRect& area, const CGridScope& scope) {
+                   if (TakesFocus(widget, root))
+                       found.push_back({&widget, area, scope.grid, scope.area, scope.inCell});
+               });
+    // Top to bottom by centre, then cut into rows, each sorted left to right.
+    std::stable_sort(found.begin(), found.end(), [](const CFocusable& a, const CFocusable& b) {
+        return CentreY(a.area) < CentreY(b.area);
+    });
+    for (auto row = found.begin(); row != found.end();) {
+        const int rowBottom = row->area.bottom;
+        const auto end = std::find_if(
+            row, found.end(), [rowBottom](const CFocusable& f) { return CentreY(f.area) >= rowBottom; });
+        std::stable_sort(row, end,
+                         [](const CFocusable& a, const CFocusable& b) { return a.area.left < b.area.left; });
+        row = end == row ? row + 1 : end;
+    }
+    return found;
+}
+
+std::vector<std::pair<CPagedGrid*, CRect>> ShownGrids(const CRootPanel& root) {
+    std::vector<std::pair<CPagedGrid*, CRect>> grids;
+    VisitShown(root, nullptr, root.rect, {}, [&](CWidget& widget, const CRect& area, const CGridScope&) {
+        if (auto* grid = dynamic_cast<CPagedGrid*>(&widget)) grids.emplace_back(grid, area);
+    });
+    return grids;
+}
+
+std::optional<std::size_t> StepFocus(const std::vector<CFocusable>& order, std::optional<std::size_t> current,
+                                     FocusStep step) {
+    if (order.empty()) return std::nullopt;
+    const std::size_t last = order.size() - 1;
+    if (step == FocusStep::First) return 0;
+    if (step == FocusStep::Last) return last;
+    if (!current) return step == FocusStep::Previous ? last : 0;
+    switch (step) {
+        case FocusStep::Next:
+            return *current == last ? 0 : *current + 1;
+        case FocusStep::Previous:
+            return *current == 0 ? last : *current - 1;
+        case FocusStep::Left:
+            return NearestToward(order, *current, -1, 0);
+        case FocusStep::Right:
+            return NearestToward(order, *current, 1, 0);
+        case FocusStep::Up:
+            return NearestToward(order, *current, 0, -1);
+        case FocusStep::Down:
+            return NearestToward(order, *current, 0, 1);
+        case FocusStep::First:
+        case FocusStep::Last:
+            break;
+    }
+    return current;
+}

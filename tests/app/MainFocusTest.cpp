@@ -1,0 +1,80 @@
+// The keyboard on the main screen: Tab's order over the top bar, the cards
+// and the page bar (wrapping), PageDown focusing the second page's first
+// card, Escape hiding the hint or card until the pointer reaches another
+// widget, and the focus staying on "属性" while its page is open and after.
+#include "AppTestFixture.h"
+#include "support/PageScript.h"
+
+#include "screens/AttributePage.h"
+
+#include <vector>
+
+namespace {
+
+using namespace MainScreen;
+
+KeyChord Key(KeyChord::Key key) { return {key, 0, false, false, false}; }
+
+class MainFocusTest : public AppTest {};
+
+TEST_F(MainFocusTest, TabReadsTheTopBarThenTheCardsRowByRowThenThePageBar) {
+    std::vector<WidgetId> expected{
+        kAttributesButton, {kBagGroup, -1, -1}, {kBattleGroup, -1, -1}, {kTasksGroup, -1, -1}};
+    for (int row = 0; row < 2; ++row) {
+        for (int i = 3 * row; i < 3 * row + 3; ++i) {
+            expected.push_back(MonsterCardPart(i, kStatsBadgePart));
+            expected.push_back(MonsterCardPart(i, kRewardBadgePart));
+        }
+        for (int i = 3 * row; i < 3 * row + 3; ++i) expected.push_back(FightButton(i));
+    }
+    expected.push_back({kTrainingGroup, -1, 1});  // 上一页, disabled
+    expected.push_back({kTrainingGroup, -1, 2});  // 下一页
+    expected.push_back(kAttributesButton);        // wrapped
+    std::vector<WidgetId> seen{Root().FocusedId()};
+    for (std::size_t i = 1; i < expected.size(); ++i) {
+        View().OnKey(Key(KeyChord::Key::Tab));
+        seen.push_back(Root().FocusedId());
+    }
+    EXPECT_EQ(seen, expected);
+
+    View().OnKey(Key(KeyChord::Key::PageDown));
+    EXPECT_EQ(Root().FocusedId(), MonsterCardPart(6, kStatsBadgePart));
+}
+
+TEST_F(MainFocusTest, EscapeHidesTheHintUntilThePointerReachesAnotherWidget) {
+    MoveOnto(FightButton(1));
+    EXPECT_FALSE(Root().HintText().empty());
+    View().OnKey(Key(KeyChord::Key::Escape));
+    EXPECT_TRUE(Root().HintText().empty());
+    const CPoint point = PointOn(FightButton(1));
+    View().OnMouseMove(point.x + 1, point.y);
+    EXPECT_TRUE(Root().HintText().empty());
+    MoveOnto(FightButton(2));
+    EXPECT_EQ(Root().HintText(), Widget(FightButton(2)).hint);
+    // Escape hides the hero's card too; a key that moves the focus shows the
+    // focused widget's.
+    MoveOnto(kAttributesButton);
+    View().OnKey(Key(KeyChord::Key::Escape));
+    EXPECT_EQ(Root().ActiveHoverCard(), nullptr);
+    View().OnKey(Key(KeyChord::Key::Space));
+    EXPECT_EQ(Root().ActiveHoverCard(), Root().FindHoverCard(kAttributesButton));
+}
+
+TEST_F(MainFocusTest, TheFocusStaysOnTheButtonThatOpenedAPageAndItsRingWithIt) {
+    CScript script;
+    bool pageSeen = false;
+    script.Then(
+        [&] {
+            pageSeen = TopPage<CAttributePage>(*platform) != nullptr;
+            EXPECT_FALSE(TopPage(*platform)->ShowsFocusRing());
+        },
+        Press(KeyChord::Key::Escape));
+    script.InstallOn(*platform);
+    View().OnKey(Key(KeyChord::Key::Space));  // the ring on "属性"
+    View().OnKey(Key(KeyChord::Key::Space));  // opens the page, runs the script
+    EXPECT_TRUE(pageSeen);
+    EXPECT_EQ(Root().FocusedId(), kAttributesButton);
+    EXPECT_TRUE(View().ShowsFocusRing());
+}
+
+}  // namespace
