@@ -2,6 +2,7 @@
 //   make-icons FOLDER NAME SIZE...
 // makes FOLDER/SIZExSIZE/apps/NAME.png for each SIZE (the hicolor layout).
 #include "gfx/AppIcon.h"
+#include "gfx/png/PngFile.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -1,6 +1,4 @@
-// The pixel buffer and the writing of its PNG files (see FrameBuffer.h; the
-// encoding and reading are libpng's on the desktop, png/PngFile.cpp, and the
-// browser's in the browser build, browser/PagePng.cpp).
+// The pixel buffer and the writing of its PNG files (see FrameBuffer.h).
 #include "gfx/FrameBuffer.h"
 
 #include "gfx/WholeFile.h"
@@ -26,9 +24,9 @@ void CFrameBuffer::Resize(int width, int height, COLORREF fill) {
     pixels_.assign(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), fill);
 }
 
-CErrorOr<void> WritePng(const CFrameBuffer& image, const std::string& path) {
+CErrorOr<void> WritePng(const CFrameBuffer& image, PngEncoder encode, const std::string& path) {
     if (image.Width() == 0 || image.Height() == 0) return CFailure{"cannot write an empty image to " + path};
-    const std::vector<std::uint8_t> bytes = EncodePng(image);
+    const std::vector<std::uint8_t> bytes = encode(image);
     if (bytes.empty()) return CFailure{"out of memory writing " + path};
     if (const int failure = WriteWholeFile(path, bytes))
         return CFailure{"cannot write " + path + ": " + std::strerror(failure)};

@@ -32,12 +32,12 @@ private:
     std::vector<COLORREF> pixels_;
 };
 
-// The buffer as the bytes of an 8-bit RGB PNG file; empty for an empty image
-// (or when memory runs out).
-std::vector<std::uint8_t> EncodePng(const CFrameBuffer& image);
-// Writes the buffer as an 8-bit RGB PNG file, whole or not at all: a failure
-// leaves no file behind (and what path held untouched). Fails with a one-line
-// reason naming the path.
-CErrorOr<void> WritePng(const CFrameBuffer& image, const std::string& path);
-// Reads a PNG written by WritePng (tests compare screenshots with it).
-CErrorOr<CFrameBuffer> ReadPng(const std::string& path);
+// The bytes of an 8-bit RGB PNG file of an image; empty for an empty image
+// (or when memory runs out). libpng's on the desktop (png/PngFile.h); the
+// window system uses its host's (platform/HostPng.h).
+using PngEncoder = std::vector<std::uint8_t> (*)(const CFrameBuffer& image);
+
+// Writes the buffer as a PNG file made by encode, whole or not at all: a
+// failure leaves no file behind (and what path held untouched). Fails with a
+// one-line reason naming the path.
+CErrorOr<void> WritePng(const CFrameBuffer& image, PngEncoder encode, const std::string& path);

@@ -1,7 +1,7 @@
 // Window state and painting shared by every backend (see HostWindow.h).
 #include "platform/HostWindow.h"
 
-#include "platform/WindowSystem.h"
+#include "platform/WindowBackend.h"
 
 #include <algorithm>
 
@@ -13,7 +13,7 @@ constexpr int kInitialHeight = 200;
 
 }  // namespace
 
-CHostWindow::CHostWindow(CWindowSystem& system, CWindowHandler& handler, CHostWindow* owner)
+CHostWindow::CHostWindow(CWindowSite& system, CWindowHandler& handler, CHostWindow* owner)
     : system_(system),
       handler_(handler),
       owner_(owner),
@@ -107,7 +107,6 @@ void CHostWindow::Paint() {
         }
     }
     native_->Present(pixels_, area);
-    system_.NoteFrameShown();
 }
 
 CFrameBuffer CHostWindow::RenderToBuffer() {

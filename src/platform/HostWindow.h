@@ -2,23 +2,22 @@
 // position, background, the invalid region and the painted pixels, and the
 // paint itself (erase, OnPaint clipped to the invalid area, validate, show).
 // The backend-specific side is a CNativeWindow. Input and modal loops are run
-// by CWindowSystem.
+// by the window system (WindowSite.h).
 #pragma once
 
 #include "gfx/InvalidRegion.h"
 #include "platform/NativeWindow.h"
 #include "platform/Window.h"
+#include "platform/WindowSite.h"
 
 #include <memory>
 #include <optional>
 #include <string>
 #include <utility>
 
-class CWindowSystem;
-
 class CHostWindow final : public CWindow {
 public:
-    CHostWindow(CWindowSystem& system, CWindowHandler& handler, CHostWindow* owner);
+    CHostWindow(CWindowSite& system, CWindowHandler& handler, CHostWindow* owner);
     ~CHostWindow() override;
     CHostWindow(const CHostWindow&) = delete;
     CHostWindow& operator=(const CHostWindow&) = delete;
@@ -63,7 +62,7 @@ private:
     COLORREF Background() const;
     void CenterIn(const CRect& area);
 
-    CWindowSystem& system_;
+    CWindowSite& system_;
     CWindowHandler& handler_;
     CHostWindow* owner_;
     std::unique_ptr<CNativeWindow> native_;

@@ -3,6 +3,7 @@
 
 #include "containers/Environment.h"
 #include "gfx/WholeFile.h"
+#include "platform/HostPng.h"
 #include "platform/SystemReason.h"
 
 #include <unistd.h>
@@ -72,7 +73,7 @@ SavedPicture SavePictureInFolder(const CFrameBuffer& image, std::string_view sug
     const auto name = [&](int copy) { return PictureFileName(suggestedName, when, copy); };
     SavedPicture picture;
     picture.location = (fs::path(folder) / name(1)).string();
-    const std::vector<std::uint8_t> bytes = EncodePng(image);
+    const std::vector<std::uint8_t> bytes = EncodeHostPng(image);
     const int failure = bytes.empty() ? ENOMEM : WriteNewFile(folder, name, bytes, &picture.location);
     if (failure) picture.saved = CFailure{SystemReason(failure)};
     return picture;

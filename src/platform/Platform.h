@@ -108,18 +108,22 @@ public:
     // the active one).
     virtual std::vector<CWindow*> Windows() const = 0;
 
-    // Where scripted input comes from: asked for the next event whenever the
-    // loop is idle. Headless: a source that returns nothing ends the program
-    // (every loop returns). SDL: it is asked only after the first frame is
-    // shown; until it returns nothing, real mouse, key and close-box input is
-    // ignored (so that a script replays exactly whatever the pointer does),
-    // and afterwards real input goes on as usual.
+    // Where scripted input comes from, the same on every backend: while the
+    // script plays (its next event is ready), it is asked for that event
+    // each time the loop has painted what is invalid, and real mouse, key
+    // and close-box input that comes meanwhile is dropped, so that a script
+    // replays exactly whatever the pointer does. While it waits for its next
+    // line (SetInputReadiness) and once it has ended (it returned nothing
+    // while ready), real input is taken as it comes. Headless, where no real
+    // input comes, a script that has ended ends the program (every loop
+    // returns).
     virtual void SetInputSource(std::function<std::optional<InputEvent>()> source) = 0;
-    // For a source that may have to wait for its next event (a pipe): ready
-    // says whether it can answer at once. While it cannot, the source is not
-    // asked, and its answer of nothing means "not yet" rather than the end;
-    // the loop waits (SDL: painting and handling the window system's events
-    // meanwhile) until Wake, which any thread may call, makes it look again.
+    // For a source that may have to wait for its next event (a pipe, the
+    // page's lines): ready says whether it can answer at once. While it
+    // cannot, the source is not asked, and its answer of nothing means "not
+    // yet" rather than the end; the loop waits (painting, and taking real
+    // input, meanwhile) until Wake, which any thread may call, makes it look
+    // again.
     virtual void SetInputReadiness(std::function<bool()> ready) = 0;
     virtual void Wake() = 0;
     // Told of every event the active window's handler is about to get, real or

@@ -9,6 +9,7 @@
 #include "gfx/DeviceContext.h"
 #include "gfx/FrameBuffer.h"
 #include "gfx/Geometry.h"
+#include "platform/HostPng.h"
 
 #include <string>
 
@@ -127,5 +128,7 @@ public:
 
     // Writes the client area as last painted to a PNG file; fails with a
     // one-line reason.
-    CErrorOr<void> WritePng(const std::string& path) const { return ::WritePng(GetFrameBuffer(), path); }
+    CErrorOr<void> WritePng(const std::string& path) const {
+        return ::WritePng(GetFrameBuffer(), EncodeHostPng, path);
+    }
 };

@@ -1,5 +1,9 @@
 // A window system that CWindowSystem runs on: it makes native windows, knows
-// the screen, and waits for events (SdlBackend.h, HeadlessBackend.h).
+// the screen, translates its own input events into InputEvents and waits for
+// them (sdl/SdlBackend.h, headless/HeadlessBackend.h,
+// browser/BrowserBackend.h). When input is taken, and what becomes of real
+// input while a script plays, CWindowSystem decides, the same for every
+// backend.
 #pragma once
 
 #include "gfx/Geometry.h"
@@ -7,10 +11,19 @@
 #include "platform/Platform.h"
 
 #include <memory>
+#include <optional>
 #include <string_view>
 
 class CHostWindow;
-class CWindowSystem;
+
+// One real input event, translated: in the client coordinates of the window
+// it happened in.
+struct HostInput {
+    InputEvent event;
+    // That window; null for a key the window system does not place, which
+    // goes to the active window.
+    const CHostWindow* window = nullptr;
+};
 
 class CWindowBackend {
 public:
@@ -20,11 +33,19 @@ public:
     virtual std::unique_ptr<CNativeWindow> CreateNativeWindow(CHostWindow& host) = 0;
     // The screen area windows are centred in.
     virtual CRect GetScreenRect() const = 0;
-    // Sleeps until the next event and hands it to system (input through
-    // CWindowSystem::Deliver). Returns false when no event will ever come,
-    // which ends the program.
-    virtual bool WaitEvent(CWindowSystem& system) = 0;
-    // Callable from any thread: ends the wait of WaitEvent, if it is waiting.
+    // The oldest real input that has come and not been taken, without
+    // waiting; nothing when none has. The window system's other events (a
+    // window to show again) are handled on the way, and input for a window
+    // that is gone is passed over.
+    virtual std::optional<HostInput> PollInput() = 0;
+    // False for a backend that never has real input (headless).
+    virtual bool HasRealInput() const = 0;
+    // Sleeps until something comes from the window system or Wake is called.
+    // Returns false when nothing ever will (the window system is gone).
+    // active is the active window (null: none), for a window system that is
+    // told about it before the wait (the page: whether Tab would wrap).
+    virtual bool WaitForInput(const CWindow* active) = 0;
+    // Callable from any thread: ends the wait of WaitForInput, if it is waiting.
     virtual void Wake() = 0;
     // Ctrl+= (step 1) and Ctrl+- (step -1) with the active window shown at
     // scale: shows every window one scale larger or smaller from now on (1 to

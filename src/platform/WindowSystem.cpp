@@ -141,7 +141,7 @@ void CWindowSystem::Deliver(const CHostWindow* target, const InputEvent& event) 
 std::optional<InputEvent> CWindowSystem::PullScripted() {
     if (!source_) return std::nullopt;
     std::optional<InputEvent> event = source_();
-    if (!event && InputReady()) {
+    if (!event && ScriptPlays()) {
         source_ = nullptr;
         ready_ = nullptr;
     }
@@ -158,8 +158,31 @@ void CWindowSystem::RemoveShown(CHostWindow& window) { std::erase(shown_, &windo
 void CWindowSystem::RunLoop(const CHostWindow* modal) {
     while (!quitting_ && !(modal && modal->HasEndCode())) {
         PaintInvalidWindows();
-        if (!backend_->WaitEvent(*this)) Quit(0);
+        if (!TakeNextEvent()) Quit(0);
     }
+}
+
+bool CWindowSystem::TakeNextEvent() {
+    // Asked after the poll, which may have taken the backend's wake-up for a
+    // line that has come: asked before, that line could wait for the next
+    // event of the window system.
+    const std::optional<HostInput> input = backend_->PollInput();
+    const bool scriptPlays = ScriptPlays();
+    if (input) {
+        if (!scriptPlays) Deliver(input->window ? input->window : Active(), input->event);
+        return true;
+    }
+    if (scriptPlays) {
+        if (const std::optional<InputEvent> event = PullScripted()) {
+            DeliverToActive(*event);
+            return true;
+        }
+        // Asking may have quit or invalidated something: the loop looks
+        // again before it sleeps, unless nothing can come any more.
+        return source_ || backend_->HasRealInput();
+    }
+    if (!source_ && !backend_->HasRealInput()) return false;
+    return backend_->WaitForInput(Active());
 }
 
 void CWindowSystem::PaintInvalidWindows() {

@@ -1,13 +1,25 @@
-// The dispatch every backend shares: the stack of shown windows (bottom to top;
-// the top one is active and alone takes input), the event loop and nested
-// modal loops, painting what is invalid before waiting, and the boundary where
-// an exception escaping a handler is caught and shown in an error box.
+// The dispatch every backend shares: the stack of shown windows (bottom to
+// top; the top one is active and alone takes input), the event loop and
+// nested modal loops, painting what is invalid before waiting, the boundary
+// where an exception escaping a handler is caught and shown in an error box,
+// and the one owner of input. A backend only translates its events and
+// waits; this decides when the script's next event is taken and what becomes
+// of real input meanwhile:
+//  - a script plays while its next event is ready (a file script from start
+//    to end; a pipe or the page while lines it has not played are there).
+//    Its events are taken one at a time, each after everything invalid has
+//    been painted, and real input that comes while it plays is dropped, so
+//    that a replay is exact whatever the pointer does;
+//  - while the script waits for its next line, and after it ends, real input
+//    is taken in the order it came;
+//  - with no script and no real input to come (headless), the loop ends.
 #pragma once
 
 #include "platform/HostWindow.h"
 #include "platform/MessageBoxHandler.h"
 #include "platform/Platform.h"
 #include "platform/WindowBackend.h"
+#include "platform/WindowSite.h"
 
 #include <functional>
 #include <memory>
@@ -15,7 +27,7 @@
 #include <string>
 #include <vector>
 
-class CWindowSystem final : public CPlatform {
+class CWindowSystem final : public CPlatform, public CWindowSite {
 public:
     explicit CWindowSystem(std::unique_ptr<CWindowBackend> backend);
     ~CWindowSystem() override;
@@ -36,30 +48,29 @@ public:
     void Wake() override { backend_->Wake(); }
     void SetInputObserver(std::function<void(const InputEvent&)> observer) override;
 
-    // For the backends.
-    CWindowBackend& Backend() { return *backend_; }
     // Hands event to the active window's handler; an event for any other
     // target (a window below a modal one) is dropped. The keys that change
     // the scale, and F11, go to the backend instead.
     void Deliver(const CHostWindow* target, const InputEvent& event);
     void DeliverToActive(const InputEvent& event) { Deliver(Active(), event); }
-    // The next scripted event; once the source returns nothing while it is
-    // ready, it has ended and is dropped.
-    std::optional<InputEvent> PullScripted();
-    bool HasInputSource() const { return static_cast<bool>(source_); }
-    bool InputReady() const { return !ready_ || ready_(); }
-    bool FrameShown() const { return frameShown_; }
 
     // For the windows.
-    void AddShown(CHostWindow& window);
-    void RemoveShown(CHostWindow& window);
-    void NoteFrameShown() { frameShown_ = true; }
+    CWindowBackend& Backend() override { return *backend_; }
+    void AddShown(CHostWindow& window) override;
+    void RemoveShown(CHostWindow& window) override;
 
 private:
     CHostWindow* Active() const { return shown_.empty() ? nullptr : shown_.back(); }
     // Runs until Quit or, with a modal window, until that window has an end code.
     void RunLoop(const CHostWindow* modal);
     void PaintInvalidWindows();
+    // Takes the next event as the policy above says, waiting for one when
+    // there is none; false when none will ever come.
+    bool TakeNextEvent();
+    bool ScriptPlays() const { return source_ && (!ready_ || ready_()); }
+    // The next scripted event; once the source returns nothing while it is
+    // ready, it has ended and is dropped.
+    std::optional<InputEvent> PullScripted();
     int ShowMessageBox(const std::string& text, MessageBoxIcon icon, MessageBoxSize size);
     void ReportError(const std::string& text);
 
@@ -70,5 +81,4 @@ private:
     std::function<void(const InputEvent&)> observer_;
     bool quitting_ = false;
     int quitCode_ = 0;
-    bool frameShown_ = false;
 };

@@ -7,7 +7,7 @@
 #include "support/ProgramRun.h"
 #include "support/ScopedEnv.h"
 
-#include "gfx/FrameBuffer.h"
+#include "gfx/png/PngFile.h"
 #include "platform/MessageBoxHandler.h"
 #include "platform/PictureFiles.h"
 

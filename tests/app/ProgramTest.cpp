@@ -9,7 +9,7 @@
 #include "support/ScopedEnv.h"
 
 #include "app/WindowTitle.h"
-#include "gfx/FrameBuffer.h"
+#include "gfx/png/PngFile.h"
 
 #include <sys/stat.h>
 

@@ -9,6 +9,7 @@
 #include "support/ScriptedInput.h"
 
 #include "containers/AnQianArray.h"
+#include "gfx/png/PngFile.h"
 #include "ui/Panel.h"
 #include "ui/PushButton.h"
 

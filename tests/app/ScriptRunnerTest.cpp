@@ -19,6 +19,7 @@
 #include "automation/ScriptRunner.h"
 #include "automation/ScriptedGame.h"
 #include "game/GameWorld.h"
+#include "gfx/png/PngFile.h"
 
 #include <unistd.h>
 #include <chrono>

@@ -2,6 +2,7 @@
 // desktop's icon theme, and the theme's files that the build draws are
 // exactly the icon of their size.
 #include "gfx/AppIcon.h"
+#include "gfx/png/PngFile.h"
 #include "support/FailureReason.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 // The pixel buffer's bounds and its PNG round trip.
 #include "gfx/FrameBuffer.h"
+#include "gfx/png/PngFile.h"
 
 #include "support/FailureReason.h"
 #include "support/FileLimit.h"

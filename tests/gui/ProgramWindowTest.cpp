@@ -21,7 +21,7 @@
 #include "support/ScopedEnv.h"
 
 #include "app/WindowTitle.h"
-#include "gfx/FrameBuffer.h"
+#include "gfx/png/PngFile.h"
 
 #include <gtest/gtest.h>
 
@@ -397,6 +397,47 @@ TEST_F(ProgramWindowTest, WaitingForThePipeTheWindowStillRepaints) {
     EXPECT_NE(second->find("\"levelText\":\"1\""), std::string::npos) << *second;
     ASSERT_TRUE(program.Send("quit\n"));
     EXPECT_EQ(program.Wait(), 0);
+}
+
+// One owner of input: real input that comes while a script plays is dropped,
+// so that the replay is exact; once the script has ended, or while it waits
+// for its next line, real input is taken.
+TEST_F(ProgramWindowTest, RealInputIsDroppedWhileAScriptPlaysAndTakenWhenItEndsOrWaits) {
+    CTempFolder folder;
+    // The pointer on and off the first fight button, long enough to be
+    // clicked in the middle of.
+    constexpr int kMoves = 20000;
+    std::string replay;
+    for (int i = 0; i < kMoves / 2; ++i) replay += std::string("move ") + kFight0 + "\nmove 300 320\n";
+    {
+        CRunningProgram played({"--seed", "3", "--script", folder.Write("moves.txt", replay), "--record",
+                                folder.File("session.txt")});
+        ASSERT_TRUE(played.Started());
+        const std::optional<std::string> main = xdriver::FindWindow(MainWindowTitle());
+        ASSERT_TRUE(main.has_value());
+        ASSERT_TRUE(xdriver::ClickAt(*main, 38, 25));  // 属性, while the moves play
+        ASSERT_LT(CountLines(folder.Read("session.txt"), "move 300 320"), kMoves / 2)
+            << "the script ended before the click: it is too short to test with";
+        ASSERT_TRUE(AwaitRecorded(folder, "move 300 320", kMoves / 2 - 1));
+        EXPECT_EQ(folder.Read("session.txt"), "seed 3\n" + replay)
+            << "real input came between the script's events";
+        ASSERT_TRUE(ClickAndAwait(folder, *main, 40, 26));  // after the end: taken
+        EXPECT_TRUE(NewWindowOf(played.Pid(), {*main}).has_value());
+    }
+
+    CRunningProgram piped({"--seed", "3", "--script", "-", "--record", folder.File("session.txt")}, true);
+    ASSERT_TRUE(piped.Started());
+    const std::optional<std::string> window = xdriver::FindWindow(MainWindowTitle());
+    ASSERT_TRUE(window.has_value());
+    ASSERT_TRUE(piped.Send("state\n"));
+    ASSERT_TRUE(piped.ReadLine().has_value());
+    ASSERT_TRUE(ClickAndAwait(folder, *window, 198, 148));  // the first fight, while the script waits
+    ASSERT_TRUE(piped.Send("state\n"));
+    const std::optional<std::string> after = piped.ReadLine();
+    ASSERT_TRUE(after.has_value());
+    EXPECT_NE(after->find("\"levelText\":\"1\""), std::string::npos) << *after;
+    ASSERT_TRUE(piped.Send("quit\n"));
+    EXPECT_EQ(piped.Wait(), 0);
 }
 
 // The close box, pressed as a window manager passes it on: on the attribute

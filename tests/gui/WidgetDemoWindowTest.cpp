@@ -5,6 +5,7 @@
 // pointer moves and clicks.
 #include "XDriver.h"
 
+#include "gfx/png/PngFile.h"
 #include "platform/Platform.h"
 #include "support/DemoScreen.h"
 #include "support/FailureReason.h"

@@ -1,6 +1,7 @@
 // Where pictures go and how they are named: the pictures folder and its
 // fallbacks, time-stamped names numbered rather than replacing a file, and a
 // failed save that leaves nothing behind and says why in Chinese.
+#include "gfx/png/PngFile.h"
 #include "platform/PictureFiles.h"
 
 #include "support/FailureReason.h"

@@ -4,6 +4,7 @@
 #include "support/FailureReason.h"
 #include "support/ScriptedInput.h"
 
+#include "gfx/png/PngFile.h"
 #include "platform/Platform.h"
 
 #include <gtest/gtest.h>

@@ -2,6 +2,7 @@
 // host's font and colours, the hint box and hover cards, and that painting
 // under a clip region gives exactly the pixels of a full paint there; an
 // opaque panel covers all it claims to.
+#include "gfx/png/PngFile.h"
 #include "ui/WidgetHost.h"
 
 #include "support/DemoScreen.h"

@@ -1,10 +1,10 @@
 // The page as a player and a script meet it: real pointer and keys reach the
-// right window in client coordinates under the desktop's modal rules, close
-// boxes send the close event, Ctrl+P offers the picture as a download and
-// names it in the box, `shot FILE` is refused without shifting later line
-// numbers, closing the main window shows that the game is over, a page
-// smaller than the main window scrolls to all of it, and an idle page
-// schedules nothing.
+// right window in client coordinates under the desktop's modal rules (and
+// are dropped while script lines play), close boxes send the close event,
+// Ctrl+P offers the picture as a download and names it in the box, `shot
+// FILE` is refused without shifting later line numbers, closing the main
+// window shows that the game is over, a page smaller than the main window
+// scrolls to all of it, and an idle page schedules nothing.
 //
 // usage: node page.test.js URL
 'use strict';
@@ -33,6 +33,22 @@ const tests = {
     await page.keyboard.press('Escape');
     await answer(page, '');
     assert.strictEqual(await windowCount(page), 1, 'Escape did not close the page');
+  },
+
+  async 'a click while script lines play is dropped, one while the script waits is taken'(page) {
+    await page.evaluate(() => {
+      const played = window.quorvanel.command('move 300 320');
+      const canvas = document.querySelector('canvas');
+      const box = canvas.getBoundingClientRect();
+      canvas.dispatchEvent(new PointerEvent('pointerdown',
+          {button: 0, pointerType: 'mouse', clientX: box.left + 198, clientY: box.top + 148}));
+      return played;
+    });
+    await answer(page, '');
+    assert.strictEqual(await level(page), 0, 'the click that came with a line to play fought');
+    await clickClient(page, 0, 198, 148);
+    await answer(page, '');
+    assert.strictEqual(await level(page), 1, 'the click while the script waited did not fight');
   },
 
   async 'a close box sends its window the close event'(page) {

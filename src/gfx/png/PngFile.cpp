@@ -1,6 +1,5 @@
-// PNG encoding and reading with libpng: 8-bit RGB in the file, COLORREF in
-// memory. Reading accepts any PNG libpng can expand to 8-bit RGB(A).
-#include "gfx/FrameBuffer.h"
+// PNG encoding and reading with libpng (see PngFile.h).
+#include "gfx/png/PngFile.h"
 
 #include <png.h>
 

@@ -40,7 +40,7 @@ std::optional<PageEvent> TakeEvent() {
     return event;
 }
 
-InputEvent Translate(const PageEvent& page) {
+InputEvent EventOf(const PageEvent& page) {
     InputEvent event;
     event.kind = static_cast<InputEvent::Kind>(page[0]);
     event.x = page[2];
@@ -53,21 +53,10 @@ InputEvent Translate(const PageEvent& page) {
     return event;
 }
 
-// Keys go to the active window; the pointer and close boxes to the window
-// they are over, which takes them only when it is the active one.
-void Deliver(const PageEvent& page, CWindowSystem& system) {
-    const InputEvent event = Translate(page);
-    if (event.kind == InputEvent::Kind::Key)
-        system.DeliverToActive(event);
-    else if (CHostWindow* host = CBrowserWindow::HostOf(page[1]))
-        system.Deliver(host, event);
-}
-
 // Tells the page whether Tab or Shift+Tab would wrap round in the active
 // window: the page lets such a Tab leave the game.
-void TellTabWraps(const CWindowSystem& system) {
-    const std::vector<CWindow*> windows = system.Windows();
-    const CWindowHandler* handler = windows.empty() ? nullptr : windows.back()->GetHandler();
+void TellTabWraps(const CWindow* active) {
+    const CWindowHandler* handler = active ? active->GetHandler() : nullptr;
     PageTabWraps(!handler || handler->TabWraps(false), !handler || handler->TabWraps(true));
 }
 
@@ -84,17 +73,19 @@ std::unique_ptr<CNativeWindow> CBrowserBackend::CreateNativeWindow(CHostWindow& 
 
 CRect CBrowserBackend::GetScreenRect() const { return {0, 0, PageWidth(), PageHeight()}; }
 
-bool CBrowserBackend::WaitEvent(CWindowSystem& system) {
-    if (const std::optional<PageEvent> event = TakeEvent()) {
-        Deliver(*event, system);
-        return true;
+// Keys go to the active window; the pointer and close boxes to the window
+// they are over, which takes them only when it is the active one.
+std::optional<HostInput> CBrowserBackend::PollInput() {
+    while (const std::optional<PageEvent> page = TakeEvent()) {
+        const InputEvent event = EventOf(*page);
+        if (event.kind == InputEvent::Kind::Key) return HostInput{event, nullptr};
+        if (const CHostWindow* host = CBrowserWindow::HostOf((*page)[1])) return HostInput{event, host};
     }
-    if (system.HasInputSource() && system.InputReady()) {
-        if (const std::optional<InputEvent> scripted = system.PullScripted())
-            system.DeliverToActive(*scripted);
-        return true;
-    }
-    TellTabWraps(system);
+    return std::nullopt;
+}
+
+bool CBrowserBackend::WaitForInput(const CWindow* active) {
+    TellTabWraps(active);
     WaitForPage();
     return true;
 }

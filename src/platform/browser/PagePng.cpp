@@ -1,7 +1,8 @@
-// PNG through the page (see PagePng.h): EncodePng for the files the module
-// writes, and downloads offered to the player.
+// PNG through the page (see PagePng.h): the host's encoder (HostPng.h) for
+// the files the module writes, and downloads offered to the player.
 #include "platform/browser/PagePng.h"
 
+#include "platform/HostPng.h"
 #include "platform/browser/Rgba.h"
 
 #include <emscripten.h>
@@ -30,7 +31,7 @@ EM_JS(bool, PageOfferDownload, (const unsigned char* bytes, int size, const char
 
 }  // namespace
 
-std::vector<std::uint8_t> EncodePng(const CFrameBuffer& image) {
+std::vector<std::uint8_t> EncodeHostPng(const CFrameBuffer& image) {
     if (image.Width() == 0 || image.Height() == 0) return {};
     std::vector<unsigned char> rgba;
     CopyRgba(image, {0, 0, image.Width(), image.Height()}, &rgba);
@@ -44,7 +45,7 @@ std::vector<std::uint8_t> EncodePng(const CFrameBuffer& image) {
 }
 
 CErrorOr<void> OfferPng(const CFrameBuffer& image, const std::string& name) {
-    const std::vector<std::uint8_t> bytes = EncodePng(image);
+    const std::vector<std::uint8_t> bytes = EncodeHostPng(image);
     if (bytes.empty()) return CFailure{"浏览器无法编码图片"};
     if (!PageOfferDownload(bytes.data(), static_cast<int>(bytes.size()), name.c_str()))
         return CFailure{"浏览器无法提供下载"};

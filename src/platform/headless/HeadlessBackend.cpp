@@ -27,21 +27,19 @@ private:
 
 }  // namespace
 
+std::unique_ptr<CPlatform> CPlatform::CreateHeadless() {
+    return std::make_unique<CWindowSystem>(std::make_unique<CHeadlessBackend>());
+}
+
 std::unique_ptr<CNativeWindow> CHeadlessBackend::CreateNativeWindow(CHostWindow&) {
     return std::make_unique<CHeadlessWindow>();
 }
 
-bool CHeadlessBackend::WaitEvent(CWindowSystem& system) {
-    if (!system.InputReady()) {
-        std::unique_lock lock(mutex_);
-        woken_.wait(lock, [this] { return wakeUp_; });
-        wakeUp_ = false;
-        return true;
-    }
-    const std::optional<InputEvent> event = system.PullScripted();
-    if (event) system.DeliverToActive(*event);
-    // A source still there has nothing yet; none at all ends the program.
-    return event || system.HasInputSource();
+bool CHeadlessBackend::WaitForInput(const CWindow*) {
+    std::unique_lock lock(mutex_);
+    woken_.wait(lock, [this] { return wakeUp_; });
+    wakeUp_ = false;
+    return true;
 }
 
 SavedPicture CHeadlessBackend::SavePicture(const CFrameBuffer& image, std::string_view suggestedName) {

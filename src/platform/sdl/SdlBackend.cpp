@@ -78,37 +78,38 @@ std::optional<KeyChord> ChordOf(const SDL_KeyboardEvent& key) {
     return chord;
 }
 
-// Real input, in client pixels; dropped while a script is being played.
-void Deliver(CWindowSystem& system, unsigned windowId, InputEvent event) {
-    if (system.HasInputSource()) return;
+// Real input for the window with this id, in its client pixels; nothing
+// for a window that is gone.
+std::optional<HostInput> InputFor(unsigned windowId, InputEvent event) {
     CHostWindow* host = CSdlWindow::HostOf(windowId);
-    if (!host) return;
+    if (!host) return std::nullopt;
     const CPoint client = static_cast<CSdlWindow&>(host->Native()).ToClient({event.x, event.y});
     event.x = client.x;
     event.y = client.y;
-    system.Deliver(host, event);
+    return HostInput{event, host};
 }
 
-void Handle(const SDL_Event& event, CWindowSystem& system) {
+// The input event is translated; the window system's own events are handled
+// here and give nothing, as do events of no meaning to the game.
+std::optional<HostInput> Translate(const SDL_Event& event) {
     using Kind = InputEvent::Kind;
     switch (event.type) {
         case SDL_MOUSEMOTION:
-            Deliver(system, event.motion.windowID, {Kind::MouseMove, event.motion.x, event.motion.y, {}});
-            break;
+            return InputFor(event.motion.windowID, {Kind::MouseMove, event.motion.x, event.motion.y, {}});
         case SDL_MOUSEBUTTONDOWN:
             if (event.button.button == SDL_BUTTON_LEFT || event.button.button == SDL_BUTTON_RIGHT) {
                 const Kind kind =
                     event.button.button == SDL_BUTTON_LEFT ? Kind::LButtonDown : Kind::RButtonDown;
-                Deliver(system, event.button.windowID, {kind, event.button.x, event.button.y, {}});
+                return InputFor(event.button.windowID, {kind, event.button.x, event.button.y, {}});
             }
             break;
         case SDL_KEYDOWN:
             if (const std::optional<KeyChord> chord = ChordOf(event.key))
-                Deliver(system, event.key.windowID, {Kind::Key, 0, 0, *chord});
+                return InputFor(event.key.windowID, {Kind::Key, 0, 0, *chord});
             break;
         case SDL_WINDOWEVENT:
             if (event.window.event == SDL_WINDOWEVENT_CLOSE) {
-                Deliver(system, event.window.windowID, {Kind::Close, 0, 0, {}});
+                return InputFor(event.window.windowID, {Kind::Close, 0, 0, {}});
             } else if (CHostWindow* host = CSdlWindow::HostOf(event.window.windowID)) {
                 auto& window = static_cast<CSdlWindow&>(host->Native());
                 window.FollowWindowManager();
@@ -120,6 +121,7 @@ void Handle(const SDL_Event& event, CWindowSystem& system) {
         default:
             break;
     }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -224,24 +226,15 @@ int CSdlBackend::LargestFittingScale() const {
     return largest;
 }
 
-bool CSdlBackend::WaitEvent(CWindowSystem& system) {
+std::optional<HostInput> CSdlBackend::PollInput() {
     SDL_Event event;
-    if (SDL_PollEvent(&event)) {
-        Handle(event, system);
-        return true;
+    while (SDL_PollEvent(&event)) {
+        if (std::optional<HostInput> input = Translate(event)) return input;
     }
-    if (system.FrameShown() && system.HasInputSource() && system.InputReady()) {
-        // Even when the source has run dry or has nothing yet, the loop looks
-        // again before sleeping: asking it may have quit or invalidated
-        // something.
-        if (const std::optional<InputEvent> scripted = system.PullScripted())
-            system.DeliverToActive(*scripted);
-        return true;
-    }
-    if (!SDL_WaitEvent(&event)) return false;
-    Handle(event, system);
-    return true;
+    return std::nullopt;
 }
+
+bool CSdlBackend::WaitForInput(const CWindow*) { return SDL_WaitEvent(nullptr) != 0; }
 
 SavedPicture CSdlBackend::SavePicture(const CFrameBuffer& image, std::string_view suggestedName) {
     return SavePictureInFolder(image, suggestedName, PicturesFolder(), std::time(nullptr));

@@ -1,16 +1,23 @@
-// The SDL2 backend: real windows on X11 or Wayland. SDL's software fallbacks
-// (the offscreen and dummy drivers, which make invisible windows) count as no
-// display. The event wait sleeps in SDL_WaitEvent; the input source is asked
-// only after the first frame is shown and while no real event is pending.
-// The backend holds the display scale (DisplayScale.h) and the windows that
-// show at it; pointer positions reach the window system divided by the scale.
-// Given a settings file, it starts from the scale and fullscreen kept there
-// and keeps what the keys choose.
+// The SDL2 backend: real windows on X11 or Wayland.
+// Supports: the mouse (moves, left and right clicks), the keys KeyChord
+// names, close boxes, the window icon, pictures saved in the pictures folder,
+// and a display scale (DisplayScale.h: QUORVANEL_SCALE, GDK_SCALE, Xft.dpi,
+// Ctrl+= and Ctrl+-) at which each client pixel shows as a block, and
+// fullscreen (F11 or the window manager's request) at the largest whole scale
+// that fits, centred. Given a settings file, it starts from the scale and
+// fullscreen kept there and keeps what the keys choose.
+// Lacks: text input and input methods, the mouse wheel, button releases and
+// drags, a renderer (pixels reach the window surface in software), any
+// display but the first; SDL's software fallbacks (the offscreen and dummy
+// drivers, which make invisible windows) count as no display.
+// The backend holds the display scale and the windows that show at it;
+// pointer positions reach the window system divided by the scale.
 #pragma once
 
 #include "platform/DisplayScale.h"
 #include "platform/SettingsFile.h"
 #include "platform/WindowBackend.h"
+#include "platform/sdl/SdlScreen.h"
 
 #include <functional>
 #include <memory>
@@ -18,9 +25,7 @@
 #include <string>
 #include <vector>
 
-class CSdlWindow;
-
-class CSdlBackend final : public CWindowBackend {
+class CSdlBackend final : public CWindowBackend, public CSdlScreen {
 public:
     // Starts SDL video; fails with a one-line reason when there is no usable
     // display. The scale is the one given, or else chosen from the desktop
@@ -33,21 +38,21 @@ public:
 
     std::unique_ptr<CNativeWindow> CreateNativeWindow(CHostWindow& host) override;
     CRect GetScreenRect() const override;
-    bool WaitEvent(CWindowSystem& system) override;
+    std::optional<HostInput> PollInput() override;
+    bool HasRealInput() const override { return true; }
+    // Sleeps in SDL_WaitEvent.
+    bool WaitForInput(const CWindow* active) override;
     void Wake() override;
     SavedPicture SavePicture(const CFrameBuffer& image, std::string_view suggestedName) override;
     // From now on the scale is the user's: windows no longer shrink to fit.
     void StepScale(int scale, int step) override;
     void ToggleFullscreen() override;
 
-    // For the windows: the scale for a client area of this size and frame.
-    int ScaleFor(CSize client, const CRect& insets) const;
-    // Whether the main window fills the screen.
-    bool Fullscreen() const { return fullscreen_; }
-    // The window manager made the main window fullscreen, or a window again.
-    void FullscreenChanged(bool fullscreen);
-    void AddWindow(CSdlWindow& window) { windows_.push_back(&window); }
-    void RemoveWindow(CSdlWindow& window) { std::erase(windows_, &window); }
+    int ScaleFor(CSize client, const CRect& insets) const override;
+    bool Fullscreen() const override { return fullscreen_; }
+    void FullscreenChanged(bool fullscreen) override;
+    void AddWindow(CSdlWindow& window) override { windows_.push_back(&window); }
+    void RemoveWindow(CSdlWindow& window) override { std::erase(windows_, &window); }
 
 private:
     CSdlBackend(CScaleChoice scale, std::optional<CSettingsFile> settings);

@@ -5,7 +5,6 @@
 #include "gfx/ScaledCopy.h"
 #include "platform/HostWindow.h"
 #include "platform/sdl/NetWmState.h"
-#include "platform/sdl/SdlBackend.h"
 
 #include <SDL.h>
 
@@ -37,17 +36,17 @@ void SetAppIcon(SDL_Window* window) {
 
 }  // namespace
 
-CSdlWindow::CSdlWindow(CSdlBackend& backend, CHostWindow& host)
-    : backend_(backend),
+CSdlWindow::CSdlWindow(CSdlScreen& screen, CHostWindow& host)
+    : screen_(screen),
       host_(host),
       window_(SDL_CreateWindow("", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 1, 1, SDL_WINDOW_HIDDEN)) {
     if (!window_) throw std::runtime_error(std::string("cannot create a window: ") + SDL_GetError());
-    backend_.AddWindow(*this);
+    screen_.AddWindow(*this);
     SDL_SetWindowData(window_, kHostKey, this);
     SetAppIcon(window_);
     if (CHostWindow* owner = host.Owner())
         SDL_SetWindowModalFor(window_, static_cast<CSdlWindow&>(owner->Native()).window_);
-    else if (backend_.Fullscreen())
+    else if (screen_.Fullscreen())
         SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);  // shown so once shown
 }
 
@@ -57,7 +56,7 @@ CSdlWindow::CSdlWindow(CSdlBackend& backend, CHostWindow& host)
 // ignore the next press anywhere. Hiding waits until the server has unmapped
 // the window, so nothing more is on its way to it.
 CSdlWindow::~CSdlWindow() {
-    backend_.RemoveWindow(*this);
+    screen_.RemoveWindow(*this);
     SDL_HideWindow(window_);
     SDL_PumpEvents();
     SDL_DestroyWindow(window_);
@@ -80,7 +79,7 @@ void CSdlWindow::SetClientSize(int width, int height) {
 // A dialog is never drawn larger than its owner, which may have had to
 // shrink to fit the screen.
 void CSdlWindow::ApplySize() {
-    scale_ = backend_.ScaleFor(client_, GetFrameInsets());
+    scale_ = screen_.ScaleFor(client_, GetFrameInsets());
     if (CHostWindow* owner = host_.Owner()) scale_ = std::min(scale_, owner->Native().Scale());
     SDL_SetWindowSize(window_, client_.cx * scale_, client_.cy * scale_);
     if (!(SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN)) shown_ = {scale_, {}};
@@ -89,7 +88,7 @@ void CSdlWindow::ApplySize() {
 // SDL keeps the window's own size and place for its return.
 void CSdlWindow::ApplyFullscreen() {
     if (host_.Owner()) return;
-    SDL_SetWindowFullscreen(window_, backend_.Fullscreen() ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    SDL_SetWindowFullscreen(window_, screen_.Fullscreen() ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
     PresentAgain();
 }
 
@@ -100,7 +99,7 @@ void CSdlWindow::FollowWindowManager() {
     const std::optional<bool> fullscreen = WindowManagerShowsFullscreen(window_);
     if (!fullscreen || *fullscreen == managerFullscreen_) return;
     managerFullscreen_ = *fullscreen;
-    backend_.FullscreenChanged(*fullscreen);
+    screen_.FullscreenChanged(*fullscreen);
 }
 
 // Until the window manager has given a fullscreen window the screen, it is

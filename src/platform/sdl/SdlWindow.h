@@ -1,5 +1,5 @@
 // A real window through SDL2: no renderer and no OpenGL; the host's pixels
-// reach the screen through the window surface, enlarged to the backend's
+// reach the screen through the window surface, enlarged to the screen's
 // scale and converted from the 0x00BBGGRR layout to whatever the surface
 // uses in one pass (ScaledCopy.h). Only the invalid area is copied and
 // handed to the display. Fullscreen, the main window shows the frame at the
@@ -9,12 +9,12 @@
 
 #include "gfx/Color.h"
 #include "platform/NativeWindow.h"
+#include "platform/sdl/SdlScreen.h"
 
 #include <cstdint>
 
 struct SDL_Window;
 class CHostWindow;
-class CSdlBackend;
 
 // What surrounds the frame of a fullscreen window: the colour of the desk
 // the browser's page shows its windows on.
@@ -24,7 +24,7 @@ class CSdlWindow final : public CNativeWindow {
 public:
     // A hidden window; a dialog (host with an owner) is made modal for its
     // owner's window, so that window managers keep it above.
-    CSdlWindow(CSdlBackend& backend, CHostWindow& host);
+    CSdlWindow(CSdlScreen& screen, CHostWindow& host);
     ~CSdlWindow() override;
     CSdlWindow(const CSdlWindow&) = delete;
     CSdlWindow& operator=(const CSdlWindow&) = delete;
@@ -71,7 +71,7 @@ private:
     // The placement for a window surface of this size.
     CPlacement PlacementIn(int width, int height) const;
 
-    CSdlBackend& backend_;
+    CSdlScreen& screen_;
     CHostWindow& host_;
     SDL_Window* window_;
     CSize client_;
