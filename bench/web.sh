@@ -30,7 +30,9 @@ port=$(/usr/bin/python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0
 scripts/serve-web "$site" "$port" "$log" >/dev/null 2>&1 &
 first=$!
 sleep 0.5
-node bench/web-first-visit.js "http://127.0.0.1:$port/?seed=1"
+# The plain address, as a player opens it (the service worker keeps the page
+# under it).
+node bench/web-first-visit.js "http://127.0.0.1:$port/"
 kill $first
 awk '{ bytes += $2; n++ } END { printf "wire: %d bytes (%.1f KiB) in %d responses\n", bytes, bytes / 1024, n }' "$log"
 rm -f "$log"
