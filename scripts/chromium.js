@@ -1,6 +1,7 @@
 // Debian's Chromium, headless, driven by playwright-core (installed by
 // scripts/setup with npm ci): a fresh profile, no network of its own.
 'use strict';
+const assert = require('assert');
 const path = require('path');
 const {chromium} = require(path.join(__dirname, '..', 'node_modules', 'playwright-core'));
 
@@ -38,4 +39,38 @@ async function shot(page) {
   return {png: Buffer.from(result.url.slice(result.url.indexOf(',') + 1), 'base64')};
 }
 
-module.exports = {launchChromium, openGame, command, shot};
+// Runs each of tests ({name: async page => ...}) in a page of its own at url,
+// on the desktop's screen, once quorvanel.command is ready, and prints "ok"
+// or "FAIL" with the name: a test fails when it throws or the page has an
+// error. prepare(page) runs before the page loads. Resolves to the number of
+// failed tests.
+async function runPageTests(url, tests, {contextOptions = {}, prepare = async () => {}} = {}) {
+  const browser = await launchChromium();
+  let failed = 0;
+  try {
+    for (const [name, test] of Object.entries(tests)) {
+      const context = await browser.newContext(contextOptions);
+      const errors = [];
+      const page = await context.newPage();
+      await prepare(page);
+      page.on('pageerror', e => errors.push(e.message));
+      await page.setViewportSize({width: 1280, height: 1024});
+      await page.goto(url);
+      await page.waitForFunction(() => window.quorvanel);
+      try {
+        await test(page);
+        assert.deepStrictEqual(errors, []);
+        console.log('ok    ' + name);
+      } catch (e) {
+        ++failed;
+        console.log('FAIL  ' + name + ': ' + e.message);
+      }
+      await context.close();
+    }
+  } finally {
+    await browser.close();
+  }
+  return failed;
+}
+
+module.exports = {launchChromium, openGame, command, shot, runPageTests};

@@ -2,18 +2,19 @@
 // canvases on the desk, the page's input queued for the program, and the
 // scripting interface window.quorvanel.
 //
+// The numbers the page and the program share (event kinds, keys, modifier
+// bits, the window frame) are the program's: it hands them over when it
+// starts (agree), before its first window and before it takes any input:
+// keys pressed before then wait in the queue as the page saw them.
+//
 // The program runs on the page's only thread and, while it waits for input,
 // is suspended (ASYNCIFY). Nothing here ever calls into it: handlers only
 // queue input and wake it; it calls these functions itself.
 'use strict';
 
 const QuorvanelHost = (() => {
-  // The frame around a canvas; the program's browser backend counts the same.
-  const BORDER = 1;
-  const CAPTION = 24;
-  const Kind = {MouseMove: 0, LButtonDown: 1, RButtonDown: 2, Key: 3, Close: 4};
-  const Key = {Return: 0, Escape: 1, Letter: 2, Other: 3};
-
+  // {kind, keys (a Map of names to [key, letter]), otherKey, modifier, frame}
+  let contract = null;
   const windows = new Map();  // id -> {frame, title, canvas, context}
   let topZ = 0;
   const events = [];  // page input not yet taken, oldest first
@@ -28,6 +29,8 @@ const QuorvanelHost = (() => {
   const idleWaiters = [];  // resolved when the program is next idle
   let over = false;   // the game's windows are gone
   let finished = null;  // {code, error} once the program has ended
+  let recording = '';  // the session as --record writes it
+  let windowsMade = 0;
 
   const desk = () => document.getElementById('desk');
 
@@ -40,12 +43,15 @@ const QuorvanelHost = (() => {
     }
   }
 
+  // event: a pointer or close event {kind, id, x, y}, or a key the program
+  // has yet to name {pressed: {code, key, ctrl, shift, alt}}.
   function queueEvent(event) {
     if (over) return;
-    event = Object.assign({id: 0, x: 0, y: 0, key: Key.Other, letter: 0, ctrl: 0, shift: 0, alt: 0}, event);
-    // Only the pointer's latest position matters to a window that is behind.
+    // Only the pointer's latest position matters to a window that is behind
+    // (there is a window, so the program has told its numbers).
     const last = events[events.length - 1];
-    if (last && last.kind === Kind.MouseMove && event.kind === Kind.MouseMove && last.id === event.id)
+    const moving = e => !e.pressed && e.kind === contract.kind.MouseMove;
+    if (last && moving(last) && moving(event) && last.id === event.id)
       events[events.length - 1] = event;
     else
       events.push(event);
@@ -61,17 +67,22 @@ const QuorvanelHost = (() => {
   function keyEvent(e) {
     if (e.repeat || finished) return;
     const ctrl = e.ctrlKey || e.metaKey;  // Cmd on a Mac keyboard is Ctrl
-    let key = Key.Other;
-    let letter = 0;
-    if (e.key === 'Enter') key = Key.Return;
-    else if (e.key === 'Escape') key = Key.Escape;
-    else if (/^Key[A-Z]$/.test(e.code)) {
-      key = Key.Letter;
-      letter = e.code.toLowerCase().charCodeAt(3);
-    }
     // Ctrl+P saves a picture of the game, not the page.
     if (ctrl && e.code === 'KeyP') e.preventDefault();
-    queueEvent({kind: Kind.Key, key, letter, ctrl: ctrl ? 1 : 0, shift: e.shiftKey ? 1 : 0, alt: e.altKey ? 1 : 0});
+    queueEvent({pressed: {code: e.code, key: e.key, ctrl, shift: e.shiftKey, alt: e.altKey}});
+  }
+
+  // A queued event in the program's numbers. It names the keys it knows:
+  // letters by their place (code), the others by what the layout makes of
+  // them (key).
+  function programEvent(event) {
+    const {kind, keys, otherKey, modifier} = contract;
+    const pressed = event.pressed;
+    if (!pressed) return Object.assign({x: 0, y: 0, key: otherKey, letter: 0, modifiers: 0}, event);
+    const [key, letter] = keys.get(pressed.code) || keys.get(pressed.key) || [otherKey, 0];
+    const modifiers =
+        (pressed.ctrl ? modifier.ctrl : 0) | (pressed.shift ? modifier.shift : 0) | (pressed.alt ? modifier.alt : 0);
+    return {kind: kind.Key, id: 0, x: 0, y: 0, key, letter, modifiers};
   }
 
   // The top-most shown window.
@@ -99,6 +110,15 @@ const QuorvanelHost = (() => {
     for (const resolve of idleWaiters.splice(0)) resolve();
   }
 
+  // Why the program ended, for the player to read: a start that failed
+  // (before the first window), or a game that a script's error ended.
+  function showFailure(reason) {
+    document.getElementById('over-title').textContent = windowsMade ? '游戏因错误而结束' : '游戏无法启动';
+    const shown = document.getElementById('reason');
+    shown.textContent = reason;
+    shown.hidden = !reason;
+  }
+
   function rejectAll(error) {
     if (current) current.reject(error);
     current = null;
@@ -106,14 +126,20 @@ const QuorvanelHost = (() => {
   }
 
   const host = {
+    agree(terms) {
+      contract = Object.assign({}, terms, {keys: new Map(Object.entries(terms.keys))});
+    },
+
     // Windows, as the program makes and shows them.
     createWindow(id) {
+      const {kind: Kind, frame: {border, caption: captionHeight}} = contract;
+      ++windowsMade;
       const frame = document.createElement('div');
       frame.className = 'window';
       frame.style.display = 'none';
       const caption = document.createElement('div');
       caption.className = 'caption';
-      caption.style.height = CAPTION + 'px';
+      caption.style.height = captionHeight + 'px';
       const title = document.createElement('span');
       const close = document.createElement('button');
       close.className = 'close';
@@ -128,7 +154,7 @@ const QuorvanelHost = (() => {
         else if (e.button === 2) pointerEvent(Kind.RButtonDown, id, canvas, e);
       });
       canvas.addEventListener('contextmenu', e => e.preventDefault());
-      frame.style.borderWidth = BORDER + 'px';
+      frame.style.borderWidth = border + 'px';
       frame.append(caption, canvas);
       desk().append(frame);
       windows.set(id, {frame, title, canvas, context: canvas.getContext('2d')});
@@ -145,8 +171,9 @@ const QuorvanelHost = (() => {
     },
     moveClientTo(id, x, y) {
       const frame = windows.get(id).frame;
-      frame.style.left = (x - BORDER) + 'px';
-      frame.style.top = (y - BORDER - CAPTION) + 'px';
+      const {border, caption} = contract.frame;
+      frame.style.left = (x - border) + 'px';
+      frame.style.top = (y - border - caption) + 'px';
     },
     setVisible(id, visible) { windows.get(id).frame.style.display = visible ? '' : 'none'; },
     raise(id) {
@@ -163,7 +190,7 @@ const QuorvanelHost = (() => {
     screenHeight() { return desk().clientHeight; },
 
     // Input and the program's wait.
-    takeEvent() { return events.shift() || null; },
+    takeEvent() { return events.length ? programEvent(events.shift()) : null; },
     idleUntilInput() {
       if (events.length || lines.length) return Promise.resolve();
       finishCommand();
@@ -185,6 +212,7 @@ const QuorvanelHost = (() => {
     print(text) {
       if (current) current.output.push(text);
     },
+    record(line) { recording += line + '\n'; },
     gameOver() {
       over = true;
       events.length = 0;
@@ -193,6 +221,7 @@ const QuorvanelHost = (() => {
     },
     finished(code, error) {
       finished = {code, error};
+      if (code !== 0) showFailure(error);
       if (code === 0) finishCommand();
       const failure = new Error(error || 'the game is over');
       failure.exitCode = code;
@@ -252,6 +281,9 @@ const QuorvanelHost = (() => {
         wake();
       });
     },
+    // The session so far as `--record FILE` writes it: `quorvanel --headless
+    // --script FILE` replays it.
+    recording() { return recording; },
     // A PNG data URL of the top window's client area, once the program is idle.
     async shot() {
       await whenIdle();

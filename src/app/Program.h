@@ -2,9 +2,7 @@
 // system (a real display or headless), starts the game with the given seed
 // or the clock's, and runs it, driven by a script and recorded when asked.
 // Standard output gets only the lines that script commands print; messages
-// go to standard error. Returns the exit code: 0, 1 (no display, a file
-// that cannot be read or written, a failed script command) or 2 (a bad
-// command line or a script syntax error).
+// go to standard error. Returns the exit code (Startup.h).
 #pragma once
 
 #include <string>

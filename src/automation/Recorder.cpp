@@ -8,6 +8,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fstream>
+#include <memory>
 
 namespace {
 
@@ -35,12 +37,17 @@ std::string RecordingTargetProblem(const std::string& path, const std::optional<
 }
 
 std::optional<CRecorder> CRecorder::Create(const std::string& path, std::string* error) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file) {
-        *error = path + ": cannot write the recording: " + std::strerror(errno);
+    const auto file = std::make_shared<std::ofstream>(path, std::ios::binary | std::ios::trunc);
+    const auto reason = [path] { return path + ": cannot write the recording: " + std::strerror(errno); };
+    if (!*file) {
+        *error = reason();
         return std::nullopt;
     }
-    return CRecorder(path, std::move(file));
+    return CRecorder([file, reason](const std::string& line) {
+        *file << line << '\n';
+        file->flush();
+        return *file ? std::string() : reason();
+    });
 }
 
 void CRecorder::Seed(std::uint64_t seed) {
@@ -56,8 +63,5 @@ void CRecorder::Event(const InputEvent& event) {
 }
 
 void CRecorder::WriteLine(const std::string& line) {
-    if (!error_.empty()) return;
-    file_ << line << '\n';
-    file_.flush();
-    if (!file_) error_ = path_ + ": cannot write the recording: " + std::strerror(errno);
+    if (error_.empty()) error_ = write_(line);
 }

@@ -1,14 +1,16 @@
-// CRecorder: writes a session to a file in the script language, so that
-// --script replays it: first the seed as a "seed N" line, then every input
+// CRecorder: writes a session in the script language, so that --script
+// replays it: first the seed as a "seed N" line, then every input
 // event the active window got (real or scripted) and every re-seed, one
 // command a line, each flushed at once so that a session that ends abruptly
 // still leaves its events. Keys that no handler acts on (no letter, Return
-// or Escape) are left out. A line that cannot be written (a full disk) is
-// remembered, so that the program does not end as if the recording were whole.
+// or Escape) are left out. The lines go to a file (--record) or to whatever
+// else keeps them (the web page). A line that cannot be written (a full disk)
+// is remembered, so that the program does not end as if the recording were
+// whole.
 #pragma once
 
 #include <cstdint>
-#include <fstream>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -23,20 +25,25 @@ std::string RecordingTargetProblem(const std::string& path, const std::optional<
 
 class CRecorder {
 public:
-    // Creates or replaces the file; null with "FILE: reason" in *error on failure.
+    // Takes each line without its line end; gives why it could not be kept,
+    // or empty.
+    using LineWriter = std::function<std::string(const std::string& line)>;
+
+    explicit CRecorder(LineWriter write) : write_(std::move(write)) {}
+    // Creates or replaces the file, each line flushed at once; null with
+    // "FILE: reason" in *error on failure.
     static std::optional<CRecorder> Create(const std::string& path, std::string* error);
 
     void Seed(std::uint64_t seed);
     void Event(const InputEvent& event);
 
-    // Empty while every line reached the file; otherwise "FILE: reason".
+    // Empty while every line was kept; otherwise the first reason the
+    // writer gave ("FILE: reason").
     const std::string& Error() const { return error_; }
 
 private:
-    CRecorder(std::string path, std::ofstream file) : path_(std::move(path)), file_(std::move(file)) {}
     void WriteLine(const std::string& line);
 
-    std::string path_;
-    std::ofstream file_;
+    LineWriter write_;
     std::string error_;
 };

@@ -1,6 +1,7 @@
 // Running scripts (see ScriptRunner.h).
 #include "automation/ScriptRunner.h"
 
+#include "automation/ExitCode.h"
 #include "automation/Recorder.h"
 #include "automation/ScriptedGame.h"
 #include "automation/WidgetJson.h"
@@ -64,7 +65,7 @@ std::optional<InputEvent> CScriptRunner::Advance(bool mayWait) {
         const std::optional<ScriptCommand> command = source_.Next(&syntaxError);
         if (!syntaxError.empty()) {
             error_ = syntaxError;
-            exitCode_ = 2;
+            exitCode_ = kUsage;
             finished_ = true;
             if (loopRunning_) platform_.Quit(exitCode_);
             return std::nullopt;
@@ -76,7 +77,7 @@ std::optional<InputEvent> CScriptRunner::Advance(bool mayWait) {
         CWindow* active = ActiveWindow();
         if (const std::optional<InputEvent> event = command->Event()) {
             if (active) return event;
-            Fail(1, source_.Where(*command) + NoWindow(*command));
+            Fail(kFailure, source_.Where(*command) + NoWindow(*command));
             return std::nullopt;
         }
         if (command->kind == Kind::Quit) {
@@ -112,13 +113,13 @@ bool CScriptRunner::RunInspection(const ScriptCommand& command, CWindow* active)
             if (!active) break;
             std::string reason;
             if (active->WritePng(command.file, &reason)) return true;
-            Fail(1, source_.Where(command) + "'shot': " + reason);
+            Fail(kFailure, source_.Where(command) + "'shot': " + reason);
             return false;
         }
         default:
             return true;
     }
-    Fail(1, source_.Where(command) + NoWindow(command));
+    Fail(kFailure, source_.Where(command) + NoWindow(command));
     return false;
 }
 

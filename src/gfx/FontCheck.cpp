@@ -19,9 +19,6 @@ namespace {
 constexpr const char* kEnvironmentAdvice =
     "set QUORVANEL_FONT to a font file with Chinese glyphs (the Debian package fonts-arphic-uming "
     "installs one), or unset it";
-constexpr const char* kPackageAdvice =
-    "reinstall the Debian package fonts-arphic-uming (apt-get install --reinstall fonts-arphic-uming), "
-    "or set QUORVANEL_FONT=/path/to/font";
 
 // What is wrong with the file as a file, or empty.
 std::string FileProblem(const std::string& path) {
@@ -63,7 +60,7 @@ std::string FontProblem() {
     const bool fromEnvironment = FontFileFromEnvironment() != nullptr;
     const std::string name = "the font file " + file.path +
                              (fromEnvironment ? " (QUORVANEL_FONT)" : " (" + std::string(kSongFamily) + ")");
-    const std::string advice = fromEnvironment ? kEnvironmentAdvice : kPackageAdvice;
+    const std::string advice = fromEnvironment ? kEnvironmentAdvice : std::string(BrokenFontAdvice());
 
     if (const std::string problem = FileProblem(file.path); !problem.empty())
         return name + " " + problem + "; " + advice;

@@ -9,6 +9,6 @@
 // the game's characters (GameCharacters.h). Otherwise one line in English
 // that names the file, says what is wrong with it (missing, unreadable,
 // empty, not a font, the first character it has no glyph for) and gives
-// advice: about QUORVANEL_FONT when that names the file, else about the
-// Debian package fonts-arphic-uming.
+// advice: about QUORVANEL_FONT when that names the file, else the host's
+// (BrokenFontAdvice: the Debian package fonts-arphic-uming on the desktop).
 std::string FontProblem();

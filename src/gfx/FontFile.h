@@ -27,6 +27,10 @@ bool FindFontFile(std::string_view faceName, FontFile* file, std::string* error)
 // platform for each host (platform/fontlookup: fontconfig on the desktop, the
 // page's font in the browser) into the library quorvanel_font_lookup.
 bool FindHostFontFile(std::string_view faceName, FontFile* file, std::string* error);
+// What to do when the file the host's lookup found for the game's face is
+// broken (one clause of advice, for a message that names the file), built
+// with FindHostFontFile.
+std::string_view BrokenFontAdvice();
 
 // The file QUORVANEL_FONT names, or null when it is not set.
 const char* FontFileFromEnvironment();

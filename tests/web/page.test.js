@@ -9,7 +9,7 @@
 // usage: node page.test.js URL
 'use strict';
 const assert = require('assert');
-const {launchChromium, openGame, command} = require('../../scripts/chromium.js');
+const {command, runPageTests} = require('../../scripts/chromium.js');
 
 async function answer(page, line) {
   const result = await command(page, line);
@@ -120,31 +120,10 @@ const tests = {
 async function main() {
   const url = new URL(process.argv[2]);
   url.searchParams.set('seed', '20261207');
-  const browser = await launchChromium();
-  let failed = 0;
-  try {
-    for (const [name, test] of Object.entries(tests)) {
-      const context = await browser.newContext({acceptDownloads: true});
-      const errors = [];
-      const page = await context.newPage();
-      await page.addInitScript(() => { window.original_setTimeout = window.setTimeout.bind(window); });
-      page.on('pageerror', e => errors.push(e.message));
-      await page.setViewportSize({width: 1280, height: 1024});
-      await page.goto(url.href);
-      await page.waitForFunction(() => window.quorvanel);
-      try {
-        await test(page);
-        assert.deepStrictEqual(errors, []);
-        console.log('ok    ' + name);
-      } catch (e) {
-        ++failed;
-        console.log('FAIL  ' + name + ': ' + e.message);
-      }
-      await context.close();
-    }
-  } finally {
-    await browser.close();
-  }
+  const failed = await runPageTests(url.href, tests, {
+    contextOptions: {acceptDownloads: true},
+    prepare: page => page.addInitScript(() => { window.original_setTimeout = window.setTimeout.bind(window); }),
+  });
   process.exit(failed ? 1 : 0);
 }
 

@@ -1,53 +1,57 @@
 // Quorvanel in a web page: the page starts the program with "--seed N", shows
 // its windows, and drives it with script lines (quorvanel.command), answered
-// as `--script -` answers them. When the main window closes the page shows
-// that the game is over; the script goes on answering until quit or an error.
-#include "app/CommandLine.h"
-#include "app/GameForScripts.h"
-#include "app/QuorvanelApp.h"
+// as `--script -` answers them; the session is recorded as --record writes
+// it (quorvanel.recording). When the main window closes the page shows that
+// the game is over; the script goes on answering until quit or an error. A
+// start that fails shows its reason in the page.
+#include "app/ProgramHost.h"
+#include "app/Startup.h"
 #include "app/web/PageLines.h"
-#include "automation/ScriptRunner.h"
-#include "game/Random.h"
 #include "platform/Platform.h"
 #include "platform/browser/BrowserPage.h"
 
-#include <exception>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr int kFailure = 1;
-constexpr int kUsage = 2;
+class CPageHost final : public CProgramHost {
+public:
+    void Print(const std::string& line) override { BrowserPage::Print(line); }
+    void Report(const std::string& message) override { Remember(message); }
+    void ReportScriptError(const std::string& message) override { Remember(message); }
+
+    std::string OptionsProblem(const CommandLineOptions&) override { return {}; }
+    std::optional<CScriptSource> OpenScript(const CommandLineOptions&, std::string*) override {
+        return CScriptSource::FromLines(std::make_unique<CPageLines>(), "-");
+    }
+    std::unique_ptr<CPlatform> CreatePlatform(const CommandLineOptions&, std::string*) override {
+        return CPlatform::CreateBrowser();
+    }
+    // The page keeps every line; it cannot run out of room.
+    std::optional<CRecorder> OpenRecording(const CommandLineOptions&, std::string*) override {
+        return CRecorder([](const std::string& line) {
+            BrowserPage::Record(line);
+            return std::string();
+        });
+    }
+
+    void GameOver() override { BrowserPage::GameOver(); }
+    void Finished(int code) override { BrowserPage::Finished(code, reason_); }
+
+private:
+    // The page shows why the program ended: the first message is the cause.
+    void Remember(const std::string& message) {
+        if (reason_.empty()) reason_ = message;
+    }
+
+    std::string reason_;
+};
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string error;
-    const std::optional<CommandLineOptions> options =
-        ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), &error);
-    if (!options) {
-        BrowserPage::Finished(kUsage, error);
-        return kUsage;
-    }
-    const std::unique_ptr<CPlatform> platform = CPlatform::CreateBrowser();
-    CQuorvanelApp app(*platform);
-    try {
-        app.InitInstance(options->seed.value_or(ClockSeed()));
-    } catch (const std::exception& failure) {
-        BrowserPage::Finished(kFailure, failure.what());
-        return kFailure;
-    }
-    CGameForScripts game(app.View());
-    CScriptRunner runner(*platform, game, CScriptSource::FromLines(std::make_unique<CPageLines>(), "-"),
-                         BrowserPage::Print, nullptr);
-    runner.Install();
-
-    int code = app.Run();
-    BrowserPage::GameOver();
-    runner.RunRest();
-    if (runner.ExitCode() != 0) code = runner.ExitCode();
-    BrowserPage::Finished(code, runner.Error());
-    return code;
+    CPageHost host;
+    return RunStartup(std::vector<std::string>(argv + 1, argv + argc), host);
 }

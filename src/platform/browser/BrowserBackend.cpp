@@ -4,6 +4,7 @@
 #include "platform/PictureFiles.h"
 #include "platform/WindowSystem.h"
 #include "platform/browser/BrowserWindow.h"
+#include "platform/browser/PageContract.h"
 #include "platform/browser/PagePng.h"
 #include "platform/browser/PageWait.h"
 
@@ -15,15 +16,16 @@
 
 namespace {
 
-// One queued page event as the page writes it: kind (InputEvent::Kind),
-// window id, x, y, key (KeyChord::Key), letter, ctrl, shift, alt.
-using PageEvent = std::array<int, 9>;
+// One queued page event as the page writes it, in the numbers of the
+// contract (PageContract.h): kind (InputEvent::Kind), window id, x, y, key
+// (KeyChord::Key), letter, modifier bits.
+using PageEvent = std::array<int, 7>;
 
 // clang-format off
 EM_JS(int, PageTakeEvent, (int* event), {
     const e = QuorvanelHost.takeEvent();
     if (!e) return 0;
-    HEAP32.set([e.kind, e.id, e.x, e.y, e.key, e.letter, e.ctrl, e.shift, e.alt], event >> 2);
+    HEAP32.set([e.kind, e.id, e.x, e.y, e.key, e.letter, e.modifiers], event >> 2);
     return 1;
 });
 EM_JS(int, PageWidth, (), { return QuorvanelHost.screenWidth(); });
@@ -43,9 +45,9 @@ InputEvent Translate(const PageEvent& page) {
     event.y = page[3];
     event.key.key = static_cast<KeyChord::Key>(page[4]);
     event.key.letter = static_cast<char>(page[5]);
-    event.key.ctrl = page[6] != 0;
-    event.key.shift = page[7] != 0;
-    event.key.alt = page[8] != 0;
+    event.key.ctrl = (page[6] & PageContract::kCtrl) != 0;
+    event.key.shift = (page[6] & PageContract::kShift) != 0;
+    event.key.alt = (page[6] & PageContract::kAlt) != 0;
     return event;
 }
 
@@ -62,6 +64,7 @@ void Deliver(const PageEvent& page, CWindowSystem& system) {
 }  // namespace
 
 std::unique_ptr<CPlatform> CPlatform::CreateBrowser() {
+    PageContract::TellPage();
     return std::make_unique<CWindowSystem>(std::make_unique<CBrowserBackend>());
 }
 

@@ -13,6 +13,7 @@ EM_JS(int, PageLineWaiting, (), { return QuorvanelHost.lineWaiting() ? 1 : 0; })
 EM_JS(int, PageLineSize, (), { return lengthBytesUTF8(QuorvanelHost.peekLine()); });
 EM_JS(void, PageTakeLine, (char* buffer, int size), { stringToUTF8(QuorvanelHost.takeLine(), buffer, size); });
 EM_JS(void, PagePrint, (const char* line), { QuorvanelHost.print(UTF8ToString(line)); });
+EM_JS(void, PageRecord, (const char* line), { QuorvanelHost.record(UTF8ToString(line)); });
 EM_JS(void, PageGameOver, (), { QuorvanelHost.gameOver(); });
 EM_JS(void, PageFinished, (int code, const char* error), { QuorvanelHost.finished(code, UTF8ToString(error)); });
 // clang-format on
@@ -34,6 +35,8 @@ std::string NextLine() {
 }
 
 void Print(const std::string& line) { PagePrint(line.c_str()); }
+
+void Record(const std::string& line) { PageRecord(line.c_str()); }
 
 void GameOver() { PageGameOver(); }
 

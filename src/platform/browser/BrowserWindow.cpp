@@ -3,6 +3,7 @@
 #include "platform/browser/BrowserWindow.h"
 
 #include "platform/HostWindow.h"
+#include "platform/browser/PageContract.h"
 #include "platform/browser/Rgba.h"
 
 #include <emscripten.h>
@@ -10,11 +11,6 @@
 #include <map>
 
 namespace {
-
-// The frame the page draws around a canvas: a 1-pixel border and a 24-pixel
-// caption (web/host.js draws the same).
-constexpr int kBorder = 1;
-constexpr int kCaption = 24;
 
 std::map<int, CBrowserWindow*>& Windows() {
     static std::map<int, CBrowserWindow*> windows;
@@ -67,7 +63,10 @@ void CBrowserWindow::MoveClientTo(CPoint origin) {
     PageMoveClientTo(id_, origin.x, origin.y);
 }
 
-CRect CBrowserWindow::GetFrameInsets() const { return {kBorder, kBorder + kCaption, kBorder, kBorder}; }
+CRect CBrowserWindow::GetFrameInsets() const {
+    using namespace PageContract;
+    return {kBorder, kBorder + kCaption, kBorder, kBorder};
+}
 
 void CBrowserWindow::SetVisible(bool visible) { PageSetVisible(id_, visible); }
 

@@ -7,3 +7,5 @@ bool FindHostFontFile(std::string_view, FontFile* file, std::string*) {
     *file = {"/fonts/uming-subset.ttf", 0};
     return true;
 }
+
+std::string_view BrokenFontAdvice() { return "reload the page, which brings the font file again"; }

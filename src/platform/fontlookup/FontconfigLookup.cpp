@@ -74,3 +74,8 @@ bool FindHostFontFile(std::string_view faceName, FontFile* file, std::string* er
     *file = found;
     return true;
 }
+
+std::string_view BrokenFontAdvice() {
+    return "reinstall the Debian package fonts-arphic-uming "
+           "(apt-get install --reinstall fonts-arphic-uming), or set QUORVANEL_FONT=/path/to/font";
+}

@@ -1,0 +1,42 @@
+// CProgramHost: what sets apart the hosts the program starts on, the desktop
+// (a command line, Program.cpp) and the web page (web/main.cpp). The start-up
+// they share (Startup.h) asks the host for these parts and does the rest.
+#pragma once
+
+#include "app/CommandLine.h"
+#include "automation/Recorder.h"
+#include "automation/ScriptSource.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+
+class CPlatform;
+
+class CProgramHost {
+public:
+    virtual ~CProgramHost() = default;
+
+    // A line of the program's output: what a script command prints, --help.
+    virtual void Print(const std::string& line) = 0;
+    // A message of the program's own: a warning, or why it ends.
+    virtual void Report(const std::string& message) = 0;
+    // A script's error as it reads ("NAME:LINE: message", like a compiler's).
+    virtual void ReportScriptError(const std::string& message) = 0;
+
+    // Why this host cannot carry out the options, or empty.
+    virtual std::string OptionsProblem(const CommandLineOptions& options) = 0;
+    // The script to run, or none. On failure none with the reason in *error.
+    virtual std::optional<CScriptSource> OpenScript(const CommandLineOptions& options,
+                                                    std::string* error) = 0;
+    // The window system; on failure null with the reason in *error.
+    virtual std::unique_ptr<CPlatform> CreatePlatform(const CommandLineOptions& options,
+                                                      std::string* error) = 0;
+    // The recording to keep, or none. On failure none with the reason in *error.
+    virtual std::optional<CRecorder> OpenRecording(const CommandLineOptions& options, std::string* error) = 0;
+
+    // The main window has closed; the script may still run.
+    virtual void GameOver() {}
+    // The program ends with code, after everything above was reported.
+    virtual void Finished(int /*code*/) {}
+};

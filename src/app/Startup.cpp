@@ -1,0 +1,106 @@
+// The shared start-up (see Startup.h).
+#include "app/Startup.h"
+
+#include "app/GameForScripts.h"
+#include "app/ProgramHost.h"
+#include "app/QuorvanelApp.h"
+#include "automation/ExitCode.h"
+#include "automation/ScriptRunner.h"
+#include "game/Random.h"
+#include "gfx/FontCheck.h"
+#include "platform/Platform.h"
+
+#include <exception>
+
+namespace {
+
+int Run(const std::vector<std::string>& arguments, CProgramHost& host) {
+    std::string error;
+    const std::optional<CommandLineOptions> options = ParseCommandLine(arguments, &error);
+    if (!options) {
+        host.Report(error + " (see --help)");
+        return kUsage;
+    }
+    if (options->help || options->version) {
+        std::string text = options->help ? CommandLineHelp() : CommandLineVersion();
+        text.pop_back();  // the last line end is Print's
+        host.Print(text);
+        return 0;
+    }
+    if (const std::string problem = host.OptionsProblem(*options); !problem.empty()) {
+        host.Report(problem);
+        return kUsage;
+    }
+    std::optional<CScriptSource> script = host.OpenScript(*options, &error);
+    if (!script && !error.empty()) {
+        host.ReportScriptError(error);
+        return kUsage;
+    }
+
+    // Before any window: a font the game cannot draw with ends the run here.
+    if (const std::string problem = FontProblem(); !problem.empty()) {
+        host.Report(problem);
+        return kFailure;
+    }
+
+    const std::unique_ptr<CPlatform> platform = host.CreatePlatform(*options, &error);
+    if (!platform) {
+        host.Report(error);
+        return kFailure;
+    }
+
+    const std::uint64_t seed = options->seed.value_or(ClockSeed());
+    CQuorvanelApp app(*platform);
+    // Only once the game is up may the recording replace an older file; it
+    // is open before the window shows, so that it sees the first event.
+    std::optional<CRecorder> recorder;
+    std::string recordingError;
+    const auto openRecording = [&] {
+        recorder = host.OpenRecording(*options, &recordingError);
+        if (!recorder) return;
+        recorder->Seed(seed);
+        platform->SetInputObserver([&recorder](const InputEvent& event) { recorder->Event(event); });
+    };
+    try {
+        app.InitInstance(seed, openRecording);
+    } catch (const std::exception& failure) {
+        // The display is there but refuses a window: end with its reason.
+        host.Report(failure.what());
+        return kFailure;
+    }
+    if (!recordingError.empty()) {
+        host.Report(recordingError);
+        return kFailure;
+    }
+    CGameForScripts game(app.View());
+    std::optional<CScriptRunner> runner;
+    if (script) {
+        runner.emplace(
+            *platform, game, std::move(*script), [&host](const std::string& line) { host.Print(line); },
+            recorder ? &*recorder : nullptr);
+        runner->Install();
+    }
+
+    int code = app.Run();
+    host.GameOver();
+    if (runner) {
+        runner->RunRest();
+        if (runner->ExitCode() != 0) {
+            host.ReportScriptError(runner->Error());
+            code = runner->ExitCode();
+        }
+    }
+    if (recorder && !recorder->Error().empty()) {
+        host.Report(recorder->Error());
+        if (code == 0) code = kFailure;
+    }
+    return code;
+}
+
+}  // namespace
+
+int RunStartup(const std::vector<std::string>& arguments, CProgramHost& host) {
+    const int code = Run(arguments, host);
+    host.Finished(code);
+    return code;
+}
