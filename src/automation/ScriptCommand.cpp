@@ -18,9 +18,10 @@ struct CommandName {
 };
 
 constexpr CommandName kCommands[] = {
-    {"seed", Kind::Seed},       {"move", Kind::Move},       {"click", Kind::Click}, {"rclick", Kind::RClick},
-    {"key", Kind::Key},         {"close", Kind::Close},     {"shot", Kind::Shot},   {"state", Kind::State},
-    {"windows", Kind::Windows}, {"widgets", Kind::Widgets}, {"quit", Kind::Quit},
+    {"seed", Kind::Seed},       {"move", Kind::Move},     {"click", Kind::Click},
+    {"rclick", Kind::RClick},   {"key", Kind::Key},       {"close", Kind::Close},
+    {"shot", Kind::Shot},       {"state", Kind::State},   {"windows", Kind::Windows},
+    {"widgets", Kind::Widgets}, {"access", Kind::Access}, {"quit", Kind::Quit},
 };
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }

@@ -10,6 +10,7 @@
 //   state           the game state as one line of JSON on standard output
 //   windows         the open windows as one line of JSON
 //   widgets         the active window's widget tree as one line of JSON
+//   access          the active window's accessibility description as one line of JSON
 //   quit            end the program
 // Coordinates are client coordinates of the active (top-most) window.
 // Blank lines and lines starting with '#' are no commands. A shot's file
@@ -25,7 +26,7 @@
 #include <string_view>
 
 struct ScriptCommand {
-    enum class Kind { Seed, Move, Click, RClick, Key, Close, Shot, State, Windows, Widgets, Quit };
+    enum class Kind { Seed, Move, Click, RClick, Key, Close, Shot, State, Windows, Widgets, Access, Quit };
     Kind kind = Kind::Quit;
     std::uint64_t seed = 0;  // Seed
     int x = 0;               // Move, Click, RClick

@@ -6,6 +6,7 @@
 #include "gfx/PathEllipsis.h"
 
 #include <algorithm>
+#include <utility>
 #include <cmath>
 
 namespace {
@@ -77,6 +78,31 @@ void CMessageBoxHandler::Attach(CWindow& window) {
     window.SetTitle(kCaption);
     window.SetBackground(GetSysColor(SysColor::Window));
     window.SetClientSize(client_.cx, client_.cy);
+    window.SetAccessTree(Describe());
+}
+
+// An alert dialog named by its caption and described by its text, around the
+// text and the focused OK button.
+CAccessNode CMessageBoxHandler::Describe() const {
+    CAccessNode text;
+    text.id = "text";
+    text.role = AccessRole::StaticText;
+    text.name = text_;
+    text.bounds = textBox_;
+    CAccessNode ok;
+    ok.id = "ok";
+    ok.role = AccessRole::Button;
+    ok.name = kButtonText;
+    ok.bounds = button_;
+    ok.focused = ok.canFocus = ok.canActivate = true;
+    CAccessNode box;
+    box.id = "window";
+    box.role = AccessRole::AlertDialog;
+    box.name = kCaption;
+    box.description = text_;
+    box.bounds = {0, 0, client_.cx, client_.cy};
+    box.children = {std::move(text), std::move(ok)};
+    return box;
 }
 
 void CMessageBoxHandler::OnPaint(CDC& dc) {

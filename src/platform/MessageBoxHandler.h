@@ -41,6 +41,7 @@ public:
     bool ShowsFocusRing() const override { return ringShown_; }
 
 private:
+    CAccessNode Describe() const;
     void End();
     void DrawStopIcon(CDC& dc) const;
     void DrawButton(CDC& dc) const;

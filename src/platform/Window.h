@@ -9,6 +9,7 @@
 #include "gfx/DeviceContext.h"
 #include "gfx/FrameBuffer.h"
 #include "gfx/Geometry.h"
+#include "platform/AccessNode.h"
 
 #include <string>
 
@@ -117,6 +118,13 @@ public:
     // The handler that fills the window, for code that inspects open windows
     // (scripts list their widgets); null when not known.
     virtual CWindowHandler* GetHandler() const { return nullptr; }
+
+    // The window's accessibility description, handed over by the code that
+    // fills the window whenever it may have changed; passed on to the backend
+    // only when it differs from the last one. Kept nowhere by default.
+    virtual void SetAccessTree(CAccessNode /*tree*/) {}
+    // The last description handed over, or null when none was.
+    virtual const CAccessNode* GetAccessTree() const { return nullptr; }
 
     // Writes the client area as last painted to a PNG file; on failure
     // returns false with a one-line reason in *error.

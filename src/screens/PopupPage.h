@@ -43,6 +43,7 @@ public:
     void OnCommandKey(const KeyChord& key) override;
     // The close box ends the page with IDCANCEL.
     void OnClose() override;
+    AccessRole AccessWindowRole() const override { return AccessRole::Dialog; }
 
 protected:
     // Gives the root this window and its client rectangle, emptied of what an

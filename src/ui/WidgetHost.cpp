@@ -1,6 +1,7 @@
 // Painting and mouse routing for a window that holds a widget tree.
 #include "ui/WidgetHost.h"
 
+#include "ui/AccessDescription.h"
 #include "ui/PagedGrid.h"
 #include "ui/ScreenFont.h"
 
@@ -31,6 +32,12 @@ void CWidgetHost::OnPaint(CDC& dc) {
     dc.SetTextColor(previousColor);
     dc.SetBkMode(previousMode);
     dc.SelectObject(previousFont);
+    DescribeToWindow();
+}
+
+void CWidgetHost::DescribeToWindow() const {
+    if (CWindow* window = root_.Owner())
+        window->SetAccessTree(DescribeWindow(root_, AccessWindowRole(), window->GetTitle()));
 }
 
 void CWidgetHost::OnMouseMove(int x, int y) { root_.MouseMoveAt(x, y); }
@@ -38,9 +45,15 @@ void CWidgetHost::OnMouseMove(int x, int y) { root_.MouseMoveAt(x, y); }
 void CWidgetHost::OnLButtonDown(int x, int y) {
     root_.FocusByClick(x, y);
     OnWidgetClick(root_.ClickAt(x, y));
+    DescribeToWindow();
 }
 
 void CWidgetHost::OnKey(const KeyChord& key) {
+    RouteKey(key);
+    DescribeToWindow();
+}
+
+void CWidgetHost::RouteKey(const KeyChord& key) {
     using Key = KeyChord::Key;
     const auto step = std::find_if(kFocusSteps.begin(), kFocusSteps.end(),
                                    [&key](const auto& entry) { return entry.first == key.key; });
