@@ -6,13 +6,14 @@
 #include "gfx/PathEllipsis.h"
 
 #include <algorithm>
-#include <utility>
 #include <cmath>
+#include <utility>
 
 namespace {
 
 constexpr const char* kCaption = "Quorvanel";
 constexpr const char* kButtonText = "确定";
+constexpr const char* kButtonNode = "ok";
 constexpr int kMargin = 20;
 constexpr int kIconSize = 32;
 constexpr int kIconGap = 12;
@@ -81,6 +82,14 @@ void CMessageBoxHandler::Attach(CWindow& window) {
     window.SetAccessTree(Describe());
 }
 
+void CMessageBoxHandler::OnAccessAction(const std::string& node, AccessAction action) {
+    if (node != kButtonNode) return;
+    if (action == AccessAction::Activate)
+        End();
+    else
+        SetRingShown(true);
+}
+
 // An alert dialog named by its caption and described by its text, around the
 // text and the focused OK button.
 CAccessNode CMessageBoxHandler::Describe() const {
@@ -90,7 +99,7 @@ CAccessNode CMessageBoxHandler::Describe() const {
     text.name = text_;
     text.bounds = textBox_;
     CAccessNode ok;
-    ok.id = "ok";
+    ok.id = kButtonNode;
     ok.role = AccessRole::Button;
     ok.name = kButtonText;
     ok.bounds = button_;

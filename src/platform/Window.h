@@ -62,6 +62,10 @@ public:
     // The close box. The window does not close by itself: the handler ends the
     // program or its modal loop (CPlatform).
     virtual void OnClose() {}
+    // Assistive technology focused or activated the node of that id in the
+    // window's accessibility description; an id that names nothing (any
+    // more) is ignored.
+    virtual void OnAccessAction(const std::string& /*node*/, AccessAction /*action*/) {}
     // True while the window draws its focus ring (after a key moved the
     // keyboard focus, until the next click).
     virtual bool ShowsFocusRing() const { return false; }

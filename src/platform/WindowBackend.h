@@ -26,6 +26,8 @@ public:
     virtual bool WaitEvent(CWindowSystem& system) = 0;
     // Callable from any thread: ends the wait of WaitEvent, if it is waiting.
     virtual void Wake() = 0;
+    // See CPlatform::Announce. Says nothing.
+    virtual void Announce(const std::string& /*text*/) {}
     // Shows every window at scale (clamped to 1..4) from now on, each keeping
     // its centre; a backend with nothing to show ignores it.
     virtual void SetScale(int scale) = 0;

@@ -21,9 +21,11 @@ int CPopupPage::DoModal() {
     CWindow* owner = parent_ ? parent_ : ActiveWindow(platform_);
     window_ = platform_.CreateWindow(*this, owner);
     // Whatever happens, the root forgets the window before the window goes.
+    // and a screen reader hears that the page closed.
     struct CloseOnExit {
         CPopupPage& page;
         ~CloseOnExit() {
+            page.platform_.Announce("关闭 " + page.window_->GetTitle());
             page.AttachWindow(nullptr, page.Root().rect);
             page.window_.reset();
         }
@@ -34,6 +36,7 @@ int CPopupPage::DoModal() {
     if (!owner) window_->SetBackground(GetSysColor(SysColor::ButtonFace));
     window_->SetClientSize(kTemplateWidth, kTemplateHeight);
     OnInitDialog();
+    platform_.Announce("打开 " + window_->GetTitle());
     return platform_.RunModal(*window_);
 }
 

@@ -21,7 +21,8 @@ void CollectText(const CWidget& widget, std::string& text) {
 
 class CDescriber {
 public:
-    explicit CDescriber(const CRootPanel& root) : root_(root), focused_(root.FocusedId()) {}
+    CDescriber(const CRootPanel& root, AccessWidgets* widgets)
+        : root_(root), widgets_(widgets), focused_(root.FocusedId()) {}
 
     // Appends widget's node to out, or its children's when it is none of its own.
     void Add(const CWidget& widget, CPoint origin, bool enabled, std::vector<CAccessNode>& out) {
@@ -40,6 +41,7 @@ public:
         node.canActivate = node.canFocus && !node.disabled;
         node.focused = node.canFocus && widget.Id() == focused_;
         node.id = UniqueId(widget.Id());
+        if (widgets_) (*widgets_)[node.id] = &widget;
         widget.Describe(node);
         if (node.role == AccessRole::None) {
             for (CAccessNode& child : node.children) out.push_back(std::move(child));
@@ -53,15 +55,16 @@ private:
     std::string UniqueId(const WidgetId& id) {
         const std::string text =
             std::to_string(id.group) + "." + std::to_string(id.id) + "." + std::to_string(id.sub);
-        return Numbered(ids_, text);
+        return Numbered(ids_, text, "#");
     }
-    std::string UniqueName(std::string name) { return Numbered(names_, std::move(name)); }
-    static std::string Numbered(std::map<std::string, int>& seen, std::string text) {
+    std::string UniqueName(std::string name) { return Numbered(names_, std::move(name), " "); }
+    static std::string Numbered(std::map<std::string, int>& seen, std::string text, const char* separator) {
         const int count = ++seen[text];
-        return count == 1 ? text : text + " " + std::to_string(count);
+        return count == 1 ? text : text + separator + std::to_string(count);
     }
 
     const CRootPanel& root_;
+    AccessWidgets* widgets_;
     WidgetId focused_;
     std::map<std::string, int> ids_;
     std::map<std::string, int> names_;
@@ -69,8 +72,9 @@ private:
 
 }  // namespace
 
-CAccessNode DescribeWindow(const CRootPanel& root, AccessRole windowRole, const std::string& title) {
-    CDescriber describer(root);
+CAccessNode DescribeWindow(const CRootPanel& root, AccessRole windowRole, const std::string& title,
+                           AccessWidgets* widgets) {
+    CDescriber describer(root, widgets);
     CAccessNode window;
     window.id = "window";
     window.role = windowRole;

@@ -73,6 +73,21 @@ void CWidgetHost::RouteKey(const KeyChord& key) {
         OnCommandKey(key);
 }
 
+void CWidgetHost::OnAccessAction(const std::string& node, AccessAction action) {
+    AccessWidgets widgets;
+    DescribeWindow(root_, AccessWindowRole(), {}, &widgets);
+    const auto named = widgets.find(node);
+    if (named == widgets.end()) return;
+    const std::vector<CFocusable> order = FocusOrder(root_);
+    const auto target = std::find_if(order.begin(), order.end(), [&named](const CFocusable& entry) {
+        return entry.widget == named->second;
+    });
+    if (target == order.end()) return;
+    root_.FocusByKey(order, static_cast<std::size_t>(target - order.begin()));
+    if (action == AccessAction::Activate) Activate();
+    DescribeToWindow();
+}
+
 void CWidgetHost::StepFocus(FocusStep step) {
     const std::vector<CFocusable> order = FocusOrder(root_);
     if (const std::optional<std::size_t> target = ::StepFocus(order, root_.FocusIndex(order), step))

@@ -32,6 +32,9 @@ public:
     void OnLButtonDown(int x, int y) override;
     void OnKey(const KeyChord& key) final;
     bool ShowsFocusRing() const override { return root_.FocusRingShown(); }
+    // Focus moves to the node's widget as a key would move it there (the ring
+    // shows); activating it is then Space on it.
+    void OnAccessAction(const std::string& node, AccessAction action) final;
 
     // Hands the window the description of the tree (AccessDescription.h) as
     // it stands: after every paint, click and key.

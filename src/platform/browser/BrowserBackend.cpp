@@ -5,6 +5,7 @@
 #include "platform/WindowSystem.h"
 #include "platform/browser/BrowserWindow.h"
 #include "platform/browser/PageContract.h"
+#include "platform/browser/PageIcon.h"
 #include "platform/browser/PagePng.h"
 #include "platform/browser/PageWait.h"
 
@@ -28,7 +29,10 @@ EM_JS(int, PageTakeEvent, (int* event), {
     HEAP32.set([e.kind, e.id, e.x, e.y, e.key, e.letter, e.modifiers], event >> 2);
     return 1;
 });
+// The node id of the access event PageTakeEvent took last, into text (size bytes).
+EM_JS(void, PageTakeNode, (char* text, int size), { stringToUTF8(QuorvanelHost.lastNode(), text, size); });
 EM_JS(int, PageWidth, (), { return QuorvanelHost.screenWidth(); });
+EM_JS(void, PageAnnounce, (const char* text), { QuorvanelMirror.announce(UTF8ToString(text)); });
 EM_JS(int, PageHeight, (), { return QuorvanelHost.screenHeight(); });
 // clang-format on
 
@@ -48,11 +52,17 @@ InputEvent Translate(const PageEvent& page) {
     event.key.ctrl = (page[6] & PageContract::kCtrl) != 0;
     event.key.shift = (page[6] & PageContract::kShift) != 0;
     event.key.alt = (page[6] & PageContract::kAlt) != 0;
+    if (event.kind == InputEvent::Kind::AccessFocus || event.kind == InputEvent::Kind::AccessActivate) {
+        std::array<char, 64> node{};
+        PageTakeNode(node.data(), static_cast<int>(node.size()));
+        event.node = node.data();
+    }
     return event;
 }
 
-// Keys go to the active window; the pointer and close boxes to the window
-// they are over, which takes them only when it is the active one.
+// Keys go to the active window; the pointer, close boxes and the mirror's
+// focus and activations to the window they are in, which takes them only
+// when it is the active one.
 void Deliver(const PageEvent& page, CWindowSystem& system) {
     const InputEvent event = Translate(page);
     if (event.kind == InputEvent::Kind::Key)
@@ -65,6 +75,7 @@ void Deliver(const PageEvent& page, CWindowSystem& system) {
 
 std::unique_ptr<CPlatform> CPlatform::CreateBrowser() {
     PageContract::TellPage();
+    ShowPageIcon();
     return std::make_unique<CWindowSystem>(std::make_unique<CBrowserBackend>());
 }
 
@@ -89,6 +100,8 @@ bool CBrowserBackend::WaitEvent(CWindowSystem& system) {
 }
 
 void CBrowserBackend::Wake() { WakeFromPage(); }
+
+void CBrowserBackend::Announce(const std::string& text) { PageAnnounce(text.c_str()); }
 
 SavedPicture CBrowserBackend::SavePicture(const CFrameBuffer& image, std::string_view suggestedName) {
     SavedPicture picture;

@@ -14,6 +14,8 @@ public:
     CRect GetScreenRect() const override;
     bool WaitEvent(CWindowSystem& system) override;
     void Wake() override;
+    // The page's live region says it.
+    void Announce(const std::string& text) override;
     // The page shows windows at their size: the browser scales the page.
     void SetScale(int) override {}
     // Offers the picture as a download named like the desktop's files.
