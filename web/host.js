@@ -147,6 +147,7 @@ const QuorvanelHost = (() => {
       const close = document.createElement('button');
       close.className = 'close';
       close.title = '关闭';
+      close.setAttribute('aria-label', '关闭');
       close.textContent = '×';
       close.addEventListener('click', () => queueEvent({kind: Kind.Close, id}));
       caption.append(title, close);
@@ -160,7 +161,7 @@ const QuorvanelHost = (() => {
       frame.style.borderWidth = border + 'px';
       frame.append(caption, canvas);
       desk().append(frame);
-      windows.set(id, {id, frame, title, canvas, context: canvas.getContext('2d')});
+      windows.set(id, {id, frame, title, close, canvas, context: canvas.getContext('2d')});
     },
     destroyWindow(id) {
       windows.get(id).frame.remove();
@@ -176,7 +177,11 @@ const QuorvanelHost = (() => {
     // The mirror's focus or activation (kind: a name of the contract's kinds).
     queueAccess(id, kindName, node) { queueEvent({kind: contract.kind[kindName], id, node}); },
     lastNode() { return lastNode; },
-    setTitle(id, text) { windows.get(id).title.textContent = text; },
+    setTitle(id, text) {
+      const w = windows.get(id);
+      w.title.textContent = text;
+      w.close.setAttribute('aria-label', ('关闭 ' + text).trim());
+    },
     setClientSize(id, width, height) {
       const canvas = windows.get(id).canvas;
       canvas.width = width;

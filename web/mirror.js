@@ -69,13 +69,20 @@ const QuorvanelMirror = (() => {
     element.setAttribute('aria-describedby', id);
   }
 
-  // The frame of a page or message box is its dialog, labelled by its title.
+  // The frame of a page or message box is its dialog, labelled by its title
+  // or, when the window is named otherwise (a choice list), by its name.
   function describeWindow(mirror, n) {
     const frame = mirror.parts.frame;
     if (n.role === 'dialog' || n.role === 'alertdialog') {
       frame.setAttribute('role', n.role);
       frame.setAttribute('aria-modal', 'true');
-      frame.setAttribute('aria-labelledby', mirror.parts.title.id);
+      if (n.name === mirror.parts.title.textContent) {
+        frame.removeAttribute('aria-label');
+        frame.setAttribute('aria-labelledby', mirror.parts.title.id);
+      } else {
+        frame.removeAttribute('aria-labelledby');
+        frame.setAttribute('aria-label', n.name);
+      }
     }
     mirror.box.style.width = (n.bounds[2] - n.bounds[0]) + 'px';
     mirror.box.style.height = (n.bounds[3] - n.bounds[1]) + 'px';

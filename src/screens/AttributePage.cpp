@@ -173,6 +173,7 @@ void CAttributePage::OnWidgetClick(const WidgetId& clicked) {
 
 void CAttributePage::LearnSkill() {
     CChoiceDialog choice(Platform());
+    choice.Root().accessName = "学习技能";
     // Every book is offered, also of skills already known: the hero's rule
     // gives the reason when it refuses.
     for (const SkillBookEntry& entry : hero_.skillBooks)
@@ -183,6 +184,7 @@ void CAttributePage::LearnSkill() {
 
 void CAttributePage::ForgetSkill() {
     CChoiceDialog choice(Platform());
+    choice.Root().accessName = "遗忘技能";
     for (const int skillId : hero_.skills)
         if (const CSkillDef* skill = world_.skills.Find(skillId))
             choice.AddChoice(skill->id, skill->name, skill->description);

@@ -25,7 +25,7 @@ int CPopupPage::DoModal() {
     struct CloseOnExit {
         CPopupPage& page;
         ~CloseOnExit() {
-            page.platform_.Announce("关闭 " + page.window_->GetTitle());
+            page.platform_.Announce("关闭 " + page.Name());
             page.AttachWindow(nullptr, page.Root().rect);
             page.window_.reset();
         }
@@ -36,8 +36,12 @@ int CPopupPage::DoModal() {
     if (!owner) window_->SetBackground(GetSysColor(SysColor::ButtonFace));
     window_->SetClientSize(kTemplateWidth, kTemplateHeight);
     OnInitDialog();
-    platform_.Announce("打开 " + window_->GetTitle());
+    platform_.Announce("打开 " + Name());
     return platform_.RunModal(*window_);
+}
+
+std::string CPopupPage::Name() const {
+    return Root().accessName.empty() ? window_->GetTitle() : Root().accessName;
 }
 
 bool CPopupPage::OnInitDialog() {

@@ -78,7 +78,7 @@ CAccessNode DescribeWindow(const CRootPanel& root, AccessRole windowRole, const 
     CAccessNode window;
     window.id = "window";
     window.role = windowRole;
-    window.name = title;
+    window.name = root.accessName.empty() ? title : TrimmedText(root.accessName);
     window.bounds = root.rect;
     for (const auto& child : root.Children())
         describer.Add(*child, {root.rect.left, root.rect.top}, root.enabled, window.children);

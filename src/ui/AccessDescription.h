@@ -20,6 +20,7 @@ class CWidget;
 // The widgets of a description by node id.
 using AccessWidgets = std::map<std::string, const CWidget*>;
 
+// The window is named by the root's accessName, or else by title.
 // With widgets given, also files there the widget of each node.
 CAccessNode DescribeWindow(const CRootPanel& root, AccessRole windowRole, const std::string& title,
                            AccessWidgets* widgets = nullptr);
