@@ -6,7 +6,8 @@
 #                 with AddressSanitizer + UBSan, a Release build of the game, and
 #                 the browser build tested in headless Chromium
 #   make web      the game for the browser (Debian's emscripten), in build-web/site/
-#   make serve    serves that page on http://127.0.0.1:8000
+#   make serve    serves that page on http://127.0.0.1:8000 (PORT=N another port),
+#                 its files compressed
 #   make bench    the benchmarks (Google Benchmark)
 #   make soak     random input against the game on the plain build (EVENTS=1000000)
 #   make fuzz     the fuzz targets (libFuzzer, clang 14) for SECONDS=60 in all;
@@ -24,6 +25,7 @@ JOBS          ?= $(shell nproc)
 EVENTS        ?= 1000000
 SECONDS       ?= 60
 CMAKE_ARGS    ?=
+PORT          ?= 8000
 
 # $(call configure,DIR,OPTIONS): CMAKE_ARGS last, so that they win.
 configure = cmake -S . -B $(1) -G Ninja $(2) $(CMAKE_ARGS) >/dev/null
@@ -69,17 +71,20 @@ build-release:
 	@cmake --build $(BUILD_RELEASE) -j $(JOBS) -t quorvanel
 
 # FreeType for WebAssembly comes from Debian's source package of the version
-# the desktop links.
+# the desktop links; the page's icons are drawn by a native make-icons.
 web:
 	@scripts/setup web
 	@scripts/build-web-freetype $(BUILD_WEB)/freetype
+	@$(call configure,$(BUILD_WEB)/native,-DCMAKE_BUILD_TYPE=Release -DQUORVANEL_TESTS=OFF -DQUORVANEL_BENCH=OFF)
+	@cmake --build $(BUILD_WEB)/native -j $(JOBS) -t make-icons
 	@NODE_PATH=/usr/share/nodejs emcmake $(call configure,$(BUILD_WEB),-DCMAKE_BUILD_TYPE=Release \
-	  -DQUORVANEL_WERROR=ON -DQUORVANEL_WEB_FREETYPE=$(CURDIR)/$(BUILD_WEB)/freetype)
+	  -DQUORVANEL_WERROR=ON -DQUORVANEL_WEB_FREETYPE=$(CURDIR)/$(BUILD_WEB)/freetype \
+	  -DQUORVANEL_WEB_MAKE_ICONS=$(CURDIR)/$(BUILD_WEB)/native/tools/make-icons)
 	@NODE_PATH=/usr/share/nodejs cmake --build $(BUILD_WEB) -j $(JOBS)
 
 serve: web
-	@echo "Quorvanel in a browser: http://127.0.0.1:8000/"
-	@cd $(BUILD_WEB)/site && python3 -m http.server --bind 127.0.0.1 8000 >/dev/null
+	@echo "Quorvanel in a browser: http://127.0.0.1:$(PORT)/"
+	@scripts/serve-web $(BUILD_WEB)/site $(PORT) >/dev/null
 
 bench:
 	@scripts/setup test

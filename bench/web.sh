@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The browser build's budgets: the size of everything the page loads
-# (uncompressed and gzipped), navigation to the first frame and CPU while
-# idle in headless Chromium, and a full repaint of the main screen in
+# (uncompressed and as sent), a first visit on a slow network (time to the
+# first frame, bytes on the wire), navigation to the first frame and CPU
+# while idle in headless Chromium, and a full repaint of the main screen in
 # WebAssembly (under node) against the desktop build.
 #   usage: bench/web.sh [NATIVE_BUILD_DIR] [WEB_BUILD_DIR]   (after make and make web)
 set -euo pipefail
@@ -10,21 +11,33 @@ build=${1:-build}
 web=${2:-build-web}
 site=$web/site
 
-echo "== page size"
+echo "== page size (what the server sends: the brotli copy when there is one)"
 total=0
-gzipped=0
-for file in "$site"/*; do
+sent=0
+while read -r file; do
   size=$(stat -c %s "$file")
-  packed=$(gzip -9 -c "$file" | wc -c)
-  printf '%-16s %9d bytes  gzip %9d\n' "$(basename "$file")" "$size" "$packed"
+  packed=$size
+  [ -f "$file.br" ] && packed=$(stat -c %s "$file.br")
+  printf '%-40s %9d bytes  brotli %9d\n' "${file#"$site"/}" "$size" "$packed"
   total=$((total + size))
-  gzipped=$((gzipped + packed))
-done
-printf '%-16s %9d bytes  gzip %9d  (budget 2097152)\n' total "$total" "$gzipped"
+  sent=$((sent + packed))
+done < <(find "$site" -type f ! -name '*.br' ! -name '*.gz' | sort)
+printf '%-40s %9d bytes  brotli %9d  (%d KiB)\n' total "$total" "$sent" $(((sent + 1023) / 1024))
+
+echo "== first visit: slow 4G, 4x CPU; bytes on the wire, service worker included (budget 450 KiB)"
+log=$(mktemp)
+port=$(/usr/bin/python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+scripts/serve-web "$site" "$port" "$log" >/dev/null 2>&1 &
+first=$!
+sleep 0.5
+node bench/web-first-visit.js "http://127.0.0.1:$port/?seed=1"
+kill $first
+awk '{ bytes += $2; n++ } END { printf "wire: %d bytes (%.1f KiB) in %d responses\n", bytes, bytes / 1024, n }' "$log"
+rm -f "$log"
 
 echo "== page in headless Chromium"
 port=$(/usr/bin/python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
-/usr/bin/python3 -m http.server --bind 127.0.0.1 --directory "$site" "$port" >/dev/null 2>&1 &
+scripts/serve-web "$site" "$port" >/dev/null 2>&1 &
 server=$!
 trap 'kill $server' EXIT
 sleep 0.5

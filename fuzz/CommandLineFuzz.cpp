@@ -16,10 +16,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         else
             arguments.back() += static_cast<char>(data[i]);
     }
-    std::string error;
-    const std::optional<CommandLineOptions> options = ParseCommandLine(arguments, &error);
+    const CErrorOr<CommandLineOptions> options = ParseCommandLine(arguments);
     if (!options) {
-        CheckMessage(error);
+        CheckMessage(options.Reason());
         return 0;
     }
     FuzzCheck(!options->script || !options->script->empty(), "a script option names something");

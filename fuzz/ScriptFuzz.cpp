@@ -15,9 +15,9 @@ namespace {
 void CheckRoundTrip(const ScriptCommand& command) {
     const std::optional<std::string> written = FormatScriptCommand(command);
     FuzzCheck(written.has_value(), "every command read can be written");
-    ParsedLine again = ParseScriptLine(*written, command.line);
-    FuzzCheck(again.error.empty() && again.command.has_value(), "a written command reads back");
-    const ScriptCommand& read = *again.command;
+    const ParsedLine again = ParseScriptLine(*written, command.line);
+    FuzzCheck(again && again->has_value(), "a written command reads back");
+    const ScriptCommand& read = **again;
     FuzzCheck(read.kind == command.kind && read.seed == command.seed && read.x == command.x &&
                   read.y == command.y && read.key == command.key && read.file == command.file,
               "a written command reads back the same");
@@ -27,13 +27,15 @@ void CheckRoundTrip(const ScriptCommand& command) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::istringstream text(std::string(reinterpret_cast<const char*>(data), size));
-    std::string error;
-    std::optional<CScriptSource> script = CScriptSource::FromWholeText(text, "fuzz", &error);
+    CErrorOr<CScriptSource> script = CScriptSource::FromWholeText(text, "fuzz");
     if (!script) {
-        CheckMessage(error);
+        CheckMessage(script.Reason());
         return 0;
     }
-    while (const std::optional<ScriptCommand> command = script->Next(&error)) CheckRoundTrip(*command);
-    FuzzCheck(error.empty(), "a checked script has no error left");
-    return 0;
+    for (;;) {
+        const CErrorOr<std::optional<ScriptCommand>> command = script->Next();
+        FuzzCheck(static_cast<bool>(command), "a checked script has no error left");
+        if (!*command) return 0;
+        CheckRoundTrip(**command);
+    }
 }

@@ -31,6 +31,13 @@ function command(page, line) {
       answer => ({answer}), e => ({error: e.message, code: e.exitCode === undefined ? 1 : e.exitCode})), line);
 }
 
+// Runs one script line in page and gives its answer; fails when it fails.
+async function answer(page, line) {
+  const result = await command(page, line);
+  assert.strictEqual(result.error, undefined, `'${line}' failed: ${result.error}`);
+  return result.answer;
+}
+
 // The top window as PNG bytes, or {error}.
 async function shot(page) {
   const result = await page.evaluate(
@@ -43,13 +50,14 @@ async function shot(page) {
 // on the desktop's screen, once quorvanel.command is ready, and prints "ok"
 // or "FAIL" with the name: a test fails when it throws or the page has an
 // error. prepare(page) runs before the page loads. Resolves to the number of
-// failed tests.
+// failed tests. The page's service worker is kept out: the requests it
+// answers from its cache would pass a test's routes by.
 async function runPageTests(url, tests, {contextOptions = {}, prepare = async () => {}} = {}) {
   const browser = await launchChromium();
   let failed = 0;
   try {
     for (const [name, test] of Object.entries(tests)) {
-      const context = await browser.newContext(contextOptions);
+      const context = await browser.newContext({serviceWorkers: 'block', ...contextOptions});
       const errors = [];
       const page = await context.newPage();
       await prepare(page);
@@ -73,4 +81,4 @@ async function runPageTests(url, tests, {contextOptions = {}, prepare = async ()
   return failed;
 }
 
-module.exports = {launchChromium, openGame, command, shot, runPageTests};
+module.exports = {launchChromium, openGame, command, answer, shot, runPageTests};

@@ -21,9 +21,13 @@ int main(int argc, char** argv) {
             folder / (std::to_string(size) + "x" + std::to_string(size)) / "apps";
         std::error_code failure;
         std::filesystem::create_directories(apps, failure);
-        std::string error;
-        if (failure || !WritePng(DrawAppIcon(size), (apps / (name + ".png")).string(), &error)) {
-            std::fprintf(stderr, "make-icons: %s\n", failure ? failure.message().c_str() : error.c_str());
+        if (failure) {
+            std::fprintf(stderr, "make-icons: %s\n", failure.message().c_str());
+            return 1;
+        }
+        if (const CErrorOr<void> written = WritePng(DrawAppIcon(size), (apps / (name + ".png")).string());
+            !written) {
+            std::fprintf(stderr, "make-icons: %s\n", written.Reason().c_str());
             return 1;
         }
     }

@@ -32,6 +32,13 @@ const QuorvanelHost = (() => {
   let recording = '';  // the session as --record writes it
   let windowsMade = 0;
   let lastNode = '';  // the node id of the access event taken last
+  // Whether Tab / Shift+Tab would wrap round in the top window, as the
+  // program last said before it waited: such a Tab leaves the game.
+  let tabWraps = {forward: false, backward: true};
+  // The browser keys the game uses that would otherwise scroll the page or
+  // move its focus.
+  const pageKeys = new Set(['Tab', ' ', 'ArrowLeft', 'ArrowRight', 'ArrowUp', 'ArrowDown', 'PageUp', 'PageDown',
+                            'Home', 'End']);
 
   const desk = () => document.getElementById('desk');
 
@@ -60,17 +67,51 @@ const QuorvanelHost = (() => {
     wake();
   }
 
-  // The pointer in the canvas's client coordinates.
+  // The pointer in the canvas's client coordinates, in game pixels on a
+  // scaled desk (fit.js).
   function pointerEvent(kind, id, canvas, e) {
     const box = canvas.getBoundingClientRect();
-    queueEvent({kind, id, x: Math.floor(e.clientX - box.left), y: Math.floor(e.clientY - box.top)});
+    const scale = QuorvanelFit.scale();
+    queueEvent({kind, id, x: Math.floor((e.clientX - box.left) / scale), y: Math.floor((e.clientY - box.top) / scale)});
+  }
+
+  // The top window's canvas, the one place of the game in the page's focus
+  // order; the other windows' canvases and close boxes are out of it.
+  function takeTabStops() {
+    const top = topWindow();
+    for (const w of windows.values()) {
+      const stop = w === top ? 0 : -1;
+      w.canvas.tabIndex = stop;
+      w.close.tabIndex = stop;
+    }
+  }
+
+  // Keys typed while the game has the page's focus (or nothing has) go to
+  // the game; on the page's own controls they are theirs.
+  function gameHasFocus() {
+    const focused = document.activeElement;
+    return !focused || focused === document.body || [...windows.values()].some(w => w.canvas === focused);
+  }
+
+  // The game takes the page's focus when a window of its own comes on top,
+  // unless the player has gone to the page's own controls.
+  function focusTopWindow() {
+    takeTabStops();
+    const top = topWindow();
+    if (top && gameHasFocus()) top.canvas.focus({preventScroll: true});
   }
 
   function keyEvent(e) {
-    if (e.repeat || finished) return;
+    if (e.repeat || finished || !gameHasFocus()) return;
     const ctrl = e.ctrlKey || e.metaKey;  // Cmd on a Mac keyboard is Ctrl
+    // Tab at the end of the top window (Shift+Tab at its start) leaves the
+    // game for the page; the game keeps its focus where it was. Unless keys
+    // are still waiting, which may move it.
+    if (e.key === 'Tab' && !ctrl && !e.altKey && !events.some(event => event.pressed) &&
+        (e.shiftKey ? tabWraps.backward : tabWraps.forward))
+      return;
     // Ctrl+P saves a picture of the game, not the page.
-    if (ctrl && e.code === 'KeyP') e.preventDefault();
+    if ((ctrl && e.code === 'KeyP') || pageKeys.has(e.key)) e.preventDefault();
     queueEvent({pressed: {code: e.code, key: e.key, ctrl, shift: e.shiftKey, alt: e.altKey}});
   }
 
@@ -144,30 +185,38 @@ const QuorvanelHost = (() => {
       caption.style.height = captionHeight + 'px';
       const title = document.createElement('span');
       title.id = 'title-' + id;
+      // After the canvas in the page's order, drawn in the caption.
       const close = document.createElement('button');
       close.className = 'close';
       close.title = '关闭';
       close.setAttribute('aria-label', '关闭');
       close.textContent = '×';
       close.addEventListener('click', () => queueEvent({kind: Kind.Close, id}));
-      caption.append(title, close);
+      caption.append(title);
       const canvas = document.createElement('canvas');
-      canvas.addEventListener('mousemove', e => pointerEvent(Kind.MouseMove, id, canvas, e));
-      canvas.addEventListener('mousedown', e => {
-        if (e.button === 0) pointerEvent(Kind.LButtonDown, id, canvas, e);
-        else if (e.button === 2) pointerEvent(Kind.RButtonDown, id, canvas, e);
+      QuorvanelPointer.attach(canvas, {
+        move: e => pointerEvent(Kind.MouseMove, id, canvas, e),
+        left: e => pointerEvent(Kind.LButtonDown, id, canvas, e),
+        right: e => pointerEvent(Kind.RButtonDown, id, canvas, e),
       });
       canvas.addEventListener('contextmenu', e => e.preventDefault());
+      canvas.setAttribute('aria-label', '游戏');
+      canvas.tabIndex = -1;
       frame.style.borderWidth = border + 'px';
-      frame.append(caption, canvas);
+      frame.append(caption, canvas, close);
       desk().append(frame);
-      windows.set(id, {id, frame, title, close, canvas, context: canvas.getContext('2d')});
+      windows.set(id, {id, frame, title, canvas, close, context: canvas.getContext('2d')});
     },
     destroyWindow(id) {
       windows.get(id).frame.remove();
       windows.delete(id);
-      const top = topWindow();
-      QuorvanelMirror.windowGone(id, top ? top.id : 0);
+      focusTopWindow();
+      QuorvanelMirror.windowGone(id, topWindow()?.id || 0);
+    },
+    setTitle(id, text) {
+      const w = windows.get(id);
+      w.title.textContent = text;
+      w.close.setAttribute('aria-label', text ? '关闭 ' + text : '关闭');
     },
     // The parts of a window's frame, for the mirror.
     windowParts(id) {
@@ -177,11 +226,6 @@ const QuorvanelHost = (() => {
     // The mirror's focus or activation (kind: a name of the contract's kinds).
     queueAccess(id, kindName, node) { queueEvent({kind: contract.kind[kindName], id, node}); },
     lastNode() { return lastNode; },
-    setTitle(id, text) {
-      const w = windows.get(id);
-      w.title.textContent = text;
-      w.close.setAttribute('aria-label', ('关闭 ' + text).trim());
-    },
     setClientSize(id, width, height) {
       const canvas = windows.get(id).canvas;
       canvas.width = width;
@@ -193,15 +237,22 @@ const QuorvanelHost = (() => {
       frame.style.left = (x - border) + 'px';
       frame.style.top = (y - border - caption) + 'px';
     },
-    setVisible(id, visible) { windows.get(id).frame.style.display = visible ? '' : 'none'; },
+    setVisible(id, visible) {
+      windows.get(id).frame.style.display = visible ? '' : 'none';
+      focusTopWindow();
+    },
     raise(id) {
       for (const w of windows.values()) w.frame.classList.remove('active');
       const w = windows.get(id);
       w.frame.style.zIndex = ++topZ;
       w.frame.classList.add('active');
+      focusTopWindow();
     },
     putPixels(id, x, y, width, height, rgba) {
-      if (!performance.getEntriesByName('first-frame').length) performance.mark('first-frame');
+      if (!performance.getEntriesByName('first-frame').length) {
+        performance.mark('first-frame');
+        window.quorvanel = scripting;
+      }
       windows.get(id).context.putImageData(new ImageData(new Uint8ClampedArray(rgba.buffer), width, height), x, y);
     },
     screenWidth() { return desk().clientWidth; },
@@ -214,6 +265,7 @@ const QuorvanelHost = (() => {
       lastNode = event.node || '';
       return event;
     },
+    tabWraps(forward, backward) { tabWraps = {forward, backward}; },
     idleUntilInput() {
       if (events.length || lines.length) return Promise.resolve();
       finishCommand();
@@ -243,6 +295,7 @@ const QuorvanelHost = (() => {
       document.getElementById('over').hidden = false;
     },
     finished(code, error) {
+      window.quorvanel = scripting;
       finished = {code, error};
       if (code !== 0) showFailure(error);
       if (code === 0) finishCommand();
@@ -278,8 +331,10 @@ const QuorvanelHost = (() => {
     },
   };
 
-  // The scripting interface: the commands and answers of `--script -`.
-  window.quorvanel = {
+  // The scripting interface: the commands and answers of `--script -`, as
+  // window.quorvanel once the program shows its first frame (the page loads
+  // the program after its own load event) or has ended.
+  const scripting = {
     // Resolves to the line the command printed, or '' when it printed none,
     // once the program has carried it out; rejects with the message that
     // would end `--script -` (the error's exitCode is its exit code).

@@ -41,12 +41,12 @@ int main(int argc, char** argv) {
         std::fputs("usage: startup_window LAUNCH_NANOS [--no-text]\n", stderr);
         return 2;
     }
-    std::string error;
-    std::unique_ptr<CPlatform> platform = CPlatform::CreateSdl(&error);
-    if (!platform) {
-        std::fprintf(stderr, "startup_window: %s\n", error.c_str());
+    CErrorOr<std::unique_ptr<CPlatform>> opened = CPlatform::CreateSdl();
+    if (!opened) {
+        std::fprintf(stderr, "startup_window: %s\n", opened.Reason().c_str());
         return 1;
     }
+    const std::unique_ptr<CPlatform> platform = std::move(opened).Value();
     CFirstFrame handler(argc < 3 || std::strcmp(argv[2], "--no-text") != 0);
     std::unique_ptr<CWindow> window = platform->CreateWindow(handler, nullptr);
     window->SetTitle("Quorvanel");

@@ -1,106 +1,65 @@
 // Command-line parsing (see CommandLine.h).
 #include "app/CommandLine.h"
 
+#include "containers/WholeNumber.h"
 #include "platform/DisplayScale.h"
 #include "platform/MessageQuote.h"
 
-#include <charconv>
 #include <utility>
 
-namespace {
-
-std::optional<std::uint64_t> SeedValue(const std::string& text) {
-    std::uint64_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, failure] = std::from_chars(text.data(), end, value);
-    if (text.empty() || failure != std::errc() || stop != end) return std::nullopt;
-    return value;
-}
-
-}  // namespace
-
-std::optional<CommandLineOptions> ParseCommandLine(const std::vector<std::string>& arguments,
-                                                   std::string* error) {
+CErrorOr<CommandLineOptions> ParseCommandLine(const std::vector<std::string>& arguments) {
     CommandLineOptions options;
     bool headlessSeen = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        if (argument.rfind("--", 0) != 0 || argument == "--") {
-            *error = "unexpected argument " + QuoteForMessage(argument);
-            return std::nullopt;
-        }
+        if (argument.rfind("--", 0) != 0 || argument == "--")
+            return CFailure{"unexpected argument " + QuoteForMessage(argument)};
         const std::size_t equals = argument.find('=');
         const std::string name = argument.substr(0, equals);
         std::optional<std::string> value;
         if (equals != std::string::npos) value = argument.substr(equals + 1);
 
         if (name == "--help" || name == "--version" || name == "--headless") {
-            if (value) {
-                *error = name + " takes no value";
-                return std::nullopt;
-            }
+            if (value) return CFailure{name + " takes no value"};
             if (name == "--help") {
                 options.help = true;
             } else if (name == "--version") {
                 options.version = true;
             } else if (std::exchange(headlessSeen, true)) {
-                *error = "--headless given twice";
-                return std::nullopt;
+                return CFailure{"--headless given twice"};
             }
             continue;
         }
-        if (name != "--seed" && name != "--scale" && name != "--script" && name != "--record") {
-            *error = "unknown option " + QuoteForMessage(name);
-            return std::nullopt;
-        }
+        if (name != "--seed" && name != "--scale" && name != "--script" && name != "--record")
+            return CFailure{"unknown option " + QuoteForMessage(name)};
         if (!value) {
-            if (i + 1 == arguments.size()) {
-                *error = name + " needs a value";
-                return std::nullopt;
-            }
+            if (i + 1 == arguments.size()) return CFailure{name + " needs a value"};
             value = arguments[++i];
         }
         if (name == "--seed") {
-            const std::optional<std::uint64_t> seed = SeedValue(*value);
-            if (!seed) {
-                *error = "--seed needs a whole number from 0 to 18446744073709551615, not " +
-                         QuoteForMessage(*value);
-                return std::nullopt;
-            }
-            if (options.seed) {
-                *error = "--seed given twice";
-                return std::nullopt;
-            }
+            const std::optional<std::uint64_t> seed = ParseWholeNumber<std::uint64_t>(*value);
+            if (!seed)
+                return CFailure{"--seed needs a whole number from 0 to 18446744073709551615, not " +
+                                QuoteForMessage(*value)};
+            if (options.seed) return CFailure{"--seed given twice"};
             options.seed = seed;
             continue;
         }
         if (name == "--scale") {
             const std::optional<int> scale = ParseScale(*value);
-            if (!scale) {
-                *error = "--scale needs a whole number from 1 to 4, not " + QuoteForMessage(*value);
-                return std::nullopt;
-            }
-            if (options.scale) {
-                *error = "--scale given twice";
-                return std::nullopt;
-            }
+            if (!scale)
+                return CFailure{"--scale needs a whole number from 1 to 4, not " + QuoteForMessage(*value)};
+            if (options.scale) return CFailure{"--scale given twice"};
             options.scale = scale;
             continue;
         }
         std::optional<std::string>& target = name == "--script" ? options.script : options.record;
-        if (target) {
-            *error = name + " given twice";
-            return std::nullopt;
-        }
-        if (value->empty()) {
-            *error = name + " needs a file name";
-            return std::nullopt;
-        }
+        if (target) return CFailure{name + " given twice"};
+        if (value->empty()) return CFailure{name + " needs a file name"};
         // "-" would be standard output, which carries only the JSON lines.
-        if (name == "--record" && *value == "-") {
-            *error = "--record needs a file name: standard output carries only the lines scripts ask for";
-            return std::nullopt;
-        }
+        if (name == "--record" && *value == "-")
+            return CFailure{
+                "--record needs a file name: standard output carries only the lines scripts ask for"};
         target = *value;
     }
     options.headless = headlessSeen;

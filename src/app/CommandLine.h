@@ -6,6 +6,8 @@
 // an error with a one-line message (the program then exits with code 2).
 #pragma once
 
+#include "containers/ErrorOr.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -21,10 +23,8 @@ struct CommandLineOptions {
     std::optional<std::string> record;
 };
 
-// arguments excludes the program name. On failure returns none with the
-// message in *error.
-std::optional<CommandLineOptions> ParseCommandLine(const std::vector<std::string>& arguments,
-                                                   std::string* error);
+// arguments excludes the program name. Fails with a one-line message.
+CErrorOr<CommandLineOptions> ParseCommandLine(const std::vector<std::string>& arguments);
 
 // What --help prints.
 std::string CommandLineHelp();

@@ -26,35 +26,33 @@ public:
         std::fprintf(stderr, "%s\n", message.c_str());
     }
 
-    std::string OptionsProblem(const CommandLineOptions& options) override {
-        return options.record ? RecordingTargetProblem(*options.record, options.script) : std::string();
+    CErrorOr<void> CheckOptions(const CommandLineOptions& options) override {
+        if (!options.record) return {};
+        return CheckRecordingTarget(*options.record, options.script);
     }
 
-    std::optional<CScriptSource> OpenScript(const CommandLineOptions& options, std::string* error) override {
+    CErrorOr<std::optional<CScriptSource>> OpenScript(const CommandLineOptions& options) override {
         if (options.script == "-") {
             // std::cin lives as long as the process: it is never deleted.
             return CScriptSource::FromStream(std::shared_ptr<std::istream>(&std::cin, [](std::istream*) {}),
                                              "-");
         }
-        if (options.script) return CScriptSource::FromFile(*options.script, error);
+        if (options.script) return CScriptSource::FromFile(*options.script);
         return std::nullopt;
     }
 
-    std::unique_ptr<CPlatform> CreatePlatform(const CommandLineOptions& options,
-                                              std::string* error) override {
+    CErrorOr<std::unique_ptr<CPlatform>> CreatePlatform(const CommandLineOptions& options) override {
         if (options.headless) return CPlatform::CreateHeadless();
         std::string warning;
-        std::unique_ptr<CPlatform> platform = CPlatform::CreateSdl(error, options.scale, &warning);
-        if (!platform)
-            *error += " (--headless runs without one)";
-        else if (!warning.empty())
-            Report(warning);
+        CErrorOr<std::unique_ptr<CPlatform>> platform = CPlatform::CreateSdl(options.scale, &warning);
+        if (!platform) return CFailure{platform.Reason() + " (--headless runs without one)"};
+        if (!warning.empty()) Report(warning);
         return platform;
     }
 
-    std::optional<CRecorder> OpenRecording(const CommandLineOptions& options, std::string* error) override {
-        if (!options.record) return std::nullopt;
-        return CRecorder::Create(*options.record, error);
+    CErrorOr<std::optional<CRecorder>> OpenRecording(const CommandLineOptions& options) override {
+        if (options.record) return CRecorder::Create(*options.record);
+        return std::nullopt;
     }
 };
 

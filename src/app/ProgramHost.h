@@ -24,16 +24,14 @@ public:
     // A script's error as it reads ("NAME:LINE: message", like a compiler's).
     virtual void ReportScriptError(const std::string& message) = 0;
 
-    // Why this host cannot carry out the options, or empty.
-    virtual std::string OptionsProblem(const CommandLineOptions& options) = 0;
-    // The script to run, or none. On failure none with the reason in *error.
-    virtual std::optional<CScriptSource> OpenScript(const CommandLineOptions& options,
-                                                    std::string* error) = 0;
-    // The window system; on failure null with the reason in *error.
-    virtual std::unique_ptr<CPlatform> CreatePlatform(const CommandLineOptions& options,
-                                                      std::string* error) = 0;
-    // The recording to keep, or none. On failure none with the reason in *error.
-    virtual std::optional<CRecorder> OpenRecording(const CommandLineOptions& options, std::string* error) = 0;
+    // Fails with why this host cannot carry out the options.
+    virtual CErrorOr<void> CheckOptions(const CommandLineOptions& options) = 0;
+    // The script to run, or none; fails with the script's error.
+    virtual CErrorOr<std::optional<CScriptSource>> OpenScript(const CommandLineOptions& options) = 0;
+    // The window system; fails with why there is none.
+    virtual CErrorOr<std::unique_ptr<CPlatform>> CreatePlatform(const CommandLineOptions& options) = 0;
+    // The recording to keep, or none; fails with why it cannot be kept.
+    virtual CErrorOr<std::optional<CRecorder>> OpenRecording(const CommandLineOptions& options) = 0;
 
     // The main window has closed; the script may still run.
     virtual void GameOver() {}

@@ -135,8 +135,9 @@ void CQuorvanelView::SaveScreenAsPicture() {
     if (picture.saved)
         platform_.FixedSizeMessageBox("画面已保存为图片:\r\n" + picture.location, MessageBoxIcon::None);
     else
-        platform_.FixedSizeMessageBox("无法保存图片:\r\n" + picture.location + "\r\n原因: " + picture.reason,
-                                      MessageBoxIcon::Stop);
+        platform_.FixedSizeMessageBox(
+            "无法保存图片:\r\n" + picture.location + "\r\n原因: " + picture.saved.Reason(),
+            MessageBoxIcon::Stop);
 }
 
 void CQuorvanelView::OnClose() { platform_.Quit(0); }

@@ -15,10 +15,9 @@
 namespace {
 
 int Run(const std::vector<std::string>& arguments, CProgramHost& host) {
-    std::string error;
-    const std::optional<CommandLineOptions> options = ParseCommandLine(arguments, &error);
+    const CErrorOr<CommandLineOptions> options = ParseCommandLine(arguments);
     if (!options) {
-        host.Report(error + " (see --help)");
+        host.Report(options.Reason() + " (see --help)");
         return kUsage;
     }
     if (options->help || options->version) {
@@ -27,37 +26,40 @@ int Run(const std::vector<std::string>& arguments, CProgramHost& host) {
         host.Print(text);
         return 0;
     }
-    if (const std::string problem = host.OptionsProblem(*options); !problem.empty()) {
-        host.Report(problem);
+    if (const CErrorOr<void> usable = host.CheckOptions(*options); !usable) {
+        host.Report(usable.Reason());
         return kUsage;
     }
-    std::optional<CScriptSource> script = host.OpenScript(*options, &error);
-    if (!script && !error.empty()) {
-        host.ReportScriptError(error);
+    CErrorOr<std::optional<CScriptSource>> script = host.OpenScript(*options);
+    if (!script) {
+        host.ReportScriptError(script.Reason());
         return kUsage;
     }
 
     // Before any window: a font the game cannot draw with ends the run here.
-    if (const std::string problem = FontProblem(); !problem.empty()) {
-        host.Report(problem);
+    if (const CErrorOr<void> font = CheckGameFont(); !font) {
+        host.Report(font.Reason());
         return kFailure;
     }
 
-    const std::unique_ptr<CPlatform> platform = host.CreatePlatform(*options, &error);
-    if (!platform) {
-        host.Report(error);
+    CErrorOr<std::unique_ptr<CPlatform>> created = host.CreatePlatform(*options);
+    if (!created) {
+        host.Report(created.Reason());
         return kFailure;
     }
+    const std::unique_ptr<CPlatform> platform = std::move(created).Value();
 
     const std::uint64_t seed = options->seed.value_or(ClockSeed());
     CQuorvanelApp app(*platform);
     // Only once the game is up may the recording replace an older file; it
     // is open before the window shows, so that it sees the first event.
     std::optional<CRecorder> recorder;
-    std::string recordingError;
+    std::optional<CFailure> recordingFailure;
     const auto openRecording = [&] {
-        recorder = host.OpenRecording(*options, &recordingError);
-        if (!recorder) return;
+        CErrorOr<std::optional<CRecorder>> opened = host.OpenRecording(*options);
+        if (!opened) recordingFailure = CFailure{opened.Reason()};
+        if (!opened || !*opened) return;
+        recorder = std::move(*opened);
         recorder->Seed(seed);
         platform->SetInputObserver([&recorder](const InputEvent& event) { recorder->Event(event); });
     };
@@ -68,15 +70,15 @@ int Run(const std::vector<std::string>& arguments, CProgramHost& host) {
         host.Report(failure.what());
         return kFailure;
     }
-    if (!recordingError.empty()) {
-        host.Report(recordingError);
+    if (recordingFailure) {
+        host.Report(recordingFailure->reason);
         return kFailure;
     }
     CGameForScripts game(app.View());
     std::optional<CScriptRunner> runner;
-    if (script) {
+    if (*script) {
         runner.emplace(
-            *platform, game, std::move(*script), [&host](const std::string& line) { host.Print(line); },
+            *platform, game, std::move(**script), [&host](const std::string& line) { host.Print(line); },
             recorder ? &*recorder : nullptr);
         runner->Install();
     }

@@ -19,34 +19,36 @@ bool SameFile(const struct stat& a, const struct stat& b) {
 
 }  // namespace
 
-std::string RecordingTargetProblem(const std::string& path, const std::optional<std::string>& script) {
+CErrorOr<void> CheckRecordingTarget(const std::string& path, const std::optional<std::string>& script) {
     struct stat target {};
     if (stat(path.c_str(), &target) != 0) return {};  // not there yet (or unreachable: Create says why)
-    const std::string refused = "--record " + path + ": ";
+    const auto refused = [&path](const std::string& why) {
+        return CFailure{"--record " + path + ": " + why};
+    };
     struct stat other {};
     if (script && (*script == "-" ? fstat(STDIN_FILENO, &other) : stat(script->c_str(), &other)) == 0 &&
         SameFile(target, other))
-        return refused + "that is the script being run; the recording would replace it";
+        return refused("that is the script being run; the recording would replace it");
     for (const int stream : {STDOUT_FILENO, STDERR_FILENO})
         if (fstat(stream, &other) == 0 && SameFile(target, other))
-            return refused + "that is standard " + (stream == STDOUT_FILENO ? "output" : "error") +
-                   ", which carries only the program's own lines";
+            return refused(std::string("that is standard ") + (stream == STDOUT_FILENO ? "output" : "error") +
+                           ", which carries only the program's own lines");
     if (!S_ISREG(target.st_mode))
-        return refused + "not a regular file (a terminal, a pipe, a device or a folder); name a file";
+        return refused("not a regular file (a terminal, a pipe, a device or a folder); name a file");
     return {};
 }
 
-std::optional<CRecorder> CRecorder::Create(const std::string& path, std::string* error) {
+CErrorOr<CRecorder> CRecorder::Create(const std::string& path) {
     const auto file = std::make_shared<std::ofstream>(path, std::ios::binary | std::ios::trunc);
-    const auto reason = [path] { return path + ": cannot write the recording: " + std::strerror(errno); };
-    if (!*file) {
-        *error = reason();
-        return std::nullopt;
-    }
-    return CRecorder([file, reason](const std::string& line) {
+    const auto reason = [path] {
+        return CFailure{path + ": cannot write the recording: " + std::strerror(errno)};
+    };
+    if (!*file) return reason();
+    return CRecorder([file, reason](const std::string& line) -> CErrorOr<void> {
         *file << line << '\n';
         file->flush();
-        return *file ? std::string() : reason();
+        if (!*file) return reason();
+        return {};
     });
 }
 
@@ -63,5 +65,6 @@ void CRecorder::Event(const InputEvent& event) {
 }
 
 void CRecorder::WriteLine(const std::string& line) {
-    if (error_.empty()) error_ = write_(line);
+    if (!error_.empty()) return;
+    if (const CErrorOr<void> kept = write_(line); !kept) error_ = kept.Reason();
 }

@@ -9,6 +9,8 @@
 // whole.
 #pragma once
 
+#include "containers/ErrorOr.h"
+
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -16,23 +18,23 @@
 
 struct InputEvent;
 
-// Why path cannot take a recording, or empty. It must be a regular file or
+// Fails with why path cannot take a recording. It must be a regular file or
 // not exist yet, and must not be the script being run (script; "-" is
 // standard input) nor standard output or error: compared by device and
 // inode, so that links to them count too. A terminal, a pipe or /dev/stdout
 // is refused like "-".
-std::string RecordingTargetProblem(const std::string& path, const std::optional<std::string>& script);
+CErrorOr<void> CheckRecordingTarget(const std::string& path, const std::optional<std::string>& script);
 
 class CRecorder {
 public:
-    // Takes each line without its line end; gives why it could not be kept,
-    // or empty.
-    using LineWriter = std::function<std::string(const std::string& line)>;
+    // Takes each line without its line end; fails with why it could not be
+    // kept.
+    using LineWriter = std::function<CErrorOr<void>(const std::string& line)>;
 
     explicit CRecorder(LineWriter write) : write_(std::move(write)) {}
-    // Creates or replaces the file, each line flushed at once; null with
-    // "FILE: reason" in *error on failure.
-    static std::optional<CRecorder> Create(const std::string& path, std::string* error);
+    // Creates or replaces the file, each line flushed at once; fails with
+    // "FILE: reason".
+    static CErrorOr<CRecorder> Create(const std::string& path);
 
     void Seed(std::uint64_t seed);
     void Event(const InputEvent& event);

@@ -2,9 +2,9 @@
 #include "automation/ScriptCommand.h"
 
 #include "automation/KeyChordText.h"
+#include "containers/WholeNumber.h"
 #include "platform/MessageQuote.h"
 
-#include <charconv>
 #include <limits>
 #include <vector>
 
@@ -45,17 +45,7 @@ std::vector<std::string_view> Words(std::string_view text) {
     return words;
 }
 
-// The whole word as a number of type T, or none.
-template <class T>
-std::optional<T> Number(std::string_view word) {
-    T value{};
-    const char* end = word.data() + word.size();
-    const auto [stop, failure] = std::from_chars(word.data(), end, value);
-    if (failure != std::errc() || stop != end) return std::nullopt;
-    return value;
-}
-
-ParsedLine Error(std::string message) { return {std::nullopt, std::move(message)}; }
+ParsedLine Error(std::string message) { return CFailure{std::move(message)}; }
 
 // A byte below space or DEL: a file name with one would be cut short (NUL)
 // or be hard to tell from another name.
@@ -97,7 +87,7 @@ std::optional<InputEvent> ScriptCommand::Event() const {
 
 ParsedLine ParseScriptLine(std::string_view text, int lineNumber) {
     const std::string_view line = Trim(text);
-    if (line.empty() || line.front() == '#') return {};
+    if (line.empty() || line.front() == '#') return std::nullopt;
     const std::vector<std::string_view> words = Words(line);
     const std::string_view name = words.front();
 
@@ -120,7 +110,7 @@ ParsedLine ParseScriptLine(std::string_view text, int lineNumber) {
             const std::string need = "'seed' needs a number from 0 to " +
                                      std::to_string(std::numeric_limits<std::uint64_t>::max());
             if (arguments == 0) return Error(need);
-            const std::optional<std::uint64_t> seed = Number<std::uint64_t>(words[1]);
+            const std::optional<std::uint64_t> seed = ParseWholeNumber<std::uint64_t>(words[1]);
             if (!seed) return Error(need + ", not " + QuoteForMessage(words[1]));
             if (arguments > 1) return tooMany(1);
             command.seed = *seed;
@@ -131,12 +121,12 @@ ParsedLine ParseScriptLine(std::string_view text, int lineNumber) {
         case Kind::RClick: {
             if (arguments < 2) return Error(QuoteForMessage(name) + " needs the coordinates X and Y");
             for (std::size_t i = 1; i <= 2; ++i)
-                if (!Number<int>(words[i]))
+                if (!ParseWholeNumber<int>(words[i]))
                     return Error(QuoteForMessage(name) + ": " + QuoteForMessage(words[i]) +
                                  " is not a coordinate");
             if (arguments > 2) return tooMany(2);
-            command.x = *Number<int>(words[1]);
-            command.y = *Number<int>(words[2]);
+            command.x = *ParseWholeNumber<int>(words[1]);
+            command.y = *ParseWholeNumber<int>(words[2]);
             break;
         }
         case Kind::Key: {
@@ -166,7 +156,7 @@ ParsedLine ParseScriptLine(std::string_view text, int lineNumber) {
             if (arguments > 0) return tooMany(0);
             break;
     }
-    return {std::move(command), ""};
+    return command;
 }
 
 std::optional<std::string> FormatScriptCommand(const ScriptCommand& command) {

@@ -20,6 +20,7 @@
 // recording writes, so FormatScriptCommand and ParseScriptLine round-trip.
 #pragma once
 
+#include "containers/ErrorOr.h"
 #include "platform/Platform.h"
 
 #include <cstdint>
@@ -62,10 +63,7 @@ struct ScriptCommand {
 
 // What one line of a script says: a command, nothing (blank or comment), or
 // a syntax error with a one-line message (without file and line).
-struct ParsedLine {
-    std::optional<ScriptCommand> command;
-    std::string error;
-};
+using ParsedLine = CErrorOr<std::optional<ScriptCommand>>;
 
 ParsedLine ParseScriptLine(std::string_view text, int lineNumber);
 

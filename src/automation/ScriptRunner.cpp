@@ -17,9 +17,7 @@ namespace {
 using Kind = ScriptCommand::Kind;
 
 std::string NoWindow(const ScriptCommand& command) {
-    // A named string, not a temporary: see Quoted() in ScriptCommand.cpp.
-    const std::string name(command.Name());
-    return "'" + name + "': no window is open";
+    return "'" + std::string(command.Name()) + "': no window is open";
 }
 
 }  // namespace
@@ -62,15 +60,12 @@ std::optional<InputEvent> CScriptRunner::Advance(bool mayWait) {
             stoppedToWait_ = true;
             return std::nullopt;
         }
-        std::string syntaxError;
-        const std::optional<ScriptCommand> command = source_.Next(&syntaxError);
-        if (!syntaxError.empty()) {
-            error_ = syntaxError;
-            exitCode_ = kUsage;
-            finished_ = true;
-            if (loopRunning_) platform_.Quit(exitCode_);
+        const CErrorOr<std::optional<ScriptCommand>> next = source_.Next();
+        if (!next) {
+            Fail(kUsage, next.Reason());
             return std::nullopt;
         }
+        const std::optional<ScriptCommand>& command = *next;
         if (!command) {
             finished_ = true;
             return std::nullopt;
@@ -118,9 +113,9 @@ bool CScriptRunner::RunInspection(const ScriptCommand& command, CWindow* active)
         }
         case Kind::Shot: {
             if (!active) break;
-            std::string reason;
-            if (active->WritePng(command.file, &reason)) return true;
-            Fail(kFailure, source_.Where(command) + "'shot': " + reason);
+            const CErrorOr<void> written = active->WritePng(command.file);
+            if (written) return true;
+            Fail(kFailure, source_.Where(command) + "'shot': " + written.Reason());
             return false;
         }
         default:

@@ -9,37 +9,33 @@
 #include <fstream>
 #include <string_view>
 
-std::optional<CScriptSource> CScriptSource::FromFile(const std::string& path, std::string* error) {
+namespace {
+
+CFailure CannotRead(const std::string& path) {
+    return CFailure{path + ": cannot read the script: " + std::strerror(errno)};
+}
+
+}  // namespace
+
+CErrorOr<CScriptSource> CScriptSource::FromFile(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        *error = path + ": cannot read the script: " + std::strerror(errno);
-        return std::nullopt;
-    }
-    std::optional<CScriptSource> source = FromWholeText(file, path, error);
-    if (file.bad()) {
-        *error = path + ": cannot read the script: " + std::strerror(errno);
-        return std::nullopt;
-    }
+    if (!file) return CannotRead(path);
+    CErrorOr<CScriptSource> source = FromWholeText(file, path);
+    if (file.bad()) return CannotRead(path);
     return source;
 }
 
-std::optional<CScriptSource> CScriptSource::FromWholeText(std::istream& text, const std::string& name,
-                                                          std::string* error) {
+CErrorOr<CScriptSource> CScriptSource::FromWholeText(std::istream& text, const std::string& name) {
     CScriptSource source(name, nullptr);
     CLineSplitter splitter;
-    int lineNumber = 0;
-    const auto parse = [&](const std::string& line) {
-        ParsedLine parsed = ParseScriptLine(line, ++lineNumber);
-        if (!parsed.error.empty()) *error = name + ":" + std::to_string(lineNumber) + ": " + parsed.error;
-        if (parsed.command) source.parsed_.push_back(std::move(*parsed.command));
-        return parsed.error.empty();
-    };
     char chunk[4096];
     while (text.read(chunk, sizeof chunk) || text.gcount() > 0)
         for (const char byte : std::string_view(chunk, static_cast<std::size_t>(text.gcount())))
-            if (const std::optional<std::string> line = splitter.Push(byte); line && !parse(*line))
-                return std::nullopt;
-    if (const std::optional<std::string> line = splitter.Finish(); line && !parse(*line)) return std::nullopt;
+            if (const std::optional<std::string> line = splitter.Push(byte))
+                if (const CErrorOr<void> parsed = source.Parse(*line); !parsed)
+                    return CFailure{parsed.Reason()};
+    if (const std::optional<std::string> line = splitter.Finish())
+        if (const CErrorOr<void> parsed = source.Parse(*line); !parsed) return CFailure{parsed.Reason()};
     return source;
 }
 
@@ -57,21 +53,24 @@ void CScriptSource::OnReady(std::function<void()> wake) {
     if (lines_) lines_->OnReady(std::move(wake));
 }
 
-std::optional<ScriptCommand> CScriptSource::Next(std::string* error) {
-    error->clear();
+CErrorOr<void> CScriptSource::Parse(const std::string& line) {
+    ParsedLine parsed = ParseScriptLine(line, ++linesRead_);
+    if (!parsed) return CFailure{name_ + ":" + std::to_string(linesRead_) + ": " + parsed.Reason()};
+    if (*parsed) parsed_.push_back(std::move(**parsed));
+    return {};
+}
+
+CErrorOr<std::optional<ScriptCommand>> CScriptSource::Next() {
     while (parsed_.empty() && lines_) {
         const std::optional<std::string> text = lines_->Next();
         if (!text) {
             lines_.reset();
             break;
         }
-        ParsedLine parsed = ParseScriptLine(*text, ++linesRead_);
-        if (!parsed.error.empty()) {
-            *error = name_ + ":" + std::to_string(linesRead_) + ": " + parsed.error;
+        if (const CErrorOr<void> parsed = Parse(*text); !parsed) {
             lines_.reset();
-            return std::nullopt;
+            return CFailure{parsed.Reason()};
         }
-        if (parsed.command) parsed_.push_back(std::move(*parsed.command));
     }
     if (parsed_.empty()) return std::nullopt;
     ScriptCommand command = std::move(parsed_.front());

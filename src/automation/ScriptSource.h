@@ -18,21 +18,20 @@
 
 class CScriptSource {
 public:
-    // Reads and parses the whole file; on failure null with "FILE:LINE:
-    // message" (or "FILE: reason" when it cannot be read) in *error.
-    static std::optional<CScriptSource> FromFile(const std::string& path, std::string* error);
+    // Reads and parses the whole file; fails with "FILE:LINE: message" (or
+    // "FILE: reason" when it cannot be read).
+    static CErrorOr<CScriptSource> FromFile(const std::string& path);
     // The same check for a whole text already open; name is what errors call it.
-    static std::optional<CScriptSource> FromWholeText(std::istream& text, const std::string& name,
-                                                      std::string* error);
+    static CErrorOr<CScriptSource> FromWholeText(std::istream& text, const std::string& name);
     // Takes the lines as they arrive; name is what errors call it.
     static CScriptSource FromLines(std::unique_ptr<CLineSource> lines, std::string name);
     // Takes stream's lines as they arrive (ReadStreamLines); "-" names
     // standard input.
     static CScriptSource FromStream(std::shared_ptr<std::istream> stream, std::string name);
 
-    // The next command, or none at the end or at a syntax error (then *error
-    // holds "NAME:LINE: message"; otherwise it is cleared).
-    std::optional<ScriptCommand> Next(std::string* error);
+    // The next command, or none at the end; fails at a syntax error with
+    // "NAME:LINE: message", and then the source has ended.
+    CErrorOr<std::optional<ScriptCommand>> Next();
     // Whether Next can answer without waiting for a line to arrive.
     bool Ready() const;
     // Called from another thread when a line arrives (see CLineSource).
@@ -43,9 +42,12 @@ public:
 private:
     CScriptSource(std::string name, std::unique_ptr<CLineSource> lines)
         : name_(std::move(name)), lines_(std::move(lines)) {}
+    // Parses the next line and queues its command; fails with "NAME:LINE:
+    // message" at a syntax error.
+    CErrorOr<void> Parse(const std::string& line);
 
     std::string name_;
     std::unique_ptr<CLineSource> lines_;  // null once everything is parsed
-    int linesRead_ = 0;
+    int linesRead_ = 0;                   // the lines parsed so far
     std::deque<ScriptCommand> parsed_;
 };

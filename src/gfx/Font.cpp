@@ -25,15 +25,14 @@ std::shared_ptr<const CFontFace> FaceFor(const CLogFont& description) {
                   description.faceName};
     if (auto it = faces.find(key); it != faces.end()) return it->second;
 
-    FontFile file;
-    std::string error;
     // The program checks the font before any window opens (FontCheck.h): a
     // failure here means it went away since, and is reported like any other.
-    if (!FindFontFile(description.faceName, &file, &error)) throw CMyException(error);
-    std::shared_ptr<const CFontFace> face = CFontFace::Open(file, description, &error);
-    if (!face) throw CMyException(error);
-    faces.emplace(key, face);
-    return face;
+    const CErrorOr<FontFile> file = FindFontFile(description.faceName);
+    if (!file) throw CMyException(file.Reason());
+    const CErrorOr<std::shared_ptr<const CFontFace>> face = CFontFace::Open(*file, description);
+    if (!face) throw CMyException(face.Reason());
+    faces.emplace(key, *face);
+    return *face;
 }
 
 }  // namespace

@@ -20,22 +20,23 @@ constexpr const char* kEnvironmentAdvice =
     "set QUORVANEL_FONT to a font file with Chinese glyphs (the Debian package fonts-arphic-uming "
     "installs one), or unset it";
 
-// What is wrong with the file as a file, or empty.
-std::string FileProblem(const std::string& path) {
+// Fails with what is wrong with the file as a file.
+CErrorOr<void> CheckFile(const std::string& path) {
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
-        return errno == ENOENT ? "does not exist" : std::string("cannot be read: ") + std::strerror(errno);
-    std::string problem;
+        return CFailure{errno == ENOENT ? "does not exist"
+                                        : std::string("cannot be read: ") + std::strerror(errno)};
+    CErrorOr<void> usable;
     struct stat info {};
     char byte = 0;
     if (fstat(fd, &info) == 0 && S_ISDIR(info.st_mode))
-        problem = "is a folder, not a font file";
+        usable = CFailure{"is a folder, not a font file"};
     else if (pread(fd, &byte, 1, 0) < 0)
-        problem = std::string("cannot be read: ") + std::strerror(errno);
+        usable = CFailure{std::string("cannot be read: ") + std::strerror(errno)};
     else if (info.st_size == 0)
-        problem = "is empty";
+        usable = CFailure{"is empty"};
     close(fd);
-    return problem;
+    return usable;
 }
 
 // The first of the game's characters face has no glyph for, or 0.
@@ -53,21 +54,20 @@ std::string Named(char32_t character) {
 
 }  // namespace
 
-std::string FontProblem() {
-    FontFile file;
-    std::string error;
-    if (!FindFontFile(kSongFamily, &file, &error)) return error;
-    const bool fromEnvironment = FontFileFromEnvironment() != nullptr;
-    const std::string name = "the font file " + file.path +
+CErrorOr<void> CheckGameFont() {
+    const CErrorOr<FontFile> file = FindFontFile(kSongFamily);
+    if (!file) return CFailure{file.Reason()};
+    const bool fromEnvironment = FontFileFromEnvironment().has_value();
+    const std::string name = "the font file " + file->path +
                              (fromEnvironment ? " (QUORVANEL_FONT)" : " (" + std::string(kSongFamily) + ")");
     const std::string advice = fromEnvironment ? kEnvironmentAdvice : std::string(BrokenFontAdvice());
 
-    if (const std::string problem = FileProblem(file.path); !problem.empty())
-        return name + " " + problem + "; " + advice;
-    const std::shared_ptr<const CFontFace> face =
-        CFontFace::Open(file, CLogFont{-16, 0, 400, false, std::string(kSongFamily)}, &error);
-    if (!face) return name + " is not a font; " + advice;
-    if (const char32_t missing = FirstMissingCharacter(*face))
-        return name + " has no glyph for " + Named(missing) + ", which the game draws; " + advice;
+    if (const CErrorOr<void> usable = CheckFile(file->path); !usable)
+        return CFailure{name + " " + usable.Reason() + "; " + advice};
+    const CErrorOr<std::shared_ptr<const CFontFace>> face =
+        CFontFace::Open(*file, CLogFont{-16, 0, 400, false, std::string(kSongFamily)});
+    if (!face) return CFailure{name + " is not a font; " + advice};
+    if (const char32_t missing = FirstMissingCharacter(**face))
+        return CFailure{name + " has no glyph for " + Named(missing) + ", which the game draws; " + advice};
     return {};
 }

@@ -3,12 +3,13 @@
 // reason instead of failing at the first text.
 #pragma once
 
-#include <string>
+#include "containers/ErrorOr.h"
 
-// Empty when the game's face can be found, opened and draws every one of
-// the game's characters (GameCharacters.h). Otherwise one line in English
-// that names the file, says what is wrong with it (missing, unreadable,
-// empty, not a font, the first character it has no glyph for) and gives
-// advice: about QUORVANEL_FONT when that names the file, else the host's
-// (BrokenFontAdvice: the Debian package fonts-arphic-uming on the desktop).
-std::string FontProblem();
+// Succeeds when the game's face can be found, opened and draws every one of
+// the game's characters (GameCharacters.h). Otherwise fails with one line in
+// English that names the file, says what is wrong with it (missing,
+// unreadable, empty, not a font, the first character it has no glyph for)
+// and gives advice: about QUORVANEL_FONT when that names the file, else the
+// host's (BrokenFontAdvice: the Debian package fonts-arphic-uming on the
+// desktop).
+CErrorOr<void> CheckGameFont();

@@ -96,14 +96,11 @@ bool HasStrike(FT_Face face, int pixelSize) {
 
 }  // namespace
 
-std::shared_ptr<const CFontFace> CFontFace::Open(const FontFile& file, const CLogFont& description,
-                                                 std::string* error) {
+CErrorOr<std::shared_ptr<const CFontFace>> CFontFace::Open(const FontFile& file,
+                                                           const CLogFont& description) {
     std::shared_ptr<FT_LibraryRec_> library = SharedLibrary();
     FT_Face face = library ? OpenFace(library.get(), file) : nullptr;
-    if (!face) {
-        *error = "cannot open the font file " + file.path;
-        return nullptr;
-    }
+    if (!face) return CFailure{"cannot open the font file " + file.path};
     return std::shared_ptr<const CFontFace>(new CFontFace(std::move(library), face, description));
 }
 

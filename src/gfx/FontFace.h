@@ -39,9 +39,8 @@ class CFontFace {
 public:
     // Opens the face of file at the size description asks for (a negative
     // height is the em size in pixels, a positive one the cell height).
-    // On failure returns null and a one-line reason in *error.
-    static std::shared_ptr<const CFontFace> Open(const FontFile& file, const CLogFont& description,
-                                                 std::string* error);
+    // Fails with a one-line reason.
+    static CErrorOr<std::shared_ptr<const CFontFace>> Open(const FontFile& file, const CLogFont& description);
 
     CFontFace(const CFontFace&) = delete;
     CFontFace& operator=(const CFontFace&) = delete;

@@ -1,17 +1,13 @@
 // Finding a face's font file: the file the user names, else the host's lookup.
 #include "gfx/FontFile.h"
 
-#include <cstdlib>
+#include "containers/Environment.h"
 
-const char* FontFileFromEnvironment() {
-    const char* path = std::getenv("QUORVANEL_FONT");
-    return path && *path ? path : nullptr;
-}
+#include <utility>
 
-bool FindFontFile(std::string_view faceName, FontFile* file, std::string* error) {
-    if (const char* path = FontFileFromEnvironment()) {
-        *file = {path, -1};
-        return true;
-    }
-    return FindHostFontFile(faceName, file, error);
+std::optional<std::string> FontFileFromEnvironment() { return EnvironmentVariable("QUORVANEL_FONT"); }
+
+CErrorOr<FontFile> FindFontFile(std::string_view faceName) {
+    if (std::optional<std::string> path = FontFileFromEnvironment()) return FontFile{std::move(*path), -1};
+    return FindHostFontFile(faceName);
 }

@@ -6,6 +6,9 @@
 // QUORVANEL_FONT=/path/to/font overrides the lookup.
 #pragma once
 
+#include "containers/ErrorOr.h"
+
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,18 +22,18 @@ struct FontFile {
 inline constexpr std::string_view kSongFamily = "AR PL UMing CN";
 
 // Finds the file for faceName: the one QUORVANEL_FONT names, else the host's.
-// On failure (fontconfig knows no such family) returns false and puts a
-// one-line reason naming the package fonts-arphic-uming into *error.
-bool FindFontFile(std::string_view faceName, FontFile* file, std::string* error);
+// Fails (fontconfig knows no such family) with a one-line reason naming the
+// package fonts-arphic-uming.
+CErrorOr<FontFile> FindFontFile(std::string_view faceName);
 
 // The host's own lookup, as FindFontFile without the override. Built by
 // platform for each host (platform/fontlookup: fontconfig on the desktop, the
 // page's font in the browser) into the library quorvanel_font_lookup.
-bool FindHostFontFile(std::string_view faceName, FontFile* file, std::string* error);
+CErrorOr<FontFile> FindHostFontFile(std::string_view faceName);
 // What to do when the file the host's lookup found for the game's face is
 // broken (one clause of advice, for a message that names the file), built
 // with FindHostFontFile.
 std::string_view BrokenFontAdvice();
 
-// The file QUORVANEL_FONT names, or null when it is not set.
-const char* FontFileFromEnvironment();
+// The file QUORVANEL_FONT names, or none when it is not set.
+std::optional<std::string> FontFileFromEnvironment();

@@ -8,15 +8,6 @@
 #include <algorithm>
 #include <cstring>
 
-namespace {
-
-bool FailWith(std::string* error, const std::string& text) {
-    if (error) *error = text;
-    return false;
-}
-
-}  // namespace
-
 CFrameBuffer::CFrameBuffer(int width, int height, COLORREF fill) { Resize(width, height, fill); }
 
 COLORREF CFrameBuffer::GetPixel(int x, int y) const {
@@ -35,12 +26,11 @@ void CFrameBuffer::Resize(int width, int height, COLORREF fill) {
     pixels_.assign(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), fill);
 }
 
-bool WritePng(const CFrameBuffer& image, const std::string& path, std::string* error) {
-    if (image.Width() == 0 || image.Height() == 0)
-        return FailWith(error, "cannot write an empty image to " + path);
+CErrorOr<void> WritePng(const CFrameBuffer& image, const std::string& path) {
+    if (image.Width() == 0 || image.Height() == 0) return CFailure{"cannot write an empty image to " + path};
     const std::vector<std::uint8_t> bytes = EncodePng(image);
-    if (bytes.empty()) return FailWith(error, "out of memory writing " + path);
+    if (bytes.empty()) return CFailure{"out of memory writing " + path};
     if (const int failure = WriteWholeFile(path, bytes))
-        return FailWith(error, "cannot write " + path + ": " + std::strerror(failure));
-    return true;
+        return CFailure{"cannot write " + path + ": " + std::strerror(failure)};
+    return {};
 }

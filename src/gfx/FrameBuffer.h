@@ -2,6 +2,7 @@
 // device context draws into and every window shows.
 #pragma once
 
+#include "containers/ErrorOr.h"
 #include "gfx/Color.h"
 
 #include <cstdint>
@@ -35,8 +36,8 @@ private:
 // (or when memory runs out).
 std::vector<std::uint8_t> EncodePng(const CFrameBuffer& image);
 // Writes the buffer as an 8-bit RGB PNG file, whole or not at all: a failure
-// leaves no file behind (and what path held untouched). On failure returns
-// false and puts a one-line reason (naming the path) into *error.
-bool WritePng(const CFrameBuffer& image, const std::string& path, std::string* error);
+// leaves no file behind (and what path held untouched). Fails with a one-line
+// reason naming the path.
+CErrorOr<void> WritePng(const CFrameBuffer& image, const std::string& path);
 // Reads a PNG written by WritePng (tests compare screenshots with it).
-bool ReadPng(const std::string& path, CFrameBuffer* image, std::string* error);
+CErrorOr<CFrameBuffer> ReadPng(const std::string& path);

@@ -1,24 +1,15 @@
 // Choosing the display scale (see DisplayScale.h).
 #include "platform/DisplayScale.h"
 
+#include "containers/WholeNumber.h"
 #include "platform/MessageQuote.h"
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 #include <cstdlib>
 #include <string>
 
 namespace {
-
-template <typename Number>
-std::optional<Number> NumberIn(std::string_view text) {
-    Number value{};
-    const char* end = text.data() + text.size();
-    const auto [stop, failure] = std::from_chars(text.data(), end, value);
-    if (text.empty() || failure != std::errc() || stop != end) return std::nullopt;
-    return value;
-}
 
 // strtod rather than from_chars, whose floating-point form the browser
 // build's C++ library lacks; the program keeps the C locale's decimal point.
@@ -37,7 +28,7 @@ int Clamped(long long scale) { return static_cast<int>(std::clamp<long long>(sca
 }  // namespace
 
 std::optional<int> ParseScale(std::string_view text) {
-    const std::optional<int> scale = NumberIn<int>(text);
+    const std::optional<int> scale = ParseWholeNumber<int>(text);
     if (!scale || *scale < kMinScale || *scale > kMaxScale) return std::nullopt;
     return scale;
 }
@@ -51,7 +42,8 @@ CScaleChoice ChooseScale(std::optional<int> requested, const CDesktopScaleHints&
                    QuoteForMessage(*hints.quorvanelScale) + ": the desktop's scale is used";
     }
     if (hints.gdkScale)
-        if (const std::optional<long long> scale = NumberIn<long long>(*hints.gdkScale); scale && *scale > 0)
+        if (const std::optional<long long> scale = ParseWholeNumber<long long>(*hints.gdkScale);
+            scale && *scale > 0)
             return {Clamped(*scale), true};
     if (hints.xftDpi)
         if (const std::optional<double> dpi = DecimalIn(*hints.xftDpi); dpi && *dpi > 0)

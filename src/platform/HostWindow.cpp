@@ -1,4 +1,4 @@
-// Window state and painting shared by both backends (see HostWindow.h).
+// Window state and painting shared by every backend (see HostWindow.h).
 #include "platform/HostWindow.h"
 
 #include "platform/WindowSystem.h"

@@ -1,4 +1,4 @@
-// The one CWindow implementation, shared by both backends: title, client size,
+// The one CWindow implementation, shared by every backend: title, client size,
 // position, background, the invalid region and the painted pixels, and the
 // paint itself (erase, OnPaint clipped to the invalid area, validate, show).
 // The backend-specific side is a CNativeWindow. Input and modal loops are run

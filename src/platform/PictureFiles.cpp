@@ -1,6 +1,7 @@
 // The pictures folder and picture file names (see PictureFiles.h).
 #include "platform/PictureFiles.h"
 
+#include "containers/Environment.h"
 #include "gfx/WholeFile.h"
 #include "platform/SystemReason.h"
 
@@ -9,7 +10,6 @@
 #include <array>
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
 
@@ -20,11 +20,6 @@ namespace {
 bool IsWritableFolder(const std::string& path) {
     std::error_code ignored;
     return !path.empty() && fs::is_directory(path, ignored) && ::access(path.c_str(), W_OK | X_OK) == 0;
-}
-
-std::string EnvironmentValue(const char* name) {
-    const char* value = std::getenv(name);
-    return value ? value : "";
 }
 
 // The first line `xdg-user-dir PICTURES` prints; empty when the tool is missing.
@@ -58,8 +53,8 @@ std::string TimeStamp(std::time_t when) {
 }  // namespace
 
 std::string PicturesFolder() {
-    for (const std::string& candidate :
-         {EnvironmentValue("XDG_PICTURES_DIR"), XdgUserDirPictures(), EnvironmentValue("HOME")})
+    for (const std::string& candidate : {EnvironmentVariable("XDG_PICTURES_DIR").value_or(""),
+                                         XdgUserDirPictures(), EnvironmentVariable("HOME").value_or("")})
         if (IsWritableFolder(candidate)) return Absolute(candidate);
     return Absolute(".");
 }
@@ -67,14 +62,8 @@ std::string PicturesFolder() {
 std::string PictureFileName(std::string_view suggestedName, std::time_t when, int copy) {
     std::string stem = fs::path(suggestedName).filename().stem().string();
     if (stem.empty()) stem = "picture";
-    // Appended piece by piece: GCC 12 at -O3 takes "-" + a temporary for an
-    // overlapping copy (a false -Wrestrict).
-    stem += '-';
-    stem += TimeStamp(when);
-    if (copy > 1) {
-        stem += '-';
-        stem += std::to_string(copy);
-    }
+    stem += "-" + TimeStamp(when);
+    if (copy > 1) stem += "-" + std::to_string(copy);
     return stem + ".png";
 }
 
@@ -85,7 +74,6 @@ SavedPicture SavePictureInFolder(const CFrameBuffer& image, std::string_view sug
     picture.location = (fs::path(folder) / name(1)).string();
     const std::vector<std::uint8_t> bytes = EncodePng(image);
     const int failure = bytes.empty() ? ENOMEM : WriteNewFile(folder, name, bytes, &picture.location);
-    picture.saved = failure == 0;
-    if (failure) picture.reason = SystemReason(failure);
+    if (failure) picture.saved = CFailure{SystemReason(failure)};
     return picture;
 }

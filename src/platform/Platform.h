@@ -1,9 +1,11 @@
 // The window system behind the screens: creates windows, runs the event loop
-// and nested modal loops, shows message boxes. Two backends share this
-// interface and one dispatch: SDL2 (real windows) and headless (windows,
-// invalidation and events in memory, no SDL video at all).
+// and nested modal loops, shows message boxes. Three backends share this
+// interface and one dispatch: SDL2 (real windows), headless (windows,
+// invalidation and events in memory, no SDL video at all) and browser
+// (windows in the web page).
 #pragma once
 
+#include "containers/ErrorOr.h"
 #include "platform/Window.h"
 
 #include <functional>
@@ -30,12 +32,12 @@ enum : int { IDOK = 1, IDCANCEL = 2 };
 
 // Where SavePicture put a picture, or why it could not.
 struct SavedPicture {
-    bool saved = false;
     // Where the player finds the picture: the file's full path, or the name
     // of a download. After a failure, the file the picture was to become.
     std::string location;
-    // After a failure, the system's reason in the game's language.
-    std::string reason;
+    // Whether it was saved; the reason of a failure is the system's, in the
+    // game's language.
+    CErrorOr<void> saved;
 };
 
 class CPlatform {
@@ -44,14 +46,14 @@ public:
 
     // SDL2 backend. With no usable display (no DISPLAY or WAYLAND_DISPLAY,
     // an unreachable server, or only SDL's offscreen or dummy drivers) it
-    // returns null and puts a one-line reason into *error. Windows show each
+    // fails with a one-line reason. Windows show each
     // client pixel as a scale x scale block: scale when given, otherwise as
     // DisplayScale.h chooses (a one-line warning about QUORVANEL_SCALE goes
     // to *warning). Everything this interface says stays in client pixels;
     // Ctrl+= and Ctrl+- change the scale while it runs (the active window's
     // handler does not get them, the input observer does).
-    static std::unique_ptr<CPlatform> CreateSdl(std::string* error, std::optional<int> scale = std::nullopt,
-                                                std::string* warning = nullptr);
+    static CErrorOr<std::unique_ptr<CPlatform>> CreateSdl(std::optional<int> scale = std::nullopt,
+                                                          std::string* warning = nullptr);
     // Headless backend: a 1280 x 1024 screen to centre on, window frames of
     // 5 pixels with a 30-pixel caption (a 655 x 405 client area makes a
     // 665 x 445 window), no SDL video at all; the scale is always 1, so

@@ -1,8 +1,8 @@
 // Top-level windows as the screens see them: a client area drawn by a
 // handler, invalidation, and mouse and key input in client coordinates.
-// Both backends (SDL2 and headless, Platform.h) hand out windows through this
-// interface and run the same dispatch, so a headless frame equals the
-// window's pixels.
+// Every backend (SDL2, headless and browser, Platform.h) hands out windows
+// through this interface and runs the same dispatch, so a headless frame
+// equals the window's pixels and the page's.
 #pragma once
 
 #include "gfx/Color.h"
@@ -69,6 +69,11 @@ public:
     // True while the window draws its focus ring (after a key moved the
     // keyboard focus, until the next click).
     virtual bool ShowsFocusRing() const { return false; }
+    // True when Tab (Shift+Tab when backward) would wrap round from the last
+    // widget to the first (the first to the last): a page lets such a Tab
+    // leave the game for its own controls. A window of one widget, or none,
+    // wraps at once.
+    virtual bool TabWraps(bool /*backward*/) const { return true; }
 };
 
 enum class MessageBoxIcon { None, Stop };
@@ -130,9 +135,7 @@ public:
     // The last description handed over, or null when none was.
     virtual const CAccessNode* GetAccessTree() const { return nullptr; }
 
-    // Writes the client area as last painted to a PNG file; on failure
-    // returns false with a one-line reason in *error.
-    bool WritePng(const std::string& path, std::string* error) const {
-        return ::WritePng(GetFrameBuffer(), path, error);
-    }
+    // Writes the client area as last painted to a PNG file; fails with a
+    // one-line reason.
+    CErrorOr<void> WritePng(const std::string& path) const { return ::WritePng(GetFrameBuffer(), path); }
 };

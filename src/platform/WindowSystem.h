@@ -1,4 +1,4 @@
-// The dispatch both backends share: the stack of shown windows (bottom to top;
+// The dispatch every backend shares: the stack of shown windows (bottom to top;
 // the top one is active and alone takes input), the event loop and nested
 // modal loops, painting what is invalid before waiting, and the boundary where
 // an exception escaping a handler is caught and shown in an error box.

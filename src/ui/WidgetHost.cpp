@@ -88,6 +88,12 @@ void CWidgetHost::OnAccessAction(const std::string& node, AccessAction action) {
     DescribeToWindow();
 }
 
+bool CWidgetHost::TabWraps(bool backward) const {
+    const std::vector<CFocusable> order = FocusOrder(root_);
+    const std::optional<std::size_t> index = root_.FocusIndex(order);
+    return !index || *index == (backward ? 0 : order.size() - 1);
+}
+
 void CWidgetHost::StepFocus(FocusStep step) {
     const std::vector<CFocusable> order = FocusOrder(root_);
     if (const std::optional<std::size_t> target = ::StepFocus(order, root_.FocusIndex(order), step))

@@ -32,6 +32,7 @@ public:
     void OnLButtonDown(int x, int y) override;
     void OnKey(const KeyChord& key) final;
     bool ShowsFocusRing() const override { return root_.FocusRingShown(); }
+    bool TabWraps(bool backward) const override;
     // Focus moves to the node's widget as a key would move it there (the ring
     // shows); activating it is then Space on it.
     void OnAccessAction(const std::string& node, AccessAction action) final;

@@ -1,21 +1,21 @@
 // The command line: each option and its value forms, and the errors for
 // unknown, malformed, missing and repeated options.
 #include "app/CommandLine.h"
+#include "support/FailureReason.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 CommandLineOptions Parsed(const std::vector<std::string>& arguments) {
-    std::string error;
-    const std::optional<CommandLineOptions> options = ParseCommandLine(arguments, &error);
-    EXPECT_TRUE(options.has_value()) << error;
-    return options.value_or(CommandLineOptions{});
+    const CErrorOr<CommandLineOptions> options = ParseCommandLine(arguments);
+    EXPECT_EQ(FailureReason(options), "");
+    return options ? *options : CommandLineOptions{};
 }
 
 std::string ErrorOf(const std::vector<std::string>& arguments) {
-    std::string error;
-    EXPECT_FALSE(ParseCommandLine(arguments, &error).has_value());
+    const std::string error = FailureReason(ParseCommandLine(arguments));
+    EXPECT_NE(error, "");
     EXPECT_EQ(error.find('\n'), std::string::npos) << "one line: " << error;
     return error;
 }

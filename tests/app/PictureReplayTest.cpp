@@ -3,6 +3,7 @@
 // box that reports the picture keeps its size and button, so the recorded
 // click on 确定 closes it again and the game goes on to the same state; only
 // the path's own text differs.
+#include "support/FailureReason.h"
 #include "support/ProgramRun.h"
 #include "support/ScopedEnv.h"
 
@@ -38,10 +39,9 @@ protected:
         const ProgramResult run =
             RunQuorvanel({"--headless", "--script", "-"}, script + "windows\nwidgets\nstate\n");
         EXPECT_EQ(run.exitCode, 0) << run.err;
-        Replayed replayed{run.OutLines(), {}};
-        std::string error;
-        EXPECT_TRUE(ReadPng(shot, &replayed.box, &error)) << error;
-        return replayed;
+        const CErrorOr<CFrameBuffer> box = ReadPng(shot);
+        EXPECT_EQ(FailureReason(box), "");
+        return {run.OutLines(), box ? *box : CFrameBuffer()};
     }
 
     CTempFolder temp;

@@ -4,6 +4,7 @@
 // a recorded session that replays to the same state and pixels, a home
 // folder hundreds of characters deep, and the playthrough script that wins
 // the game.
+#include "support/FailureReason.h"
 #include "support/ProgramRun.h"
 #include "support/ScopedEnv.h"
 
@@ -277,12 +278,11 @@ TEST(ProgramTest, ARecordedSessionReplaysToTheSameStateAndPixels) {
         << played.out;
     EXPECT_EQ(played.out.find("\"books\":[]"), std::string::npos) << "no drops to compare";
 
-    CFrameBuffer first;
-    CFrameBuffer second;
-    std::string error;
-    ASSERT_TRUE(ReadPng(folder.File("played.png"), &first, &error)) << error;
-    ASSERT_TRUE(ReadPng(folder.File("replayed.png"), &second, &error)) << error;
-    EXPECT_TRUE(first == second);
+    const CErrorOr<CFrameBuffer> first = ReadPng(folder.File("played.png"));
+    const CErrorOr<CFrameBuffer> second = ReadPng(folder.File("replayed.png"));
+    ASSERT_EQ(FailureReason(first), "");
+    ASSERT_EQ(FailureReason(second), "");
+    EXPECT_TRUE(*first == *second);
 }
 
 // What a screen reader does (focus and activate a node of the description)

@@ -3,6 +3,7 @@
 // handler, the Ctrl+P picture (and the box when it cannot be saved), and the
 // close box.
 #include "AppTestFixture.h"
+#include "support/FailureReason.h"
 #include "support/FileLimit.h"
 #include "support/ScopedEnv.h"
 #include "support/ScriptedInput.h"
@@ -178,10 +179,9 @@ TEST_F(RunningProgramTest, CtrlPSavesTheScreenAsDrawnAndNamesTheFile) {
     ASSERT_TRUE(shown.has_value());
     EXPECT_EQ(shown->icon, MessageBoxIcon::None);
     EXPECT_NE(shown->text.find(files[0].string()), std::string::npos) << shown->text;
-    CFrameBuffer saved;
-    std::string error;
-    ASSERT_TRUE(ReadPng(files[0].string(), &saved, &error)) << error;
-    EXPECT_EQ(saved, drawn);
+    const CErrorOr<CFrameBuffer> saved = ReadPng(files[0].string());
+    ASSERT_EQ(FailureReason(saved), "");
+    EXPECT_EQ(*saved, drawn);
     std::filesystem::remove_all(folder);
 }
 

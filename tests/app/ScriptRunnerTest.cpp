@@ -2,15 +2,22 @@
 // (fields and texts as the screen shows them), the window list with a
 // message box's text, the widget tree with window rectangles, hint box and
 // hover card, shots equal to the window's pixels, the errors that stop
-// a script, and lines that arrive one by one through a pipe.
+// a script, and lines that arrive one by one through a pipe. Then the runner
+// against a game it knows only through CScriptedGame, fed from a line queue
+// as a host other than the desktop feeds it: state lines and re-seeds reach
+// the game in script order, the window list needs no game, and errors name
+// the source and line.
 #include "AppTestFixture.h"
+#include "support/FailureReason.h"
 #include "support/ProgramRun.h"
 #include "support/ScopedEnv.h"
 
 #include "app/GameForScripts.h"
 #include "app/WindowTitle.h"
 #include "automation/JsonWriter.h"
+#include "automation/LineQueue.h"
 #include "automation/ScriptRunner.h"
+#include "automation/ScriptedGame.h"
 #include "game/GameWorld.h"
 
 #include <unistd.h>
@@ -18,6 +25,7 @@
 #include <sstream>
 #include <streambuf>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -192,10 +200,9 @@ TEST_F(ScriptRunnerTest, AccessDescribesTheTopWindowForScreenReaders) {
 TEST_F(ScriptRunnerTest, ShotWritesTheActiveWindowAsPainted) {
     CTempFolder folder;
     RunScript("move " + At(FightButton(0)) + "\nshot " + folder.File("hint.png") + "\n");
-    std::string error;
-    CFrameBuffer shot;
-    ASSERT_TRUE(ReadPng(folder.File("hint.png"), &shot, &error)) << error;
-    EXPECT_TRUE(shot == app.Frame().Window().GetFrameBuffer());
+    const CErrorOr<CFrameBuffer> shot = ReadPng(folder.File("hint.png"));
+    ASSERT_EQ(FailureReason(shot), "");
+    EXPECT_TRUE(*shot == app.Frame().Window().GetFrameBuffer());
 }
 
 TEST_F(ScriptRunnerTest, AShotIntoAMissingFolderStopsTheScript) {
@@ -244,6 +251,65 @@ TEST_F(ScriptRunnerTest, LinesArrivingOneByOneAreAllRun) {
     writer.join();
     EXPECT_EQ(runner->ExitCode(), 0) << runner->Error();
     EXPECT_EQ(lines.size(), static_cast<std::size_t>(kLines - (kLines + 2) / 3));
+}
+
+// Answers "state" with the seeds it was given so far.
+class CFakeGame final : public CScriptedGame {
+public:
+    std::string StateLine() override {
+        std::string line = "{\"seeds\":[";
+        for (std::size_t i = 0; i < seeds.size(); ++i) line += (i ? "," : "") + std::to_string(seeds[i]);
+        return line + "]}";
+    }
+    void Reseed(std::uint64_t seed) override { seeds.push_back(seed); }
+
+    std::vector<std::uint64_t> seeds;
+};
+
+class QueuedScriptTest : public ::testing::Test {
+protected:
+    // Runs lines pushed by a host thread, one by one, until the queue ends.
+    void Run(const std::vector<std::string>& script) {
+        auto queue = std::make_unique<CLineQueue>();
+        std::thread host([feeder = queue->Feeder(), script]() mutable {
+            for (const std::string& line : script) feeder.Push(line);
+            feeder.End();
+        });
+        runner.emplace(
+            *platform, game, CScriptSource::FromLines(std::move(queue), "page"),
+            [this](const std::string& line) { printed.push_back(line); }, nullptr);
+        runner->Install();
+        platform->Run();
+        runner->RunRest();
+        host.join();
+    }
+
+    std::unique_ptr<CPlatform> platform = CPlatform::CreateHeadless();
+    CFakeGame game;
+    std::optional<CScriptRunner> runner;
+    std::vector<std::string> printed;
+};
+
+TEST_F(QueuedScriptTest, StateAndSeedReachTheGameInScriptOrder) {
+    Run({"state", "seed 5", "# a comment", "", "seed 18446744073709551615", "state", "windows"});
+    EXPECT_EQ(runner->ExitCode(), 0) << runner->Error();
+    EXPECT_EQ(game.seeds, (std::vector<std::uint64_t>{5, 18446744073709551615u}));
+    EXPECT_EQ(printed,
+              (std::vector<std::string>{"{\"seeds\":[]}", "{\"seeds\":[5,18446744073709551615]}", "[]"}));
+}
+
+TEST_F(QueuedScriptTest, ASyntaxErrorStopsAtItsLine) {
+    Run({"state", "seed", "state"});
+    EXPECT_EQ(runner->ExitCode(), 2);
+    EXPECT_EQ(runner->Error().rfind("page:2: 'seed' needs a number", 0), 0u) << runner->Error();
+    EXPECT_EQ(printed.size(), 1u);
+}
+
+TEST_F(QueuedScriptTest, InputWithoutAWindowFails) {
+    Run({"click 1 2", "state"});
+    EXPECT_EQ(runner->ExitCode(), 1);
+    EXPECT_EQ(runner->Error(), "page:1: 'click': no window is open");
+    EXPECT_TRUE(printed.empty());
 }
 
 }  // namespace

@@ -22,23 +22,25 @@ public:
     void Report(const std::string& message) override { log.push_back("report: " + message); }
     void ReportScriptError(const std::string& message) override { log.push_back("script error: " + message); }
 
-    std::string OptionsProblem(const CommandLineOptions&) override { return optionsProblem; }
-    std::optional<CScriptSource> OpenScript(const CommandLineOptions&, std::string* error) override {
+    CErrorOr<void> CheckOptions(const CommandLineOptions&) override {
+        if (!optionsProblem.empty()) return CFailure{optionsProblem};
+        return {};
+    }
+    CErrorOr<std::optional<CScriptSource>> OpenScript(const CommandLineOptions&) override {
         std::istringstream text(script);
-        return CScriptSource::FromWholeText(text, "s", error);
+        return CScriptSource::FromWholeText(text, "s");
     }
-    std::unique_ptr<CPlatform> CreatePlatform(const CommandLineOptions&, std::string* error) override {
+    CErrorOr<std::unique_ptr<CPlatform>> CreatePlatform(const CommandLineOptions&) override {
         log.push_back("platform");
-        *error = platformError;
-        return platformError.empty() ? CPlatform::CreateHeadless() : nullptr;
+        if (!platformError.empty()) return CFailure{platformError};
+        return CPlatform::CreateHeadless();
     }
-    std::optional<CRecorder> OpenRecording(const CommandLineOptions&, std::string* error) override {
+    CErrorOr<std::optional<CRecorder>> OpenRecording(const CommandLineOptions&) override {
         log.push_back("recording");
-        *error = recordingError;
-        if (!recordingError.empty()) return std::nullopt;
+        if (!recordingError.empty()) return CFailure{recordingError};
         return CRecorder([this](const std::string& line) {
             recording += line + "\n";
-            return std::string();
+            return CErrorOr<void>();
         });
     }
     void GameOver() override { log.push_back("game over"); }

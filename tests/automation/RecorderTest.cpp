@@ -4,6 +4,7 @@
 #include "automation/Recorder.h"
 #include "automation/ScriptCommand.h"
 #include "platform/Platform.h"
+#include "support/FailureReason.h"
 
 #include <gtest/gtest.h>
 
@@ -28,9 +29,8 @@ protected:
 };
 
 TEST_F(RecorderTest, EachEventIsOnDiskAsALineThatReadsBack) {
-    std::string error;
-    std::optional<CRecorder> recorder = CRecorder::Create(path, &error);
-    ASSERT_TRUE(recorder) << error;
+    CErrorOr<CRecorder> recorder = CRecorder::Create(path);
+    ASSERT_EQ(FailureReason(recorder), "");
     recorder->Seed(7);
     recorder->Event({InputEvent::Kind::LButtonDown, 198, 148, {}});
     KeyChord unnamed;
@@ -48,9 +48,8 @@ TEST_F(RecorderTest, EachEventIsOnDiskAsALineThatReadsBack) {
 // A file size limit stands in for a full disk: the first line that does not
 // fit makes the error, and nothing is written after it.
 TEST_F(RecorderTest, ALineThatCannotBeWrittenIsRemembered) {
-    std::string error;
-    std::optional<CRecorder> recorder = CRecorder::Create(path, &error);
-    ASSERT_TRUE(recorder) << error;
+    CErrorOr<CRecorder> recorder = CRecorder::Create(path);
+    ASSERT_EQ(FailureReason(recorder), "");
     rlimit old{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
@@ -69,16 +68,15 @@ TEST_F(RecorderTest, ALineThatCannotBeWrittenIsRemembered) {
 // A new path or a regular file of its own takes a recording; the script
 // being run does not, whatever name reaches it.
 TEST_F(RecorderTest, OnlyARegularFileOtherThanTheScriptTakesARecording) {
-    EXPECT_EQ(RecordingTargetProblem(path, std::nullopt), "");
+    EXPECT_EQ(FailureReason(CheckRecordingTarget(path, std::nullopt)), "");
     std::ofstream(path) << "seed 1\n";
     const std::string script = path + ".script";
     std::ofstream(script) << "state\n";
-    EXPECT_EQ(RecordingTargetProblem(path, script), "");
-    EXPECT_EQ(RecordingTargetProblem(path, "-"), "");
-    EXPECT_NE(RecordingTargetProblem(script, script), "");
-    EXPECT_NE(RecordingTargetProblem(::testing::TempDir() + "./quorvanel-recorder-test.txt.script", script),
-              "");
-    EXPECT_NE(RecordingTargetProblem(::testing::TempDir(), std::nullopt), "");
+    EXPECT_EQ(FailureReason(CheckRecordingTarget(path, script)), "");
+    EXPECT_EQ(FailureReason(CheckRecordingTarget(path, "-")), "");
+    EXPECT_FALSE(CheckRecordingTarget(script, script));
+    EXPECT_FALSE(CheckRecordingTarget(::testing::TempDir() + "./quorvanel-recorder-test.txt.script", script));
+    EXPECT_FALSE(CheckRecordingTarget(::testing::TempDir(), std::nullopt));
     std::remove(script.c_str());
 }
 

@@ -2,6 +2,7 @@
 // messages, key chords, and that written commands read back the same.
 #include "automation/KeyChordText.h"
 #include "automation/ScriptCommand.h"
+#include "support/FailureReason.h"
 
 #include <gtest/gtest.h>
 
@@ -12,22 +13,22 @@ using namespace std::string_literals;
 
 ScriptCommand Parsed(const std::string& line) {
     ParsedLine parsed = ParseScriptLine(line, 7);
-    EXPECT_EQ(parsed.error, "") << line;
-    EXPECT_TRUE(parsed.command.has_value()) << line;
-    return parsed.command.value_or(ScriptCommand{});
+    EXPECT_EQ(FailureReason(parsed), "") << line;
+    EXPECT_TRUE(parsed && parsed->has_value()) << line;
+    return parsed ? parsed->value_or(ScriptCommand{}) : ScriptCommand{};
 }
 
 std::string ErrorOf(const std::string& line) {
-    ParsedLine parsed = ParseScriptLine(line, 1);
-    EXPECT_FALSE(parsed.command.has_value()) << line;
-    return parsed.error;
+    const std::string reason = FailureReason(ParseScriptLine(line, 1));
+    EXPECT_NE(reason, "") << line;
+    return reason;
 }
 
 TEST(ScriptLineTest, BlankLinesAndCommentsAreNoCommands) {
     for (const char* line : {"", "   ", "\t", "# a comment", "   # indented comment", "\r"}) {
         const ParsedLine parsed = ParseScriptLine(line, 1);
-        EXPECT_FALSE(parsed.command.has_value()) << line;
-        EXPECT_EQ(parsed.error, "") << line;
+        EXPECT_EQ(FailureReason(parsed), "") << line;
+        EXPECT_TRUE(parsed && !parsed->has_value()) << line;
     }
 }
 

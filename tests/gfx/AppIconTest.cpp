@@ -2,6 +2,7 @@
 // desktop's icon theme, and the theme's files that the build draws are
 // exactly the icon of their size.
 #include "gfx/AppIcon.h"
+#include "support/FailureReason.h"
 
 #include <gtest/gtest.h>
 
@@ -47,11 +48,10 @@ TEST(AppIconTest, TheThemesFilesAreTheIconOfTheirSize) {
         const int size = std::stoi(entry.path().filename().string());
         ASSERT_EQ(entry.path().filename().string(), std::to_string(size) + "x" + std::to_string(size));
         found.insert(size);
-        CFrameBuffer file;
-        std::string error;
-        ASSERT_TRUE(ReadPng((entry.path() / "apps" / QUORVANEL_APP_ID ".png").string(), &file, &error))
-            << error;
-        EXPECT_EQ(file, DrawAppIcon(size)) << size;
+        const CErrorOr<CFrameBuffer> file =
+            ReadPng((entry.path() / "apps" / QUORVANEL_APP_ID ".png").string());
+        ASSERT_EQ(FailureReason(file), "");
+        EXPECT_EQ(*file, DrawAppIcon(size)) << size;
     }
     EXPECT_EQ(found, std::set<int>(std::begin(kThemeSizes), std::end(kThemeSizes)));
 }

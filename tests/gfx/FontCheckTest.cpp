@@ -6,6 +6,7 @@
 #include "gfx/GameCharacters.h"
 #include "gfx/Utf8.h"
 
+#include "support/FailureReason.h"
 #include "support/ScopedEnv.h"
 
 #include <gtest/gtest.h>
@@ -21,10 +22,12 @@ namespace {
 
 std::string ProblemWithFont(const std::string& path) {
     const CScopedEnv font("QUORVANEL_FONT", path.c_str());
-    return FontProblem();
+    return FailureReason(CheckGameFont());
 }
 
-TEST(FontCheckTest, TheInstalledFontDrawsEveryCharacterOfTheGame) { EXPECT_EQ(FontProblem(), ""); }
+TEST(FontCheckTest, TheInstalledFontDrawsEveryCharacterOfTheGame) {
+    EXPECT_EQ(FailureReason(CheckGameFont()), "");
+}
 
 TEST(FontCheckTest, EachUnusableFileIsNamedWithWhatIsWrong) {
     const std::filesystem::path folder = ::testing::TempDir() + "quorvanel-font-check";

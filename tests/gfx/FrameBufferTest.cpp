@@ -1,6 +1,7 @@
 // The pixel buffer's bounds and its PNG round trip.
 #include "gfx/FrameBuffer.h"
 
+#include "support/FailureReason.h"
 #include "support/FileLimit.h"
 
 #include <gtest/gtest.h>
@@ -27,27 +28,23 @@ TEST(FrameBuffer, PngRoundTripKeepsEveryPixel) {
     for (int y = 0; y < 5; ++y)
         for (int x = 0; x < 7; ++x) image.SetPixel(x, y, RGB(x * 36, y * 60, 255 - x * y));
     const std::string path = TempPath("quorvanel-framebuffer-test.png");
-    std::string error;
-    ASSERT_TRUE(WritePng(image, path, &error)) << error;
-    CFrameBuffer back;
-    ASSERT_TRUE(ReadPng(path, &back, &error)) << error;
-    EXPECT_EQ(back, image);
+    ASSERT_EQ(FailureReason(WritePng(image, path)), "");
+    const CErrorOr<CFrameBuffer> back = ReadPng(path);
+    ASSERT_EQ(FailureReason(back), "");
+    EXPECT_EQ(*back, image);
     std::filesystem::remove(path);
 }
 
 TEST(FrameBuffer, PngFailuresNameThePath) {
-    std::string error;
     const std::string missingDir = TempPath("quorvanel-no-such-dir/x.png");
-    EXPECT_FALSE(WritePng(CFrameBuffer(2, 2), missingDir, &error));
+    std::string error = FailureReason(WritePng(CFrameBuffer(2, 2), missingDir));
     EXPECT_NE(error.find(missingDir), std::string::npos) << error;
     EXPECT_NE(error.find("No such file or directory"), std::string::npos) << error;
 
     const std::string garbage = TempPath("quorvanel-not-a-png.png");
     std::ofstream(garbage) << "this is not a PNG file at all";
-    CFrameBuffer image(1, 1, RGB(5, 5, 5));
-    EXPECT_FALSE(ReadPng(garbage, &image, &error));
+    error = FailureReason(ReadPng(garbage));
     EXPECT_NE(error.find(garbage), std::string::npos) << error;
-    EXPECT_EQ(image, CFrameBuffer(1, 1, RGB(5, 5, 5)));  // untouched on failure
     std::filesystem::remove(garbage);
 }
 
@@ -57,9 +54,9 @@ TEST(FrameBuffer, APngThatCannotBeWrittenWholeLeavesNoFileAndSaysWhy) {
     EXPECT_EXIT(
         {
             LimitFileSize(4096);
-            std::string error;
-            const bool written = WritePng(Noise(200, 200), folder + "/shot.png", &error);
-            std::fprintf(stderr, "written=%d %s\n", written, error.c_str());
+            const CErrorOr<void> written = WritePng(Noise(200, 200), folder + "/shot.png");
+            std::fprintf(stderr, "written=%d %s\n", static_cast<bool>(written),
+                         FailureReason(written).c_str());
             std::exit(0);
         },
         ::testing::ExitedWithCode(0), "written=0 cannot write " + folder + "/shot.png: File too large");

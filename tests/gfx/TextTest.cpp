@@ -6,6 +6,8 @@
 #include "gfx/DeviceContext.h"
 #include "gfx/FontCheck.h"
 
+#include "support/FailureReason.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -189,9 +191,9 @@ TEST(Fonts, SelectReturnsThePreviousFontAndAFreshContextMeasuresAtSixteen) {
 }
 
 TEST(Fonts, MissingFontIsReportedInOneLineNamingThePackage) {
-    EXPECT_EQ(FontProblem(), "");
+    EXPECT_EQ(FailureReason(CheckGameFont()), "");
     ::setenv("QUORVANEL_FONT", "/nonexistent/uming.ttc", 1);
-    const std::string problem = FontProblem();
+    const std::string problem = FailureReason(CheckGameFont());
     ::unsetenv("QUORVANEL_FONT");
     EXPECT_NE(problem.find("fonts-arphic-uming"), std::string::npos) << problem;
     EXPECT_NE(problem.find("/nonexistent/uming.ttc"), std::string::npos) << problem;
@@ -207,7 +209,7 @@ TEST(Fonts, AFileThatIsNoFontIsReportedLikeAMissingOne) {
     std::ofstream(text, std::ios::binary) << "this is not a font\n";
     for (const auto& [path, reason] : {std::pair{empty, "is empty"}, std::pair{text, "is not a font"}}) {
         ::setenv("QUORVANEL_FONT", path.c_str(), 1);
-        const std::string problem = FontProblem();
+        const std::string problem = FailureReason(CheckGameFont());
         ::unsetenv("QUORVANEL_FONT");
         EXPECT_NE(problem.find("the font file " + path + " (QUORVANEL_FONT) " + reason), std::string::npos)
             << problem;
@@ -227,7 +229,7 @@ TEST(Fonts, CreatingAFontWithoutItsFileRaisesTheProgramsException) {
 
 TEST(Fonts, OverrideFileOpensTheGamesFaceOfTheCollection) {
     ::setenv("QUORVANEL_FONT", "/usr/share/fonts/truetype/arphic/uming.ttc", 1);
-    const std::string problem = FontProblem();
+    const std::string problem = FailureReason(CheckGameFont());
     ::unsetenv("QUORVANEL_FONT");
     EXPECT_EQ(problem, "");
 }

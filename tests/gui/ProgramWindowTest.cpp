@@ -12,6 +12,7 @@
 // where they are seen, and Ctrl+- shrinks it about its centre; the desktop's
 // scale shrinks to fit the screen, a chosen one does not.
 #include "XDriver.h"
+#include "support/FailureReason.h"
 #include "support/ProgramRun.h"
 #include "support/ScopedEnv.h"
 
@@ -52,10 +53,9 @@ constexpr const char* kBattle = "144 25";
 constexpr const char* kTasks = "201 25";
 
 CFrameBuffer ReadShot(const std::string& path) {
-    CFrameBuffer image;
-    std::string error;
-    EXPECT_TRUE(ReadPng(path, &image, &error)) << error;
-    return image;
+    const CErrorOr<CFrameBuffer> image = ReadPng(path);
+    EXPECT_EQ(FailureReason(image), "");
+    return image ? *image : CFrameBuffer();
 }
 
 // A script that fights, hovers, switches panels and takes shots on the way.

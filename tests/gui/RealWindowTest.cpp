@@ -11,6 +11,7 @@
 
 #include "gfx/AppIcon.h"
 #include "platform/Platform.h"
+#include "support/FailureReason.h"
 #include "support/ScopedEnv.h"
 
 #include <gtest/gtest.h>
@@ -192,8 +193,7 @@ void Drive(CEventLog& log, CDriveResults& out) {
 TEST(NoDisplay, WithoutADisplayVariableTheSdlBackendSaysSoInOneLine) {
     CScopedEnv display("DISPLAY", nullptr);
     CScopedEnv wayland("WAYLAND_DISPLAY", nullptr);
-    std::string error;
-    EXPECT_EQ(CPlatform::CreateSdl(&error), nullptr);
+    const std::string error = FailureReason(CPlatform::CreateSdl());
     EXPECT_NE(error.find("DISPLAY"), std::string::npos);
     EXPECT_EQ(error.find('\n'), std::string::npos);
 }
@@ -201,8 +201,7 @@ TEST(NoDisplay, WithoutADisplayVariableTheSdlBackendSaysSoInOneLine) {
 TEST(NoDisplay, AnUnreachableServerIsNoDisplayEither) {
     CScopedEnv display("DISPLAY", ":4711");
     CScopedEnv wayland("WAYLAND_DISPLAY", nullptr);
-    std::string error;
-    EXPECT_EQ(CPlatform::CreateSdl(&error), nullptr);
+    const std::string error = FailureReason(CPlatform::CreateSdl());
     EXPECT_FALSE(error.empty());
     EXPECT_EQ(error.find('\n'), std::string::npos);
 }
@@ -211,8 +210,7 @@ TEST(NoDisplay, SdlsInvisibleDriversAreRefused) {
     if (!HasDisplay()) GTEST_SKIP() << "needs DISPLAY";
     for (const char* driver : {"offscreen", "dummy"}) {
         CScopedEnv videoDriver("SDL_VIDEODRIVER", driver);
-        std::string error;
-        EXPECT_EQ(CPlatform::CreateSdl(&error), nullptr) << driver;
+        const std::string error = FailureReason(CPlatform::CreateSdl());
         EXPECT_NE(error.find(driver), std::string::npos) << error;
     }
 }
@@ -223,9 +221,9 @@ protected:
     void SetUp() override {
         if (!HasDisplay()) GTEST_SKIP() << "needs DISPLAY (scripts/run-tests starts Xvfb)";
         ASSERT_TRUE(xdriver::ParkPointer());
-        std::string error;
-        platform = CPlatform::CreateSdl(&error);
-        ASSERT_NE(platform, nullptr) << error;
+        CErrorOr<std::unique_ptr<CPlatform>> opened = CPlatform::CreateSdl();
+        ASSERT_TRUE(opened) << opened.Reason();
+        platform = std::move(opened).Value();
     }
     // A hidden kWidth x kHeight window whose events mainHandler logs.
     std::unique_ptr<CWindow> CreateMain(const std::string& title) {

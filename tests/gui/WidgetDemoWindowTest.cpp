@@ -7,6 +7,7 @@
 
 #include "platform/Platform.h"
 #include "support/DemoScreen.h"
+#include "support/FailureReason.h"
 #include "ui/WidgetHost.h"
 
 #include <gtest/gtest.h>
@@ -88,9 +89,9 @@ TEST(WidgetDemoWindow, ShowsOnScreenWhatTheHeadlessWindowRenders) {
     const char* display = std::getenv("DISPLAY");
     if (!display || !*display) GTEST_SKIP() << "needs DISPLAY (scripts/run-tests starts Xvfb)";
     ASSERT_TRUE(xdriver::ParkPointer());
-    std::string error;
-    std::unique_ptr<CPlatform> platform = CPlatform::CreateSdl(&error);
-    ASSERT_NE(platform, nullptr) << error;
+    CErrorOr<std::unique_ptr<CPlatform>> opened = CPlatform::CreateSdl();
+    ASSERT_TRUE(opened) << opened.Reason();
+    const std::unique_ptr<CPlatform> platform = std::move(opened).Value();
 
     CDemoHost host;
     host.platform = platform.get();
@@ -147,8 +148,7 @@ TEST(WidgetDemoWindow, ShowsOnScreenWhatTheHeadlessWindowRenders) {
     EXPECT_EQ(differing, 0) << "pixels on screen differ from the headless render";
     // QUORVANEL_UI_DEMO_SCREENSHOT=path keeps the screenshot.
     if (const char* path = std::getenv("QUORVANEL_UI_DEMO_SCREENSHOT")) {
-        std::string pngError;
-        EXPECT_TRUE(WritePng(*shot, path, &pngError)) << pngError;
+        EXPECT_EQ(FailureReason(WritePng(*shot, path)), "");
     }
 }
 

@@ -11,14 +11,9 @@ namespace {
 
 namespace {
 
-// The quote expected around inner, then after. Appended piece by piece: GCC 12
-// at -O3 takes "'" + a temporary for an overlapping copy (a false -Wrestrict).
+// The quote expected around inner, then after.
 std::string Quote(const std::string& inner, std::string_view after = "") {
-    std::string quoted = "'";
-    quoted += inner;
-    quoted += '\'';
-    quoted += after;
-    return quoted;
+    return "'" + inner + "'" + std::string(after);
 }
 
 }  // namespace

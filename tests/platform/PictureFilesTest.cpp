@@ -3,6 +3,7 @@
 // failed save that leaves nothing behind and says why in Chinese.
 #include "platform/PictureFiles.h"
 
+#include "support/FailureReason.h"
 #include "support/FileLimit.h"
 #include "support/ScopedEnv.h"
 
@@ -81,8 +82,8 @@ TEST_F(PictureFilesTest, PicturesInTheSameSecondAreNumberedAndReplaceNothing) {
     const SavedPicture first = SavePictureInFolder(red, "quorvanel.png", folder.string(), kWhen);
     const SavedPicture second =
         SavePictureInFolder(CFrameBuffer(2, 2), "quorvanel.png", folder.string(), kWhen);
-    ASSERT_TRUE(first.saved) << first.reason;
-    ASSERT_TRUE(second.saved) << second.reason;
+    ASSERT_EQ(FailureReason(first.saved), "");
+    ASSERT_EQ(FailureReason(second.saved), "");
     EXPECT_EQ(first.location, (folder / "quorvanel-20261208-001132-2.png").string());
     EXPECT_EQ(second.location, (folder / "quorvanel-20261208-001132-3.png").string());
     EXPECT_EQ(Files(),
@@ -90,19 +91,17 @@ TEST_F(PictureFilesTest, PicturesInTheSameSecondAreNumberedAndReplaceNothing) {
                                         "quorvanel-20261208-001132.png"}));
     std::ifstream untouched(folder / "quorvanel-20261208-001132.png");
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(untouched), {}), "not ours");
-    CFrameBuffer read;
-    std::string error;
-    ASSERT_TRUE(ReadPng(first.location, &read, &error)) << error;
-    EXPECT_EQ(read, red);
+    const CErrorOr<CFrameBuffer> read = ReadPng(first.location);
+    ASSERT_EQ(FailureReason(read), "");
+    EXPECT_EQ(*read, red);
 }
 
 TEST_F(PictureFilesTest, AMissingFolderIsReportedInChineseWithTheFileMeant) {
     tzset();
     const SavedPicture picture =
         SavePictureInFolder(CFrameBuffer(2, 2), "quorvanel.png", (folder / "missing").string(), kWhen);
-    EXPECT_FALSE(picture.saved);
     EXPECT_EQ(picture.location, (folder / "missing" / "quorvanel-20261208-001132.png").string());
-    EXPECT_EQ(picture.reason, "文件夹不存在。");
+    EXPECT_EQ(FailureReason(picture.saved), "文件夹不存在。");
 }
 
 TEST_F(PictureFilesTest, APictureThatCannotBeWrittenWholeLeavesNoFile) {
@@ -111,8 +110,8 @@ TEST_F(PictureFilesTest, APictureThatCannotBeWrittenWholeLeavesNoFile) {
             LimitFileSize(4096);
             const SavedPicture picture =
                 SavePictureInFolder(Noise(300, 300), "quorvanel.png", folder.string(), kWhen);
-            std::fprintf(stderr, "saved=%d files=%zu reason=%s\n", picture.saved, Files().size(),
-                         picture.reason.c_str());
+            std::fprintf(stderr, "saved=%d files=%zu reason=%s\n", static_cast<bool>(picture.saved),
+                         Files().size(), FailureReason(picture.saved).c_str());
             std::exit(0);
         },
         ::testing::ExitedWithCode(0), "saved=0 files=0 reason=文件超出了允许的大小。");

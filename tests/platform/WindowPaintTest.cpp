@@ -1,6 +1,7 @@
 // Headless windows: what a paint redraws (only the invalid area, erased when
 // asked), geometry and centring, rendering for printing and PNG shots, and a
 // paint that throws.
+#include "support/FailureReason.h"
 #include "support/ScriptedInput.h"
 
 #include "platform/Platform.h"
@@ -172,14 +173,14 @@ TEST_F(WindowPaint, WritePngSavesTheClientAreaAsPainted) {
     handler.paint = [](CDC& dc) { dc.FillSolidRect({0, 0, 30, 40}, kInk); };
     ShowAndSettle();
     const std::string path = ::testing::TempDir() + "window_shot.png";
-    std::string error;
-    ASSERT_TRUE(window->WritePng(path, &error)) << error;
-    CFrameBuffer read;
-    ASSERT_TRUE(ReadPng(path, &read, &error)) << error;
-    EXPECT_EQ(read, window->GetFrameBuffer());
+    ASSERT_EQ(FailureReason(window->WritePng(path)), "");
+    const CErrorOr<CFrameBuffer> read = ReadPng(path);
+    ASSERT_EQ(FailureReason(read), "");
+    EXPECT_EQ(*read, window->GetFrameBuffer());
     std::filesystem::remove(path);
-    EXPECT_FALSE(window->WritePng("/nonexistent-folder/shot.png", &error));
-    EXPECT_NE(error.find("/nonexistent-folder/shot.png"), std::string::npos);
+    EXPECT_NE(
+        FailureReason(window->WritePng("/nonexistent-folder/shot.png")).find("/nonexistent-folder/shot.png"),
+        std::string::npos);
 }
 
 TEST_F(WindowPaint, ResizingGivesTheExactClientSizeAndRepaintsEverything) {

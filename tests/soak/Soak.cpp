@@ -11,9 +11,9 @@
 #include "SoakWorld.h"
 #include "app/QuorvanelApp.h"
 #include "automation/ScriptCommand.h"
+#include "containers/WholeNumber.h"
 
 #include <algorithm>
-#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <deque>
@@ -32,13 +32,6 @@ struct SoakOptions {
     std::string playthrough;
 };
 
-std::optional<std::uint64_t> Number(const std::string& text) {
-    std::uint64_t value = 0;
-    const auto [end, failure] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || failure != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
-
 std::optional<SoakOptions> ParseOptions(int argc, char** argv) {
     SoakOptions options;
     for (int i = 1; i + 1 < argc; i += 2) {
@@ -52,7 +45,7 @@ std::optional<SoakOptions> ParseOptions(int argc, char** argv) {
                                 : name == "--seed"        ? &options.seed
                                 : name == "--game-events" ? &options.gameEvents
                                                           : nullptr;
-        const std::optional<std::uint64_t> number = Number(value);
+        const std::optional<std::uint64_t> number = ParseWholeNumber<std::uint64_t>(value);
         if (!target || !number) return std::nullopt;
         *target = *number;
     }
@@ -68,8 +61,8 @@ std::vector<ScriptCommand> ReadPlaythrough(const std::string& path) {
     std::string text;
     for (int line = 1; std::getline(file, text); ++line) {
         ParsedLine parsed = ParseScriptLine(text, line);
-        if (parsed.command && (parsed.command->Event() || parsed.command->kind == ScriptCommand::Kind::Seed))
-            commands.push_back(std::move(*parsed.command));
+        if (parsed && *parsed && ((*parsed)->Event() || (*parsed)->kind == ScriptCommand::Kind::Seed))
+            commands.push_back(std::move(**parsed));
     }
     return commands;
 }

@@ -72,8 +72,7 @@ inline ProgramResult RunQuorvanel(const std::vector<std::string>& arguments, con
                                   const std::string& shellSetup = "") {
     CTempFolder io;
     std::string command = shellSetup + "timeout 20 " + ShellQuoted(QUORVANEL_PROGRAM);
-    // Appended, not " " + ShellQuoted(...): GCC 12 at -O3 reports a false -Wrestrict there.
-    for (const std::string& argument : arguments) command.append(" ").append(ShellQuoted(argument));
+    for (const std::string& argument : arguments) command += " " + ShellQuoted(argument);
     command += " < " + ShellQuoted(io.Write("stdin", input)) + " 2> " + ShellQuoted(io.File("stderr"));
     ProgramResult result;
     FILE* pipe = popen(command.c_str(), "r");

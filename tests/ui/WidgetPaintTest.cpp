@@ -5,6 +5,7 @@
 #include "ui/WidgetHost.h"
 
 #include "support/DemoScreen.h"
+#include "support/FailureReason.h"
 #include "support/PixelProbe.h"
 #include "support/RecordingWindow.h"
 
@@ -254,8 +255,7 @@ TEST_F(DemoPaint, RendersTheDemoScreen) {
     EXPECT_GT(CountOf(image, kButtonFace), 0u);
     // QUORVANEL_UI_DEMO_PNG=path keeps a picture of it.
     if (const char* path = std::getenv("QUORVANEL_UI_DEMO_PNG")) {
-        std::string error;
-        EXPECT_TRUE(WritePng(image, path, &error)) << error;
+        EXPECT_EQ(FailureReason(WritePng(image, path)), "");
     }
 }
 

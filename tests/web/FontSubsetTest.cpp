@@ -22,10 +22,10 @@ std::u32string characters;
 constexpr const char* kFullFont = "/usr/share/fonts/truetype/arphic/uming.ttc";
 
 std::shared_ptr<const CFontFace> OpenFace(const std::string& path, int pixels) {
-    std::string error;
-    auto face = CFontFace::Open({path, 0}, CLogFont{-pixels, 0, 400, false, "宋体"}, &error);
-    EXPECT_TRUE(face) << error;
-    return face;
+    const CErrorOr<std::shared_ptr<const CFontFace>> face =
+        CFontFace::Open({path, 0}, CLogFont{-pixels, 0, 400, false, "宋体"});
+    EXPECT_TRUE(face) << face.Reason();
+    return face ? *face : nullptr;
 }
 
 class FontSubset : public testing::TestWithParam<int> {};

@@ -9,13 +9,7 @@
 // usage: node page.test.js URL
 'use strict';
 const assert = require('assert');
-const {command, runPageTests} = require('../../scripts/chromium.js');
-
-async function answer(page, line) {
-  const result = await command(page, line);
-  assert.strictEqual(result.error, undefined, `'${line}' failed: ${result.error}`);
-  return result.answer;
-}
+const {answer, command, runPageTests} = require('../../scripts/chromium.js');
 
 const level = async page => JSON.parse(await answer(page, 'state')).hero.level;
 const windowCount = async page => JSON.parse(await answer(page, 'windows')).length;

@@ -22,18 +22,18 @@ public:
     void Report(const std::string& message) override { Remember(message); }
     void ReportScriptError(const std::string& message) override { Remember(message); }
 
-    std::string OptionsProblem(const CommandLineOptions&) override { return {}; }
-    std::optional<CScriptSource> OpenScript(const CommandLineOptions&, std::string*) override {
+    CErrorOr<void> CheckOptions(const CommandLineOptions&) override { return {}; }
+    CErrorOr<std::optional<CScriptSource>> OpenScript(const CommandLineOptions&) override {
         return CScriptSource::FromLines(std::make_unique<CPageLines>(), "-");
     }
-    std::unique_ptr<CPlatform> CreatePlatform(const CommandLineOptions&, std::string*) override {
+    CErrorOr<std::unique_ptr<CPlatform>> CreatePlatform(const CommandLineOptions&) override {
         return CPlatform::CreateBrowser();
     }
     // The page keeps every line; it cannot run out of room.
-    std::optional<CRecorder> OpenRecording(const CommandLineOptions&, std::string*) override {
+    CErrorOr<std::optional<CRecorder>> OpenRecording(const CommandLineOptions&) override {
         return CRecorder([](const std::string& line) {
             BrowserPage::Record(line);
-            return std::string();
+            return CErrorOr<void>();
         });
     }
 

@@ -35,11 +35,6 @@ void AppendPngBytes(png_structp png, png_bytep data, png_size_t length) {
     bytes->insert(bytes->end(), data, data + length);
 }
 
-bool Fail(std::string* error, const std::string& text) {
-    if (error) *error = text;
-    return false;
-}
-
 }  // namespace
 
 std::vector<std::uint8_t> EncodePng(const CFrameBuffer& image) {
@@ -77,23 +72,23 @@ std::vector<std::uint8_t> EncodePng(const CFrameBuffer& image) {
     return bytes;
 }
 
-bool ReadPng(const std::string& path, CFrameBuffer* image, std::string* error) {
+CErrorOr<CFrameBuffer> ReadPng(const std::string& path) {
     FilePtr file(std::fopen(path.c_str(), "rb"));
-    if (!file) return Fail(error, "cannot open " + path);
+    if (!file) return CFailure{"cannot open " + path};
 
     PngFailure failure;
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &failure, OnPngError, OnPngWarning);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     if (!info) {
         png_destroy_read_struct(&png, nullptr, nullptr);
-        return Fail(error, "out of memory reading " + path);
+        return CFailure{"out of memory reading " + path};
     }
     // Declared before setjmp: a longjmp back here must not skip their destructors.
     std::vector<png_byte> row;
     CFrameBuffer result;
     if (setjmp(png_jmpbuf(png))) {
         png_destroy_read_struct(&png, &info, nullptr);
-        return Fail(error, "cannot read " + path + ": " + failure.message);
+        return CFailure{"cannot read " + path + ": " + failure.message};
     }
     png_init_io(png, file.get());
     png_read_info(png, info);
@@ -114,6 +109,5 @@ bool ReadPng(const std::string& path, CFrameBuffer* image, std::string* error) {
     }
     png_read_end(png, nullptr);
     png_destroy_read_struct(&png, &info, nullptr);
-    *image = std::move(result);
-    return true;
+    return result;
 }

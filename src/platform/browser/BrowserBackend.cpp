@@ -5,7 +5,6 @@
 #include "platform/WindowSystem.h"
 #include "platform/browser/BrowserWindow.h"
 #include "platform/browser/PageContract.h"
-#include "platform/browser/PageIcon.h"
 #include "platform/browser/PagePng.h"
 #include "platform/browser/PageWait.h"
 
@@ -14,6 +13,7 @@
 #include <array>
 #include <ctime>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -31,6 +31,7 @@ EM_JS(int, PageTakeEvent, (int* event), {
 });
 // The node id of the access event PageTakeEvent took last, into text (size bytes).
 EM_JS(void, PageTakeNode, (char* text, int size), { stringToUTF8(QuorvanelHost.lastNode(), text, size); });
+EM_JS(void, PageTabWraps, (bool forward, bool backward), { QuorvanelHost.tabWraps(forward, backward); });
 EM_JS(int, PageWidth, (), { return QuorvanelHost.screenWidth(); });
 EM_JS(void, PageAnnounce, (const char* text), { QuorvanelMirror.announce(UTF8ToString(text)); });
 EM_JS(int, PageHeight, (), { return QuorvanelHost.screenHeight(); });
@@ -71,11 +72,18 @@ void Deliver(const PageEvent& page, CWindowSystem& system) {
         system.Deliver(host, event);
 }
 
+// Tells the page whether Tab or Shift+Tab would wrap round in the active
+// window: the page lets such a Tab leave the game.
+void TellTabWraps(const CWindowSystem& system) {
+    const std::vector<CWindow*> windows = system.Windows();
+    const CWindowHandler* handler = windows.empty() ? nullptr : windows.back()->GetHandler();
+    PageTabWraps(!handler || handler->TabWraps(false), !handler || handler->TabWraps(true));
+}
+
 }  // namespace
 
 std::unique_ptr<CPlatform> CPlatform::CreateBrowser() {
     PageContract::TellPage();
-    ShowPageIcon();
     return std::make_unique<CWindowSystem>(std::make_unique<CBrowserBackend>());
 }
 
@@ -95,6 +103,7 @@ bool CBrowserBackend::WaitEvent(CWindowSystem& system) {
             system.DeliverToActive(*scripted);
         return true;
     }
+    TellTabWraps(system);
     WaitForPage();
     return true;
 }
@@ -106,6 +115,6 @@ void CBrowserBackend::Announce(const std::string& text) { PageAnnounce(text.c_st
 SavedPicture CBrowserBackend::SavePicture(const CFrameBuffer& image, std::string_view suggestedName) {
     SavedPicture picture;
     picture.location = PictureFileName(suggestedName, std::time(nullptr), 1);
-    picture.saved = OfferPng(image, picture.location, &picture.reason);
+    picture.saved = OfferPng(image, picture.location);
     return picture;
 }

@@ -19,8 +19,22 @@ using Kind = InputEvent::Kind;
 // by KeyboardEvent.code ("KeyA") instead, the key's place, so that Ctrl and
 // a letter work on any layout. Every other key is Key::Other.
 constexpr std::pair<std::string_view, Key> kKeyNames[] = {
-    {"Enter", Key::Return}, {"Escape", Key::Escape}, {"=", Key::Equals},
-    {"+", Key::Equals},     {"-", Key::Minus},
+    {"Enter", Key::Return},
+    {"Escape", Key::Escape},
+    {"=", Key::Equals},
+    {"+", Key::Equals},
+    {"-", Key::Minus},
+    // The keys that move and use the keyboard focus.
+    {"Tab", Key::Tab},
+    {" ", Key::Space},
+    {"ArrowLeft", Key::Left},
+    {"ArrowRight", Key::Right},
+    {"ArrowUp", Key::Up},
+    {"ArrowDown", Key::Down},
+    {"PageUp", Key::PageUp},
+    {"PageDown", Key::PageDown},
+    {"Home", Key::Home},
+    {"End", Key::End},
 };
 
 constexpr std::pair<std::string_view, Kind> kKindNames[] = {

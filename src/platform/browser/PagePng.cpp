@@ -43,15 +43,10 @@ std::vector<std::uint8_t> EncodePng(const CFrameBuffer& image) {
     return bytes;
 }
 
-bool OfferPng(const CFrameBuffer& image, const std::string& name, std::string* reason) {
+CErrorOr<void> OfferPng(const CFrameBuffer& image, const std::string& name) {
     const std::vector<std::uint8_t> bytes = EncodePng(image);
-    if (bytes.empty()) {
-        *reason = "浏览器无法编码图片";
-        return false;
-    }
-    if (!PageOfferDownload(bytes.data(), static_cast<int>(bytes.size()), name.c_str())) {
-        *reason = "浏览器无法提供下载";
-        return false;
-    }
-    return true;
+    if (bytes.empty()) return CFailure{"浏览器无法编码图片"};
+    if (!PageOfferDownload(bytes.data(), static_cast<int>(bytes.size()), name.c_str()))
+        return CFailure{"浏览器无法提供下载"};
+    return {};
 }

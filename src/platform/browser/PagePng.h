@@ -5,6 +5,6 @@
 
 #include <string>
 
-// Offers image to the player as a download named name. On failure returns
-// false with the reason in *reason.
-bool OfferPng(const CFrameBuffer& image, const std::string& name, std::string* reason);
+// Offers image to the player as a download named name; fails with the reason
+// in the game's language.
+CErrorOr<void> OfferPng(const CFrameBuffer& image, const std::string& name);

@@ -3,9 +3,6 @@
 // scripts/make-web-font); every face name means it.
 #include "gfx/FontFile.h"
 
-bool FindHostFontFile(std::string_view, FontFile* file, std::string*) {
-    *file = {"/fonts/uming-subset.ttf", 0};
-    return true;
-}
+CErrorOr<FontFile> FindHostFontFile(std::string_view) { return FontFile{"/fonts/uming-subset.ttf", 0}; }
 
 std::string_view BrokenFontAdvice() { return "reload the page, which brings the font file again"; }

@@ -57,22 +57,16 @@ bool MatchFamily(std::string_view family, FontFile* file) {
 
 }  // namespace
 
-bool FindHostFontFile(std::string_view faceName, FontFile* file, std::string* error) {
+CErrorOr<FontFile> FindHostFontFile(std::string_view faceName) {
     // Looked up once per face name: fontconfig's start-up costs milliseconds.
     static std::map<std::string, FontFile, std::less<>> known;
-    if (auto it = known.find(faceName); it != known.end()) {
-        *file = it->second;
-        return true;
-    }
+    if (auto it = known.find(faceName); it != known.end()) return it->second;
     FontFile found;
     const std::string_view family = FamilyFor(faceName);
-    if (!MatchFamily(family, &found) && (family == kSongFamily || !MatchFamily(kSongFamily, &found))) {
-        *error = MissingFamilyMessage(kSongFamily);
-        return false;
-    }
+    if (!MatchFamily(family, &found) && (family == kSongFamily || !MatchFamily(kSongFamily, &found)))
+        return CFailure{MissingFamilyMessage(kSongFamily)};
     known.emplace(std::string(faceName), found);
-    *file = found;
-    return true;
+    return found;
 }
 
 std::string_view BrokenFontAdvice() {

@@ -1,6 +1,7 @@
 // SDL2 start-up and event translation (see SdlBackend.h).
 #include "platform/sdl/SdlBackend.h"
 
+#include "containers/Environment.h"
 #include "platform/PictureFiles.h"
 #include "platform/WindowSystem.h"
 #include "platform/sdl/SdlWindow.h"
@@ -11,7 +12,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <optional>
@@ -19,19 +19,9 @@
 
 namespace {
 
-bool IsSet(const char* variable) {
-    const char* value = std::getenv(variable);
-    return value && *value;
-}
-
-std::optional<std::string> Variable(const char* name) {
-    if (!IsSet(name)) return std::nullopt;
-    return std::getenv(name);
-}
-
 // The environment, and on X the server's resources.
 CDesktopScaleHints DesktopScaleHints(bool x11) {
-    return {Variable("QUORVANEL_SCALE"), Variable("GDK_SCALE"),
+    return {EnvironmentVariable("QUORVANEL_SCALE"), EnvironmentVariable("GDK_SCALE"),
             x11 ? ReadXResource("Xft.dpi", "Xft.Dpi") : std::nullopt};
 }
 
@@ -135,19 +125,15 @@ void Handle(const SDL_Event& event, CWindowSystem& system) {
 
 }  // namespace
 
-std::unique_ptr<CPlatform> CPlatform::CreateSdl(std::string* error, std::optional<int> scale,
-                                                std::string* warning) {
-    std::unique_ptr<CWindowBackend> backend = CSdlBackend::Open(scale, error, warning);
-    if (!backend) return nullptr;
-    return std::make_unique<CWindowSystem>(std::move(backend));
+CErrorOr<std::unique_ptr<CPlatform>> CPlatform::CreateSdl(std::optional<int> scale, std::string* warning) {
+    CErrorOr<std::unique_ptr<CSdlBackend>> backend = CSdlBackend::Open(scale, warning);
+    if (!backend) return CFailure{backend.Reason()};
+    return std::make_unique<CWindowSystem>(std::move(backend).Value());
 }
 
-std::unique_ptr<CSdlBackend> CSdlBackend::Open(std::optional<int> scale, std::string* error,
-                                               std::string* warning) {
-    if (!IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY")) {
-        *error = "no display: neither DISPLAY nor WAYLAND_DISPLAY is set";
-        return nullptr;
-    }
+CErrorOr<std::unique_ptr<CSdlBackend>> CSdlBackend::Open(std::optional<int> scale, std::string* warning) {
+    if (!EnvironmentVariable("DISPLAY") && !EnvironmentVariable("WAYLAND_DISPLAY"))
+        return CFailure{"no display: neither DISPLAY nor WAYLAND_DISPLAY is set"};
     // Keeps software OpenGL out of the window surface: a fifth of the memory.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     // SDL drops a click that comes within 10 ms of the window taking the
@@ -161,16 +147,16 @@ std::unique_ptr<CSdlBackend> CSdlBackend::Open(std::optional<int> scale, std::st
     // still hold the error the guard passes over.
     InstallXErrorGuard();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-        *error = std::string("cannot open the display: ") + SDL_GetError();
+        CFailure failure{std::string("cannot open the display: ") + SDL_GetError()};
         SDL_Quit();
-        return nullptr;
+        return failure;
     }
     const char* driver = SDL_GetCurrentVideoDriver();
     if (!IsRealDisplay(driver)) {
-        *error = std::string("no usable display: SDL chose the \"") + (driver ? driver : "") +
-                 "\" video driver, which shows nothing";
+        CFailure failure{std::string("no usable display: SDL chose the \"") + (driver ? driver : "") +
+                         "\" video driver, which shows nothing"};
         SDL_Quit();
-        return nullptr;
+        return failure;
     }
     const bool x11 = std::strcmp(driver, "x11") == 0;
     SDL_StopTextInput();

@@ -18,11 +18,10 @@ class CSdlWindow;
 
 class CSdlBackend final : public CWindowBackend {
 public:
-    // Starts SDL video; null with a one-line reason when there is no usable
+    // Starts SDL video; fails with a one-line reason when there is no usable
     // display. The scale is the one given, or else chosen from the desktop
     // (a one-line warning about QUORVANEL_SCALE, if any, in *warning).
-    static std::unique_ptr<CSdlBackend> Open(std::optional<int> scale, std::string* error,
-                                             std::string* warning);
+    static CErrorOr<std::unique_ptr<CSdlBackend>> Open(std::optional<int> scale, std::string* warning);
     ~CSdlBackend() override;
     CSdlBackend(const CSdlBackend&) = delete;
     CSdlBackend& operator=(const CSdlBackend&) = delete;

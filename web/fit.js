@@ -1,0 +1,106 @@
+// The desk's scale: the program's windows fitted to the viewport. The desk
+// is the program's screen in game pixels, scaled as a whole:
+// - by the largest whole number of device pixels per game pixel that fits
+//   the main window, so that every game pixel is a crisp square;
+// - only where that number is below one CSS pixel per game pixel (phones),
+//   by the fraction that fits, sampled nearest-neighbour.
+// A phone held upright shows a hint to turn it above the game. Resizing,
+// turning the phone, browser zoom and fullscreen lay the desk out again.
+'use strict';
+
+const QuorvanelFit = (() => {
+  // The main window's frame until the program has made it: its client area
+  // with the frame host.js draws around it.
+  const MAIN_FRAME = {width: 655 + 2, height: 405 + 2 + 24};
+  let scale = 1;
+
+  const desk = () => document.getElementById('desk');
+  const turnHint = () => document.getElementById('turn');
+
+  // The main window's frame in game pixels: the first window the program made.
+  function mainFrame() {
+    const frame = desk().querySelector('.window');
+    if (!frame || !frame.offsetWidth) return null;
+    return {left: frame.offsetLeft, top: frame.offsetTop, width: frame.offsetWidth, height: frame.offsetHeight};
+  }
+
+  // CSS pixels per game pixel for an area of width x height CSS pixels.
+  function scaleFor(width, height, ratio, frame) {
+    const whole = Math.floor(Math.min(width * ratio / frame.width, height * ratio / frame.height));
+    if (whole >= ratio || whole < 1) return Math.max(whole, 1) / ratio;
+    return Math.min(width / frame.width, height / frame.height);
+  }
+
+  // How far the desk moves, in game pixels, to bring a main window that
+  // fits back into view after the desk has changed size.
+  function shift(start, length, room) {
+    if (length > room || (start >= 0 && start + length <= room)) return 0;
+    return Math.floor((room - length) / 2) - start;
+  }
+
+  function layout() {
+    const ratio = window.devicePixelRatio || 1;
+    const width = document.documentElement.clientWidth;
+    const frame = mainFrame();
+    const size = frame || MAIN_FRAME;
+    // Upright and too narrow for a whole number: the hint takes the top.
+    const hint = turnHint();
+    const viewHeight = document.documentElement.clientHeight;
+    const upright = viewHeight > width && scaleFor(width, viewHeight, ratio, size) < 1;
+    hint.hidden = !upright;
+    const top = upright ? hint.offsetHeight : 0;
+    const height = viewHeight - top;
+    scale = scaleFor(width, height, ratio, size);
+    const room = {width: Math.floor(width / scale), height: Math.floor(height / scale)};
+    const style = desk().style;
+    style.top = top + 'px';
+    style.width = room.width + 'px';
+    style.height = room.height + 'px';
+    const dx = frame ? shift(frame.left, frame.width, room.width) : 0;
+    const dy = frame ? shift(frame.top, frame.height, room.height) : 0;
+    style.transform = scale === 1 && !dx && !dy ? '' : `scale(${scale}) translate(${dx}px, ${dy}px)`;
+  }
+
+  // devicePixelRatio changes (zoom, another screen) come as a media change.
+  function followRatio() {
+    matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', () => {
+      layout();
+      followRatio();
+    }, {once: true});
+  }
+
+  function toggleFullscreen() {
+    if (document.fullscreenElement) document.exitFullscreen();
+    else document.documentElement.requestFullscreen().catch(() => {});
+  }
+
+  function start() {
+    const button = document.getElementById('fullscreen');
+    if (document.fullscreenEnabled) {
+      button.hidden = false;
+      button.addEventListener('click', toggleFullscreen);
+      document.addEventListener('fullscreenchange', () => {
+        button.textContent = document.fullscreenElement ? '退出全屏' : '全屏';
+      });
+      document.addEventListener('keydown', e => {
+        if (e.key === 'F11' && !e.repeat) {
+          e.preventDefault();
+          toggleFullscreen();
+        }
+      });
+    }
+    window.addEventListener('resize', layout);
+    followRatio();
+    // The main window's size and place are known once the program sets them.
+    new MutationObserver(records => {
+      if (records.some(record => record.target !== desk())) layout();
+    }).observe(desk(), {childList: true, subtree: true, attributeFilter: ['style', 'width', 'height']});
+    layout();
+  }
+
+  start();
+  return {
+    // CSS pixels per game pixel.
+    scale: () => scale,
+  };
+})();

@@ -1,0 +1,123 @@
+// Loading the program: quorvanel.js, its WebAssembly and its data file are
+// downloaded together under a progress bar, the WebAssembly compiled while it
+// arrives, and the program started once all three are in. The bar counts the
+// bytes received against each file's size as the build wrote it into the
+// page (#sizes): a compressed response does not tell the size it unpacks to.
+// A file that cannot be loaded, or a page opened from the file system, ends
+// in a message saying why and what to do. Once the game shows, the service
+// worker (sw.js) is registered to keep the files for the next visit.
+'use strict';
+
+(() => {
+  const sizes = JSON.parse(document.getElementById('sizes').textContent);
+  const total = Object.values(sizes).reduce((sum, size) => sum + size, 0);
+  const received = {};
+  const $ = id => document.getElementById(id);
+
+  // A file the page could not load: its name and why.
+  class LoadFailure extends Error {
+    constructor(file, reason) {
+      super(`无法载入 ${file}：${reason}。`);
+    }
+  }
+
+  let failed = false;
+
+  function fail(reason, advice) {
+    failed = true;
+    $('loading-title').textContent = '游戏无法启动';
+    $('loading-bar').hidden = true;
+    $('loading-text').textContent = reason + advice;
+    $('loading').hidden = false;
+  }
+
+  // At most once a frame, however many pieces arrive meanwhile.
+  let shown = false;
+
+  function showProgress() {
+    if (shown) return;
+    shown = true;
+    requestAnimationFrame(drawProgress);
+  }
+
+  function drawProgress() {
+    shown = false;
+    if (failed) return;
+    const count = Object.values(received).reduce((sum, size) => sum + size, 0);
+    const kb = bytes => Math.round(bytes / 1024).toLocaleString('zh-CN');
+    $('loading-bar').max = total;
+    $('loading-bar').value = Math.min(count, total);
+    $('loading-text').textContent = `${kb(count)} / ${kb(total)} KB`;
+  }
+
+  // The response's body as it arrives, counted under file.
+  async function download(file) {
+    let response;
+    try {
+      response = await fetch(file);
+    } catch (e) {
+      throw new LoadFailure(file, '连不上服务器');
+    }
+    if (!response.ok) throw new LoadFailure(file, `服务器回答 ${response.status} ${response.statusText}`.trim());
+    received[file] = 0;
+    return response.body.pipeThrough(new TransformStream({
+      transform(chunk, stream) {
+        received[file] += chunk.length;
+        showProgress();
+        stream.enqueue(chunk);
+      },
+    }));
+  }
+
+  async function bytesOf(file) {
+    try {
+      return await new Response(await download(file)).arrayBuffer();
+    } catch (e) {
+      throw e instanceof LoadFailure ? e : new LoadFailure(file, '下载中断');
+    }
+  }
+
+  async function compile(file) {
+    const body = await download(file);
+    try {
+      return await WebAssembly.compileStreaming(new Response(body, {headers: {'Content-Type': 'application/wasm'}}));
+    } catch (e) {
+      if (e instanceof TypeError) throw new LoadFailure(file, '下载中断');
+      throw new Error(`浏览器无法运行游戏程序（${e.message}）。`);
+    }
+  }
+
+  function run(program, module, data) {
+    Module.locateFile = file => file;
+    Module.getPreloadedPackage = () => data;
+    Module.instantiateWasm = (imports, receive) => {
+      WebAssembly.instantiate(module, imports).then(instance => receive(instance, module),
+          e => fail(`浏览器无法运行游戏程序（${e.message}）。`, '请换用较新的浏览器。'));
+      return {};
+    };
+    const script = document.createElement('script');
+    script.src = URL.createObjectURL(new Blob([program], {type: 'text/javascript'}));
+    document.body.append(script);
+  }
+
+  // The page hides its progress at the first frame and keeps its files from then on.
+  new PerformanceObserver((entries, observer) => {
+    if (!entries.getEntriesByName('first-frame').length) return;
+    observer.disconnect();
+    $('loading').hidden = true;
+    if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
+  }).observe({type: 'mark'});
+
+  if (location.protocol === 'file:') {
+    fail('这个页面是直接从文件打开的（file://），浏览器不允许这样的页面载入游戏程序。',
+         '请在游戏的源代码目录里运行 make serve，再用浏览器打开它给出的地址（http://127.0.0.1:8000/）。');
+    return;
+  }
+  showProgress();
+  Promise.all([bytesOf('quorvanel.js'), compile('quorvanel.wasm'), bytesOf('quorvanel.data')])
+      .then(([program, module, data]) => {
+        if (failed) return;
+        $('loading-title').textContent = '正在启动……';
+        run(program, module, data);
+      }, e => failed || fail(e.message, e instanceof LoadFailure ? '请检查网络连接，然后刷新页面再试。' : '请换用较新的浏览器。'));
+})();
