@@ -1,6 +1,7 @@
 # Make targets for a fresh Debian 12 machine (as root or with sudo); each first
 # installs the Debian packages it needs (scripts/setup):
-#   make run      builds the game alone and starts it (ARGS="--seed 42" passes options)
+#   make run      builds the game alone and starts it (ARGS="--seed 42" passes options);
+#                 its manual page: man -l build/data/quorvanel.6
 #   make check    every test of one build tree, no sanitizers: the quick local run
 #   make test     the full run CI makes: make check, then every test again built
 #                 with AddressSanitizer + UBSan, a Release build of the game, and

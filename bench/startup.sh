@@ -1,48 +1,45 @@
 #!/usr/bin/env bash
-# Start-up to the first frame shown and peak memory (VmHWM) of a window of the
-# platform layer against a bare SDL2 program showing one frame, in the same
-# run: the programs take turns, ROUNDS launches each, and the medians are
-# compared. Starts a virtual X server when there is no DISPLAY.
+# Start-up of the whole game against a bare SDL2 program, in the same run:
+# each is launched, shows its first frame and exits (the game through a
+# script of one "quit", which it reads once its first frame is on screen).
+# The programs take turns, ROUNDS launches each; the medians of wall time,
+# processor time and peak resident memory are compared. Starts a virtual X
+# server when there is no DISPLAY.
 #   usage: bench/startup.sh [BUILD_DIR] [ROUNDS]
 set -euo pipefail
 build=${1:-build}
-rounds=${2:-15}
+rounds=${2:-21}
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp -noreset" "$0" "$build" "$rounds"
 fi
-programs="$build/bench/startup"
-variants=(window window-no-text bare bare-default-hints)
-labels=("platform window, 655 x 405 with text" "platform window, no text (no font)"
-        "bare SDL2, framebuffer acceleration off" "bare SDL2, SDL's default hints")
+run="$build/bench/startup/startup_run"
+quit=$(mktemp)
+trap 'rm -f "$quit"' EXIT
+echo quit >"$quit"
 
-# One launch: prints "ms kb".
+# One launch: prints "wall cpu kb".
 launch() {
-  local now
-  now=$(date +%s%N)
   case $1 in
-    window) "$programs/startup_window" "$now" ;;
-    window-no-text) "$programs/startup_window" "$now" --no-text ;;
-    bare) "$programs/startup_bare_sdl" "$now" ;;
-    bare-default-hints) "$programs/startup_bare_sdl" "$now" --default-hints ;;
-  esac | sed -E 's/startup_ms=([0-9.]+) peak_kb=([0-9]+)/\1 \2/'
+    game) "$run" "$build/src/app/quorvanel" --seed 1 --script "$quit" ;;
+    bare) "$run" "$build/bench/startup/startup_bare_sdl" ;;
+  esac | sed -E 's/wall_ms=([0-9.]+) cpu_ms=([0-9.]+) peak_kb=([0-9]+)/\1 \2 \3/'
 }
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 results=$(mktemp)
-trap 'rm -f "$results"' EXIT
+trap 'rm -f "$quit" "$results"' EXIT
 for ((i = 0; i < rounds; i++)); do
-  for v in "${variants[@]}"; do echo "$v $(launch "$v")" >>"$results"; done
+  for v in game bare; do echo "$v $(launch "$v")" >>"$results"; done
 done
 
-declare -A ms kb
-echo "first frame on screen, median of $rounds launches:"
-for i in "${!variants[@]}"; do
-  v=${variants[i]}
-  ms[$v]=$(awk -v v="$v" '$1 == v { print $2 }' "$results" | median)
-  kb[$v]=$(awk -v v="$v" '$1 == v { print $3 }' "$results" | median)
-  printf '  %-42s %8.1f ms %8d kB\n' "${labels[i]}" "${ms[$v]}" "${kb[$v]}"
+declare -A wall cpu kb
+echo "start to first frame and exit, median of $rounds launches each:"
+for v in game bare; do
+  wall[$v]=$(awk -v v="$v" '$1 == v { print $2 }' "$results" | median)
+  cpu[$v]=$(awk -v v="$v" '$1 == v { print $3 }' "$results" | median)
+  kb[$v]=$(awk -v v="$v" '$1 == v { print $4 }' "$results" | median)
+  printf '  %-6s wall %7.1f ms  cpu %7.1f ms  peak %7d kB\n' "$v" "${wall[$v]}" "${cpu[$v]}" "${kb[$v]}"
 done
-for v in window window-no-text; do
-  awk -v name="$v" -v t1="${ms[$v]}" -v t0="${ms[bare]}" -v m1="${kb[$v]}" -v m0="${kb[bare]}" \
-    'BEGIN { printf "  %s / bare: time %.2f x (target 1.5), memory %.2f x (target 1.3)\n", name, t1 / t0, m1 / m0 }'
-done
+awk -v w1="${wall[game]}" -v w0="${wall[bare]}" -v c1="${cpu[game]}" -v c0="${cpu[bare]}" \
+  -v m1="${kb[game]}" -v m0="${kb[bare]}" \
+  'BEGIN { printf "  game / bare: wall %.2f x, cpu %.2f x, peak memory %.2f x (target 1.3 each)\n", w1 / w0, c1 / c0, m1 / m0 }'

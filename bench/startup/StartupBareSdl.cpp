@@ -1,21 +1,12 @@
 // The yardstick: the least an SDL2 program does to put one 655 x 405 frame on
-// screen (window surface, one fill, one update), with the same framebuffer
-// hint as the platform layer; --default-hints leaves SDL's defaults (an
-// accelerated framebuffer through OpenGL where available).
-#include "StartupReport.h"
-
+// screen (window surface, one fill, one update) and quit, with the same
+// framebuffer hint as the game.
 #include <SDL.h>
 
 #include <cstdio>
-#include <cstring>
 
-int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fputs("usage: startup_bare_sdl LAUNCH_NANOS [--default-hints]\n", stderr);
-        return 2;
-    }
-    if (argc < 3 || std::strcmp(argv[2], "--default-hints") != 0)
-        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+int main() {
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         std::fprintf(stderr, "startup_bare_sdl: %s\n", SDL_GetError());
         return 1;
@@ -29,7 +20,6 @@ int main(int argc, char** argv) {
     }
     SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 55, 59, 51));
     SDL_UpdateWindowSurface(window);
-    ReportFirstFrame(argv[1]);
     SDL_DestroyWindow(window);
     SDL_Quit();
     return 0;

@@ -43,8 +43,15 @@ public:
 
     CErrorOr<std::unique_ptr<CPlatform>> CreatePlatform(const CommandLineOptions& options) override {
         if (options.headless) return CPlatform::CreateHeadless();
+        // A person's window starts as it was left; scripts neither read nor
+        // write the settings, so that they replay exactly.
+        std::optional<CSettingsFile> settings;
+        if (!options.script) settings = CSettingsFile::InConfigFolder();
+        if (settings)
+            if (const CErrorOr<void> read = settings->Read(); !read) Report(read.Reason());
         std::string warning;
-        CErrorOr<std::unique_ptr<CPlatform>> platform = CPlatform::CreateSdl(options.scale, &warning);
+        CErrorOr<std::unique_ptr<CPlatform>> platform =
+            CPlatform::CreateSdl(options.scale, &warning, std::move(settings));
         if (!platform) return CFailure{platform.Reason() + " (--headless runs without one)"};
         if (!warning.empty()) Report(warning);
         return platform;

@@ -39,6 +39,8 @@ std::optional<KeyChord> KeyNamed(const std::string& name) {
         chord.key = KeyChord::Key::Equals;
     } else if (name == "-") {
         chord.key = KeyChord::Key::Minus;
+    } else if (name == "f11") {
+        chord.key = KeyChord::Key::F11;
     } else if (const auto focus = std::find_if(kFocusKeys.begin(), kFocusKeys.end(),
                                                [&name](const auto& entry) { return entry.first == name; });
                focus != kFocusKeys.end()) {
@@ -97,6 +99,9 @@ std::string KeyChordName(const KeyChord& chord) {
             break;
         case KeyChord::Key::Minus:
             key = "-";
+            break;
+        case KeyChord::Key::F11:
+            key = "f11";
             break;
         default:
             if (focus == kFocusKeys.end()) return "";

@@ -92,7 +92,14 @@ public:
     // Another result whose value makes a T, passed on as it is, failure and
     // all: `return CRecorder::Create(path);` for a CErrorOr<std::optional<CRecorder>>.
     template <ErrorOrDetail::ValueSource<T> Other>
-    CErrorOr(CErrorOr<Other>&& other) : Base(StateOf(std::move(other))) {}
+    CErrorOr(CErrorOr<Other>&& other) : Base(std::in_place_index<1>, CFailure{}) {
+        // Filled in place: a variant moved in whole trips GCC 12's
+        // maybe-uninitialized warning at -O3.
+        if (other)
+            this->state_.template emplace<0>(std::move(other).Value());
+        else
+            std::get<1>(this->state_).reason = other.Reason();
+    }
 
     T& Value() & { return this->StoredValue(); }
     const T& Value() const& { return this->StoredValue(); }
@@ -103,13 +110,6 @@ public:
     T&& operator*() && { return std::move(*this).Value(); }
     T* operator->() { return &Value(); }
     const T* operator->() const { return &Value(); }
-
-private:
-    template <class Other>
-    static std::variant<T, CFailure> StateOf(CErrorOr<Other>&& other) {
-        if (!other) return std::variant<T, CFailure>(std::in_place_index<1>, CFailure{other.Reason()});
-        return std::variant<T, CFailure>(std::in_place_index<0>, std::move(other).Value());
-    }
 };
 
 template <>

@@ -60,6 +60,7 @@ CDC::CDC(CFrameBuffer& target) : target_(&target) {
 
 void CDC::SetClipRegion(std::vector<CRect> rects) {
     clip_.clear();
+    clipBox_ = {};
     if (!target_) return;
     const CRect bounds{0, 0, target_->Width(), target_->Height()};
     // Kept as disjoint pieces so that blended pixels are written only once.
@@ -73,21 +74,28 @@ void CDC::SetClipRegion(std::vector<CRect> rects) {
         for (const CRect& piece : pieces)
             if (!piece.IsRectEmpty()) clip_.push_back(piece);
     }
+    UpdateClipBox();
+}
+
+void CDC::RestoreClipRegion(std::vector<CRect> saved) {
+    clip_ = std::move(saved);
+    UpdateClipBox();
 }
 
 void CDC::ExcludeClipRect(const CRect& rect) {
     std::vector<CRect> rest;
     for (const CRect& piece : clip_) AppendDifference(piece, rect, rest);
     clip_ = std::move(rest);
+    UpdateClipBox();
 }
 
-CRect CDC::GetClipBox() const {
-    CRect box;
-    for (const CRect& piece : clip_) box = box.Union(piece);
-    return box;
+void CDC::UpdateClipBox() {
+    clipBox_ = {};
+    for (const CRect& piece : clip_) clipBox_ = clipBox_.Union(piece);
 }
 
 bool CDC::RectVisible(const CRect& r) const {
+    if (clipBox_.Intersect(r).IsRectEmpty()) return false;
     return std::any_of(clip_.begin(), clip_.end(),
                        [&](const CRect& piece) { return !piece.Intersect(r).IsRectEmpty(); });
 }
@@ -101,7 +109,7 @@ int CDC::SetBkMode(int mode) { return std::exchange(bkMode_, mode); }
 COLORREF CDC::SetBkColor(COLORREF color) { return std::exchange(bkColor_, color); }
 
 void CDC::FillRect(const CRect& rect, COLORREF color) {
-    if (color == kNoColor || rect.IsRectEmpty()) return;
+    if (color == kNoColor || clipBox_.Intersect(rect).IsRectEmpty()) return;
     for (const CRect& piece : clip_) {
         const CRect area = piece.Intersect(rect);
         if (area.IsRectEmpty()) continue;
@@ -213,6 +221,17 @@ void CDC::Draw3dRect(int x, int y, int cx, int cy, COLORREF topLeft, COLORREF bo
     FillRect({x, y, x + 1, y + cy - 1}, topLeft);
     FillRect({x + cx - 1, y, x + cx, y + cy}, bottomRight);
     FillRect({x, y + cy - 1, x + cx, y + cy}, bottomRight);
+}
+
+void CDC::DrawImage(const CFrameBuffer& image, CPoint at) {
+    const CRect placed{at.x, at.y, at.x + image.Width(), at.y + image.Height()};
+    for (const CRect& piece : clip_) {
+        const CRect area = piece.Intersect(placed);
+        if (area.IsRectEmpty()) continue;
+        const std::size_t bytes = static_cast<std::size_t>(area.Width()) * sizeof(COLORREF);
+        for (int y = area.top; y < area.bottom; ++y)
+            std::memcpy(target_->Row(y) + area.left, image.Row(y - at.y) + (area.left - at.x), bytes);
+    }
 }
 
 void CDC::Plot(int x, int y, COLORREF color) {

@@ -29,6 +29,7 @@
 #include "gfx/Geometry.h"
 
 #include <string_view>
+#include <utility>
 #include <vector>
 
 struct Glyph;
@@ -75,9 +76,11 @@ public:
     void SetClipRegion(std::vector<CRect> rects);
     void SetClipRect(const CRect& rect) { SetClipRegion({rect}); }
     const std::vector<CRect>& GetClipRegion() const { return clip_; }
-    void ExcludeClipRect(const CRect& rect);  // takes rect out of the region
-    CRect GetClipBox() const;                 // bounding box of the region
-    bool RectVisible(const CRect& r) const;   // does r meet the region?
+    // Puts back a region GetClipRegion gave, whose pieces are already apart.
+    void RestoreClipRegion(std::vector<CRect> saved);
+    void ExcludeClipRect(const CRect& rect);       // takes rect out of the region
+    CRect GetClipBox() const { return clipBox_; }  // bounding box of the region
+    bool RectVisible(const CRect& r) const;        // does r meet the region?
 
     CPen SelectObject(const CPen& pen);
     CBrush SelectObject(const CBrush& brush);
@@ -101,6 +104,8 @@ public:
     COLORREF GetPixel(int x, int y) const;
     void RoundRect(const CRect& rect, int ellipseWidth, int ellipseHeight);
     void Draw3dRect(int x, int y, int cx, int cy, COLORREF topLeft, COLORREF bottomRight);
+    // Copies image's pixels with its top-left corner at `at`, clipped.
+    void DrawImage(const CFrameBuffer& image, CPoint at);
 
     // Draws (or with DT_CALCRECT measures) text in rect with the current font,
     // text colour and background mode; returns the height of the text. Each
@@ -121,9 +126,13 @@ private:
     void DrawGlyph(const Glyph& glyph, int penX, int baseline, const std::vector<CRect>& visible);
     void FillSpan(int y, int left, int right, COLORREF color);  // right exclusive, clipped
     void Plot(int x, int y, COLORREF color);                    // clipped
+    void UpdateClipBox();
 
     CFrameBuffer* target_ = nullptr;
     std::vector<CRect> clip_;
+    // The region's bounding box: most drawing misses the region altogether,
+    // which one test against it tells.
+    CRect clipBox_;
     CPen pen_;
     CBrush brush_;
     CFont font_;

@@ -97,9 +97,13 @@ void CDC::DrawGlyph(const Glyph& glyph, int penX, int baseline, const std::vecto
             const int begin = std::max(box.left + run.begin, area.left);
             const int end = std::min(box.left + run.end, area.right);
             if (y < area.top || y >= area.bottom || begin >= end) continue;
+            COLORREF* row = target_->Row(y);
+            if (run.solid) {
+                std::fill(row + begin, row + end, textColor_);
+                continue;
+            }
             const std::uint8_t* coverage =
                 glyph.coverage.data() + static_cast<std::size_t>(run.row) * glyph.width;
-            COLORREF* row = target_->Row(y);
             for (int x = begin; x < end; ++x) {
                 const int alpha = coverage[x - box.left];
                 row[x] = alpha == 255 ? textColor_ : Mix(textColor_, row[x], alpha);

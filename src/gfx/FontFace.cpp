@@ -1,9 +1,14 @@
 // FreeType faces at one pixel size and their glyph cache. The FreeType
-// library is shared by every open face and closed with the last of them.
+// library is shared by every open face and closed with the last of them;
+// the faces of one file share its FreeType face (its tables, several hundred
+// kilobytes for a CJK collection, are read once), each with a size of its
+// own, and that face stays open for the run: the face the start-up check
+// opened is the one the first frame draws with.
 #include "gfx/FontFace.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include FT_SIZES_H
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,6 +16,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <utility>
 
 namespace {
 
@@ -58,17 +65,19 @@ FT_Error NewFace(FT_Library library, const std::string& path, long index, FT_Fac
     return FT_Open_Face(library, &args, index, face);  // closes the stream on failure too
 }
 
+bool IsGameFamily(FT_Face face) { return face->family_name && kSongFamily == face->family_name; }
+
 // Opens file's face; index -1 picks the face of the game's family within a
 // collection, or the first face of a file without it.
 FT_Face OpenFace(FT_Library library, const FontFile& file) {
     FT_Face face = nullptr;
     if (NewFace(library, file.path, std::max(file.index, 0L), &face) != 0) return nullptr;
-    if (file.index >= 0) return face;
+    if (file.index >= 0 || IsGameFamily(face)) return face;
     const long count = face->num_faces;
-    for (long i = 0; i < count; ++i) {
+    for (long i = 1; i < count; ++i) {
         FT_Face candidate = nullptr;
         if (NewFace(library, file.path, i, &candidate) != 0) continue;
-        if (candidate->family_name && kSongFamily == candidate->family_name) {
+        if (IsGameFamily(candidate)) {
             FT_Done_Face(face);
             return candidate;
         }
@@ -87,6 +96,19 @@ int PixelSize(FT_Face face, int height) {
     return std::clamp(static_cast<int>(std::lround(em)), 1, 1024);
 }
 
+// The open face of each file, shared by the sizes drawn from it.
+std::shared_ptr<FT_FaceRec_> SharedFace(const FontFile& file) {
+    static std::map<std::pair<std::string, long>, std::shared_ptr<FT_FaceRec_>> open;
+    std::shared_ptr<FT_FaceRec_>& known = open[{file.path, file.index}];
+    if (known) return known;
+    std::shared_ptr<FT_LibraryRec_> library = SharedLibrary();
+    FT_Face raw = library ? OpenFace(library.get(), file) : nullptr;
+    if (!raw) return nullptr;
+    // The face keeps the library alive until it is done.
+    known.reset(raw, [library](FT_Face done) { FT_Done_Face(done); });
+    return known;
+}
+
 bool HasStrike(FT_Face face, int pixelSize) {
     for (int i = 0; i < face->num_fixed_sizes; ++i) {
         if (face->available_sizes[i].y_ppem == pixelSize * 64) return true;
@@ -98,30 +120,38 @@ bool HasStrike(FT_Face face, int pixelSize) {
 
 CErrorOr<std::shared_ptr<const CFontFace>> CFontFace::Open(const FontFile& file,
                                                            const CLogFont& description) {
-    std::shared_ptr<FT_LibraryRec_> library = SharedLibrary();
-    FT_Face face = library ? OpenFace(library.get(), file) : nullptr;
-    if (!face) return CFailure{"cannot open the font file " + file.path};
-    return std::shared_ptr<const CFontFace>(new CFontFace(std::move(library), face, description));
+    std::shared_ptr<FT_FaceRec_> face = SharedFace(file);
+    FT_Size size = nullptr;
+    if (!face || FT_New_Size(face.get(), &size) != 0)
+        return CFailure{"cannot open the font file " + file.path};
+    return std::shared_ptr<const CFontFace>(new CFontFace(std::move(face), size, description));
 }
 
-bool CFontFace::HasGlyph(char32_t codePoint) const { return FT_Get_Char_Index(face_, codePoint) != 0; }
+bool CFontFace::HasGlyph(char32_t codePoint) const { return FT_Get_Char_Index(face_.get(), codePoint) != 0; }
 
-CFontFace::CFontFace(std::shared_ptr<FT_LibraryRec_> library, FT_FaceRec_* face, const CLogFont& description)
-    : library_(std::move(library)), face_(face), description_(description) {
-    pixelSize_ = PixelSize(face_, description.height);
+CFontFace::CFontFace(std::shared_ptr<FT_FaceRec_> face, FT_SizeRec_* size, const CLogFont& description)
+    : face_(std::move(face)), size_(size), description_(description) {
+    const FT_Face ft = face_.get();
+    pixelSize_ = PixelSize(ft, description.height);
     // A width asks for glyphs of that average width: half the em for this face.
     const int emWidth = description.width > 0 ? 2 * description.width : 0;
-    FT_Set_Pixel_Sizes(face_, static_cast<FT_UInt>(emWidth), static_cast<FT_UInt>(pixelSize_));
-    bitmapSize_ = (emWidth == 0 || emWidth == pixelSize_) && HasStrike(face_, pixelSize_);
-    const double cell = face_->ascender - face_->descender;
-    ascent_ = cell > 0 ? static_cast<int>(std::ceil(pixelSize_ * face_->ascender / cell)) : pixelSize_;
+    FT_Activate_Size(size_);
+    FT_Set_Pixel_Sizes(ft, static_cast<FT_UInt>(emWidth), static_cast<FT_UInt>(pixelSize_));
+    bitmapSize_ = (emWidth == 0 || emWidth == pixelSize_) && HasStrike(ft, pixelSize_);
+    const double cell = ft->ascender - ft->descender;
+    ascent_ = cell > 0 ? static_cast<int>(std::ceil(pixelSize_ * ft->ascender / cell)) : pixelSize_;
 }
 
-CFontFace::~CFontFace() { FT_Done_Face(face_); }
+CFontFace::~CFontFace() { FT_Done_Size(size_); }
 
+// The map's entries stay where they are as it grows: the recent ones can
+// be pointed at.
 const Glyph& CFontFace::GetGlyph(char32_t codePoint) const {
+    const std::pair<const char32_t, Glyph>*& recent = recent_[codePoint % recent_.size()];
+    if (recent && recent->first == codePoint) return recent->second;
     auto it = glyphs_.find(codePoint);
     if (it == glyphs_.end()) it = glyphs_.emplace(codePoint, Render(codePoint)).first;
+    recent = &*it;
     return it->second;
 }
 
@@ -130,7 +160,9 @@ Glyph CFontFace::Render(char32_t codePoint) const {
     if (codePoint < 0x20 || codePoint == 0x7F) return glyph;
     const FT_Int32 flags =
         FT_LOAD_RENDER | (bitmapSize_ ? FT_LOAD_TARGET_MONO : (FT_LOAD_NO_BITMAP | FT_LOAD_TARGET_NORMAL));
-    if (FT_Load_Glyph(face_, FT_Get_Char_Index(face_, codePoint), flags) != 0) return glyph;
+    // The glyph slot is the face's, rendered at whichever size is active.
+    FT_Activate_Size(size_);
+    if (FT_Load_Glyph(face_.get(), FT_Get_Char_Index(face_.get(), codePoint), flags) != 0) return glyph;
     const FT_GlyphSlot slot = face_->glyph;
     const FT_Bitmap& bitmap = slot->bitmap;
     glyph.left = slot->bitmap_left;
@@ -159,8 +191,9 @@ Glyph CFontFace::Render(char32_t codePoint) const {
                 continue;
             }
             const int begin = x;
-            while (x < glyph.width && row[x] != 0) ++x;
-            glyph.runs.push_back({y, begin, x});
+            bool solid = true;
+            for (; x < glyph.width && row[x] != 0; ++x) solid = solid && row[x] == 255;
+            glyph.runs.push_back({y, begin, x, solid});
         }
     }
     return glyph;

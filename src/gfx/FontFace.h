@@ -9,14 +9,15 @@
 #include "gfx/Font.h"
 #include "gfx/FontFile.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
-struct FT_LibraryRec_;
 struct FT_FaceRec_;
+struct FT_SizeRec_;
 
 struct Glyph {
     int left = 0;  // from the pen position to the first column
@@ -31,6 +32,7 @@ struct Glyph {
         int row = 0;
         int begin = 0;  // columns, end exclusive
         int end = 0;
+        bool solid = false;  // every pixel fully covered: a plain fill
     };
     std::vector<InkRun> runs;
 };
@@ -59,14 +61,17 @@ public:
     int Advance(char32_t codePoint) const { return GetGlyph(codePoint).advance; }
 
 private:
-    CFontFace(std::shared_ptr<FT_LibraryRec_> library, FT_FaceRec_* face, const CLogFont& description);
+    CFontFace(std::shared_ptr<FT_FaceRec_> face, FT_SizeRec_* size, const CLogFont& description);
     Glyph Render(char32_t codePoint) const;
 
-    std::shared_ptr<FT_LibraryRec_> library_;  // outlives the face
-    FT_FaceRec_* face_;
+    std::shared_ptr<FT_FaceRec_> face_;  // shared with the other sizes of its file
+    FT_SizeRec_* size_;
     CLogFont description_;
     int pixelSize_ = 0;
     int ascent_ = 0;
     bool bitmapSize_ = false;  // the face has a bitmap strike at this size: 1-bit glyphs
     mutable std::unordered_map<char32_t, Glyph> glyphs_;
+    // The glyphs drawn last, by the low bits of their code point: a line of
+    // text looks most of them up here instead of in the map.
+    mutable std::array<const std::pair<const char32_t, Glyph>*, 256> recent_{};
 };

@@ -1,8 +1,9 @@
 // Where the text face comes from. Every face name the game uses ("宋体",
 // "SimSun", or none) means the family AR PL UMing CN of the Debian package
-// fonts-arphic-uming, found through fontconfig by that exact family name
-// (fontconfig's own substitution for "SimSun" would pick a sans face). Other
-// names are looked up as family names and fall back to that family.
+// fonts-arphic-uming, found where that package installs it, else through
+// fontconfig by that exact family name (fontconfig's own substitution for
+// "SimSun" would pick a sans face). Other names are looked up as family
+// names and fall back to that family.
 // QUORVANEL_FONT=/path/to/font overrides the lookup.
 #pragma once
 

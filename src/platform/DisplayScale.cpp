@@ -41,6 +41,7 @@ CScaleChoice ChooseScale(std::optional<int> requested, const CDesktopScaleHints&
         *warning = "QUORVANEL_SCALE must be a whole number from 1 to 4, not " +
                    QuoteForMessage(*hints.quorvanelScale) + ": the desktop's scale is used";
     }
+    if (hints.kept) return {std::clamp(*hints.kept, kMinScale, kMaxScale), true};
     if (hints.gdkScale)
         if (const std::optional<long long> scale = ParseWholeNumber<long long>(*hints.gdkScale);
             scale && *scale > 0)

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "containers/ErrorOr.h"
+#include "platform/SettingsFile.h"
 #include "platform/Window.h"
 
 #include <functional>
@@ -50,14 +51,19 @@ public:
     // client pixel as a scale x scale block: scale when given, otherwise as
     // DisplayScale.h chooses (a one-line warning about QUORVANEL_SCALE goes
     // to *warning). Everything this interface says stays in client pixels;
-    // Ctrl+= and Ctrl+- change the scale while it runs (the active window's
-    // handler does not get them, the input observer does).
-    static CErrorOr<std::unique_ptr<CPlatform>> CreateSdl(std::optional<int> scale = std::nullopt,
-                                                          std::string* warning = nullptr);
+    // Ctrl+= and Ctrl+- change the scale while it runs (up to the largest at
+    // which the windows fit the work area), and F11 shows the main window
+    // fullscreen, at the largest whole scale that fits, centred, and back
+    // (the active window's handler does not get them, the input observer
+    // does). Given settings (already read), it starts as they say and keeps
+    // there what these keys choose.
+    static CErrorOr<std::unique_ptr<CPlatform>> CreateSdl(
+        std::optional<int> scale = std::nullopt, std::string* warning = nullptr,
+        std::optional<CSettingsFile> settings = std::nullopt);
     // Headless backend: a 1280 x 1024 screen to centre on, window frames of
     // 5 pixels with a 30-pixel caption (a 655 x 405 client area makes a
     // 665 x 445 window), no SDL video at all; the scale is always 1, so
-    // Ctrl+= and Ctrl+- change nothing.
+    // Ctrl+=, Ctrl+- and F11 change nothing.
     static std::unique_ptr<CPlatform> CreateHeadless();
     // The browser build's only platform: windows in the web page.
     static std::unique_ptr<CPlatform> CreateBrowser();

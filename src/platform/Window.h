@@ -31,6 +31,8 @@ struct KeyChord {
         PageDown,
         Home,
         End,
+        // Fullscreen and back, on the desktop.
+        F11,
         Other
     };
     Key key = Key::Other;

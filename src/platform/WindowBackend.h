@@ -28,9 +28,13 @@ public:
     virtual void Wake() = 0;
     // See CPlatform::Announce. Says nothing.
     virtual void Announce(const std::string& /*text*/) {}
-    // Shows every window at scale (clamped to 1..4) from now on, each keeping
-    // its centre; a backend with nothing to show ignores it.
-    virtual void SetScale(int scale) = 0;
+    // Ctrl+= (step 1) and Ctrl+- (step -1) with the active window shown at
+    // scale: shows every window one scale larger or smaller from now on (1 to
+    // 4, and larger only while the windows fit the screen's work area), each
+    // keeping its centre. A backend with nothing to show ignores it.
+    virtual void StepScale(int scale, int step) = 0;
+    // F11: the main window fills the screen, or is a window again.
+    virtual void ToggleFullscreen() = 0;
     // Saves image for the player to keep (CPlatform::SavePicture): the
     // desktop's backends write a new file in the pictures folder
     // (PictureFiles.h), the browser's offers a download.

@@ -125,7 +125,11 @@ void CWindowSystem::Deliver(const CHostWindow* target, const InputEvent& event) 
     if (!active || target != active) return;
     if (observer_) observer_(event);
     if (const int step = ScaleStep(event)) {
-        backend_->SetScale(active->Native().Scale() + step);
+        backend_->StepScale(active->Native().Scale(), step);
+        return;
+    }
+    if (event.kind == InputEvent::Kind::Key && event.key.key == KeyChord::Key::F11) {
+        backend_->ToggleFullscreen();
         return;
     }
     // The box is shown after the handler has unwound, outside the catch.

@@ -41,7 +41,7 @@ public:
     CWindowBackend& Backend() { return *backend_; }
     // Hands event to the active window's handler; an event for any other
     // target (a window below a modal one) is dropped. The keys that change
-    // the scale go to the backend instead.
+    // the scale, and F11, go to the backend instead.
     void Deliver(const CHostWindow* target, const InputEvent& event);
     void DeliverToActive(const InputEvent& event) { Deliver(Active(), event); }
     // The next scripted event; once the source returns nothing while it is

@@ -38,7 +38,7 @@ void CRootPanel::PaintAll(CDC& dc) const {
         dc.ExcludeClipRect(hintRect_);
     }
     DrawTree(dc, hovered_, {0, 0});
-    if (hintCovers) dc.SetClipRegion(std::move(clip));
+    if (hintCovers) dc.RestoreClipRegion(std::move(clip));
     if (ringShown_) {
         const std::vector<CFocusable> order = FocusOrder(*this);
         if (const std::optional<std::size_t> index = FocusIndex(order)) DrawFocusRing(dc, order[*index].area);
@@ -61,9 +61,44 @@ void CRootPanel::DrawHintBox(CDC& dc) const {
         return;
     }
     if (hintText_.empty()) return;
-    DrawFramedBox(dc, hintRect_, kHintOutline, kNoColor, kNoColor, kHintFill);
-    CRect textArea = hintRect_.Deflated(2);
-    dc.DrawText(hintText_, textArea, kWrapped);
+    dc.DrawImage(HintImage(dc), {hintRect_.left, hintRect_.top});
+}
+
+const CFrameBuffer* CRootPanel::DrawnHint(const CFont& font) const {
+    for (const CHintImage& image : hintImages_)
+        if (image.text == hintText_ && image.font == font) return &image.pixels;
+    return nullptr;
+}
+
+// The box is opaque and its text stays inside it, so drawn on its own it has
+// the very pixels it would have drawn in place.
+const CFrameBuffer& CRootPanel::HintImage(const CDC& dc) const {
+    const CSize size{hintRect_.Width(), hintRect_.Height()};
+    const auto same = [&](const CHintImage& image) {
+        return image.text == hintText_ && image.font == dc.GetCurrentFont() &&
+               image.textColor == dc.GetTextColor() && image.bkMode == dc.GetBkMode() &&
+               image.pixels.Width() == size.cx && image.pixels.Height() == size.cy;
+    };
+    auto found = std::find_if(hintImages_.begin(), hintImages_.end(), same);
+    if (found == hintImages_.end()) {
+        CHintImage image{hintText_, dc.GetCurrentFont(), dc.GetTextColor(), dc.GetBkMode(),
+                         CFrameBuffer(size.cx, size.cy)};
+        CDC drawing(image.pixels);
+        drawing.SelectObject(image.font);
+        drawing.SetTextColor(image.textColor);
+        drawing.SetBkMode(image.bkMode);
+        drawing.SetBkColor(dc.GetBkColor());
+        const CRect box{0, 0, size.cx, size.cy};
+        DrawFramedBox(drawing, box, kHintOutline, kNoColor, kNoColor, kHintFill);
+        CRect textArea = box.Deflated(2);
+        drawing.DrawText(hintText_, textArea, kWrapped);
+        if (hintImages_.size() == kHintImages) hintImages_.erase(hintImages_.begin());
+        hintImages_.push_back(std::move(image));
+        found = hintImages_.end() - 1;
+    }
+    // The one used now goes last, to stay longest.
+    std::rotate(found, found + 1, hintImages_.end());
+    return hintImages_.back().pixels;
 }
 
 bool CRootPanel::MouseMoveAt(int x, int y) {
@@ -105,6 +140,9 @@ void CRootPanel::UpdateHintBox() {
     InvalidateArea(hintRect_);
     if (activeCard_) {
         hintRect_ = PlaceHint(activeCard_->rect, pointer_.x, pointer_.y, rect);
+    } else if (const CFrameBuffer* drawn = DrawnHint(CreateScreenFont())) {
+        // A box drawn before has the size its text was measured to.
+        hintRect_ = PlaceHint({0, 0, drawn->Width(), drawn->Height()}, pointer_.x, pointer_.y, rect);
     } else {
         // Measured in the font the hint is painted with, so the box always
         // fits its text.

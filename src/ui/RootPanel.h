@@ -13,6 +13,8 @@
 // moves. Without the ring nothing of focus is drawn.
 #pragma once
 
+#include "gfx/Font.h"
+#include "gfx/FrameBuffer.h"
 #include "platform/Window.h"
 #include "ui/FocusOrder.h"
 #include "ui/HoverCard.h"
@@ -109,19 +111,35 @@ public:
 private:
     // Whose hint the hint box shows.
     enum class HintFor { Pointer, Focus, Nobody };
+    // A text hint box as drawn, for showing it again without laying out its
+    // text: what it was drawn from, and its pixels.
+    struct CHintImage {
+        std::string text;
+        CFont font;
+        COLORREF textColor = 0;
+        int bkMode = 0;
+        CFrameBuffer pixels;
+    };
+    // The last few, so that moving between a few buttons draws each box once.
+    static constexpr std::size_t kHintImages = 4;
 
     void DrawHintBox(CDC& dc) const;
     // The hint box shows widget's card (the last filed under its id) or hint.
     void TakeUpHint(const CWidget& widget, HintFor owner);
     // Repaints where the ring was, and forgets it.
     void ClearRing();
+    // The hint box's image for the hint text in dc's font and colours.
+    const CFrameBuffer& HintImage(const CDC& dc) const;
+    // An image of the hint text in font, drawn before, or null.
+    const CFrameBuffer* DrawnHint(const CFont& font) const;
 
     CRect hintRect_;
     WidgetId hovered_ = WidgetId::None();
     CPoint pointer_;
     CWindow* owner_ = nullptr;
     const CHoverCard* activeCard_ = nullptr;
-    std::string hintText_;  // the hovered widget's hint, when no card shows
+    std::string hintText_;                        // the hovered widget's hint, when no card shows
+    mutable std::vector<CHintImage> hintImages_;  // most recently used last
     HintFor hintFor_ = HintFor::Pointer;
     WidgetId focused_ = WidgetId::None();  // none: the first in the focus order
     int focusedOrdinal_ = 0;               // which of the focusable widgets with that id

@@ -49,7 +49,7 @@ void CWidget::DrawSelfAroundOpaqueChildren(CDC& dc, const WidgetId& hovered, CPo
         dc.ExcludeClipRect(child->rect.Offset(inner.x, inner.y));
     }
     DrawSelf(dc, hovered, origin);
-    if (!clip.empty()) dc.SetClipRegion(std::move(clip));
+    if (!clip.empty()) dc.RestoreClipRegion(std::move(clip));
 }
 
 int CWidget::ResolveGroup(int group) const {

@@ -325,7 +325,7 @@ namespace {
 
 // The lines of state and windows after a script of docs/ played headless.
 std::vector<std::string> PlayDocsScript(const char* name) {
-    const std::string path = (std::filesystem::path(__FILE__).parent_path() / "../../docs" / name).string();
+    const std::string path = std::string(QUORVANEL_SOURCE_DIR "/docs/") + name;
     std::ifstream file(path);
     const std::string script{std::istreambuf_iterator<char>(file), {}};
     EXPECT_FALSE(script.empty()) << path;

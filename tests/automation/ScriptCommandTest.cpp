@@ -115,6 +115,7 @@ TEST(KeyChordTextTest, ChordsReadAndWriteBack) {
     EXPECT_EQ(ParseKeyChord("ctrl+="), (KeyChord{KeyChord::Key::Equals, 0, true, false, false}));
     EXPECT_EQ(ParseKeyChord("ctrl+-"), (KeyChord{KeyChord::Key::Minus, 0, true, false, false}));
     EXPECT_EQ(KeyChordName(*ParseKeyChord("Ctrl+Shift+=")), "ctrl+shift+=");
+    EXPECT_EQ(ParseKeyChord("F11"), (KeyChord{KeyChord::Key::F11, 0, false, false, false}));
     EXPECT_EQ(KeyChordName(KeyChord{KeyChord::Key::Other, 0, true, false, false}), "");
     EXPECT_EQ(ParseKeyChord("Shift+Tab"), (KeyChord{KeyChord::Key::Tab, 0, false, true, false}));
     EXPECT_EQ(ParseKeyChord("PageDown")->key, KeyChord::Key::PageDown);
@@ -128,6 +129,7 @@ TEST(ScriptLineTest, WrittenCommandsReadBackTheSame) {
                              "key ctrl+n",
                              "key ctrl+=",
                              "key ctrl+-",
+                             "key f11",
                              "key return",
                              "key escape",
                              "key tab",

@@ -262,6 +262,23 @@ TEST_F(Canvas, OverlappingClipRectsBecomeDisjoint) {
     EXPECT_TRUE(dc.RectVisible({8, 8, 9, 9}));
 }
 
+TEST_F(Canvas, AnImageIsCopiedInsideTheRegionAndARestoredRegionHoldsAgain) {
+    dc.SetClipRegion({{0, 0, 4, 3}, {6, 0, 9, 3}});
+    const std::vector<CRect> saved = dc.GetClipRegion();
+    dc.ExcludeClipRect({0, 0, 20, 12});
+    EXPECT_EQ(dc.GetClipBox(), CRect{});
+    dc.RestoreClipRegion(saved);
+    EXPECT_EQ(dc.GetClipBox(), (CRect{0, 0, 9, 3}));
+    CFrameBuffer stamp(6, 2, kFill);
+    stamp.SetPixel(0, 0, kInk);
+    dc.DrawImage(stamp, {2, 1});
+    EXPECT_EQ(Picture(image, {0, 0, 10, 4}),
+              "..........\n"
+              "..#o..oo..\n"
+              "..oo..oo..\n"
+              "..........\n");
+}
+
 TEST(DeviceContextState, SelectAndSetReturnThePreviousValues) {
     CDC dc;
     const CPen red = CPen::Solid(RGB(255, 0, 0));

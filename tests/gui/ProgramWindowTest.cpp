@@ -10,7 +10,11 @@
 // box closes a page, then ends the game. At a scale of 2 the window is twice
 // as big, made of 2 x 2 blocks that halve to the headless shot, clicks land
 // where they are seen, and Ctrl+- shrinks it about its centre; the desktop's
-// scale shrinks to fit the screen, a chosen one does not.
+// scale shrinks to fit the screen, a chosen one does not. Under a window
+// manager on a 1920 x 1080 screen, F11 shows the frame fullscreen at twice
+// its size, centred on the desk's colour, where a click lands where it is
+// seen, and F11 gives the window back; Ctrl+= stops at the largest scale
+// that fits, which the next start takes again unless --scale says otherwise.
 #include "XDriver.h"
 #include "support/FailureReason.h"
 #include "support/ProgramRun.h"
@@ -67,10 +71,14 @@ std::string ScriptWithShots(const CTempFolder& folder, const std::string& prefix
            shot("card.png") + "windows\nwidgets\nstate\nquit\n";
 }
 
-// Every test starts with the pointer away from the window it opens.
+// Every test starts with the pointer away from the window it opens, and
+// with settings of its own (none kept yet).
 class ProgramWindowTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(xdriver::ParkPointer()); }
+
+    CTempFolder config_;
+    CScopedEnv configHome_{"XDG_CONFIG_HOME", config_.File("config").c_str()};
 };
 
 TEST_F(ProgramWindowTest, AScriptGivesTheSameLinesAndShotsInAWindowAsHeadless) {
@@ -417,7 +425,7 @@ std::string XdotoolKey(const std::string& chord) {
 // is on top (a window that opens takes the keyboard focus): what was recorded
 // replays headless to the state the clicks of docs/playthrough.txt end in.
 TEST_F(ProgramWindowTest, TheKeysOnlyPlaythroughPressedWithXdotoolWinsTheGame) {
-    const std::filesystem::path docs = std::filesystem::path(__FILE__).parent_path() / "../../docs";
+    const std::filesystem::path docs = std::filesystem::path(QUORVANEL_SOURCE_DIR) / "docs";
     CTempFolder folder;
     CRunningProgram program({"--seed", "20261207", "--record", folder.File("session.txt")});
     ASSERT_TRUE(program.Started());
@@ -639,6 +647,141 @@ TEST_F(ScaledWindowTest, ABadQuorvanelScaleIsAOneLineWarning) {
         result.err,
         "quorvanel: QUORVANEL_SCALE must be a whole number from 1 to 4, not 'big': the desktop's scale is "
         "used\n");
+}
+
+// The tests below run under openbox on a 1920 x 1080 screen of their own
+// (tests/gui/CMakeLists.txt): a bare X server ignores fullscreen requests.
+
+using FullscreenWindowTest = ProgramWindowTest;
+
+constexpr COLORREF kDesk = RGB(58, 110, 165);
+
+// Waits until the window's client area has this width.
+std::optional<CRect> AwaitWidth(const std::string& window, int width) {
+    std::optional<CRect> placed;
+    for (int attempt = 0; attempt < 100 && !(placed && placed->Width() == width); ++attempt) {
+        std::this_thread::sleep_for(40ms);
+        placed = xdriver::Geometry(window);
+    }
+    return placed;
+}
+
+TEST_F(FullscreenWindowTest, F11ShowsTheFrameAtTheLargestScaleCentredAndAClickLandsWhereItIsSeen) {
+    if (ScreenSize() != CSize{1920, 1080}) GTEST_SKIP() << "the screen must be 1920 x 1080";
+    CTempFolder folder;
+    CRunningProgram program({"--seed", "23", "--record", folder.File("session.txt")});
+    ASSERT_TRUE(program.Started());
+    const std::optional<std::string> window = xdriver::FindWindow(MainWindowTitle());
+    ASSERT_TRUE(window.has_value());
+    ASSERT_TRUE(PressAndAwait(folder, *window, "F11", "key f11"));
+    const std::optional<CRect> full = AwaitWidth(*window, 1920);
+    ASSERT_TRUE(full.has_value());
+    EXPECT_EQ(*full, (CRect{0, 0, 1920, 1080}));
+
+    // At 2x the frame is 1310 x 810, 305 and 135 screen pixels from the edges.
+    const int left = (1920 - 2 * kWidth) / 2;
+    const int top = (1080 - 2 * kHeight) / 2;
+    const int before = CountLines(folder.Read("session.txt"), "click 198 148");
+    ASSERT_TRUE(xdriver::ClickAt(*window, left + 2 * 198 + 1, top + 2 * 148 + 1));
+    ASSERT_TRUE(AwaitRecorded(folder, "click 198 148", before));
+
+    const std::string script = folder.Write(
+        "replay.txt", folder.Read("session.txt") + "windows\nshot " + folder.File("replay.png") + "\n");
+    bool same = false;
+    std::string replayOut;
+    for (int attempt = 0; attempt < 15 && !same; ++attempt) {
+        std::this_thread::sleep_for(200ms);
+        const ProgramResult replay = RunQuorvanel({"--headless", "--script", script});
+        ASSERT_EQ(replay.exitCode, 0) << replay.err;
+        replayOut = replay.out;
+        const std::optional<CFrameBuffer> shown = xdriver::Screenshot(*window, 1920, 1080);
+        ASSERT_TRUE(shown.has_value());
+        CFrameBuffer frame(2 * kWidth, 2 * kHeight);
+        bool desk = true;
+        for (int y = 0; y < 1080; ++y)
+            for (int x = 0; x < 1920; ++x) {
+                const bool inFrame = x >= left && x < left + 2 * kWidth && y >= top && y < top + 2 * kHeight;
+                if (inFrame)
+                    frame.SetPixel(x - left, y - top, shown->GetPixel(x, y));
+                else
+                    desk = desk && shown->GetPixel(x, y) == kDesk;
+            }
+        const std::optional<CFrameBuffer> half = Halved(frame);
+        same = desk && half && *half == ReadShot(folder.File("replay.png"));
+    }
+    EXPECT_TRUE(same) << "the screen is not the headless replay at 2x, centred on the desk";
+    // Headless, the recorded F11 changed nothing.
+    EXPECT_EQ(replayOut, "[{\"title\":\"" + MainWindowTitle() + "\",\"width\":655,\"height\":405}]\n");
+
+    // The pointer goes out of the way of the window that comes back, whose
+    // pixels are then those of the replay of everything recorded.
+    ASSERT_TRUE(xdriver::ParkPointer());
+    ASSERT_TRUE(PressAndAwait(folder, *window, "F11", "key f11"));
+    const std::optional<CRect> back = AwaitWidth(*window, kWidth);
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(back->Height(), kHeight);
+    std::this_thread::sleep_for(300ms);
+    EXPECT_TRUE(ShowsTheReplayOf(folder, *window, folder.Read("session.txt")));
+}
+
+// The width the main window shows at when the program starts with arguments;
+// the program is ended by its close box.
+std::optional<int> StartedWidth(std::vector<std::string> arguments = {}) {
+    CRunningProgram program(std::move(arguments));
+    const std::optional<std::string> window = xdriver::FindWindow(MainWindowTitle());
+    const std::optional<CRect> placed = window ? xdriver::Geometry(*window) : std::nullopt;
+    if (!window || !xdriver::PressCloseBox(*window) || program.Wait() != 0 || !placed) return std::nullopt;
+    return placed->Width();
+}
+
+TEST_F(FullscreenWindowTest, CtrlEqualsStopsAtTheLargestScaleThatFitsWhichTheNextStartTakesAgain) {
+    if (ScreenSize() != CSize{1920, 1080}) GTEST_SKIP() << "the screen must be 1920 x 1080";
+    {
+        CTempFolder folder;
+        CRunningProgram program({"--record", folder.File("session.txt")});
+        const std::optional<std::string> window = xdriver::FindWindow(MainWindowTitle());
+        ASSERT_TRUE(window.has_value());
+        ASSERT_TRUE(PressAndAwait(folder, *window, "ctrl+equal", "key ctrl+="));
+        ASSERT_EQ(AwaitWidth(*window, 2 * kWidth)->Width(), 2 * kWidth);
+        // 3x would be 1965 pixels wide: the window stays as it is.
+        ASSERT_TRUE(PressAndAwait(folder, *window, "ctrl+equal", "key ctrl+="));
+        std::this_thread::sleep_for(300ms);
+        EXPECT_EQ(xdriver::Geometry(*window)->Width(), 2 * kWidth);
+        ASSERT_TRUE(xdriver::PressCloseBox(*window));
+        EXPECT_EQ(program.Wait(), 0);
+    }
+    EXPECT_EQ(config_.Read("config/quorvanel/settings"),
+              "# Quorvanel's window, as it was last chosen.\nscale 2\nfullscreen no\n");
+    EXPECT_EQ(StartedWidth(), 2 * kWidth);
+    EXPECT_EQ(StartedWidth({"--scale", "1"}), kWidth);
+}
+
+TEST_F(FullscreenWindowTest, TheWindowManagersFullscreenIsTheGamesAndIsKeptForTheNextStart) {
+    if (ScreenSize() != CSize{1920, 1080}) GTEST_SKIP() << "the screen must be 1920 x 1080";
+    const std::string settings = "# Quorvanel's window, as it was last chosen.\nfullscreen ";
+    for (const bool fullscreen : {true, false}) {
+        CRunningProgram program({});
+        const std::optional<std::string> window = xdriver::FindWindow(MainWindowTitle());
+        ASSERT_TRUE(window.has_value());
+        // The second start comes back fullscreen, as the first one ended.
+        ASSERT_EQ(AwaitWidth(*window, fullscreen ? kWidth : 1920)->Width(), fullscreen ? kWidth : 1920);
+        ASSERT_TRUE(xdriver::AskForFullscreen(*window, fullscreen));
+        ASSERT_EQ(AwaitWidth(*window, fullscreen ? 1920 : kWidth)->Width(), fullscreen ? 1920 : kWidth);
+        if (fullscreen) {
+            std::optional<CFrameBuffer> shown;
+            for (int attempt = 0; attempt < 15 && !(shown && shown->GetPixel(0, 0) == kDesk); ++attempt) {
+                std::this_thread::sleep_for(100ms);
+                shown = xdriver::Screenshot(*window, 1920, 1080);
+            }
+            ASSERT_TRUE(shown.has_value());
+            EXPECT_EQ(shown->GetPixel(0, 0), kDesk);
+            EXPECT_EQ(shown->GetPixel(1919, 1079), kDesk);
+            EXPECT_NE(shown->GetPixel(960, 540), kDesk);
+        }
+        ASSERT_TRUE(xdriver::PressCloseBox(*window));
+        EXPECT_EQ(program.Wait(), 0);
+        EXPECT_EQ(config_.Read("config/quorvanel/settings"), settings + (fullscreen ? "yes\n" : "no\n"));
+    }
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <variant>
 #include <vector>
 
 namespace xdriver {
@@ -58,19 +59,43 @@ bool ReleaseButton(int button) { return Run("xdotool mouseup " + std::to_string(
 
 bool PressKey(const std::string& key) { return Run("xdotool key " + key); }
 
-bool PressCloseBox(const std::string& windowId) {
+namespace {
+
+// Sends a client message of type about windowId: to the window itself, or
+// with toRoot to the root window, where the window manager reads requests.
+// The data are atoms named by their names, or numbers.
+bool SendClientMessage(const std::string& windowId, const char* type, bool toRoot,
+                       const std::vector<std::variant<const char*, long>>& data) {
     Display* display = XOpenDisplay(nullptr);
     if (!display) return false;
     XEvent event{};
     event.xclient.type = ClientMessage;
     event.xclient.window = std::stoul(windowId);
-    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.message_type = XInternAtom(display, type, False);
     event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
-    const Status sent = XSendEvent(display, event.xclient.window, False, NoEventMask, &event);
+    for (std::size_t i = 0; i < data.size() && i < 5; ++i)
+        event.xclient.data.l[i] =
+            std::holds_alternative<long>(data[i])
+                ? std::get<long>(data[i])
+                : static_cast<long>(XInternAtom(display, std::get<const char*>(data[i]), False));
+    const Status sent = toRoot ? XSendEvent(display, DefaultRootWindow(display), False,
+                                            SubstructureRedirectMask | SubstructureNotifyMask, &event)
+                               : XSendEvent(display, event.xclient.window, False, NoEventMask, &event);
+    XSync(display, False);
     XCloseDisplay(display);
     return sent != 0;
+}
+
+}  // namespace
+
+bool PressCloseBox(const std::string& windowId) {
+    return SendClientMessage(windowId, "WM_PROTOCOLS", false, {"WM_DELETE_WINDOW", long{CurrentTime}});
+}
+
+bool AskForFullscreen(const std::string& windowId, bool fullscreen) {
+    // Add or remove, the state, no second state, a request from an application.
+    return SendClientMessage(windowId, "_NET_WM_STATE", true,
+                             {long{fullscreen ? 1 : 0}, "_NET_WM_STATE_FULLSCREEN", 0L, 1L});
 }
 
 std::optional<CRect> Geometry(const std::string& windowId) {

@@ -33,6 +33,9 @@ bool PressKey(const std::string& key);
 // What a window manager does when the window's close box is clicked: asks
 // the window to close (WM_DELETE_WINDOW).
 bool PressCloseBox(const std::string& windowId);
+// What a window manager's own menu or key does: asks it, through the root
+// window, to show the window fullscreen (or not).
+bool AskForFullscreen(const std::string& windowId, bool fullscreen);
 // Where the window's client area is on the screen, and its size.
 std::optional<CRect> Geometry(const std::string& windowId);
 // The window's pixels as the X server shows them.

@@ -1,5 +1,5 @@
 // The display scale: the order in which it is chosen (command line,
-// QUORVANEL_SCALE, GDK_SCALE, Xft.dpi, 1), what happens to values that are
+// QUORVANEL_SCALE, the kept one, GDK_SCALE, Xft.dpi, 1), what happens to values that are
 // not scales, and how an automatic scale shrinks to fit the work area.
 #include "platform/DisplayScale.h"
 
@@ -21,42 +21,46 @@ TEST(DisplayScaleTest, AScaleIsAWholeNumberFromOneToFour) {
 }
 
 TEST(DisplayScaleTest, EachSourceCountsOnlyWhenTheOnesBeforeItAreMissing) {
-    const CDesktopScaleHints all{"3", "2", "384"};
+    const CDesktopScaleHints all{"3", "2", "384", 1};
     EXPECT_EQ(Chosen(1, all), (CScaleChoice{1, false}));
     EXPECT_EQ(Chosen(std::nullopt, all), (CScaleChoice{3, false}));
-    EXPECT_EQ(Chosen(std::nullopt, {std::nullopt, "2", "384"}), (CScaleChoice{2, true}));
-    EXPECT_EQ(Chosen(std::nullopt, {std::nullopt, std::nullopt, "384"}), (CScaleChoice{4, true}));
+    EXPECT_EQ(Chosen(std::nullopt, {std::nullopt, "2", "384", 3}), (CScaleChoice{3, true}));
+    EXPECT_EQ(Chosen(std::nullopt, {std::nullopt, "2", "384", std::nullopt}), (CScaleChoice{2, true}));
+    EXPECT_EQ(Chosen(std::nullopt, {std::nullopt, std::nullopt, "384", std::nullopt}),
+              (CScaleChoice{4, true}));
     EXPECT_EQ(Chosen(std::nullopt, {}), (CScaleChoice{1, true}));
 }
 
 TEST(DisplayScaleTest, XftDpiIsDividedBy96AndRoundedDown) {
     for (const auto& [dpi, scale] : std::vector<std::pair<const char*, int>>{
              {"96", 1}, {"143.9", 1}, {"144", 1}, {"191", 1}, {"192", 2}, {"288", 3}, {"72", 1}, {"1e9", 4}})
-        EXPECT_EQ(Chosen(std::nullopt, {std::nullopt, std::nullopt, dpi}).scale, scale) << dpi;
+        EXPECT_EQ(Chosen(std::nullopt, {std::nullopt, std::nullopt, dpi, std::nullopt}).scale, scale) << dpi;
 }
 
 TEST(DisplayScaleTest, DesktopValuesThatAreNotPositiveNumbersArePassedOver) {
-    EXPECT_EQ(Chosen(std::nullopt, {std::nullopt, "abc", "192"}), (CScaleChoice{2, true}));
-    EXPECT_EQ(Chosen(std::nullopt, {std::nullopt, "0", "192"}), (CScaleChoice{2, true}));
-    EXPECT_EQ(Chosen(std::nullopt, {std::nullopt, "-2", "dpi"}), (CScaleChoice{1, true}));
-    EXPECT_EQ(Chosen(std::nullopt, {std::nullopt, "7", std::nullopt}), (CScaleChoice{4, true}));
-    EXPECT_EQ(Chosen(std::nullopt, {std::nullopt, std::nullopt, "-192"}), (CScaleChoice{1, true}));
+    EXPECT_EQ(Chosen(std::nullopt, {std::nullopt, "abc", "192", std::nullopt}), (CScaleChoice{2, true}));
+    EXPECT_EQ(Chosen(std::nullopt, {std::nullopt, "0", "192", std::nullopt}), (CScaleChoice{2, true}));
+    EXPECT_EQ(Chosen(std::nullopt, {std::nullopt, "-2", "dpi", std::nullopt}), (CScaleChoice{1, true}));
+    EXPECT_EQ(Chosen(std::nullopt, {std::nullopt, "7", std::nullopt, std::nullopt}), (CScaleChoice{4, true}));
+    EXPECT_EQ(Chosen(std::nullopt, {std::nullopt, std::nullopt, "-192", std::nullopt}),
+              (CScaleChoice{1, true}));
 }
 
 TEST(DisplayScaleTest, ABadQuorvanelScaleWarnsInOneLineAndTheDesktopDecides) {
     for (const char* bad : {"0", "5", "big", "2 "}) {
         std::string warning;
-        EXPECT_EQ(ChooseScale(std::nullopt, {bad, "2", std::nullopt}, &warning), (CScaleChoice{2, true}));
+        EXPECT_EQ(ChooseScale(std::nullopt, {bad, "2", std::nullopt, std::nullopt}, &warning),
+                  (CScaleChoice{2, true}));
         EXPECT_EQ(warning, std::string("QUORVANEL_SCALE must be a whole number from 1 to 4, not '") + bad +
                                "': the desktop's scale is used");
     }
     // A value that would break the line is quoted harmlessly.
     std::string warning;
-    ChooseScale(std::nullopt, {"2\n\x1b[2J", std::nullopt, std::nullopt}, &warning);
+    ChooseScale(std::nullopt, {"2\n\x1b[2J", std::nullopt, std::nullopt, std::nullopt}, &warning);
     EXPECT_EQ(warning.find('\n'), std::string::npos) << warning;
     EXPECT_EQ(warning.find('\x1b'), std::string::npos) << warning;
     // Not even looked at when the command line has decided.
-    EXPECT_EQ(Chosen(3, {"big", std::nullopt, std::nullopt}), (CScaleChoice{3, false}));
+    EXPECT_EQ(Chosen(3, {"big", std::nullopt, std::nullopt, std::nullopt}), (CScaleChoice{3, false}));
 }
 
 TEST(DisplayScaleTest, AnAutomaticScaleShrinksUntilTheWindowFitsTheWorkArea) {

@@ -184,6 +184,37 @@ TEST_F(Paint, HintBoxIsFramedFilledAndHoldsTheText) {
     EXPECT_LE(text.bottom, hint.bottom - 2);
 }
 
+// Hint boxes are drawn once and shown again from their image: a box shown
+// again elsewhere, or after its text changed, is what a fresh host draws.
+TEST_F(Paint, AHintShownAgainIsWhatAFreshHostDraws) {
+    const auto addButtons = [](CRootPanel& panel) {
+        panel.AddChild<CPushButton>({10, 10, 64, 31}, 205, -1, -1, kNone)->hint = "打得过\r\n还行";
+        panel.AddChild<CPushButton>({100, 10, 154, 31}, 206, -1, -1, kNone)->hint = "打不过";
+        return panel.FindWidget({205, -1, -1});
+    };
+    CWidget* first = addButtons(root);
+    const auto fresh = [&](const std::string& hint) {
+        CRecordingWindow otherWindow;
+        CTestHost other;
+        other.AttachWindow(&otherWindow, {0, 0, 300, 200});
+        addButtons(other.Root())->hint = hint;
+        other.Root().MouseMoveAt(40, 25);
+        CFrameBuffer image(320, 220, kBackground);
+        CDC dc(image);
+        other.OnPaint(dc);
+        return image;
+    };
+    root.MouseMoveAt(20, 20);
+    Render();
+    root.MouseMoveAt(120, 20);
+    Render();
+    root.MouseMoveAt(40, 25);
+    EXPECT_TRUE(Render() == fresh("打得过\r\n还行"));
+    first->hint = "打不过了";
+    root.RereadHint();
+    EXPECT_TRUE(Render() == fresh("打不过了"));
+}
+
 TEST_F(Paint, EmptyHintDrawsNoBox) {
     PlainRoot();
     root.AddChild<CPushButton>({10, 10, 64, 31}, 205, -1, -1, kNone);

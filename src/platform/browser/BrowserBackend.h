@@ -17,7 +17,8 @@ public:
     // The page's live region says it.
     void Announce(const std::string& text) override;
     // The page shows windows at their size: the browser scales the page.
-    void SetScale(int) override {}
+    void StepScale(int, int) override {}
+    void ToggleFullscreen() override {}
     // Offers the picture as a download named like the desktop's files.
     SavedPicture SavePicture(const CFrameBuffer& image, std::string_view suggestedName) override;
 };

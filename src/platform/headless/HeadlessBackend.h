@@ -16,7 +16,8 @@ public:
     bool WaitEvent(CWindowSystem& system) override;
     void Wake() override;
     SavedPicture SavePicture(const CFrameBuffer& image, std::string_view suggestedName) override;
-    void SetScale(int) override {}
+    void StepScale(int, int) override {}
+    void ToggleFullscreen() override {}
 
 private:
     std::mutex mutex_;

@@ -19,10 +19,11 @@
 
 namespace {
 
-// The environment, and on X the server's resources.
-CDesktopScaleHints DesktopScaleHints(bool x11) {
+// The environment, on X the server's resources, and the kept scale.
+CDesktopScaleHints DesktopScaleHints(bool x11, const std::optional<CSettingsFile>& settings) {
     return {EnvironmentVariable("QUORVANEL_SCALE"), EnvironmentVariable("GDK_SCALE"),
-            x11 ? ReadXResource("Xft.dpi", "Xft.Dpi") : std::nullopt};
+            x11 ? ReadXResource("Xft.dpi", "Xft.Dpi") : std::nullopt,
+            settings ? settings->Values().scale : std::nullopt};
 }
 
 // Drivers that show windows a person can see.
@@ -62,6 +63,8 @@ std::optional<KeyChord> ChordOf(const SDL_KeyboardEvent& key) {
         chord.key = KeyChord::Key::Equals;
     } else if (sym == SDLK_MINUS || sym == SDLK_KP_MINUS) {
         chord.key = KeyChord::Key::Minus;
+    } else if (sym == SDLK_F11) {
+        chord.key = KeyChord::Key::F11;
     } else if (const std::optional<KeyChord::Key> focusKey = FocusKeyOf(sym)) {
         chord.key = *focusKey;
     } else if (sym >= SDLK_a && sym <= SDLK_z) {
@@ -75,20 +78,14 @@ std::optional<KeyChord> ChordOf(const SDL_KeyboardEvent& key) {
     return chord;
 }
 
-// Screen pixels to client pixels, rounding down also left of and above the
-// window (where a held button still reports the pointer).
-int ToClient(int screen, int scale) {
-    return screen >= 0 ? screen / scale : -((-screen + scale - 1) / scale);
-}
-
 // Real input, in client pixels; dropped while a script is being played.
 void Deliver(CWindowSystem& system, unsigned windowId, InputEvent event) {
     if (system.HasInputSource()) return;
     CHostWindow* host = CSdlWindow::HostOf(windowId);
     if (!host) return;
-    const int scale = host->Native().Scale();
-    event.x = ToClient(event.x, scale);
-    event.y = ToClient(event.y, scale);
+    const CPoint client = static_cast<CSdlWindow&>(host->Native()).ToClient({event.x, event.y});
+    event.x = client.x;
+    event.y = client.y;
     system.Deliver(host, event);
 }
 
@@ -112,10 +109,12 @@ void Handle(const SDL_Event& event, CWindowSystem& system) {
         case SDL_WINDOWEVENT:
             if (event.window.event == SDL_WINDOWEVENT_CLOSE) {
                 Deliver(system, event.window.windowID, {Kind::Close, 0, 0, {}});
-            } else if (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
-                       event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
-                if (CHostWindow* host = CSdlWindow::HostOf(event.window.windowID))
-                    static_cast<CSdlWindow&>(host->Native()).PresentAgain();
+            } else if (CHostWindow* host = CSdlWindow::HostOf(event.window.windowID)) {
+                auto& window = static_cast<CSdlWindow&>(host->Native());
+                window.FollowWindowManager();
+                if (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
+                    event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
+                    window.PresentAgain();
             }
             break;
         default:
@@ -125,13 +124,15 @@ void Handle(const SDL_Event& event, CWindowSystem& system) {
 
 }  // namespace
 
-CErrorOr<std::unique_ptr<CPlatform>> CPlatform::CreateSdl(std::optional<int> scale, std::string* warning) {
-    CErrorOr<std::unique_ptr<CSdlBackend>> backend = CSdlBackend::Open(scale, warning);
+CErrorOr<std::unique_ptr<CPlatform>> CPlatform::CreateSdl(std::optional<int> scale, std::string* warning,
+                                                          std::optional<CSettingsFile> settings) {
+    CErrorOr<std::unique_ptr<CSdlBackend>> backend = CSdlBackend::Open(scale, warning, std::move(settings));
     if (!backend) return CFailure{backend.Reason()};
     return std::make_unique<CWindowSystem>(std::move(backend).Value());
 }
 
-CErrorOr<std::unique_ptr<CSdlBackend>> CSdlBackend::Open(std::optional<int> scale, std::string* warning) {
+CErrorOr<std::unique_ptr<CSdlBackend>> CSdlBackend::Open(std::optional<int> scale, std::string* warning,
+                                                         std::optional<CSettingsFile> settings) {
     if (!EnvironmentVariable("DISPLAY") && !EnvironmentVariable("WAYLAND_DISPLAY"))
         return CFailure{"no display: neither DISPLAY nor WAYLAND_DISPLAY is set"};
     // Keeps software OpenGL out of the window surface: a fifth of the memory.
@@ -162,10 +163,15 @@ CErrorOr<std::unique_ptr<CSdlBackend>> CSdlBackend::Open(std::optional<int> scal
     SDL_StopTextInput();
     std::string scaleWarning;
     const CScaleChoice choice =
-        ChooseScale(scale, scale ? CDesktopScaleHints{} : DesktopScaleHints(x11), &scaleWarning);
+        ChooseScale(scale, scale ? CDesktopScaleHints{} : DesktopScaleHints(x11, settings), &scaleWarning);
     if (warning) *warning = scaleWarning;
-    return std::unique_ptr<CSdlBackend>(new CSdlBackend(choice));
+    return std::unique_ptr<CSdlBackend>(new CSdlBackend(choice, std::move(settings)));
 }
+
+CSdlBackend::CSdlBackend(CScaleChoice scale, std::optional<CSettingsFile> settings)
+    : scale_(scale),
+      settings_(std::move(settings)),
+      fullscreen_(settings_ && settings_->Values().fullscreen) {}
 
 CSdlBackend::~CSdlBackend() { SDL_Quit(); }
 
@@ -179,13 +185,43 @@ CRect CSdlBackend::GetScreenRect() const {
     return {usable.x, usable.y, usable.x + usable.w, usable.y + usable.h};
 }
 
-void CSdlBackend::SetScale(int scale) {
-    scale_ = {std::clamp(scale, kMinScale, kMaxScale), false};
+// Fullscreen, the main window is as large as it can be: the keys wait for
+// the window to come back.
+void CSdlBackend::StepScale(int scale, int step) {
+    const int next = std::clamp(scale + step, kMinScale, kMaxScale);
+    if (fullscreen_ || next == scale || (step > 0 && next > LargestFittingScale())) return;
+    scale_ = {next, false};
     for (CSdlWindow* window : windows_) window->Rescale();
+    Keep([next](CDesktopSettings& kept) { kept.scale = next; });
+}
+
+void CSdlBackend::ToggleFullscreen() { FullscreenChanged(!fullscreen_); }
+
+void CSdlBackend::FullscreenChanged(bool fullscreen) {
+    if (fullscreen == fullscreen_) return;
+    fullscreen_ = fullscreen;
+    for (CSdlWindow* window : windows_) window->ApplyFullscreen();
+    Keep([fullscreen](CDesktopSettings& kept) { kept.fullscreen = fullscreen; });
+}
+
+// A settings file that cannot be written keeps nothing, and says nothing.
+void CSdlBackend::Keep(const std::function<void(CDesktopSettings&)>& change) {
+    if (!settings_) return;
+    CDesktopSettings kept = settings_->Values();
+    change(kept);
+    (void)settings_->Write(kept);
 }
 
 int CSdlBackend::ScaleFor(CSize client, const CRect& insets) const {
     return FittingScale(scale_, client, insets, GetScreenRect());
+}
+
+int CSdlBackend::LargestFittingScale() const {
+    int largest = kMaxScale;
+    for (const CSdlWindow* window : windows_)
+        largest = std::min(largest, FittingScale({kMaxScale, true}, window->ClientSize(),
+                                                 window->GetFrameInsets(), GetScreenRect()));
+    return largest;
 }
 
 bool CSdlBackend::WaitEvent(CWindowSystem& system) {

@@ -4,6 +4,7 @@
 #include "gfx/AppIcon.h"
 #include "gfx/ScaledCopy.h"
 #include "platform/HostWindow.h"
+#include "platform/sdl/NetWmState.h"
 #include "platform/sdl/SdlBackend.h"
 
 #include <SDL.h>
@@ -46,6 +47,8 @@ CSdlWindow::CSdlWindow(CSdlBackend& backend, CHostWindow& host)
     SetAppIcon(window_);
     if (CHostWindow* owner = host.Owner())
         SDL_SetWindowModalFor(window_, static_cast<CSdlWindow&>(owner->Native()).window_);
+    else if (backend_.Fullscreen())
+        SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);  // shown so once shown
 }
 
 // Whatever the window received before it went (above all the release of the
@@ -80,6 +83,40 @@ void CSdlWindow::ApplySize() {
     scale_ = backend_.ScaleFor(client_, GetFrameInsets());
     if (CHostWindow* owner = host_.Owner()) scale_ = std::min(scale_, owner->Native().Scale());
     SDL_SetWindowSize(window_, client_.cx * scale_, client_.cy * scale_);
+    if (!(SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN)) shown_ = {scale_, {}};
+}
+
+// SDL keeps the window's own size and place for its return.
+void CSdlWindow::ApplyFullscreen() {
+    if (host_.Owner()) return;
+    SDL_SetWindowFullscreen(window_, backend_.Fullscreen() ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    PresentAgain();
+}
+
+// Only a change of the window manager's own state counts: until it has
+// carried out a request of ours, it still says what it said before.
+void CSdlWindow::FollowWindowManager() {
+    if (host_.Owner()) return;
+    const std::optional<bool> fullscreen = WindowManagerShowsFullscreen(window_);
+    if (!fullscreen || *fullscreen == managerFullscreen_) return;
+    managerFullscreen_ = *fullscreen;
+    backend_.FullscreenChanged(*fullscreen);
+}
+
+// Until the window manager has given a fullscreen window the screen, it is
+// shown at the largest scale its present size holds.
+CSdlWindow::CPlacement CSdlWindow::PlacementIn(int width, int height) const {
+    if (!(SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) || client_.cx <= 0 || client_.cy <= 0)
+        return {scale_, {}};
+    const int scale = std::max(1, std::min(width / client_.cx, height / client_.cy));
+    return {scale, {(width - client_.cx * scale) / 2, (height - client_.cy * scale) / 2}};
+}
+
+CPoint CSdlWindow::ToClient(CPoint window) const {
+    const auto toClient = [scale = shown_.scale](int at) {
+        return at >= 0 ? at / scale : -((-at + scale - 1) / scale);
+    };
+    return {toClient(window.x - shown_.offset.x), toClient(window.y - shown_.offset.y)};
 }
 
 void CSdlWindow::Rescale() {
@@ -97,7 +134,7 @@ void CSdlWindow::MoveClientTo(CPoint origin) { SDL_SetWindowPosition(window_, or
 CPoint CSdlWindow::GetClientOrigin() const {
     CPoint origin;
     SDL_GetWindowPosition(window_, &origin.x, &origin.y);
-    return origin;
+    return {origin.x + shown_.offset.x, origin.y + shown_.offset.y};
 }
 
 // Zero where the window manager does not tell (or there is none).
@@ -115,31 +152,58 @@ void CSdlWindow::SetVisible(bool visible) {
         SDL_HideWindow(window_);
 }
 
+// A placement that changed (the window went fullscreen or came back) shows
+// the whole frame anew on the desk's colour.
 void CSdlWindow::Present(const CFrameBuffer& pixels, const std::vector<CRect>& area) {
     SDL_Surface* surface = SDL_GetWindowSurface(window_);
     if (!surface) return;
+    const CPlacement placement = PlacementIn(surface->w, surface->h);
+    std::vector<CRect> whole;
+    if (placement != shown_) {
+        SDL_FillRect(
+            surface, nullptr,
+            SDL_MapRGB(surface->format, static_cast<Uint8>(GetRValue(kDeskColor)),
+                       static_cast<Uint8>(GetGValue(kDeskColor)), static_cast<Uint8>(GetBValue(kDeskColor))));
+        shown_ = placement;
+        whole = {host_.GetClientRect()};
+    }
+    const std::vector<CRect>& shownArea = whole.empty() ? area : whole;
+    // The frame's part of the surface: its rectangles are moved back by the offset.
+    const CPoint at = placement.offset;
+    const auto part = [&](void* base, int pitch) {
+        return static_cast<std::uint8_t*>(base) + static_cast<std::ptrdiff_t>(at.y) * pitch +
+               static_cast<std::ptrdiff_t>(at.x) * static_cast<std::ptrdiff_t>(sizeof(std::uint32_t));
+    };
     std::vector<CRect> written;
     if (const std::optional<CChannelLayout> layout = ChannelLayoutOf(*surface->format)) {
-        written = ScaleOnto(pixels, area, scale_,
-                            {surface->pixels, surface->w, surface->h, surface->pitch, *layout});
+        written = ScaleOnto(pixels, shownArea, placement.scale,
+                            {part(surface->pixels, surface->pitch), surface->w - at.x, surface->h - at.y,
+                             surface->pitch, *layout});
     } else {
         // The frame's own layout (XBGR8888) in the staging pixels, then SDL converts.
         staging_.resize(static_cast<std::size_t>(surface->w) * static_cast<std::size_t>(surface->h));
         const int stagingPitch = surface->w * static_cast<int>(sizeof(std::uint32_t));
-        written =
-            ScaleOnto(pixels, area, scale_, {staging_.data(), surface->w, surface->h, stagingPitch, {}});
-        for (const CRect& r : written) {
-            const std::size_t at = static_cast<std::size_t>(r.top) * static_cast<std::size_t>(surface->w) +
-                                   static_cast<std::size_t>(r.left);
+        written = ScaleOnto(
+            pixels, shownArea, placement.scale,
+            {part(staging_.data(), stagingPitch), surface->w - at.x, surface->h - at.y, stagingPitch, {}});
+        for (CRect r : written) {
+            r.OffsetRect(at.x, at.y);
+            const std::size_t index = static_cast<std::size_t>(r.top) * static_cast<std::size_t>(surface->w) +
+                                      static_cast<std::size_t>(r.left);
             auto* destination = static_cast<std::uint8_t*>(surface->pixels) +
                                 static_cast<std::ptrdiff_t>(r.top) * surface->pitch +
                                 r.left * surface->format->BytesPerPixel;
-            SDL_ConvertPixels(r.Width(), r.Height(), SDL_PIXELFORMAT_XBGR8888, &staging_[at], stagingPitch,
+            SDL_ConvertPixels(r.Width(), r.Height(), SDL_PIXELFORMAT_XBGR8888, &staging_[index], stagingPitch,
                               surface->format->format, destination, surface->pitch);
         }
     }
     std::vector<SDL_Rect> updated;
-    for (const CRect& r : written) updated.push_back({r.left, r.top, r.Width(), r.Height()});
+    if (!whole.empty()) {
+        updated.push_back({0, 0, surface->w, surface->h});
+    } else {
+        for (const CRect& r : written)
+            updated.push_back({r.left + at.x, r.top + at.y, r.Width(), r.Height()});
+    }
     if (!updated.empty())
         SDL_UpdateWindowSurfaceRects(window_, updated.data(), static_cast<int>(updated.size()));
 }

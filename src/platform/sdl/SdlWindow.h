@@ -2,9 +2,12 @@
 // reach the screen through the window surface, enlarged to the backend's
 // scale and converted from the 0x00BBGGRR layout to whatever the surface
 // uses in one pass (ScaledCopy.h). Only the invalid area is copied and
-// handed to the display.
+// handed to the display. Fullscreen, the main window shows the frame at the
+// largest whole scale that fits the screen, centred on the desk's colour;
+// Scale() and GetClientOrigin() then say where the frame is shown.
 #pragma once
 
+#include "gfx/Color.h"
 #include "platform/NativeWindow.h"
 
 #include <cstdint>
@@ -12,6 +15,10 @@
 struct SDL_Window;
 class CHostWindow;
 class CSdlBackend;
+
+// What surrounds the frame of a fullscreen window: the colour of the desk
+// the browser's page shows its windows on.
+inline constexpr COLORREF kDeskColor = RGB(58, 110, 165);
 
 class CSdlWindow final : public CNativeWindow {
 public:
@@ -31,7 +38,7 @@ public:
     CPoint GetClientOrigin() const override;
     CRect GetFrameInsets() const override;
     void SetVisible(bool visible) override;
-    int Scale() const override { return scale_; }
+    int Scale() const override { return shown_.scale; }
     void Present(const CFrameBuffer& pixels, const std::vector<CRect>& area) override;
     void TakeFocus() override;
 
@@ -40,16 +47,38 @@ public:
     // Takes the backend's current scale for this window's size, keeping the
     // window's centre where it is.
     void Rescale();
+    // The main window takes the backend's fullscreen state.
+    void ApplyFullscreen();
+    // After any change to the window: when the window manager has made the
+    // main window fullscreen, or a window again, on its own, the backend
+    // follows.
+    void FollowWindowManager();
+    CSize ClientSize() const { return client_; }
+    // A position in the window's pixels as a client position (rounded
+    // towards the top left, also outside the frame shown).
+    CPoint ToClient(CPoint window) const;
 
 private:
+    // Where and how large the frame is shown in the window's pixels.
+    struct CPlacement {
+        int scale = 1;
+        CPoint offset;
+        bool operator==(const CPlacement&) const = default;
+    };
+
     // Sizes the SDL window for the client size at the current scale.
     void ApplySize();
+    // The placement for a window surface of this size.
+    CPlacement PlacementIn(int width, int height) const;
 
     CSdlBackend& backend_;
     CHostWindow& host_;
     SDL_Window* window_;
     CSize client_;
     int scale_ = 1;
+    CPlacement shown_;
+    // Whether the window manager showed the window fullscreen when last asked.
+    bool managerFullscreen_ = false;
     // For surfaces that are not 8 bits a channel in 32-bit pixels: the
     // enlarged frame, converted by SDL from here.
     std::vector<std::uint32_t> staging_;

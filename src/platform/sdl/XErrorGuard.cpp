@@ -9,7 +9,9 @@ namespace {
 XErrorHandler previousHandler = nullptr;
 
 int GuardedErrorHandler(Display* display, XErrorEvent* error) {
-    if (error->error_code == BadWindow && error->request_code == X_SendEvent) return 0;
+    if (error->error_code == BadWindow &&
+        (error->request_code == X_SendEvent || error->request_code == X_TranslateCoords))
+        return 0;
     return previousHandler ? previousHandler(display, error) : 0;
 }
 
