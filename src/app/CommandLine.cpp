@@ -93,7 +93,7 @@ std::string CommandLineHelp() {
            "  seed N | move X Y | click X Y | rclick X Y | key CHORD (ctrl+n, return,\n"
            "  escape, ctrl+=, f11, tab, shift+tab, space, left, right, up, down, pageup,\n"
            "  pagedown, home, end) | close | shot FILE | state | windows | widgets |\n"
-           "  access | quit\n"
+           "  access | focus NODE | activate NODE | quit (NODE: an id that access printed)\n"
            "state, windows, widgets and access print one line of JSON each on standard\n"
            "output; everything else goes to standard error. A script file is checked\n"
            "whole before the game starts; errors read FILE:LINE: message.\n"
