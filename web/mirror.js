@@ -7,7 +7,7 @@
 // reader's position survives a change.
 //
 // Focus is kept in step both ways: when the game's focus moves, DOM focus
-// follows it; when a screen reader moves DOM focus to an element, or
+// follows it (unless a canvas holds it, as for keys without a screen reader); when a screen reader moves DOM focus to an element, or
 // activates one (a click), the page queues it as input for the program,
 // which focuses or activates the widget as the keyboard would. Mirror
 // elements have tabindex=-1: the game, not the browser, handles Tab.
@@ -137,8 +137,10 @@ const QuorvanelMirror = (() => {
     mirror.focused = focusedNode;
     const first = mirror.fresh;
     mirror.fresh = false;
-    // The main window's first description leaves DOM focus where it is (on
-    // the canvas); a page or box that opens takes it.
+    // While a canvas has the keyboard (keys without a screen reader), DOM
+    // focus stays there: the page's own Tab handling goes by it. The main
+    // window's first description leaves DOM focus where it is too.
+    if (document.activeElement instanceof HTMLCanvasElement) return;
     if (!focusedNode || (first && windowsShown === 1) || (!first && previous === focusedNode)) return;
     const element = mirror.elements.get(focusedNode);
     if (!element || document.activeElement === element) return;
