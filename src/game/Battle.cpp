@@ -71,17 +71,12 @@ CEstimate Estimate(const CCharacter& hero, const CCharacter& monster, const CIte
                                                    static_cast<double>(monsterDamage))};
 }
 
-CFightResult Fight(int monsterIndex, CHero& hero, CGameWorld& world) {
-    if (monsterIndex < 0 || monsterIndex >= world.roster.GetCount()) return {};
+bool Fight(int monsterIndex, CHero& hero, CGameWorld& world) {
+    if (monsterIndex < 0 || monsterIndex >= world.roster.GetCount()) return false;
     const CMonster& monster = world.roster.GetMonster(monsterIndex);
-    if (!Estimate(hero, monster, world.items).win) return {};
-    CFightResult result;
-    result.won = true;
-    result.exp = monster.exp;
-    result.levelBefore = hero.level;
+    if (!Estimate(hero, monster, world.items).win) return false;
     world.tally.Add(monsterIndex, 1);
     hero.GainExp(monster.exp);
-    result.level = hero.level;
-    result.drops = RollDrops(monster, hero, world.random, world.serials);
-    return result;
+    RollDrops(monster, hero, world.random, world.serials);
+    return true;
 }

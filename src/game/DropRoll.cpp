@@ -20,14 +20,9 @@ void GiveDrop(const CDropEntry& entry, CHero& hero, CItemSerials& serials) {
 
 }  // namespace
 
-std::vector<CDropEntry> RollDrops(const CMonster& monster, CHero& hero, CRandom& random,
-                                  CItemSerials& serials) {
-    std::vector<CDropEntry> given;
+void RollDrops(const CMonster& monster, CHero& hero, CRandom& random, CItemSerials& serials) {
     for (int index = monster.drops.GetUpperBound(); index >= 0; --index) {
         const CDropEntry& entry = monster.drops.ElementAt(index);
-        if (random.Below(kChanceScale) >= entry.chance) continue;
-        GiveDrop(entry, hero, serials);
-        given.push_back(entry);
+        if (random.Below(kChanceScale) < entry.chance) GiveDrop(entry, hero, serials);
     }
-    return given;
 }

@@ -4,7 +4,6 @@
 #include "platform/WindowBackend.h"
 
 #include <algorithm>
-#include <utility>
 
 namespace {
 
@@ -85,12 +84,6 @@ void CHostWindow::Hide() {
 
 void CHostWindow::InvalidateRect(const CRect& rect, bool erase) {
     invalid_.Add(rect, GetClientRect(), erase);
-}
-
-void CHostWindow::SetAccessTree(CAccessNode tree) {
-    if (accessTree_ == tree) return;
-    accessTree_ = std::move(tree);
-    native_->ShowAccessTree(*accessTree_);
 }
 
 void CHostWindow::Paint() {

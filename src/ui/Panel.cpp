@@ -50,7 +50,3 @@ void CPanel::SetTitleCaption(std::string_view text, COLORREF outlineColor, COLOR
     AssignColor(captionOutline_, outlineColor);
     AssignColor(captionText_, textColor);
 }
-
-void CPanel::Describe(CAccessNode& node) const {
-    if (!node.name.empty()) node.role = AccessRole::Group;
-}
