@@ -184,8 +184,9 @@ int CountLines(const std::string& text, const std::string& line) {
 }
 
 // Waits until line has been recorded once more than it had been before.
-bool AwaitRecorded(const CTempFolder& folder, const std::string& line, int before) {
-    const auto end = std::chrono::steady_clock::now() + 10s;
+bool AwaitRecorded(const CTempFolder& folder, const std::string& line, int before,
+                   std::chrono::seconds patience = 10s) {
+    const auto end = std::chrono::steady_clock::now() + patience;
     while (CountLines(folder.Read("session.txt"), line) <= before) {
         if (std::chrono::steady_clock::now() > end) return false;
         std::this_thread::sleep_for(20ms);
@@ -418,7 +419,8 @@ TEST_F(ProgramWindowTest, RealInputIsDroppedWhileAScriptPlaysAndTakenWhenItEndsO
         ASSERT_TRUE(xdriver::ClickAt(*main, 38, 25));  // 属性, while the moves play
         ASSERT_LT(CountLines(folder.Read("session.txt"), "move 300 320"), kMoves / 2)
             << "the script ended before the click: it is too short to test with";
-        ASSERT_TRUE(AwaitRecorded(folder, "move 300 320", kMoves / 2 - 1));
+        // A whole replay: under the sanitizers it takes well over ten seconds.
+        ASSERT_TRUE(AwaitRecorded(folder, "move 300 320", kMoves / 2 - 1, 90s));
         EXPECT_EQ(folder.Read("session.txt"), "seed 3\n" + replay)
             << "real input came between the script's events";
         ASSERT_TRUE(ClickAndAwait(folder, *main, 40, 26));  // after the end: taken
