@@ -133,6 +133,9 @@ async function checkLayout(browser, url, layout, errors) {
     await (await page.context().newCDPSession(page)).send('Emulation.setDeviceMetricsOverride',
                                                          {width, height, deviceScaleFactor: ratio, mobile: false});
     await page.waitForFunction(r => window.devicePixelRatio === r, ratio);
+    // The page lays the desk out again on the resize and media events of
+    // the next rendering; under load they come frames after the new ratio.
+    await page.evaluate(() => new Promise(done => requestAnimationFrame(() => requestAnimationFrame(done))));
     await answer(page, '');
   }
   if (layout.fullscreen) {
