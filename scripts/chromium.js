@@ -46,6 +46,19 @@ async function shot(page) {
   return {png: Buffer.from(result.url.slice(result.url.indexOf(',') + 1), 'base64')};
 }
 
+// A test that has not ended by then has hung: sanitized builds and a
+// loaded machine make the slowest (a whole playthrough) take about a minute.
+const TEST_TIME_LIMIT_MS = 5 * 60 * 1000;
+
+// Resolves or rejects as promise does, or rejects after ms.
+function withinTime(promise, ms) {
+  let timer;
+  const late = new Promise((_, reject) => {
+    timer = setTimeout(() => reject(new Error(`no end after ${ms / 1000} s`)), ms);
+  });
+  return Promise.race([promise, late]).finally(() => clearTimeout(timer));
+}
+
 // Runs each of tests ({name: async page => ...}) in a page of its own at url,
 // on the desktop's screen, once quorvanel.command is ready, and prints "ok"
 // or "FAIL" with the name: a test fails when it throws or the page has an
@@ -66,7 +79,7 @@ async function runPageTests(url, tests, {contextOptions = {}, prepare = async ()
       await page.goto(url);
       await page.waitForFunction(() => window.quorvanel);
       try {
-        await test(page);
+        await withinTime(test(page), TEST_TIME_LIMIT_MS);
         assert.deepStrictEqual(errors, []);
         console.log('ok    ' + name);
       } catch (e) {
