@@ -4,6 +4,7 @@
 #include "ui/WidgetHost.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -36,9 +37,19 @@ std::vector<CRect> CRandomInput::Targets(CWindow& window) {
 }
 
 KeyChord CRandomInput::RandomKey() {
+    // The keys that move and use the focus, Shift+Tab among them; F11 does
+    // nothing without a display.
+    static constexpr KeyChord::Key kFocusKeys[] = {
+        KeyChord::Key::Tab,  KeyChord::Key::Space, KeyChord::Key::Left,   KeyChord::Key::Right,
+        KeyChord::Key::Up,   KeyChord::Key::Down,  KeyChord::Key::PageUp, KeyChord::Key::PageDown,
+        KeyChord::Key::Home, KeyChord::Key::End};
     KeyChord key;
-    const int kind = Between(0, 9);
-    if (kind < 3) {
+    const int kind = Between(0, 19);
+    if (kind >= 10) {
+        key.key =
+            kFocusKeys[static_cast<std::size_t>(Between(0, static_cast<int>(std::size(kFocusKeys)) - 1))];
+        key.shift = key.key == KeyChord::Key::Tab && Chance(0.4);
+    } else if (kind < 3) {
         key.key = KeyChord::Key::Return;
     } else if (kind < 6) {
         key.key = KeyChord::Key::Escape;
