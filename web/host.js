@@ -15,7 +15,7 @@
 const QuorvanelHost = (() => {
   // {kind, keys (a Map of names to [key, letter]), otherKey, modifier, frame}
   let contract = null;
-  const windows = new Map();  // id -> {frame, title, canvas, context}
+  const windows = new Map();  // id -> {id, frame, title, canvas, context}
   let topZ = 0;
   const events = [];  // page input not yet taken, oldest first
   const lines = [];   // script lines not yet taken: {text, command}
@@ -31,6 +31,7 @@ const QuorvanelHost = (() => {
   let finished = null;  // {code, error} once the program has ended
   let recording = '';  // the session as --record writes it
   let windowsMade = 0;
+  let lastNode = '';  // the node id of the access event taken last
   // Whether Tab / Shift+Tab would wrap round in the top window, as the
   // program last said before it waited: such a Tab leaves the game.
   let tabWraps = {forward: false, backward: true};
@@ -50,8 +51,9 @@ const QuorvanelHost = (() => {
     }
   }
 
-  // event: a pointer or close event {kind, id, x, y}, or a key the program
-  // has yet to name {pressed: {code, key, ctrl, shift, alt}}.
+  // event: a pointer or close event {kind, id, x, y}, an access event {kind,
+  // id, node} from the mirror (mirror.js), or a key the program has yet to
+  // name {pressed: {code, key, ctrl, shift, alt}}.
   function queueEvent(event) {
     if (over) return;
     // Only the pointer's latest position matters to a window that is behind
@@ -182,6 +184,7 @@ const QuorvanelHost = (() => {
       caption.className = 'caption';
       caption.style.height = captionHeight + 'px';
       const title = document.createElement('span');
+      title.id = 'title-' + id;
       // After the canvas in the page's order, drawn in the caption.
       const close = document.createElement('button');
       close.className = 'close';
@@ -202,18 +205,27 @@ const QuorvanelHost = (() => {
       frame.style.borderWidth = border + 'px';
       frame.append(caption, canvas, close);
       desk().append(frame);
-      windows.set(id, {frame, title, canvas, close, context: canvas.getContext('2d')});
+      windows.set(id, {id, frame, title, canvas, close, context: canvas.getContext('2d')});
     },
     destroyWindow(id) {
       windows.get(id).frame.remove();
       windows.delete(id);
       focusTopWindow();
+      QuorvanelMirror.windowGone(id, topWindow()?.id || 0);
     },
     setTitle(id, text) {
       const w = windows.get(id);
       w.title.textContent = text;
       w.close.setAttribute('aria-label', text ? '关闭 ' + text : '关闭');
     },
+    // The parts of a window's frame, for the mirror.
+    windowParts(id) {
+      const {frame, title, canvas} = windows.get(id);
+      return {frame, title, canvas};
+    },
+    // The mirror's focus or activation (kind: a name of the contract's kinds).
+    queueAccess(id, kindName, node) { queueEvent({kind: contract.kind[kindName], id, node}); },
+    lastNode() { return lastNode; },
     setClientSize(id, width, height) {
       const canvas = windows.get(id).canvas;
       canvas.width = width;
@@ -247,7 +259,12 @@ const QuorvanelHost = (() => {
     screenHeight() { return desk().clientHeight; },
 
     // Input and the program's wait.
-    takeEvent() { return events.length ? programEvent(events.shift()) : null; },
+    takeEvent() {
+      if (!events.length) return null;
+      const event = programEvent(events.shift());
+      lastNode = event.node || '';
+      return event;
+    },
     tabWraps(forward, backward) { tabWraps = {forward, backward}; },
     idleUntilInput() {
       if (events.length || lines.length) return Promise.resolve();

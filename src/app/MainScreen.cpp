@@ -1,6 +1,7 @@
 // Building the main screen's widget tree.
 #include "app/MainScreen.h"
 
+#include "containers/TrimmedText.h"
 #include "game/GameWorld.h"
 #include "screens/CardColors.h"
 #include "screens/CharacterCard.h"
@@ -31,7 +32,11 @@ void AddMonsterCard(CRootPanel& root, const CGameWorld& world, int monsterIndex)
     const CMonster& monster = world.roster.GetMonster(monsterIndex);
     const WidgetId cardId = MonsterCard(monsterIndex);
     const int left = monsterIndex * kCardSpacing;
-    SetCardBody(*AddToPanel<CPanel>(root, kTrainingGrid, {left, 0, left, 0}, cardId));
+    auto* card = AddToPanel<CPanel>(root, kTrainingGrid, {left, 0, left, 0}, cardId);
+    SetCardBody(*card);
+    // Two monsters may share a name: the level tells them apart to a screen reader.
+    const std::string who = TrimmedText(monster.name) + " " + std::to_string(monster.level) + "级";
+    card->accessName = who;
 
     auto part = [&](int sub) { return MonsterCardPart(monsterIndex, sub); };
     AddToPanel<CShadowLabel>(root, cardId, {3, 3, 162, 21}, part(0))->SetLabel(monster.name);
@@ -40,18 +45,24 @@ void AddMonsterCard(CRootPanel& root, const CGameWorld& world, int monsterIndex)
     AddToPanel<CTextLabel>(root, cardId, {84, 23, 162, 41}, part(2))->SetLabel(std::to_string(monster.level));
 
     const WidgetId statsBadge = part(kStatsBadgePart);
-    AddToPanel<CBadge>(root, cardId, {13, 45, 67, 61}, statsBadge)->SetBadge("属性");
+    auto* stats = AddToPanel<CBadge>(root, cardId, {13, 45, 67, 61}, statsBadge);
+    stats->SetBadge("属性");
+    stats->accessName = who + " 属性";
     BuildCharacterCard(
         *root.AddHoverCard({10, 42, 180, 147}, statsBadge.group, statsBadge.id, statsBadge.sub), monster,
         world);
 
     const WidgetId rewardBadge = part(kRewardBadgePart);
-    AddToPanel<CBadge>(root, cardId, {93, 45, 147, 61}, rewardBadge)->SetBadge("掉宝");
+    auto* reward = AddToPanel<CBadge>(root, cardId, {93, 45, 147, 61}, rewardBadge);
+    reward->SetBadge("掉宝");
+    reward->accessName = who + " 掉宝";
     BuildRewardCard(
         *root.AddHoverCard({90, 42, 260, 147}, rewardBadge.group, rewardBadge.id, rewardBadge.sub), monster,
         world);
 
-    AddToPanel<CPushButton>(root, cardId, {48, 65, 102, 86}, FightButton(monsterIndex))->caption = "讨伐";
+    auto* fight = AddToPanel<CPushButton>(root, cardId, {48, 65, 102, 86}, FightButton(monsterIndex));
+    fight->caption = "讨伐";
+    fight->accessName = "讨伐 " + who;
 }
 
 void AddTrainingGrid(CRootPanel& root, const CGameWorld& world) {

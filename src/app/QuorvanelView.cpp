@@ -8,6 +8,7 @@
 #include "screens/AttributePage.h"
 #include "screens/BagPage.h"
 #include "screens/CharacterCard.h"
+#include "screens/FightNews.h"
 #include "screens/TaskPanel.h"
 #include "ui/TextLabel.h"
 
@@ -67,7 +68,10 @@ void CQuorvanelView::SelectPanel(int group) {
 void CQuorvanelView::OnWidgetClick(const WidgetId& clicked) {
     switch (clicked.group) {
         case MainScreen::kFightGroup:
-            if (Fight(clicked.id, hero_, world_)) Refresh();
+            if (const CFightResult result = Fight(clicked.id, hero_, world_)) {
+                Refresh();
+                platform_.Announce(FightNews(clicked.id, result, world_));
+            }
             break;
         case MainScreen::kAttributesGroup:
             OpenAttributePage();

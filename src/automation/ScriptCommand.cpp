@@ -18,9 +18,11 @@ struct CommandName {
 };
 
 constexpr CommandName kCommands[] = {
-    {"seed", Kind::Seed},       {"move", Kind::Move},       {"click", Kind::Click}, {"rclick", Kind::RClick},
-    {"key", Kind::Key},         {"close", Kind::Close},     {"shot", Kind::Shot},   {"state", Kind::State},
-    {"windows", Kind::Windows}, {"widgets", Kind::Widgets}, {"quit", Kind::Quit},
+    {"seed", Kind::Seed},         {"move", Kind::Move},     {"click", Kind::Click},
+    {"rclick", Kind::RClick},     {"key", Kind::Key},       {"close", Kind::Close},
+    {"shot", Kind::Shot},         {"state", Kind::State},   {"windows", Kind::Windows},
+    {"widgets", Kind::Widgets},   {"access", Kind::Access}, {"focus", Kind::Focus},
+    {"activate", Kind::Activate}, {"quit", Kind::Quit},
 };
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
@@ -74,6 +76,10 @@ std::optional<InputEvent> ScriptCommand::Event() const {
             return InputEvent{EventKind::Key, 0, 0, key};
         case Kind::Close:
             return InputEvent{EventKind::Close, 0, 0, {}};
+        case Kind::Focus:
+            return InputEvent{EventKind::AccessFocus, 0, 0, {}, node};
+        case Kind::Activate:
+            return InputEvent{EventKind::AccessActivate, 0, 0, {}, node};
         default:
             return std::nullopt;
     }
@@ -131,6 +137,13 @@ ParsedLine ParseScriptLine(std::string_view text, int lineNumber) {
             command.key = *chord;
             break;
         }
+        case Kind::Focus:
+        case Kind::Activate:
+            if (arguments == 0)
+                return Error(QuoteForMessage(name) + " needs a node id that 'access' printed");
+            if (arguments > 1) return tooMany(1);
+            command.node = std::string(words[1]);
+            break;
         case Kind::Shot: {
             const std::string_view file = Trim(line.substr(name.size()));
             if (file.empty()) return Error("'shot' needs a file name");
@@ -162,6 +175,9 @@ std::optional<std::string> FormatScriptCommand(const ScriptCommand& command) {
         }
         case Kind::Shot:
             return name + " " + command.file;
+        case Kind::Focus:
+        case Kind::Activate:
+            return name + " " + command.node;
         default:
             return name;
     }
@@ -188,6 +204,14 @@ std::optional<ScriptCommand> CommandForEvent(const InputEvent& event) {
             if (KeyChordName(event.key).empty()) return std::nullopt;
             command.kind = Kind::Key;
             command.key = event.key;
+            break;
+        case InputEvent::Kind::AccessFocus:
+        case InputEvent::Kind::AccessActivate:
+            // A node id is one word of printable characters, or it is no
+            // node of any description.
+            if (Words(event.node).size() != 1 || HasControlCharacter(event.node)) return std::nullopt;
+            command.kind = event.kind == InputEvent::Kind::AccessFocus ? Kind::Focus : Kind::Activate;
+            command.node = event.node;
             break;
     }
     return command;

@@ -10,6 +10,9 @@
 //   state           the game state as one line of JSON on standard output
 //   windows         the open windows as one line of JSON
 //   widgets         the active window's widget tree as one line of JSON
+//   access          the active window's accessibility description as one line of JSON
+//   focus NODE      assistive technology focused the node of that id ('access' lists them)
+//   activate NODE   assistive technology activated it (as Space on the focused widget)
 //   quit            end the program
 // Coordinates are client coordinates of the active (top-most) window.
 // Blank lines and lines starting with '#' are no commands. A shot's file
@@ -26,18 +29,35 @@
 #include <string_view>
 
 struct ScriptCommand {
-    enum class Kind { Seed, Move, Click, RClick, Key, Close, Shot, State, Windows, Widgets, Quit };
+    enum class Kind {
+        Seed,
+        Move,
+        Click,
+        RClick,
+        Key,
+        Close,
+        Shot,
+        State,
+        Windows,
+        Widgets,
+        Access,
+        Focus,
+        Activate,
+        Quit
+    };
     Kind kind = Kind::Quit;
     std::uint64_t seed = 0;  // Seed
     int x = 0;               // Move, Click, RClick
     int y = 0;
     KeyChord key;      // Key
     std::string file;  // Shot
+    std::string node;  // Focus, Activate
     int line = 0;      // where the command stands in its script (1-based)
 
     // The command's word ("click", "shot", ...).
     std::string_view Name() const;
-    // The input event of Move, Click, RClick, Key and Close; none for the others.
+    // The input event of Move, Click, RClick, Key, Close, Focus and Activate;
+    // none for the others.
     std::optional<InputEvent> Event() const;
 };
 

@@ -1,5 +1,6 @@
 // Running scripts (see ScriptRunner.h).
 #include "automation/ScriptRunner.h"
+#include "automation/AccessJson.h"
 
 #include "automation/ExitCode.h"
 #include "automation/Recorder.h"
@@ -102,6 +103,12 @@ bool CScriptRunner::RunInspection(const ScriptCommand& command, CWindow* active)
             const auto* host = dynamic_cast<const CWidgetHost*>(active->GetHandler());
             // A message box draws itself without a widget tree.
             print_(host ? WidgetTreeJson(host->Root()) : "null");
+            return true;
+        }
+        case Kind::Access: {
+            if (!active) break;
+            const CAccessNode* tree = active->GetAccessTree();
+            print_(tree ? AccessJson(*tree) : "null");
             return true;
         }
         case Kind::Shot: {

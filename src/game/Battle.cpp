@@ -71,12 +71,17 @@ CEstimate Estimate(const CCharacter& hero, const CCharacter& monster, const CIte
                                                    static_cast<double>(monsterDamage))};
 }
 
-bool Fight(int monsterIndex, CHero& hero, CGameWorld& world) {
-    if (monsterIndex < 0 || monsterIndex >= world.roster.GetCount()) return false;
+CFightResult Fight(int monsterIndex, CHero& hero, CGameWorld& world) {
+    if (monsterIndex < 0 || monsterIndex >= world.roster.GetCount()) return {};
     const CMonster& monster = world.roster.GetMonster(monsterIndex);
-    if (!Estimate(hero, monster, world.items).win) return false;
+    if (!Estimate(hero, monster, world.items).win) return {};
+    CFightResult result;
+    result.won = true;
+    result.exp = monster.exp;
+    result.levelBefore = hero.level;
     world.tally.Add(monsterIndex, 1);
     hero.GainExp(monster.exp);
-    RollDrops(monster, hero, world.random, world.serials);
-    return true;
+    result.level = hero.level;
+    result.drops = RollDrops(monster, hero, world.random, world.serials);
+    return result;
 }

@@ -20,9 +20,14 @@ void GiveDrop(const CDropEntry& entry, CHero& hero, CItemSerials& serials) {
 
 }  // namespace
 
-void RollDrops(const CMonster& monster, CHero& hero, CRandom& random, CItemSerials& serials) {
+std::vector<CDropEntry> RollDrops(const CMonster& monster, CHero& hero, CRandom& random,
+                                  CItemSerials& serials) {
+    std::vector<CDropEntry> given;
     for (int index = monster.drops.GetUpperBound(); index >= 0; --index) {
         const CDropEntry& entry = monster.drops.ElementAt(index);
-        if (random.Below(kChanceScale) < entry.chance) GiveDrop(entry, hero, serials);
+        if (random.Below(kChanceScale) >= entry.chance) continue;
+        GiveDrop(entry, hero, serials);
+        given.push_back(entry);
     }
+    return given;
 }

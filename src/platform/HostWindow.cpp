@@ -4,6 +4,7 @@
 #include "platform/WindowBackend.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -84,6 +85,12 @@ void CHostWindow::Hide() {
 
 void CHostWindow::InvalidateRect(const CRect& rect, bool erase) {
     invalid_.Add(rect, GetClientRect(), erase);
+}
+
+void CHostWindow::SetAccessTree(CAccessNode tree) {
+    if (accessTree_ == tree) return;
+    accessTree_ = std::move(tree);
+    native_->ShowAccessTree(*accessTree_);
 }
 
 void CHostWindow::Paint() {

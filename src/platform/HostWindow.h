@@ -39,6 +39,8 @@ public:
     CFrameBuffer RenderToBuffer() override;
     const CMessageBoxInfo* GetMessageBoxInfo() const override;
     CWindowHandler* GetHandler() const override { return &handler_; }
+    void SetAccessTree(CAccessNode tree) override;
+    const CAccessNode* GetAccessTree() const override { return accessTree_ ? &*accessTree_ : nullptr; }
 
     CWindowHandler& Handler() { return handler_; }
     CHostWindow* Owner() const { return owner_; }
@@ -75,4 +77,5 @@ private:
     CFrameBuffer pixels_;
     std::optional<CMessageBoxInfo> messageBox_;
     std::optional<int> endCode_;
+    std::optional<CAccessNode> accessTree_;
 };

@@ -7,11 +7,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
 constexpr const char* kCaption = "Quorvanel";
 constexpr const char* kButtonText = "确定";
+constexpr const char* kButtonNode = "ok";
 constexpr int kMargin = 20;
 constexpr int kIconSize = 32;
 constexpr int kIconGap = 12;
@@ -77,6 +79,39 @@ void CMessageBoxHandler::Attach(CWindow& window) {
     window.SetTitle(kCaption);
     window.SetBackground(GetSysColor(SysColor::Window));
     window.SetClientSize(client_.cx, client_.cy);
+    window.SetAccessTree(Describe());
+}
+
+void CMessageBoxHandler::OnAccessAction(const std::string& node, AccessAction action) {
+    if (node != kButtonNode) return;
+    if (action == AccessAction::Activate)
+        End();
+    else
+        SetRingShown(true);
+}
+
+// An alert dialog named by its caption and described by its text, around the
+// text and the focused OK button.
+CAccessNode CMessageBoxHandler::Describe() const {
+    CAccessNode text;
+    text.id = "text";
+    text.role = AccessRole::StaticText;
+    text.name = text_;
+    text.bounds = textBox_;
+    CAccessNode ok;
+    ok.id = kButtonNode;
+    ok.role = AccessRole::Button;
+    ok.name = kButtonText;
+    ok.bounds = button_;
+    ok.focused = ok.canFocus = ok.canActivate = true;
+    CAccessNode box;
+    box.id = "window";
+    box.role = AccessRole::AlertDialog;
+    box.name = kCaption;
+    box.description = text_;
+    box.bounds = {0, 0, client_.cx, client_.cy};
+    box.children = {std::move(text), std::move(ok)};
+    return box;
 }
 
 void CMessageBoxHandler::OnPaint(CDC& dc) {

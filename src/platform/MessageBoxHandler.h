@@ -38,9 +38,12 @@ public:
     void OnLButtonDown(int x, int y) override;
     void OnKey(const KeyChord& key) override;
     void OnClose() override { End(); }
+    // The OK button: focusing it shows the ring, activating it ends the box.
+    void OnAccessAction(const std::string& node, AccessAction action) override;
     bool ShowsFocusRing() const override { return ringShown_; }
 
 private:
+    CAccessNode Describe() const;
     void End();
     void DrawStopIcon(CDC& dc) const;
     void DrawButton(CDC& dc) const;

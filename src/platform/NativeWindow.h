@@ -7,6 +7,7 @@
 
 #include "gfx/FrameBuffer.h"
 #include "gfx/Geometry.h"
+#include "platform/AccessNode.h"
 
 #include <string>
 #include <vector>
@@ -29,4 +30,7 @@ public:
     virtual void Present(const CFrameBuffer& pixels, const std::vector<CRect>& area) = 0;
     // Raises the window and gives it the keyboard focus.
     virtual void TakeFocus() = 0;
+    // The window's accessibility description changed (AccessNode.h); a
+    // backend without assistive technology ignores it.
+    virtual void ShowAccessTree(const CAccessNode& /*tree*/) {}
 };

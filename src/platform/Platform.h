@@ -18,11 +18,15 @@
 
 // One input event for the active (top-most) window, in its client coordinates.
 struct InputEvent {
-    enum class Kind { MouseMove, LButtonDown, RButtonDown, Key, Close };
+    // AccessFocus and AccessActivate: assistive technology focused or
+    // activated the node of the window's accessibility description named
+    // by node (AccessNode.h), as the focus keys and Space would.
+    enum class Kind { MouseMove, LButtonDown, RButtonDown, Key, Close, AccessFocus, AccessActivate };
     Kind kind = Kind::MouseMove;
     int x = 0;
     int y = 0;
     KeyChord key;
+    std::string node = {};  // AccessFocus, AccessActivate
 };
 
 enum : int { IDOK = 1, IDCANCEL = 2 };
@@ -129,5 +133,9 @@ public:
     // Told of every event the active window's handler is about to get, real or
     // scripted (events for windows below a modal one are dropped unseen):
     // how a session is recorded.
+    // Tells assistive technology, politely (after what it is saying), what
+    // changed that a player would otherwise only see as numbers or a new
+    // window. Backends without assistive technology ignore it.
+    virtual void Announce(const std::string& text) = 0;
     virtual void SetInputObserver(std::function<void(const InputEvent&)> observer) = 0;
 };

@@ -9,6 +9,7 @@
 #include "gfx/DeviceContext.h"
 #include "gfx/FrameBuffer.h"
 #include "gfx/Geometry.h"
+#include "platform/AccessNode.h"
 #include "platform/HostPng.h"
 
 #include <string>
@@ -64,6 +65,10 @@ public:
     // The close box. The window does not close by itself: the handler ends the
     // program or its modal loop (CPlatform).
     virtual void OnClose() {}
+    // Assistive technology focused or activated the node of that id in the
+    // window's accessibility description; an id that names nothing (any
+    // more) is ignored.
+    virtual void OnAccessAction(const std::string& /*node*/, AccessAction /*action*/) {}
     // True while the window draws its focus ring (after a key moved the
     // keyboard focus, until the next click).
     virtual bool ShowsFocusRing() const { return false; }
@@ -125,6 +130,13 @@ public:
     // The handler that fills the window, for code that inspects open windows
     // (scripts list their widgets); null when not known.
     virtual CWindowHandler* GetHandler() const { return nullptr; }
+
+    // The window's accessibility description, handed over by the code that
+    // fills the window whenever it may have changed; passed on to the backend
+    // only when it differs from the last one. Kept nowhere by default.
+    virtual void SetAccessTree(CAccessNode /*tree*/) {}
+    // The last description handed over, or null when none was.
+    virtual const CAccessNode* GetAccessTree() const { return nullptr; }
 
     // Writes the client area as last painted to a PNG file; fails with a
     // one-line reason.

@@ -47,6 +47,8 @@ public:
     virtual bool WaitForInput(const CWindow* active) = 0;
     // Callable from any thread: ends the wait of WaitForInput, if it is waiting.
     virtual void Wake() = 0;
+    // See CPlatform::Announce. Says nothing.
+    virtual void Announce(const std::string& /*text*/) {}
     // Ctrl+= (step 1) and Ctrl+- (step -1) with the active window shown at
     // scale: shows every window one scale larger or smaller from now on (1 to
     // 4, and larger only while the windows fit the screen's work area), each

@@ -28,6 +28,12 @@ void Dispatch(CWindowHandler& handler, const InputEvent& event) {
         case InputEvent::Kind::Close:
             handler.OnClose();
             break;
+        case InputEvent::Kind::AccessFocus:
+            handler.OnAccessAction(event.node, AccessAction::Focus);
+            break;
+        case InputEvent::Kind::AccessActivate:
+            handler.OnAccessAction(event.node, AccessAction::Activate);
+            break;
     }
 }
 

@@ -46,6 +46,7 @@ public:
     void SetInputSource(std::function<std::optional<InputEvent>()> source) override;
     void SetInputReadiness(std::function<bool()> ready) override;
     void Wake() override { backend_->Wake(); }
+    void Announce(const std::string& text) override { backend_->Announce(text); }
     void SetInputObserver(std::function<void(const InputEvent&)> observer) override;
 
     // Hands event to the active window's handler; an event for any other

@@ -47,9 +47,10 @@ void AddRowLabel(CRootPanel& root, const WidgetId& parent, const CRect& rect, co
 }
 
 // A "?" badge directly under the root whose hint explains the row beside it.
-void AddHintBadge(CRootPanel& root, const CRect& rect, std::string hint) {
+void AddHintBadge(CRootPanel& root, const CRect& rect, const std::string& row, std::string hint) {
     auto* badge = root.AddChild<CBadge>(rect, -1, -1, -1, WidgetId::None());
     badge->SetBadge("?");
+    badge->accessName = row + " 说明";
     badge->hint = std::move(hint);
 }
 
@@ -100,7 +101,7 @@ void CAttributePage::AddStatRows() {
         AddRowLabel(root, WidgetId::None(), {3, top, 84, top + 18}, row.label);
         root.AddChild<CTextLabel>({84, top, 165, top + 18}, -1, -1, -1, WidgetId::None())
             ->SetLabel(row.value);
-        AddHintBadge(root, {167, top, 182, top + 18}, row.hint);
+        AddHintBadge(root, {167, top, 182, top + 18}, row.label, row.hint);
         top += kRowPitch;
     }
 }
@@ -152,7 +153,8 @@ void CAttributePage::AddEquipmentPanel() {
         root.AddChild<CTextLabel>({62, top, 160, top + 18}, -1, -1, -1, panel->Id())
             ->SetLabel(worn.Name(world_.items));
         // Just right of the panel, level with the slot's row.
-        AddHintBadge(root, {356, top + 3, 371, top + 21}, worn.Describe(world_.items));
+        AddHintBadge(root, {356, top + 3, 371, top + 21}, SlotName(static_cast<ESlotKind>(slot)),
+                     worn.Describe(world_.items));
     }
 
     auto* autoEquip =
@@ -171,6 +173,7 @@ void CAttributePage::OnWidgetClick(const WidgetId& clicked) {
 
 void CAttributePage::LearnSkill() {
     CChoiceDialog choice(Platform());
+    choice.Root().accessName = "学习技能";
     // Every book is offered, also of skills already known: the hero's rule
     // gives the reason when it refuses.
     for (const SkillBookEntry& entry : hero_.skillBooks)
@@ -181,6 +184,7 @@ void CAttributePage::LearnSkill() {
 
 void CAttributePage::ForgetSkill() {
     CChoiceDialog choice(Platform());
+    choice.Root().accessName = "遗忘技能";
     for (const int skillId : hero_.skills)
         if (const CSkillDef* skill = world_.skills.Find(skillId))
             choice.AddChoice(skill->id, skill->name, skill->description);

@@ -21,9 +21,11 @@ int CPopupPage::DoModal() {
     CWindow* owner = parent_ ? parent_ : ActiveWindow(platform_);
     window_ = platform_.CreateWindow(*this, owner);
     // Whatever happens, the root forgets the window before the window goes.
+    // and a screen reader hears that the page closed.
     struct CloseOnExit {
         CPopupPage& page;
         ~CloseOnExit() {
+            page.platform_.Announce("关闭 " + page.Name());
             page.AttachWindow(nullptr, page.Root().rect);
             page.window_.reset();
         }
@@ -34,7 +36,12 @@ int CPopupPage::DoModal() {
     if (!owner) window_->SetBackground(GetSysColor(SysColor::ButtonFace));
     window_->SetClientSize(kTemplateWidth, kTemplateHeight);
     OnInitDialog();
+    platform_.Announce("打开 " + Name());
     return platform_.RunModal(*window_);
+}
+
+std::string CPopupPage::Name() const {
+    return Root().accessName.empty() ? window_->GetTitle() : Root().accessName;
 }
 
 bool CPopupPage::OnInitDialog() {

@@ -43,6 +43,9 @@ public:
     void OnCommandKey(const KeyChord& key) override;
     // The close box ends the page with IDCANCEL.
     void OnClose() override;
+    AccessRole AccessWindowRole() const override { return AccessRole::Dialog; }
+    // What a screen reader calls the page: the root's accessName, else the title.
+    std::string Name() const;
 
 protected:
     // Gives the root this window and its client rectangle, emptied of what an

@@ -20,3 +20,7 @@ void CBadge::DrawSelf(CDC& dc, const WidgetId&, CPoint origin) const {
 void CBadge::ApplyLastingDrawState(CDC& dc) const {
     if (textColor_ != kNoColor) dc.SetTextColor(textColor_);
 }
+
+void CBadge::Describe(CAccessNode& node) const {
+    node.role = node.canFocus ? AccessRole::Button : AccessRole::StaticText;
+}

@@ -16,6 +16,8 @@ public:
     std::optional<COLORREF> TextColor() const override { return textColor_; }
     void DrawSelf(CDC& dc, const WidgetId& hovered, CPoint origin) const override;
     FocusPolicy GetFocusPolicy() const override { return FocusPolicy::WhileShowingHover; }
+    // A button while it takes focus, otherwise text.
+    void Describe(CAccessNode& node) const override;
 
 protected:
     void ApplyLastingDrawState(CDC& dc) const override;

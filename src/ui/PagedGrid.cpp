@@ -121,3 +121,11 @@ bool CPagedGrid::OnChildClick(const WidgetId&, CRootPanel* root, CPoint origin, 
     }
     return false;
 }
+
+void CPagedGrid::Describe(CAccessNode& node) const {
+    node.role = AccessRole::Group;
+    if (pageCount_ > 1) {
+        node.page = currentPage_ + 1;
+        node.pageCount = pageCount_;
+    }
+}

@@ -33,6 +33,9 @@ public:
     // The children that are cells, in list order (the page bar is none).
     std::vector<CWidget*> Cells() const;
 
+    // A group, with its page and page count when there is more than one page.
+    void Describe(CAccessNode& node) const override;
+
     // A click on one of the grid's own page buttons turns the page, repaints
     // the grid and is consumed. Every other click goes on up.
     bool OnChildClick(const WidgetId& clicked, CRootPanel* root, CPoint origin,

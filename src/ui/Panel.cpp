@@ -50,3 +50,7 @@ void CPanel::SetTitleCaption(std::string_view text, COLORREF outlineColor, COLOR
     AssignColor(captionOutline_, outlineColor);
     AssignColor(captionText_, textColor);
 }
+
+void CPanel::Describe(CAccessNode& node) const {
+    if (!node.name.empty()) node.role = AccessRole::Group;
+}

@@ -14,6 +14,8 @@ public:
     CRect ContentRect() const override;
     std::optional<COLORREF> TextColor() const override { return captionText_; }
     void DrawSelf(CDC& dc, const WidgetId& hovered, CPoint origin) const override;
+    // A group when it has a name (its title or accessName), otherwise none.
+    void Describe(CAccessNode& node) const override;
 
     int TitleHeight() const { return titleHeight_; }
     bool IsOpaque() const override;

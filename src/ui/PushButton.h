@@ -12,4 +12,5 @@ public:
     bool RepaintsOnHover() const override;
     void DrawSelf(CDC& dc, const WidgetId& hovered, CPoint origin) const override;
     FocusPolicy GetFocusPolicy() const override { return FocusPolicy::Always; }
+    void Describe(CAccessNode& node) const override { node.role = AccessRole::Button; }
 };

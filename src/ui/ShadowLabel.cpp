@@ -16,3 +16,7 @@ void CShadowLabel::SetLabel(std::string_view text, COLORREF offsetColor, COLORRE
 void CShadowLabel::DrawSelf(CDC& dc, const WidgetId&, CPoint origin) const {
     DrawShadowText(dc, caption, rect.Offset(origin.x, origin.y), offsetColor_, textColor_, fillColor);
 }
+
+void CShadowLabel::Describe(CAccessNode& node) const {
+    if (!node.name.empty()) node.role = AccessRole::StaticText;
+}

@@ -15,6 +15,8 @@ public:
 
     std::optional<COLORREF> TextColor() const override { return textColor_; }
     void DrawSelf(CDC& dc, const WidgetId& hovered, CPoint origin) const override;
+    // Text, when there is any.
+    void Describe(CAccessNode& node) const override;
 
 private:
     COLORREF offsetColor_ = RGB(203, 191, 163);

@@ -54,3 +54,35 @@ bool CTabBox::OnChildClick(const WidgetId& clicked, CRootPanel* root, CPoint ori
     if (root) root->InvalidateArea(rect.Offset(origin.x, origin.y));
     return true;
 }
+
+void CTabBox::Describe(CAccessNode& node) const {
+    // Each shown child gave one node: a tab button a button, a page a group.
+    CAccessNode tabs;
+    tabs.id = node.id + ".tabs";
+    tabs.role = AccessRole::TabList;
+    std::vector<CAccessNode> panels;
+    std::string selectedName;
+    std::size_t next = 0;
+    for (const auto& child : Children()) {
+        if (!child->shown || next >= node.children.size()) continue;
+        CAccessNode& described = node.children[next++];
+        if (child->Id().sub == 0) {
+            described.role = AccessRole::Tab;
+            const WidgetId page{child->Id().group, child->Id().id, -1};
+            described.selected =
+                std::any_of(Children().begin(), Children().end(),
+                            [&page](const auto& other) { return other->Id() == page && other->shown; });
+            if (described.selected) selectedName = described.name;
+            tabs.bounds = tabs.children.empty() ? described.bounds : tabs.bounds.Union(described.bounds);
+            tabs.children.push_back(std::move(described));
+        } else {
+            described.role = AccessRole::TabPanel;
+            panels.push_back(std::move(described));
+        }
+    }
+    for (CAccessNode& panel : panels) panel.name = selectedName;
+    node.children.clear();
+    node.children.push_back(std::move(tabs));
+    for (CAccessNode& panel : panels) node.children.push_back(std::move(panel));
+    node.role = AccessRole::Group;
+}

@@ -20,6 +20,10 @@ public:
     // Shows the page of tab number tab and hides the others.
     void SelectTab(int tab);
 
+    // A group of a tab list (the tab buttons as tabs, the shown page's one
+    // selected) and the shown page as a tab panel named after its tab.
+    void Describe(CAccessNode& node) const override;
+
     // A click on one of the box's own tab buttons selects that tab, repaints
     // the box and is consumed. Clicks inside pages go on up unchanged.
     bool OnChildClick(const WidgetId& clicked, CRootPanel* root, CPoint origin,

@@ -15,3 +15,7 @@ void CTextLabel::SetLabel(std::string_view text, COLORREF textColor, COLORREF fi
 void CTextLabel::DrawSelf(CDC& dc, const WidgetId&, CPoint origin) const {
     DrawRightText(dc, caption, rect.Offset(origin.x, origin.y), textColor_, fillColor);
 }
+
+void CTextLabel::Describe(CAccessNode& node) const {
+    if (!node.name.empty()) node.role = AccessRole::StaticText;
+}

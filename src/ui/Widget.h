@@ -8,6 +8,7 @@
 #include "containers/MyException.h"
 #include "gfx/DeviceContext.h"
 #include "gfx/Geometry.h"
+#include "platform/AccessNode.h"
 #include "ui/FocusPolicy.h"
 #include "ui/WidgetId.h"
 
@@ -36,6 +37,7 @@ public:
     CRect rect;                     // in the parent's coordinates; a root's: the window's
     std::string hint;               // shown by the root while the pointer rests here
     std::string caption;            // drawn by the widget itself
+    std::string accessName;         // what a screen reader names it by; empty: the caption
     COLORREF fillColor = kNoColor;  // meaning and default depend on the kind
     bool enabled = true;            // false: the whole subtree ignores clicks
     bool shown = true;              // false: the subtree is not drawn, hovered or clicked
@@ -63,6 +65,10 @@ public:
     virtual bool RepaintsOnHover() const;
     // Whether the kind takes the keyboard focus (FocusPolicy.h). None.
     virtual FocusPolicy GetFocusPolicy() const { return FocusPolicy::None; }
+    // Says what the kind is for assistive technology: fills node's role (and
+    // states of its own) after the describer (AccessDescription.h) has filled
+    // the rest and the children. Leaves the role None: not a node of its own.
+    virtual void Describe(CAccessNode& /*node*/) const {}
     // True when DrawSelf fills every pixel of the rectangle.
     virtual bool IsOpaque() const { return false; }
     // Draws the widget itself in rect + origin. Draws nothing.

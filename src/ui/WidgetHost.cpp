@@ -1,6 +1,7 @@
 // Painting and mouse routing for a window that holds a widget tree.
 #include "ui/WidgetHost.h"
 
+#include "ui/AccessDescription.h"
 #include "ui/PagedGrid.h"
 #include "ui/ScreenFont.h"
 
@@ -31,6 +32,12 @@ void CWidgetHost::OnPaint(CDC& dc) {
     dc.SetTextColor(previousColor);
     dc.SetBkMode(previousMode);
     dc.SelectObject(previousFont);
+    DescribeToWindow();
+}
+
+void CWidgetHost::DescribeToWindow() const {
+    if (CWindow* window = root_.Owner())
+        window->SetAccessTree(DescribeWindow(root_, AccessWindowRole(), window->GetTitle()));
 }
 
 void CWidgetHost::OnMouseMove(int x, int y) { root_.MouseMoveAt(x, y); }
@@ -38,9 +45,15 @@ void CWidgetHost::OnMouseMove(int x, int y) { root_.MouseMoveAt(x, y); }
 void CWidgetHost::OnLButtonDown(int x, int y) {
     root_.FocusByClick(x, y);
     OnWidgetClick(root_.ClickAt(x, y));
+    DescribeToWindow();
 }
 
 void CWidgetHost::OnKey(const KeyChord& key) {
+    RouteKey(key);
+    DescribeToWindow();
+}
+
+void CWidgetHost::RouteKey(const KeyChord& key) {
     using Key = KeyChord::Key;
     const auto step = std::find_if(kFocusSteps.begin(), kFocusSteps.end(),
                                    [&key](const auto& entry) { return entry.first == key.key; });
@@ -58,6 +71,21 @@ void CWidgetHost::OnKey(const KeyChord& key) {
         root_.ShowFocusRing();
     else
         OnCommandKey(key);
+}
+
+void CWidgetHost::OnAccessAction(const std::string& node, AccessAction action) {
+    AccessWidgets widgets;
+    DescribeWindow(root_, AccessWindowRole(), {}, &widgets);
+    const auto named = widgets.find(node);
+    if (named == widgets.end()) return;
+    const std::vector<CFocusable> order = FocusOrder(root_);
+    const auto target = std::find_if(order.begin(), order.end(), [&named](const CFocusable& entry) {
+        return entry.widget == named->second;
+    });
+    if (target == order.end()) return;
+    root_.FocusByKey(order, static_cast<std::size_t>(target - order.begin()));
+    if (action == AccessAction::Activate) Activate();
+    DescribeToWindow();
 }
 
 bool CWidgetHost::TabWraps(bool backward) const {

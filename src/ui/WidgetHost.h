@@ -33,6 +33,13 @@ public:
     void OnKey(const KeyChord& key) final;
     bool ShowsFocusRing() const override { return root_.FocusRingShown(); }
     bool TabWraps(bool backward) const override;
+    // Focus moves to the node's widget as a key would move it there (the ring
+    // shows); activating it is then Space on it.
+    void OnAccessAction(const std::string& node, AccessAction action) final;
+
+    // Hands the window the description of the tree (AccessDescription.h) as
+    // it stands: after every paint, click and key.
+    void DescribeToWindow() const;
 
 protected:
     // Every left click in the client area, with what the root's ClickAt
@@ -40,8 +47,11 @@ protected:
     virtual void OnWidgetClick(const WidgetId& clicked) = 0;
     // A key the focus does not use (see above). Does nothing.
     virtual void OnCommandKey(const KeyChord& /*key*/) {}
+    // What the window is to assistive technology. A window.
+    virtual AccessRole AccessWindowRole() const { return AccessRole::Window; }
 
 private:
+    void RouteKey(const KeyChord& key);
     void StepFocus(FocusStep step);
     void TurnPage(int step);
     void Activate();

@@ -285,6 +285,32 @@ TEST(ProgramTest, ARecordedSessionReplaysToTheSameStateAndPixels) {
     EXPECT_TRUE(*first == *second);
 }
 
+// What a screen reader does (focus and activate a node of the description)
+// is input like a click: recorded, replayed, refused where it cannot land,
+// and it changes the state as the clicks on the same widgets do.
+TEST(ProgramTest, ActivatingNodesIsRecordedAndActsAsTheClicks) {
+    CTempFolder folder;
+    const std::string recording = folder.File("recording.txt");
+    // The first fight, a disabled fight, an id that names nothing, the
+    // attribute page (its "?" badge focused, then its close box), a box's OK.
+    const std::string actions =
+        "activate 10000.0.-1\nactivate 10000.2.-1\nactivate 9.9.9\nactivate 205.-1.-1\n"
+        "focus 100004.-1.-1\nclose\nkey ctrl+p\nactivate ok\n";
+    CScopedEnv pictures("XDG_PICTURES_DIR", folder.File("").c_str());
+    const ProgramResult played =
+        RunQuorvanel({"--headless", "--seed", "5", "--script",
+                      folder.Write("a.txt", actions + "state\nwindows\n"), "--record", recording});
+    ASSERT_EQ(played.exitCode, 0) << played.err;
+    EXPECT_EQ(folder.Read("recording.txt"), "seed 5\n" + actions);
+    const ProgramResult clicked = RunQuorvanel({"--headless", "--seed", "5", "--script", "-"},
+                                               "click 198 148\nclick 38 25\nclose\nstate\nwindows\n");
+    // The same state; the ring shows, as after the keys the actions stand for.
+    const std::size_t stateEnd = played.out.find('\n');
+    EXPECT_EQ(played.out.substr(0, stateEnd), clicked.out.substr(0, clicked.out.find('\n')));
+    EXPECT_NE(played.out.find("\"level\":1,"), std::string::npos) << played.out;
+    EXPECT_NE(played.out.find("\"focusRing\":true}]", stateEnd), std::string::npos) << played.out;
+}
+
 TEST(ProgramTest, TheSeedDecidesTheDrops) {
     const std::string farm = Farm() + "state\n";
     const auto stateFor = [&](const char* seed) {

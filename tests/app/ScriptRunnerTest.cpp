@@ -163,6 +163,41 @@ TEST_F(ScriptRunnerTest, WidgetsShowsTheHintBoxAndTheHoverCard) {
         << lines[1];
 }
 
+TEST_F(ScriptRunnerTest, AccessDescribesTheTopWindowForScreenReaders) {
+    CTempFolder pictures;
+    CScopedEnv folder("XDG_PICTURES_DIR", pictures.File("").c_str());
+    RunScript("access\nclick " + At(MainScreen::kAttributesButton) +
+              "\naccess\nkey escape\nkey ctrl+p\naccess\n");
+    ASSERT_EQ(lines.size(), 3u);
+    // The main window: a fight button named by its monster (trimmed of the
+    // roster's padding), described by its estimate; the others cannot be won yet.
+    const CRect fight = Root().FindRect(FightButton(0), {0, 0});
+    EXPECT_EQ(
+        lines[0].rfind("{\"id\":\"window\",\"role\":\"window\",\"name\":" + JsonQuoted(MainWindowTitle()), 0),
+        0u);
+    EXPECT_TRUE(Has(lines[0],
+                    "{\"id\":\"10000.0.-1\",\"role\":\"button\",\"name\":\"讨伐 蝗虫 0级\","
+                    "\"description\":" +
+                        JsonQuoted(Widget(FightButton(0)).hint) + ",\"bounds\":[" +
+                        std::to_string(fight.left) + "," + std::to_string(fight.top) + "," +
+                        std::to_string(fight.right) + "," + std::to_string(fight.bottom) +
+                        "],\"actions\":[\"focus\",\"activate\"]}"))
+        << lines[0];
+    EXPECT_TRUE(Has(lines[0], "\"name\":\"讨伐 黄巾兵 1级\""));
+    EXPECT_TRUE(Has(lines[0], "\"states\":[\"disabled\"],\"actions\":[\"focus\"]}"));
+    EXPECT_TRUE(
+        Has(lines[0], "\"name\":\"蝗虫 0级 属性\",\"description\":\"蝗虫 等级 0 攻击 20 防御 10 气血 90\""));
+    EXPECT_TRUE(
+        Has(lines[0],
+            "\"role\":\"group\",\"name\":\"训 练\",\"bounds\":[120,40,650,400],\"page\":1,\"pages\":2,"));
+    // A page is a dialog named by its title; a "?" badge names its row.
+    EXPECT_EQ(lines[1].rfind("{\"id\":\"window\",\"role\":\"dialog\",\"name\":\"属性\",", 0), 0u) << lines[1];
+    EXPECT_TRUE(Has(lines[1], "\"name\":\"经验 说明\",\"description\":\"当前经验:0\\r\\n升级需要经验1\""));
+    // A message box is an alert dialog around its text and its OK button.
+    EXPECT_EQ(lines[2].rfind("{\"id\":\"window\",\"role\":\"alertdialog\",\"name\":\"Quorvanel\",", 0), 0u);
+    EXPECT_TRUE(Has(lines[2], "\"role\":\"button\",\"name\":\"确定\","));
+}
+
 TEST_F(ScriptRunnerTest, ShotWritesTheActiveWindowAsPainted) {
     CTempFolder folder;
     RunScript("move " + At(FightButton(0)) + "\nshot " + folder.File("hint.png") + "\n");

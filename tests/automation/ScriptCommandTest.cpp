@@ -52,7 +52,7 @@ TEST(ScriptLineTest, EventsOfInputCommands) {
     EXPECT_EQ(Parsed("rclick 1 1").Event()->kind, InputEvent::Kind::RButtonDown);
     EXPECT_EQ(Parsed("close").Event()->kind, InputEvent::Kind::Close);
     EXPECT_EQ(Parsed("key ctrl+n").Event()->key, (KeyChord{KeyChord::Key::Letter, 'n', true, false, false}));
-    for (const char* line : {"state", "windows", "widgets", "quit", "seed 1", "shot a.png"})
+    for (const char* line : {"state", "windows", "widgets", "access", "quit", "seed 1", "shot a.png"})
         EXPECT_FALSE(Parsed(line).Event().has_value()) << line;
 }
 
@@ -148,6 +148,7 @@ TEST(ScriptLineTest, WrittenCommandsReadBackTheSame) {
                              "state",
                              "windows",
                              "widgets",
+                             "access",
                              "quit"}) {
         const std::optional<std::string> written = FormatScriptCommand(Parsed(line));
         ASSERT_TRUE(written.has_value()) << line;

@@ -110,10 +110,18 @@ TEST_F(BattleTest, LostFightChangesNothing) {
 TEST_F(BattleTest, WonFightCountsGivesExperienceThenRollsDrops) {
     CHero hero = HeroAtLevel(5);
     CRandom twin(kSeed);
-    EXPECT_TRUE(Fight(4, hero, world));
+    const CFightResult result = Fight(4, hero, world);
+    EXPECT_TRUE(result);
     EXPECT_EQ(world.tally.Count(4), 1);
     EXPECT_EQ(hero.exp, 5);
-    for (int draw = 0; draw < 4; ++draw) twin.Below(10000);
+    EXPECT_EQ(result.exp, 5);
+    EXPECT_EQ(result.levelBefore, 5);
+    EXPECT_EQ(result.level, 5);
+    // The result names exactly the drops the same draws give.
+    std::size_t won = 0;
+    for (int draw = 0; draw < 4; ++draw) won += twin.Below(10000) < 2000 ? 1 : 0;
+    EXPECT_EQ(result.drops.size(), won);
+    EXPECT_EQ(hero.skillBooks.GetSize() > 0, won > 0);
     EXPECT_EQ(world.random.Next(), twin.Next());
 }
 

@@ -17,7 +17,7 @@ protected:
     bool FightStrongestWinnable() {
         for (int index = world.roster.GetCount() - 1; index >= 0; --index)
             if (Estimate(hero, world.roster.GetMonster(index), world.items).win)
-                return Fight(index, hero, world);
+                return Fight(index, hero, world).won;
         return false;
     }
 

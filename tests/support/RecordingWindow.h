@@ -1,9 +1,11 @@
 // A stand-in owner window for the widget toolkit's tests: it records every
-// invalidation in order and otherwise does nothing.
+// invalidation in order, keeps the last accessibility description handed to
+// it and counts the handovers, and otherwise does nothing.
 #pragma once
 
 #include "platform/Window.h"
 
+#include <utility>
 #include <vector>
 
 struct Invalidation {
@@ -15,6 +17,7 @@ struct Invalidation {
 class CRecordingWindow : public CWindow {
 public:
     std::vector<Invalidation> invalidations;
+    int accessTreesHanded = 0;
 
     void InvalidateRect(const CRect& rect, bool erase) override { invalidations.push_back({rect, erase}); }
     void Invalidate(bool erase) override { invalidations.push_back({GetClientRect(), erase}); }
@@ -32,8 +35,14 @@ public:
     void UpdateWindow() override {}
     const CFrameBuffer& GetFrameBuffer() const override { return pixels_; }
     CFrameBuffer RenderToBuffer() override { return pixels_; }
+    void SetAccessTree(CAccessNode tree) override {
+        ++accessTreesHanded;
+        accessTree_ = std::move(tree);
+    }
+    const CAccessNode* GetAccessTree() const override { return &accessTree_; }
 
 private:
     std::string title_;
     CFrameBuffer pixels_;
+    CAccessNode accessTree_;
 };

@@ -29,8 +29,11 @@ EM_JS(int, PageTakeEvent, (int* event), {
     HEAP32.set([e.kind, e.id, e.x, e.y, e.key, e.letter, e.modifiers], event >> 2);
     return 1;
 });
+// The node id of the access event PageTakeEvent took last, into text (size bytes).
+EM_JS(void, PageTakeNode, (char* text, int size), { stringToUTF8(QuorvanelHost.lastNode(), text, size); });
 EM_JS(void, PageTabWraps, (bool forward, bool backward), { QuorvanelHost.tabWraps(forward, backward); });
 EM_JS(int, PageWidth, (), { return QuorvanelHost.screenWidth(); });
+EM_JS(void, PageAnnounce, (const char* text), { QuorvanelMirror.announce(UTF8ToString(text)); });
 EM_JS(int, PageHeight, (), { return QuorvanelHost.screenHeight(); });
 // clang-format on
 
@@ -50,6 +53,11 @@ InputEvent EventOf(const PageEvent& page) {
     event.key.ctrl = (page[6] & PageContract::kCtrl) != 0;
     event.key.shift = (page[6] & PageContract::kShift) != 0;
     event.key.alt = (page[6] & PageContract::kAlt) != 0;
+    if (event.kind == InputEvent::Kind::AccessFocus || event.kind == InputEvent::Kind::AccessActivate) {
+        std::array<char, 64> node{};
+        PageTakeNode(node.data(), static_cast<int>(node.size()));
+        event.node = node.data();
+    }
     return event;
 }
 
@@ -73,8 +81,9 @@ std::unique_ptr<CNativeWindow> CBrowserBackend::CreateNativeWindow(CHostWindow& 
 
 CRect CBrowserBackend::GetScreenRect() const { return {0, 0, PageWidth(), PageHeight()}; }
 
-// Keys go to the active window; the pointer and close boxes to the window
-// they are over, which takes them only when it is the active one.
+// Keys go to the active window; the pointer, close boxes and the mirror's
+// focus and activations to the window they are in, which takes them only
+// when it is the active one.
 std::optional<HostInput> CBrowserBackend::PollInput() {
     while (const std::optional<PageEvent> page = TakeEvent()) {
         const InputEvent event = EventOf(*page);
@@ -91,6 +100,8 @@ bool CBrowserBackend::WaitForInput(const CWindow* active) {
 }
 
 void CBrowserBackend::Wake() { WakeFromPage(); }
+
+void CBrowserBackend::Announce(const std::string& text) { PageAnnounce(text.c_str()); }
 
 SavedPicture CBrowserBackend::SavePicture(const CFrameBuffer& image, std::string_view suggestedName) {
     SavedPicture picture;

@@ -22,6 +22,8 @@ public:
     // Suspends the program until the page has queued input or a line.
     bool WaitForInput(const CWindow* active) override;
     void Wake() override;
+    // The page's live region says it.
+    void Announce(const std::string& text) override;
     // The page shows windows at their size: the browser scales the page.
     void StepScale(int, int) override {}
     void ToggleFullscreen() override {}

@@ -1,6 +1,8 @@
 // A window in the web page: a <canvas> for the client area inside a light
 // frame with the caption and a close box, all drawn by the page (web/host.js).
 // The host's pixels reach the canvas with putImageData of the invalid area.
+// Its accessibility description reaches the page's mirror of the window:
+// elements with roles and names over the canvas, for screen readers.
 #pragma once
 
 #include "platform/NativeWindow.h"
@@ -27,6 +29,8 @@ public:
     int Scale() const override { return 1; }
     void Present(const CFrameBuffer& pixels, const std::vector<CRect>& area) override;
     void TakeFocus() override;
+    // Rebuilds the page's mirror of the window (web/mirror.js) node by node.
+    void ShowAccessTree(const CAccessNode& tree) override;
 
 private:
     CHostWindow& host_;

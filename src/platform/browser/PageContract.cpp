@@ -43,6 +43,8 @@ constexpr std::pair<std::string_view, Kind> kKindNames[] = {
     {"RButtonDown", Kind::RButtonDown},
     {"Key", Kind::Key},
     {"Close", Kind::Close},
+    {"AccessFocus", Kind::AccessFocus},
+    {"AccessActivate", Kind::AccessActivate},
 };
 
 std::string Quoted(std::string_view name) { return "\"" + std::string(name) + "\""; }

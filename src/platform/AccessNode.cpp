@@ -1,0 +1,17 @@
+// Role names and look-up in an accessibility description.
+#include "platform/AccessNode.h"
+
+#include <array>
+
+std::string_view AccessRoleName(AccessRole role) {
+    static constexpr std::array<std::string_view, 10> kNames{
+        "none", "window", "dialog", "alertdialog", "button", "tablist", "tab", "tabpanel", "group", "text"};
+    return kNames[static_cast<std::size_t>(role)];
+}
+
+const CAccessNode* CAccessNode::Find(std::string_view nodeId) const {
+    if (id == nodeId) return this;
+    for (const CAccessNode& child : children)
+        if (const CAccessNode* found = child.Find(nodeId)) return found;
+    return nullptr;
+}
