@@ -11,12 +11,16 @@
 // display but the first; SDL's software fallbacks (the offscreen and dummy
 // drivers, which make invisible windows) count as no display.
 // The backend holds the display scale and the windows that show at it;
-// pointer positions reach the window system divided by the scale.
+// pointer positions reach the window system divided by the scale. Once the
+// first frame is shown, it puts the shown windows' accessibility
+// descriptions on the desktop's accessibility bus (atspi/AtspiBridge.h),
+// and a screen reader's focus and activation requests come back as input.
 #pragma once
 
 #include "platform/DisplayScale.h"
 #include "platform/SettingsFile.h"
 #include "platform/WindowBackend.h"
+#include "platform/atspi/AtspiBridge.h"
 #include "platform/sdl/SdlScreen.h"
 
 #include <functional>
@@ -43,6 +47,7 @@ public:
     // Sleeps in SDL_WaitEvent.
     bool WaitForInput(const CWindow* active) override;
     void Wake() override;
+    void Announce(const std::string& text) override;
     SavedPicture SavePicture(const CFrameBuffer& image, std::string_view suggestedName) override;
     // From now on the scale is the user's: windows no longer shrink to fit.
     void StepScale(int scale, int step) override;
@@ -52,7 +57,10 @@ public:
     bool Fullscreen() const override { return fullscreen_; }
     void FullscreenChanged(bool fullscreen) override;
     void AddWindow(CSdlWindow& window) override { windows_.push_back(&window); }
-    void RemoveWindow(CSdlWindow& window) override { std::erase(windows_, &window); }
+    void RemoveWindow(CSdlWindow& window) override;
+    // The first starts the accessibility bridge.
+    void FramePresented() override;
+    void AccessChanged() override;
 
 private:
     CSdlBackend(CScaleChoice scale, std::optional<CSettingsFile> settings);
@@ -60,9 +68,14 @@ private:
     int LargestFittingScale() const;
     // Changes the kept settings and writes them, if there is a settings file.
     void Keep(const std::function<void(CDesktopSettings&)>& change);
+    // The input a screen reader's request stands for; none for a window
+    // that is gone.
+    std::optional<HostInput> TakeAccessRequest();
 
     CScaleChoice scale_;
     std::optional<CSettingsFile> settings_;
     bool fullscreen_ = false;
-    std::vector<CSdlWindow*> windows_;
+    std::vector<CSdlWindow*> windows_;  // in the order they were made
+    bool presented_ = false;
+    std::unique_ptr<CAtspiBridge> access_;
 };

@@ -1,0 +1,60 @@
+// The program on the desktop's accessibility bus (AT-SPI 2), for screen
+// readers such as Orca: ATK objects (AtspiTree.h) put on the bus by Debian's
+// ATK bridge. The bridge and GLib's main loop run on a thread of their own,
+// which sleeps until the bus or the program has something for it, so the
+// program's thread never waits for the bus and an idle program uses no
+// processor time. The program hands over a snapshot of its shown windows
+// whenever one changes, and each announcement; the bus's thread answers
+// from the latest snapshot. What a screen reader asks to be focused or
+// activated comes back as requests, one for each call of wake, which the
+// backend turns into input for the window system.
+//
+// The bridge is started only when there is a session bus
+// (DBUS_SESSION_BUS_ADDRESS): without one, the bridge would launch one.
+// NO_AT_BRIDGE=1 keeps it off, as for GTK programs.
+#pragma once
+
+#include "platform/atspi/AccessSnapshot.h"
+
+#include <atomic>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+class CAtspiBridge {
+public:
+    // Null when the bridge is to stay off. wake is called on the bus's
+    // thread after each request it queues.
+    static std::unique_ptr<CAtspiBridge> Start(std::function<void()> wake);
+    ~CAtspiBridge();
+    CAtspiBridge(const CAtspiBridge&) = delete;
+    CAtspiBridge& operator=(const CAtspiBridge&) = delete;
+
+    // The shown windows now, bottom to top.
+    void Show(std::vector<CAccessWindow> windows);
+    // Said politely, after what the screen reader is saying.
+    void Announce(const std::string& text);
+    // The oldest request not taken yet.
+    std::optional<CAccessRequest> TakeRequest();
+
+private:
+    explicit CAtspiBridge(std::function<void()> wake);
+    // Hands the snapshot to the bus's thread.
+    void Publish();
+    // The bus's thread.
+    void Serve();
+    bool Queue(const CAccessRequest& request);
+
+    std::function<void()> wake_;
+    CAccessSnapshot snapshot_;  // the program's thread's own
+    std::mutex mutex_;          // guards what follows
+    std::shared_ptr<const CAccessSnapshot> latest_;
+    std::deque<CAccessRequest> requests_;
+    std::atomic<bool> stopping_{false};
+    std::thread thread_;
+};
