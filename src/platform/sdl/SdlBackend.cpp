@@ -138,14 +138,17 @@ std::optional<HostInput> Translate(const SDL_Event& event) {
 }  // namespace
 
 CErrorOr<std::unique_ptr<CPlatform>> CPlatform::CreateSdl(std::optional<int> scale, std::string* warning,
-                                                          std::optional<CSettingsFile> settings) {
-    CErrorOr<std::unique_ptr<CSdlBackend>> backend = CSdlBackend::Open(scale, warning, std::move(settings));
+                                                          std::optional<CSettingsFile> settings,
+                                                          AccessBusStart accessBus) {
+    CErrorOr<std::unique_ptr<CSdlBackend>> backend =
+        CSdlBackend::Open(scale, warning, std::move(settings), std::move(accessBus));
     if (!backend) return CFailure{backend.Reason()};
     return std::make_unique<CWindowSystem>(std::move(backend).Value());
 }
 
 CErrorOr<std::unique_ptr<CSdlBackend>> CSdlBackend::Open(std::optional<int> scale, std::string* warning,
-                                                         std::optional<CSettingsFile> settings) {
+                                                         std::optional<CSettingsFile> settings,
+                                                         AccessBusStart accessBus) {
     if (!EnvironmentVariable("DISPLAY") && !EnvironmentVariable("WAYLAND_DISPLAY"))
         return CFailure{"no display: neither DISPLAY nor WAYLAND_DISPLAY is set"};
     // Keeps software OpenGL out of the window surface: a fifth of the memory.
@@ -178,15 +181,16 @@ CErrorOr<std::unique_ptr<CSdlBackend>> CSdlBackend::Open(std::optional<int> scal
     const CScaleChoice choice =
         ChooseScale(scale, scale ? CDesktopScaleHints{} : DesktopScaleHints(x11, settings), &scaleWarning);
     if (warning) *warning = scaleWarning;
-    return std::unique_ptr<CSdlBackend>(new CSdlBackend(choice, std::move(settings)));
+    return std::unique_ptr<CSdlBackend>(new CSdlBackend(choice, std::move(settings), std::move(accessBus)));
 }
 
-CSdlBackend::CSdlBackend(CScaleChoice scale, std::optional<CSettingsFile> settings)
+CSdlBackend::CSdlBackend(CScaleChoice scale, std::optional<CSettingsFile> settings, AccessBusStart accessBus)
     : scale_(scale),
       settings_(std::move(settings)),
-      fullscreen_(settings_ && settings_->Values().fullscreen) {}
+      fullscreen_(settings_ && settings_->Values().fullscreen),
+      startAccess_(std::move(accessBus)) {}
 
-// The bridge goes first: its thread may push events until it ends.
+// The accessibility bus goes first: it may push events until it ends.
 CSdlBackend::~CSdlBackend() {
     access_.reset();
     SDL_Quit();
@@ -272,9 +276,8 @@ void CSdlBackend::RemoveWindow(CSdlWindow& window) {
 
 // After the first frame: the program is on the screen before it talks to the bus.
 void CSdlBackend::FramePresented() {
-    if (presented_) return;
-    presented_ = true;
-    access_ = CAtspiBridge::Start([] { PushUserEvent(kAccessCode); });
+    if (!startAccess_) return;
+    access_ = std::exchange(startAccess_, nullptr)([] { PushUserEvent(kAccessCode); });
     AccessChanged();
 }
 

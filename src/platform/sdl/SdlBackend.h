@@ -13,14 +13,14 @@
 // The backend holds the display scale and the windows that show at it;
 // pointer positions reach the window system divided by the scale. Once the
 // first frame is shown, it puts the shown windows' accessibility
-// descriptions on the desktop's accessibility bus (atspi/AtspiBridge.h),
-// and a screen reader's focus and activation requests come back as input.
+// descriptions on the accessibility bus it was given (AccessBus.h), and a
+// screen reader's focus and activation requests come back as input.
 #pragma once
 
+#include "platform/AccessBus.h"
 #include "platform/DisplayScale.h"
 #include "platform/SettingsFile.h"
 #include "platform/WindowBackend.h"
-#include "platform/atspi/AtspiBridge.h"
 #include "platform/sdl/SdlScreen.h"
 
 #include <functional>
@@ -35,7 +35,8 @@ public:
     // display. The scale is the one given, or else chosen from the desktop
     // (a one-line warning about QUORVANEL_SCALE, if any, in *warning).
     static CErrorOr<std::unique_ptr<CSdlBackend>> Open(std::optional<int> scale, std::string* warning,
-                                                       std::optional<CSettingsFile> settings = std::nullopt);
+                                                       std::optional<CSettingsFile> settings = std::nullopt,
+                                                       AccessBusStart accessBus = nullptr);
     ~CSdlBackend() override;
     CSdlBackend(const CSdlBackend&) = delete;
     CSdlBackend& operator=(const CSdlBackend&) = delete;
@@ -63,7 +64,7 @@ public:
     void AccessChanged() override;
 
 private:
-    CSdlBackend(CScaleChoice scale, std::optional<CSettingsFile> settings);
+    CSdlBackend(CScaleChoice scale, std::optional<CSettingsFile> settings, AccessBusStart accessBus);
     // The largest scale at which every window fits the work area.
     int LargestFittingScale() const;
     // Changes the kept settings and writes them, if there is a settings file.
@@ -76,6 +77,6 @@ private:
     std::optional<CSettingsFile> settings_;
     bool fullscreen_ = false;
     std::vector<CSdlWindow*> windows_;  // in the order they were made
-    bool presented_ = false;
-    std::unique_ptr<CAtspiBridge> access_;
+    AccessBusStart startAccess_;        // null once the first frame is shown
+    std::unique_ptr<CAccessBus> access_;
 };

@@ -8,8 +8,8 @@
 #pragma once
 
 #include "gfx/Color.h"
+#include "platform/AccessBus.h"
 #include "platform/NativeWindow.h"
-#include "platform/atspi/AccessSnapshot.h"
 #include "platform/sdl/SdlScreen.h"
 
 #include <cstdint>

@@ -16,7 +16,7 @@
 // disabled (activation) is refused.
 #pragma once
 
-#include "platform/atspi/AccessSnapshot.h"
+#include "atspi/AccessSnapshot.h"
 
 #include <atk/atk.h>
 

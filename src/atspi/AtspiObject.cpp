@@ -1,6 +1,6 @@
 // The accessible objects' GObject types (see AtspiObject.h). The types are
 // registered by hand, so that no C cast of GLib's macros reaches our code.
-#include "platform/atspi/AtspiObject.h"
+#include "atspi/AtspiObject.h"
 
 #include <array>
 #include <utility>

@@ -14,7 +14,7 @@
 // NO_AT_BRIDGE=1 keeps it off, as for GTK programs.
 #pragma once
 
-#include "platform/atspi/AccessSnapshot.h"
+#include "atspi/AccessSnapshot.h"
 
 #include <atomic>
 #include <deque>
@@ -26,21 +26,17 @@
 #include <thread>
 #include <vector>
 
-class CAtspiBridge {
+class CAtspiBridge final : public CAccessBus {
 public:
-    // Null when the bridge is to stay off. wake is called on the bus's
-    // thread after each request it queues.
-    static std::unique_ptr<CAtspiBridge> Start(std::function<void()> wake);
-    ~CAtspiBridge();
+    // Null when the bridge is to stay off (an AccessBusStart).
+    static std::unique_ptr<CAccessBus> Start(std::function<void()> wake);
+    ~CAtspiBridge() override;
     CAtspiBridge(const CAtspiBridge&) = delete;
     CAtspiBridge& operator=(const CAtspiBridge&) = delete;
 
-    // The shown windows now, bottom to top.
-    void Show(std::vector<CAccessWindow> windows);
-    // Said politely, after what the screen reader is saying.
-    void Announce(const std::string& text);
-    // The oldest request not taken yet.
-    std::optional<CAccessRequest> TakeRequest();
+    void Show(std::vector<CAccessWindow> windows) override;
+    void Announce(const std::string& text) override;
+    std::optional<CAccessRequest> TakeRequest() override;
 
 private:
     explicit CAtspiBridge(std::function<void()> wake);

@@ -1,7 +1,7 @@
 // Keeping the accessible objects in step with the program (see AtspiTree.h).
-#include "platform/atspi/AtspiTree.h"
+#include "atspi/AtspiTree.h"
 
-#include "platform/atspi/AtspiObject.h"
+#include "atspi/AtspiObject.h"
 
 #include <algorithm>
 #include <set>

@@ -1,8 +1,8 @@
 // The accessibility bus's thread (see AtspiBridge.h).
-#include "platform/atspi/AtspiBridge.h"
+#include "atspi/AtspiBridge.h"
 
+#include "atspi/AtspiTree.h"
 #include "containers/Environment.h"
-#include "platform/atspi/AtspiTree.h"
 
 #include <atk-bridge.h>
 #include <atk/atk.h>
@@ -20,11 +20,11 @@ const gchar* ToolkitVersion() { return "1"; }
 
 }  // namespace
 
-std::unique_ptr<CAtspiBridge> CAtspiBridge::Start(std::function<void()> wake) {
+std::unique_ptr<CAccessBus> CAtspiBridge::Start(std::function<void()> wake) {
     if (!EnvironmentVariable("DBUS_SESSION_BUS_ADDRESS")) return nullptr;
     std::unique_ptr<CAtspiBridge> bridge(new CAtspiBridge(std::move(wake)));
     bridge->thread_ = std::thread([serving = bridge.get()] { serving->Serve(); });
-    return bridge;
+    return std::unique_ptr<CAccessBus>(std::move(bridge));
 }
 
 CAtspiBridge::CAtspiBridge(std::function<void()> wake) : wake_(std::move(wake)) {}
