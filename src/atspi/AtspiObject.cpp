@@ -257,29 +257,13 @@ AtkObject* NewAtspiObject(AtspiKind kind) {
 
 CAtspiData& AtspiData(AtkObject* object) { return Data(object); }
 
+// In the order of AccessRole; a tab's panel and a node of no role of its own
+// are panels.
 AtkRole AtspiRole(AccessRole role) {
-    switch (role) {
-        case AccessRole::Window:
-            return ATK_ROLE_FRAME;
-        case AccessRole::Dialog:
-            return ATK_ROLE_DIALOG;
-        case AccessRole::AlertDialog:
-            return ATK_ROLE_ALERT;
-        case AccessRole::Button:
-            return ATK_ROLE_PUSH_BUTTON;
-        case AccessRole::TabList:
-            return ATK_ROLE_PAGE_TAB_LIST;
-        case AccessRole::Tab:
-            return ATK_ROLE_PAGE_TAB;
-        case AccessRole::StaticText:
-            return ATK_ROLE_LABEL;
-        case AccessRole::Group:
-            return ATK_ROLE_GROUPING;
-        case AccessRole::TabPanel:
-        case AccessRole::None:
-            break;
-    }
-    return ATK_ROLE_PANEL;
+    static constexpr std::array<AtkRole, 10> kRoles{
+        ATK_ROLE_PANEL,         ATK_ROLE_FRAME,    ATK_ROLE_DIALOG, ATK_ROLE_ALERT,    ATK_ROLE_PUSH_BUTTON,
+        ATK_ROLE_PAGE_TAB_LIST, ATK_ROLE_PAGE_TAB, ATK_ROLE_PANEL,  ATK_ROLE_GROUPING, ATK_ROLE_LABEL};
+    return kRoles[static_cast<std::size_t>(role)];
 }
 
 std::string AtspiDescription(const CAccessNode& node) {

@@ -11,21 +11,10 @@ namespace {
 
 constexpr const char* kApplicationName = "Quorvanel";
 
-// The node's own fields, its children left out.
+// The node's own fields, its children left out (they have objects of their own).
 CAccessNode WithoutChildren(const CAccessNode& node) {
-    CAccessNode plain;
-    plain.id = node.id;
-    plain.role = node.role;
-    plain.name = node.name;
-    plain.description = node.description;
-    plain.bounds = node.bounds;
-    plain.disabled = node.disabled;
-    plain.selected = node.selected;
-    plain.focused = node.focused;
-    plain.page = node.page;
-    plain.pageCount = node.pageCount;
-    plain.canFocus = node.canFocus;
-    plain.canActivate = node.canActivate;
+    CAccessNode plain = node;
+    plain.children.clear();
     return plain;
 }
 
