@@ -59,7 +59,7 @@ public:
     void FullscreenChanged(bool fullscreen) override;
     void AddWindow(CSdlWindow& window) override { windows_.push_back(&window); }
     void RemoveWindow(CSdlWindow& window) override;
-    // The first starts the accessibility bridge.
+    // The first starts the accessibility bus.
     void FramePresented() override;
     void AccessChanged() override;
 
