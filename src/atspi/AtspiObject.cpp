@@ -265,12 +265,3 @@ AtkRole AtspiRole(AccessRole role) {
         ATK_ROLE_PAGE_TAB_LIST, ATK_ROLE_PAGE_TAB, ATK_ROLE_PANEL,  ATK_ROLE_GROUPING, ATK_ROLE_LABEL};
     return kRoles[static_cast<std::size_t>(role)];
 }
-
-std::string AtspiDescription(const CAccessNode& node) {
-    std::string text = node.description;
-    if (node.pageCount > 0) {
-        if (!text.empty()) text += " ";
-        text += "第" + std::to_string(node.page) + "页，共" + std::to_string(node.pageCount) + "页";
-    }
-    return text;
-}

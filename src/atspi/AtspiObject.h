@@ -42,6 +42,3 @@ AtkObject* NewAtspiObject(AtspiKind kind);
 CAtspiData& AtspiData(AtkObject* object);
 // The ATK role of a description's role.
 AtkRole AtspiRole(AccessRole role);
-// What the screen reader says to describe a node: its description, and a
-// paged group's page.
-std::string AtspiDescription(const CAccessNode& node);
