@@ -9,9 +9,9 @@
 // activated comes back as requests, one for each call of wake, which the
 // backend turns into input for the window system.
 //
-// The bridge is started only when there is a session bus
-// (DBUS_SESSION_BUS_ADDRESS): without one, the bridge would launch one.
-// NO_AT_BRIDGE=1 keeps it off, as for GTK programs.
+// The program loads it (AtspiModule.cpp) only when there is a session bus:
+// without one, the ATK bridge would launch one. NO_AT_BRIDGE=1 keeps the
+// bridge off, as for GTK programs.
 #pragma once
 
 #include "atspi/AccessSnapshot.h"
@@ -28,7 +28,7 @@
 
 class CAtspiBridge final : public CAccessBus {
 public:
-    // Null when the bridge is to stay off (an AccessBusStart).
+    // An AccessBusStart: the bus's thread starts at once.
     static std::unique_ptr<CAccessBus> Start(std::function<void()> wake);
     ~CAtspiBridge() override;
     CAtspiBridge(const CAtspiBridge&) = delete;

@@ -37,6 +37,7 @@ root=$work/root
 dpkg-deb -x "$deb" "$root"
 expected=(
   usr/games/quorvanel
+  usr/lib/quorvanel/quorvanel-atspi.so
   "usr/share/applications/$id.desktop"
   usr/share/doc/quorvanel/changelog.Debian.gz
   usr/share/doc/quorvanel/copyright
