@@ -2,6 +2,7 @@
 // the shared start-up.
 #include "app/Program.h"
 
+#include "app/AccessModule.h"
 #include "app/ProgramHost.h"
 #include "app/Startup.h"
 #include "platform/Platform.h"
@@ -51,7 +52,7 @@ public:
             if (const CErrorOr<void> read = settings->Read(); !read) Report(read.Reason());
         std::string warning;
         CErrorOr<std::unique_ptr<CPlatform>> platform =
-            CPlatform::CreateSdl(options.scale, &warning, std::move(settings));
+            CPlatform::CreateSdl(options.scale, &warning, std::move(settings), StartAccessModule);
         if (!platform) return CFailure{platform.Reason() + " (--headless runs without one)"};
         if (!warning.empty()) Report(warning);
         return platform;

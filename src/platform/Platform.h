@@ -6,6 +6,7 @@
 #pragma once
 
 #include "containers/ErrorOr.h"
+#include "platform/AccessBus.h"
 #include "platform/SettingsFile.h"
 #include "platform/Window.h"
 
@@ -56,10 +57,11 @@ public:
     // fullscreen, at the largest whole scale that fits, centred, and back
     // (the active window's handler does not get them, the input observer
     // does). Given settings (already read), it starts as they say and keeps
-    // there what these keys choose.
+    // there what these keys choose. Given a way to start an accessibility
+    // bus, it starts one once the first frame is shown (AccessBus.h).
     static CErrorOr<std::unique_ptr<CPlatform>> CreateSdl(
         std::optional<int> scale = std::nullopt, std::string* warning = nullptr,
-        std::optional<CSettingsFile> settings = std::nullopt);
+        std::optional<CSettingsFile> settings = std::nullopt, AccessBusStart accessBus = nullptr);
     // Headless backend: a 1280 x 1024 screen to centre on, window frames of
     // 5 pixels with a 30-pixel caption (a 655 x 405 client area makes a
     // 665 x 445 window), no SDL video at all; the scale is always 1, so

@@ -134,6 +134,12 @@ platform|Sdl.cpp|#include <freetype/freetype.h>|platform includes a system libra
 platform|Sdl.cpp|#include <png.h>|platform includes a system library (libpng) that only src/gfx may use
 gfx|CMakeLists.txt|target_link_libraries(quorvanel_gfx PRIVATE PkgConfig::FONTCONFIG)|src/gfx/CMakeLists.txt links a system library (fontconfig) that only src/platform may use
 ui|CMakeLists.txt|pkg_check_modules(PNG REQUIRED IMPORTED_TARGET libpng)|src/ui/CMakeLists.txt links a system library (libpng) that only src/gfx may use
+platform|Sdl.cpp|#include <atk/atk.h>|platform includes a system library (ATK) that only src/atspi may use
+app|Main.cpp|#include <atk-bridge.h>|app includes a system library (ATK) that only src/atspi may use
+automation|Bus.cpp|#include <dbus/dbus.h>|automation includes a system library (D-Bus) that only src/atspi may use
+screens|Page.cpp|#include <glib-object.h>|screens includes a system library (GLib) that only src/atspi may use
+gfx|Raster.cpp|#include <atspi/atspi.h>|gfx includes a system library (AT-SPI) that only src/atspi may use
+ui|CMakeLists.txt|pkg_check_modules(ATK REQUIRED IMPORTED_TARGET atk-bridge-2.0)|src/ui/CMakeLists.txt links a system library (ATK) that only src/atspi may use
 CASES
 
 write_tree

@@ -28,7 +28,7 @@ echo "package: $(basename "$deb")"
 # Control fields: the version, and Depends computed from the libraries.
 [[ $(dpkg-deb -f "$deb" Version) == "$version"-* ]] || fail "version $(dpkg-deb -f "$deb" Version), not $version-N"
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in fonts-arphic-uming libsdl2 libfreetype libfontconfig libpng libc6; do
+for needed in fonts-arphic-uming libsdl2 libfreetype libfontconfig libpng libatk-bridge libc6; do
   [[ $depends == *"$needed"* ]] || fail "Depends lacks $needed: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "section $(dpkg-deb -f "$deb" Section), not games"
@@ -37,6 +37,7 @@ root=$work/root
 dpkg-deb -x "$deb" "$root"
 expected=(
   usr/games/quorvanel
+  usr/lib/quorvanel/quorvanel-atspi.so
   "usr/share/applications/$id.desktop"
   usr/share/doc/quorvanel/changelog.Debian.gz
   usr/share/doc/quorvanel/copyright

@@ -19,6 +19,17 @@
 
 namespace {
 
+// The user events' codes: a wake-up, and a screen reader's request.
+constexpr Sint32 kWakeCode = 0;
+constexpr Sint32 kAccessCode = 1;
+
+void PushUserEvent(Sint32 code) {
+    SDL_Event event{};
+    event.type = SDL_USEREVENT;
+    event.user.code = code;
+    SDL_PushEvent(&event);
+}
+
 // The environment, on X the server's resources, and the kept scale.
 CDesktopScaleHints DesktopScaleHints(bool x11, const std::optional<CSettingsFile>& settings) {
     return {EnvironmentVariable("QUORVANEL_SCALE"), EnvironmentVariable("GDK_SCALE"),
@@ -127,14 +138,17 @@ std::optional<HostInput> Translate(const SDL_Event& event) {
 }  // namespace
 
 CErrorOr<std::unique_ptr<CPlatform>> CPlatform::CreateSdl(std::optional<int> scale, std::string* warning,
-                                                          std::optional<CSettingsFile> settings) {
-    CErrorOr<std::unique_ptr<CSdlBackend>> backend = CSdlBackend::Open(scale, warning, std::move(settings));
+                                                          std::optional<CSettingsFile> settings,
+                                                          AccessBusStart accessBus) {
+    CErrorOr<std::unique_ptr<CSdlBackend>> backend =
+        CSdlBackend::Open(scale, warning, std::move(settings), std::move(accessBus));
     if (!backend) return CFailure{backend.Reason()};
     return std::make_unique<CWindowSystem>(std::move(backend).Value());
 }
 
 CErrorOr<std::unique_ptr<CSdlBackend>> CSdlBackend::Open(std::optional<int> scale, std::string* warning,
-                                                         std::optional<CSettingsFile> settings) {
+                                                         std::optional<CSettingsFile> settings,
+                                                         AccessBusStart accessBus) {
     if (!EnvironmentVariable("DISPLAY") && !EnvironmentVariable("WAYLAND_DISPLAY"))
         return CFailure{"no display: neither DISPLAY nor WAYLAND_DISPLAY is set"};
     // Keeps software OpenGL out of the window surface: a fifth of the memory.
@@ -167,15 +181,20 @@ CErrorOr<std::unique_ptr<CSdlBackend>> CSdlBackend::Open(std::optional<int> scal
     const CScaleChoice choice =
         ChooseScale(scale, scale ? CDesktopScaleHints{} : DesktopScaleHints(x11, settings), &scaleWarning);
     if (warning) *warning = scaleWarning;
-    return std::unique_ptr<CSdlBackend>(new CSdlBackend(choice, std::move(settings)));
+    return std::unique_ptr<CSdlBackend>(new CSdlBackend(choice, std::move(settings), std::move(accessBus)));
 }
 
-CSdlBackend::CSdlBackend(CScaleChoice scale, std::optional<CSettingsFile> settings)
+CSdlBackend::CSdlBackend(CScaleChoice scale, std::optional<CSettingsFile> settings, AccessBusStart accessBus)
     : scale_(scale),
       settings_(std::move(settings)),
-      fullscreen_(settings_ && settings_->Values().fullscreen) {}
+      fullscreen_(settings_ && settings_->Values().fullscreen),
+      startAccess_(std::move(accessBus)) {}
 
-CSdlBackend::~CSdlBackend() { SDL_Quit(); }
+// The accessibility bus goes first: it may push events until it ends.
+CSdlBackend::~CSdlBackend() {
+    access_.reset();
+    SDL_Quit();
+}
 
 std::unique_ptr<CNativeWindow> CSdlBackend::CreateNativeWindow(CHostWindow& host) {
     return std::make_unique<CSdlWindow>(*this, host);
@@ -229,9 +248,49 @@ int CSdlBackend::LargestFittingScale() const {
 std::optional<HostInput> CSdlBackend::PollInput() {
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
+        if (event.type == SDL_USEREVENT && event.user.code == kAccessCode) {
+            if (std::optional<HostInput> input = TakeAccessRequest()) return input;
+            continue;
+        }
+        if (event.type == SDL_WINDOWEVENT && (event.window.event == SDL_WINDOWEVENT_MOVED ||
+                                              event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED))
+            AccessChanged();
         if (std::optional<HostInput> input = Translate(event)) return input;
     }
     return std::nullopt;
+}
+
+std::optional<HostInput> CSdlBackend::TakeAccessRequest() {
+    const std::optional<CAccessRequest> request = access_ ? access_->TakeRequest() : std::nullopt;
+    CHostWindow* host = request ? CSdlWindow::HostOf(request->window) : nullptr;
+    if (!host) return std::nullopt;
+    using Kind = InputEvent::Kind;
+    const Kind kind = request->action == AccessAction::Focus ? Kind::AccessFocus : Kind::AccessActivate;
+    return HostInput{InputEvent{kind, 0, 0, {}, request->node}, host};
+}
+
+void CSdlBackend::RemoveWindow(CSdlWindow& window) {
+    std::erase(windows_, &window);
+    AccessChanged();
+}
+
+// After the first frame: the program is on the screen before it talks to the bus.
+void CSdlBackend::FramePresented() {
+    if (!startAccess_) return;
+    access_ = std::exchange(startAccess_, nullptr)([] { PushUserEvent(kAccessCode); });
+    AccessChanged();
+}
+
+void CSdlBackend::AccessChanged() {
+    if (!access_) return;
+    std::vector<CAccessWindow> shown;
+    for (const CSdlWindow* window : windows_)
+        if (std::optional<CAccessWindow> access = window->AccessWindow()) shown.push_back(std::move(*access));
+    access_->Show(std::move(shown));
+}
+
+void CSdlBackend::Announce(const std::string& text) {
+    if (access_) access_->Announce(text);
 }
 
 bool CSdlBackend::WaitForInput(const CWindow*) { return SDL_WaitEvent(nullptr) != 0; }
@@ -242,8 +301,4 @@ SavedPicture CSdlBackend::SavePicture(const CFrameBuffer& image, std::string_vie
 
 // An event of no meaning of its own: the loop that takes it looks at the
 // input source again.
-void CSdlBackend::Wake() {
-    SDL_Event event{};
-    event.type = SDL_USEREVENT;
-    SDL_PushEvent(&event);
-}
+void CSdlBackend::Wake() { PushUserEvent(kWakeCode); }

@@ -11,9 +11,13 @@
 // display but the first; SDL's software fallbacks (the offscreen and dummy
 // drivers, which make invisible windows) count as no display.
 // The backend holds the display scale and the windows that show at it;
-// pointer positions reach the window system divided by the scale.
+// pointer positions reach the window system divided by the scale. Once the
+// first frame is shown, it puts the shown windows' accessibility
+// descriptions on the accessibility bus it was given (AccessBus.h), and a
+// screen reader's focus and activation requests come back as input.
 #pragma once
 
+#include "platform/AccessBus.h"
 #include "platform/DisplayScale.h"
 #include "platform/SettingsFile.h"
 #include "platform/WindowBackend.h"
@@ -31,7 +35,8 @@ public:
     // display. The scale is the one given, or else chosen from the desktop
     // (a one-line warning about QUORVANEL_SCALE, if any, in *warning).
     static CErrorOr<std::unique_ptr<CSdlBackend>> Open(std::optional<int> scale, std::string* warning,
-                                                       std::optional<CSettingsFile> settings = std::nullopt);
+                                                       std::optional<CSettingsFile> settings = std::nullopt,
+                                                       AccessBusStart accessBus = nullptr);
     ~CSdlBackend() override;
     CSdlBackend(const CSdlBackend&) = delete;
     CSdlBackend& operator=(const CSdlBackend&) = delete;
@@ -43,6 +48,7 @@ public:
     // Sleeps in SDL_WaitEvent.
     bool WaitForInput(const CWindow* active) override;
     void Wake() override;
+    void Announce(const std::string& text) override;
     SavedPicture SavePicture(const CFrameBuffer& image, std::string_view suggestedName) override;
     // From now on the scale is the user's: windows no longer shrink to fit.
     void StepScale(int scale, int step) override;
@@ -52,17 +58,25 @@ public:
     bool Fullscreen() const override { return fullscreen_; }
     void FullscreenChanged(bool fullscreen) override;
     void AddWindow(CSdlWindow& window) override { windows_.push_back(&window); }
-    void RemoveWindow(CSdlWindow& window) override { std::erase(windows_, &window); }
+    void RemoveWindow(CSdlWindow& window) override;
+    // The first starts the accessibility bus.
+    void FramePresented() override;
+    void AccessChanged() override;
 
 private:
-    CSdlBackend(CScaleChoice scale, std::optional<CSettingsFile> settings);
+    CSdlBackend(CScaleChoice scale, std::optional<CSettingsFile> settings, AccessBusStart accessBus);
     // The largest scale at which every window fits the work area.
     int LargestFittingScale() const;
     // Changes the kept settings and writes them, if there is a settings file.
     void Keep(const std::function<void(CDesktopSettings&)>& change);
+    // The input a screen reader's request stands for; none for a window
+    // that is gone.
+    std::optional<HostInput> TakeAccessRequest();
 
     CScaleChoice scale_;
     std::optional<CSettingsFile> settings_;
     bool fullscreen_ = false;
-    std::vector<CSdlWindow*> windows_;
+    std::vector<CSdlWindow*> windows_;  // in the order they were made
+    AccessBusStart startAccess_;        // null once the first frame is shown
+    std::unique_ptr<CAccessBus> access_;
 };

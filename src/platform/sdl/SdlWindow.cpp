@@ -149,6 +149,14 @@ void CSdlWindow::SetVisible(bool visible) {
         SDL_ShowWindow(window_);
     else
         SDL_HideWindow(window_);
+    visible_ = visible;
+    screen_.AccessChanged();
+}
+
+std::optional<CAccessWindow> CSdlWindow::AccessWindow() const {
+    const CAccessNode* tree = host_.GetAccessTree();
+    if (!visible_ || !tree) return std::nullopt;
+    return CAccessWindow{SDL_GetWindowID(window_), *tree, GetClientOrigin(), shown_.scale};
 }
 
 // A placement that changed (the window went fullscreen or came back) shows
@@ -205,6 +213,7 @@ void CSdlWindow::Present(const CFrameBuffer& pixels, const std::vector<CRect>& a
     }
     if (!updated.empty())
         SDL_UpdateWindowSurfaceRects(window_, updated.data(), static_cast<int>(updated.size()));
+    screen_.FramePresented();
 }
 
 void CSdlWindow::PresentAgain() { Present(host_.GetFrameBuffer(), {host_.GetClientRect()}); }

@@ -8,10 +8,12 @@
 #pragma once
 
 #include "gfx/Color.h"
+#include "platform/AccessBus.h"
 #include "platform/NativeWindow.h"
 #include "platform/sdl/SdlScreen.h"
 
 #include <cstdint>
+#include <optional>
 
 struct SDL_Window;
 class CHostWindow;
@@ -41,6 +43,7 @@ public:
     int Scale() const override { return shown_.scale; }
     void Present(const CFrameBuffer& pixels, const std::vector<CRect>& area) override;
     void TakeFocus() override;
+    void ShowAccessTree(const CAccessNode&) override { screen_.AccessChanged(); }
 
     // Shows the host's last painted pixels again (the window system lost them).
     void PresentAgain();
@@ -57,6 +60,9 @@ public:
     // A position in the window's pixels as a client position (rounded
     // towards the top left, also outside the frame shown).
     CPoint ToClient(CPoint window) const;
+    // The window as assistive technology sees it; none while it is hidden
+    // or has no description.
+    std::optional<CAccessWindow> AccessWindow() const;
 
 private:
     // Where and how large the frame is shown in the window's pixels.
@@ -79,6 +85,7 @@ private:
     CPlacement shown_;
     // Whether the window manager showed the window fullscreen when last asked.
     bool managerFullscreen_ = false;
+    bool visible_ = false;
     // For surfaces that are not 8 bits a channel in 32-bit pixels: the
     // enlarged frame, converted by SDL from here.
     std::vector<std::uint32_t> staging_;

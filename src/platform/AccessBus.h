@@ -1,0 +1,48 @@
+// CAccessBus: where a desktop backend tells assistive technology what the
+// program shows, and hears back what a screen reader asks for. The backend
+// hands over the shown windows whenever one changes and each announcement;
+// the bus answers the screen reader on its own, and queues what it asks for
+// as requests, which the backend turns into input for the window system.
+// The desktop's accessibility bus is atspi/AtspiBridge.h, a layer above this
+// one: the program hands its way of starting one to the backend.
+#pragma once
+
+#include "gfx/Geometry.h"
+#include "platform/AccessNode.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+// One shown window.
+struct CAccessWindow {
+    unsigned key = 0;  // the backend's id of the window
+    CAccessNode tree;  // its description, rooted in the window itself
+    CPoint origin;     // where its client area's top left is on the screen
+    int scale = 1;     // screen pixels per client pixel
+};
+
+// What assistive technology asked for: the node of that id in that window
+// focused or activated.
+struct CAccessRequest {
+    unsigned window = 0;
+    std::string node;
+    AccessAction action = AccessAction::Focus;
+};
+
+class CAccessBus {
+public:
+    virtual ~CAccessBus() = default;
+    // The shown windows now, bottom to top (the top one is active).
+    virtual void Show(std::vector<CAccessWindow> windows) = 0;
+    // Said politely, after what the screen reader is saying.
+    virtual void Announce(const std::string& text) = 0;
+    // The oldest request not taken yet.
+    virtual std::optional<CAccessRequest> TakeRequest() = 0;
+};
+
+// Starts a bus; null when there is none to be had. The bus calls wake, from
+// any thread, after each request it queues.
+using AccessBusStart = std::function<std::unique_ptr<CAccessBus>(std::function<void()> wake)>;
