@@ -122,7 +122,10 @@ void CWindowSystem::SetInputObserver(std::function<void(const InputEvent&)> obse
 
 void CWindowSystem::Deliver(const CHostWindow* target, const InputEvent& event) {
     CHostWindow* active = Active();
-    if (!active || target != active) return;
+    // The keyboard belongs to the active window: a key typed into another
+    // one of ours (the display has not yet moved its focus to a page that
+    // has just opened) is the active window's. Anything else there is refused.
+    if (!active || (target != active && event.kind != InputEvent::Kind::Key)) return;
     if (observer_) observer_(event);
     if (const int step = ScaleStep(event)) {
         backend_->StepScale(active->Native().Scale(), step);
