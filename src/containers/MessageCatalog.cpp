@@ -77,7 +77,7 @@ std::string Quoted(std::string_view text) {
     constexpr std::size_t kShown = 40;
     std::string shown(text.substr(0, std::min(text.find('\0'), kShown)));
     for (char& c : shown)
-        if (static_cast<unsigned char>(c) < 0x20) c = ' ';
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = ' ';
     return "\"" + shown + (text.size() > kShown ? "...\"" : "\"");
 }
 

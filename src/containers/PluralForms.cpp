@@ -19,12 +19,16 @@ public:
         const int root = Conditional(0);
         Skip();
         if (!error_.empty()) return CFailure{error_};
-        if (pos_ < text_.size() && text_[pos_] != ';')
-            return CFailure{"unexpected '" + std::string(1, text_[pos_]) + "'"};
+        if (pos_ < text_.size() && text_[pos_] != ';') return CFailure{Unexpected()};
         return root;
     }
 
 private:
+    std::string Unexpected() const {
+        const char c = text_[pos_];
+        return std::isgraph(static_cast<unsigned char>(c)) ? "unexpected '" + std::string(1, c) + "'"
+                                                           : "unexpected character";
+    }
     void Skip() {
         while (pos_ < text_.size() && std::isspace(static_cast<unsigned char>(text_[pos_]))) ++pos_;
     }
@@ -107,8 +111,7 @@ private:
             }
             return Add({'#', value});
         }
-        return Fail(pos_ < text_.size() ? "unexpected '" + std::string(1, text_[pos_]) + "'"
-                                        : "the expression ends too soon");
+        return Fail(pos_ < text_.size() ? Unexpected() : "the expression ends too soon");
     }
 
     std::string_view text_;

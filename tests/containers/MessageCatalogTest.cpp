@@ -169,6 +169,7 @@ TEST(PluralFormsTest, RefusesWhatItCannotRead) {
         {"nplurals=2; plural=(n;", "plural=: a '(' without its ')'"},
         {"nplurals=2; plural=n +", "plural=: the expression ends too soon"},
         {"nplurals=2; plural=m;", "plural=: unexpected 'm'"},
+        {"nplurals=2; plural=n\x01;", "plural=: unexpected character"},
         {"nplurals=2; plural=" + std::string(5000, '(') + "n", "plural=: the expression nests too deeply"},
         {"nplurals=2; plural=" + std::string(5000, '!') + "n", "plural=: the expression nests too deeply"},
     };
