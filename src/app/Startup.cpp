@@ -1,6 +1,7 @@
 // The shared start-up (see Startup.h).
 #include "app/Startup.h"
 
+#include "app/CatalogFiles.h"
 #include "app/GameForScripts.h"
 #include "app/ProgramHost.h"
 #include "app/QuorvanelApp.h"
@@ -35,6 +36,11 @@ int Run(const std::vector<std::string>& arguments, CProgramHost& host) {
         host.ReportScriptError(script.Reason());
         return kUsage;
     }
+
+    // The language comes first: the font check covers its characters.
+    if (const CLanguageChoice language = UseChosenLanguage(options->language, host.CatalogFolders());
+        language.warning)
+        host.Warn(*language.warning);
 
     // Before any window: a font the game cannot draw with ends the run here.
     if (const CErrorOr<void> font = CheckGameFont(); !font) {

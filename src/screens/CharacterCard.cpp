@@ -1,6 +1,7 @@
 // Building the character card.
 #include "screens/CharacterCard.h"
 
+#include "containers/Translation.h"
 #include "game/Character.h"
 #include "game/GameWorld.h"
 #include "screens/CardColors.h"
@@ -27,10 +28,10 @@ Kind* AddToCard(CPanel& card, const CRect& rect, const CWidget& parent) {
 void AddStatRows(CPanel& card, const CCharacter& character, const CItemTable& items) {
     const CStats totals = character.TotalStats(items);
     const std::array<std::pair<const char*, int>, 4> rows = {{
-        {"等级", character.level},
-        {"攻击", totals.attack},
-        {"防御", totals.defence},
-        {"气血", totals.hp},
+        {Tr("等级"), character.level},
+        {Tr("攻击"), totals.attack},
+        {Tr("防御"), totals.defence},
+        {Tr("气血"), totals.hp},
     }};
     int top = 23;
     for (const auto& [label, value] : rows) {
@@ -45,14 +46,14 @@ void AddSkillBox(CPanel& card, const CCharacter& character, const CSkillTable& s
     auto* box = AddToCard<CPanel>(card, {3, 105, 165, 105 + height}, card);
     SetCardBody(*box);
     AddToCard<CShadowLabel>(card, {3, 3, 158, 21}, *box)
-        ->SetLabel("天赋技能", kBlack, kLabelText, kLabelFill);
+        ->SetLabel(Tr("天赋技能"), kBlack, kLabelText, kLabelFill);
     for (int i = 0; i < character.skills.GetSize(); ++i) {
         const int left = 3 + 80 * (i % 2);
         const int top = 23 + 19 * (i / 2);
         auto* badge = AddToCard<CBadge>(card, {left, top, left + 72, top + 19}, *box);
         // A skill missing from the table leaves its badge empty.
         if (const CSkillDef* skill = skills.Find(character.skills.GetAt(i)))
-            badge->SetBadge(skill->name, kNoColor, kSkillBadgeFill, kSkillBadgePen);
+            badge->SetBadge(Tr(skill->name), kNoColor, kSkillBadgeFill, kSkillBadgePen);
     }
 }
 
@@ -60,7 +61,7 @@ void AddSkillBox(CPanel& card, const CCharacter& character, const CSkillTable& s
 
 void BuildCharacterCard(CPanel& panel, const CCharacter& character, const CGameWorld& world) {
     panel.RemoveAllChildren();
-    AddToCard<CShadowLabel>(panel, {3, 3, 167, 21}, panel)->SetLabel(character.name);
+    AddToCard<CShadowLabel>(panel, {3, 3, 167, 21}, panel)->SetLabel(Tr(character.name));
     AddStatRows(panel, character, world.items);
 
     const int skillCount = character.skills.GetSize();

@@ -1,6 +1,7 @@
 // Building the reward card.
 #include "screens/RewardCard.h"
 
+#include "containers/Translation.h"
 #include "game/GameWorld.h"
 #include "screens/CardColors.h"
 #include "ui/Panel.h"
@@ -32,7 +33,7 @@ RewardRow AddRow(CPanel& card, int top, const std::string& value) {
 void BuildRewardCard(CPanel& panel, const CMonster& monster, const CGameWorld& world) {
     panel.RemoveAllChildren();
     AddRow(panel, 5, std::to_string(monster.exp))
-        .label->SetLabel("经验", kEngravedLight, kRowLabelText, kRowLabelFill);
+        .label->SetLabel(Tr("经验"), kEngravedLight, kRowLabelText, kRowLabelFill);
 
     const int entries = monster.drops.GetSize();
     for (int i = 0; i < entries; ++i) {
