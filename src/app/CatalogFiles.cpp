@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -14,6 +15,8 @@ namespace {
 constexpr std::streamoff kLargestCatalog = 4 << 20;
 
 CErrorOr<std::optional<std::string>> ReadCatalogFile(const std::string& path) {
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) return CFailure{path + " is a folder, not a catalog"};
     std::ifstream file(path, std::ios::binary);
     if (!file) {
         if (errno == ENOENT || errno == ENOTDIR) return std::optional<std::string>();
