@@ -8,6 +8,8 @@ const {chromium} = require(path.join(__dirname, '..', 'node_modules', 'playwrigh
 const FLAGS = [
   '--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
   '--disable-background-networking', '--disable-component-update', '--disable-sync',
+  // The tests play in Chinese unless they ask for another language.
+  '--lang=zh-CN',
 ];
 
 // Playwright gives every launch a fresh temporary --user-data-dir.
