@@ -7,6 +7,8 @@
 namespace {
 
 constexpr int kMaxDepth = 100;
+// Real rules take a line; a longer one would nest its operators deeper than the stack.
+constexpr std::size_t kLongestRule = 1000;
 constexpr int kMaxForms = 100;
 
 // A recursive-descent parser over the expression after "plural=".
@@ -142,6 +144,8 @@ CErrorOr<CPluralForms> CPluralForms::Parse(std::string_view header) {
     const std::string_view countText = Field(header, "nplurals");
     const std::string_view expression = Field(header, "plural");
     if (countText.empty() || expression.empty()) return CFailure{"no nplurals= and plural="};
+    if (expression.substr(0, expression.find(';')).size() > kLongestRule)
+        return CFailure{"the plural rule is too long"};
     int count = 0;
     std::size_t pos = 0;
     while (pos < countText.size() && countText[pos] == ' ') ++pos;

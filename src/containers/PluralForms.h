@@ -2,8 +2,8 @@
 // the "Plural-Forms: nplurals=2; plural=(n != 1);" line of a catalog's
 // header. The expression is C's: the number n, decimal constants, ! * / %
 // + - < > <= >= == != && || ?: and brackets, evaluated in unsigned long
-// arithmetic; a division by zero gives 0. Nesting is limited, so that a
-// hostile header cannot exhaust the stack.
+// arithmetic; a division by zero gives 0. Length and nesting are limited,
+// so that a hostile header cannot exhaust the stack.
 #pragma once
 
 #include "containers/ErrorOr.h"

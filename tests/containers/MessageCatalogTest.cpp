@@ -170,8 +170,10 @@ TEST(PluralFormsTest, RefusesWhatItCannotRead) {
         {"nplurals=2; plural=n +", "plural=: the expression ends too soon"},
         {"nplurals=2; plural=m;", "plural=: unexpected 'm'"},
         {"nplurals=2; plural=n\x01;", "plural=: unexpected character"},
-        {"nplurals=2; plural=" + std::string(5000, '(') + "n", "plural=: the expression nests too deeply"},
-        {"nplurals=2; plural=" + std::string(5000, '!') + "n", "plural=: the expression nests too deeply"},
+        {"nplurals=2; plural=" + std::string(500, '(') + "n", "plural=: the expression nests too deeply"},
+        {"nplurals=2; plural=" + std::string(90, '!') + std::string(90, '(') + "n",
+         "plural=: the expression nests too deeply"},
+        {"nplurals=2; plural=n" + std::string(2000, '+') + ";", "the plural rule is too long"},
     };
     for (const auto& test : cases)
         EXPECT_EQ(FailureReason(CPluralForms::Parse(test.header)), test.reason) << test.header.substr(0, 40);
