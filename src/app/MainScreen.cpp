@@ -10,6 +10,7 @@
 #include "screens/RewardCard.h"
 #include "screens/TaskPanel.h"
 #include "ui/Badge.h"
+#include "ui/CaptionFit.h"
 #include "ui/PagedGrid.h"
 #include "ui/PushButton.h"
 #include "ui/RootPanel.h"
@@ -50,6 +51,7 @@ void AddMonsterCard(CRootPanel& root, const CGameWorld& world, int monsterIndex)
     const WidgetId statsBadge = part(kStatsBadgePart);
     auto* stats = AddToPanel<CBadge>(root, cardId, {13, 45, 67, 61}, statsBadge);
     stats->SetBadge(Tr("属性"));
+    GrowToCaption(*stats, EGrowth::kRight);
     // TRANSLATORS: a monster card's badges as a screen reader names them; %s is the monster.
     stats->accessName = FormatText(Tr("%s 属性"), who.c_str());
     BuildCharacterCard(
@@ -59,6 +61,7 @@ void AddMonsterCard(CRootPanel& root, const CGameWorld& world, int monsterIndex)
     const WidgetId rewardBadge = part(kRewardBadgePart);
     auto* reward = AddToPanel<CBadge>(root, cardId, {93, 45, 147, 61}, rewardBadge);
     reward->SetBadge(Tr("掉宝"));
+    GrowToCaption(*reward, EGrowth::kRight);
     reward->accessName = FormatText(Tr("%s 掉宝"), who.c_str());
     BuildRewardCard(
         *root.AddHoverCard({90, 42, 260, 147}, rewardBadge.group, rewardBadge.id, rewardBadge.sub), monster,
@@ -66,6 +69,7 @@ void AddMonsterCard(CRootPanel& root, const CGameWorld& world, int monsterIndex)
 
     auto* fight = AddToPanel<CPushButton>(root, cardId, {48, 65, 102, 86}, FightButton(monsterIndex));
     fight->caption = Tr("讨伐");
+    GrowToCaption(*fight, EGrowth::kBoth);
     fight->accessName = FormatText(Tr("讨伐 %s"), who.c_str());
 }
 
@@ -88,10 +92,12 @@ void AddTaskPanel(CRootPanel& root, const CGameWorld& world) {
 void AddHeroPanel(CRootPanel& root) {
     SetCardBody(*AddToPanel<CPanel>(root, WidgetId::None(), {10, 40, 120, 400}, kHeroPanel));
     // The rows overlap by five pixels; the later label is drawn on top.
-    AddToPanel<CShadowLabel>(root, kHeroPanel, {2, 2, 52, 27}, {101, -1, -1})->SetLabel(Tr("等级"));
-    AddToPanel<CTextLabel>(root, kHeroPanel, {52, 2, 105, 27}, kLevelValue);
-    AddToPanel<CShadowLabel>(root, kHeroPanel, {2, 22, 52, 47}, {103, -1, -1})->SetLabel(Tr("经验"));
-    AddToPanel<CTextLabel>(root, kHeroPanel, {52, 22, 105, 47}, kExpValue);
+    auto* level = AddToPanel<CShadowLabel>(root, kHeroPanel, {2, 2, 52, 27}, {101, -1, -1});
+    level->SetLabel(Tr("等级"));
+    GrowLabelBeforeValue(*level, *AddToPanel<CTextLabel>(root, kHeroPanel, {52, 2, 105, 27}, kLevelValue));
+    auto* exp = AddToPanel<CShadowLabel>(root, kHeroPanel, {2, 22, 52, 47}, {103, -1, -1});
+    exp->SetLabel(Tr("经验"));
+    GrowLabelBeforeValue(*exp, *AddToPanel<CTextLabel>(root, kHeroPanel, {52, 22, 105, 47}, kExpValue));
 }
 
 void AddTopBar(CRootPanel& root) {
@@ -107,6 +113,7 @@ void AddTopBar(CRootPanel& root) {
         {{107, 2, 162, 27}, kBattleGroup, TrMark("战斗")},
         {{164, 2, 219, 27}, kTasksGroup, TrMark("任务")},
     };
+    // They keep their places in every language: recordings click them there.
     for (const TopButton& button : buttons)
         AddToPanel<CPushButton>(root, kTopBar, button.rect, {button.group, -1, -1})->caption =
             Tr(button.caption);

@@ -7,8 +7,10 @@
 #include "game/Hero.h"
 #include "platform/Platform.h"
 #include "screens/CardColors.h"
+#include "screens/CharacterCard.h"
 #include "screens/ChoiceDialog.h"
 #include "ui/Badge.h"
+#include "ui/CaptionFit.h"
 #include "ui/Panel.h"
 #include "ui/PushButton.h"
 #include "ui/ShadowLabel.h"
@@ -43,9 +45,10 @@ void AddHeading(CRootPanel& root, const CWidget& panel, const CRect& rect, const
 }
 
 // A row label: engraved light on dark brown.
-void AddRowLabel(CRootPanel& root, const WidgetId& parent, const CRect& rect, const std::string& text) {
-    root.AddChild<CShadowLabel>(rect, -1, -1, -1, parent)
-        ->SetLabel(text, kEngravedLight, kRowLabelText, kRowLabelFill);
+CWidget& AddRowLabel(CRootPanel& root, const WidgetId& parent, const CRect& rect, const std::string& text) {
+    auto* label = root.AddChild<CShadowLabel>(rect, -1, -1, -1, parent);
+    label->SetLabel(text, kEngravedLight, kRowLabelText, kRowLabelFill);
+    return *label;
 }
 
 // A "?" badge directly under the root whose hint explains the row beside it.
@@ -96,16 +99,18 @@ void CAttributePage::RebuildPage() {
 
 int CAttributePage::TalentPanelHeight() const {
     const int skillCount = hero_.skills.GetSize();
-    return skillCount == 0 ? 50 : ((skillCount + 1) / 2 + 2) * 25;
+    const int columns = SkillBadgeColumns(hero_, world_.skills);
+    return skillCount == 0 ? 50 : ((skillCount + columns - 1) / columns + 2) * 25;
 }
 
 void CAttributePage::AddStatRows() {
     CRootPanel& root = Root();
     int top = 23;
     for (const StatText& row : FillStatTexts()) {
-        AddRowLabel(root, WidgetId::None(), {3, top, 84, top + 18}, row.label);
-        root.AddChild<CTextLabel>({84, top, 165, top + 18}, -1, -1, -1, WidgetId::None())
-            ->SetLabel(row.value);
+        CWidget& label = AddRowLabel(root, WidgetId::None(), {3, top, 84, top + 18}, row.label);
+        auto* value = root.AddChild<CTextLabel>({84, top, 165, top + 18}, -1, -1, -1, WidgetId::None());
+        value->SetLabel(row.value);
+        GrowLabelBeforeValue(label, *value);
         AddHintBadge(root, {167, top, 182, top + 18}, row.label, row.hint);
         top += kRowPitch;
     }
@@ -119,8 +124,10 @@ void CAttributePage::AddTalentPanel(int height) {
     AddHeading(root, *panel, {3, 3, 158, 21}, Tr("天赋技能"));
 
     const int skillCount = hero_.skills.GetSize();
+    const int columns = SkillBadgeColumns(hero_, world_.skills);
     for (int i = 0; i < skillCount; ++i) {
-        const CRect cell = kSkillCell.Offset(kSkillColumnPitch * (i % 2), kSkillRowPitch * (i / 2));
+        CRect cell = kSkillCell.Offset(kSkillColumnPitch * (i % columns), kSkillRowPitch * (i / columns));
+        if (columns == 1) cell.right += kSkillColumnPitch;
         auto* badge = root.AddChild<CBadge>(cell, -1, -1, -1, panel->Id());
         // A skill missing from the table keeps an empty badge.
         if (const CSkillDef* skill = world_.skills.Find(hero_.skills.GetAt(i)))
@@ -128,7 +135,7 @@ void CAttributePage::AddTalentPanel(int height) {
     }
 
     // The buttons go in the row after the last row of skills.
-    const CRect buttonCell = kSkillCell.Offset(0, kSkillRowPitch * ((skillCount + 1) / 2));
+    const CRect buttonCell = kSkillCell.Offset(0, kSkillRowPitch * ((skillCount + columns - 1) / columns));
     if (skillCount < hero_.maxSkills) {
         auto* learn = root.AddChild<CPushButton>(buttonCell, kLearnButton.group, -1, -1, panel->Id());
         learn->caption = Tr("学习技能");
@@ -144,6 +151,7 @@ void CAttributePage::AddTalentPanel(int height) {
         auto* forget = root.AddChild<CPushButton>(buttonCell.Offset(kSkillColumnPitch, 0),
                                                   kForgetButton.group, -1, -1, panel->Id());
         forget->caption = Tr("遗忘技能");
+        GrowToCaption(*forget, EGrowth::kBoth);
     }
 }
 
@@ -156,9 +164,11 @@ void CAttributePage::AddEquipmentPanel() {
     for (int slot = 0; slot < hero_.equipment.GetSize(); ++slot) {
         const CItem worn = hero_.equipment.GetAt(slot);
         const int top = 23 + kRowPitch * slot;
-        AddRowLabel(root, panel->Id(), {3, top, 59, top + 18}, SlotName(static_cast<ESlotKind>(slot)));
-        root.AddChild<CTextLabel>({62, top, 160, top + 18}, -1, -1, -1, panel->Id())
-            ->SetLabel(worn.Name(world_.items));
+        CWidget& label =
+            AddRowLabel(root, panel->Id(), {3, top, 59, top + 18}, SlotName(static_cast<ESlotKind>(slot)));
+        auto* name = root.AddChild<CTextLabel>({62, top, 160, top + 18}, -1, -1, -1, panel->Id());
+        name->SetLabel(worn.Name(world_.items));
+        GrowLabelBeforeValue(label, *name);
         // Just right of the panel, level with the slot's row.
         AddHintBadge(root, {356, top + 3, 371, top + 21}, SlotName(static_cast<ESlotKind>(slot)),
                      worn.Describe(world_.items));
@@ -167,6 +177,7 @@ void CAttributePage::AddEquipmentPanel() {
     auto* autoEquip =
         root.AddChild<CPushButton>({43, 63, 123, 86}, kAutoEquipButton.group, -1, -1, panel->Id());
     autoEquip->caption = Tr("自动换装");
+    GrowToCaption(*autoEquip, EGrowth::kBoth);
 }
 
 void CAttributePage::OnWidgetClick(const WidgetId& clicked) {

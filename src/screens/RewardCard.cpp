@@ -4,10 +4,12 @@
 #include "containers/Translation.h"
 #include "game/GameWorld.h"
 #include "screens/CardColors.h"
+#include "ui/CaptionFit.h"
 #include "ui/Panel.h"
 #include "ui/ShadowLabel.h"
 #include "ui/TextLabel.h"
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -36,11 +38,17 @@ void BuildRewardCard(CPanel& panel, const CMonster& monster, const CGameWorld& w
         .label->SetLabel(Tr("经验"), kEngravedLight, kRowLabelText, kRowLabelFill);
 
     const int entries = monster.drops.GetSize();
+    int widening = 0;  // for a longer language's names: the card grows to the right
     for (int i = 0; i < entries; ++i) {
         const CDropEntry& entry = monster.drops.ElementAt(i);
-        AddRow(panel, 25 + kRowStep * i, entry.ChanceText())
-            .label->SetLabel(entry.Label(world.skills, world.items));
+        const RewardRow row = AddRow(panel, 25 + kRowStep * i, entry.ChanceText());
+        row.label->SetLabel(entry.Label(world.skills, world.items));
+        const int before = row.label->rect.right;
+        GrowToCaption(*row.label, EGrowth::kRight);
+        const int overflow = row.label->rect.right - before;
+        row.value->rect.OffsetRect(overflow, 0);
+        widening = std::max(widening, overflow);
     }
     panel.rect.bottom = panel.rect.top + kRowStep * entries + 30;
-    panel.rect.right = panel.rect.left + kCardWidth;
+    panel.rect.right = panel.rect.left + kCardWidth + widening;
 }

@@ -6,6 +6,7 @@
 #include "game/DefeatTally.h"
 #include "game/Hero.h"
 #include "game/Roster.h"
+#include "ui/CaptionFit.h"
 #include "ui/PushButton.h"
 #include "ui/ScreenFont.h"
 #include "ui/ShadowLabel.h"
@@ -43,7 +44,9 @@ void CTaskPanel::BuildTaskView(const CHero& hero, int stage) {
     CRect line = ContentRect().Deflated(3);
     line.bottom = line.top + 15;
     line.right = line.left + 100;
-    AddChild<CShadowLabel>(line, -1, -1, -1, Id())->SetLabel(Tr("任务要求"));
+    auto* heading = AddChild<CShadowLabel>(line, -1, -1, -1, Id());
+    heading->SetLabel(Tr("任务要求"));
+    GrowToCaption(*heading, EGrowth::kRight);
 
     line.OffsetRect(0, 20);
     for (const int monsterIndex : task->targets) {

@@ -1,12 +1,12 @@
 // One walk through every window of the game (the playthrough, with each
 // step's windows inspected) in Chinese, English and the pseudo-language:
-// in Chinese and English every caption fits its widget and every hover card
-// and hint box fits in its window without wrapping a line (the choice
-// list's window, narrower than its descriptions already in Chinese, shows
-// its hint boxes over the page: only the pages and the main window are held
-// to it); English shows no Chinese, the pseudo-language no text that
-// escaped the catalog, and the game ends in the same state in every
-// language.
+// every caption fits its widget (but the few the pseudo-language is known
+// to overflow) and every hover card and hint box fits in its window without
+// wrapping a line (the choice list's window, narrower than its descriptions
+// already in Chinese, shows its hint boxes over the page: only the pages and
+// the main window are held to it); English shows no Chinese, the
+// pseudo-language no text that escaped the catalog, and the game ends in the
+// same state in every language.
 #include "AppTestFixture.h"
 #include "app/CatalogFiles.h"
 #include "app/GameForScripts.h"
@@ -27,7 +27,16 @@ namespace {
 constexpr std::uint64_t kSeed = 20261207;  // the playthrough sets its own
 constexpr int kLineHeight = 16;
 constexpr int kNarrowestPage = 321;
-constexpr int kHintPadding = 10;  // the hint box's room around its text, and its gap from the edges
+
+// Where even a third more than English has no room, and the widget cannot grow
+// without moving what recordings click: the top bar's buttons and the
+// equipment rows of the attribute page.
+const std::set<std::string> kPseudoTight = {
+    "caption \"[Stats~~]\" is 72 px wide in 50",         "caption \"[Battle~~]\" is 80 px wide in 55",
+    "caption \"[Tasks~~]\" is 72 px wide in 55",         "caption \"[Hook Spear~~~~]\" is 128 px wide in 73",
+    "caption \"[Chain Mail~~~~]\" is 128 px wide in 73",
+};
+constexpr int kHintPadding = 10;  // the hint box's room beside its text, and its gaps to the edges
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
@@ -59,7 +68,6 @@ public:
         for (const CWidget* widget : AllWidgets(root)) {
             CheckText(*widget, widget->caption, "caption");
             CheckText(*widget, widget->hint, "hint");
-            if (language_ == "qps") continue;
             if (!widget->caption.empty() && widget->rect.Width() > 0)
                 for (const std::string& line : Lines(widget->caption))
                     Problem(ScreenTextWidth(line) > widget->rect.Width(),
@@ -74,7 +82,8 @@ public:
 
 private:
     void Problem(bool found, const std::string& what) {
-        if (found && seen_.insert(what).second) problems.push_back(language_ + ": " + what);
+        if (found && seen_.insert(what).second && !(language_ == "qps" && kPseudoTight.count(what)))
+            problems.push_back(language_ + ": " + what);
     }
 
     void CheckText(const CWidget& widget, const std::string& text, const char* what) {
@@ -84,12 +93,12 @@ private:
                     std::string(what) + " outside the catalog: " + text);
     }
 
-    // A hint box: as wide as its longest line, kept kHintPadding inside the window.
+    // A hint box: its longest line and kHintPadding, kept kHintPadding / 2 from the edges.
     void CheckBox(const std::string& text, const CRect& client) {
         int width = 0;
         const std::vector<std::string> lines = Lines(text);
         for (const std::string& line : lines) width = std::max(width, ScreenTextWidth(line));
-        Problem(width + 3 * kHintPadding > client.Width(),
+        Problem(width + 2 * kHintPadding > client.Width(),
                 "hint box of \"" + lines.front() + "\" wider than its window");
         Problem(static_cast<int>(lines.size()) * kLineHeight + 3 * kHintPadding > client.Height(),
                 "hint box of \"" + lines.front() + "\" taller than its window");
