@@ -8,13 +8,19 @@ const {chromium} = require(path.join(__dirname, '..', 'node_modules', 'playwrigh
 const FLAGS = [
   '--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
   '--disable-background-networking', '--disable-component-update', '--disable-sync',
-  // The tests play in Chinese unless they ask for another language.
-  '--lang=zh-CN',
 ];
 
-// Playwright gives every launch a fresh temporary --user-data-dir.
+// Playwright gives every launch a fresh temporary --user-data-dir. Its pages
+// speak Chinese (the page follows the browser's languages) unless a test
+// asks for another locale.
 async function launchChromium() {
-  return chromium.launch({executablePath: '/usr/bin/chromium', headless: true, chromiumSandbox: false, args: FLAGS});
+  const browser =
+      await chromium.launch({executablePath: '/usr/bin/chromium', headless: true, chromiumSandbox: false, args: FLAGS});
+  for (const open of ['newContext', 'newPage']) {
+    const opened = browser[open].bind(browser);
+    browser[open] = (options = {}) => opened({locale: 'zh-CN', ...options});
+  }
+  return browser;
 }
 
 // A page of browser showing url, with quorvanel.command ready; page errors
