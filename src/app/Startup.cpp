@@ -38,12 +38,13 @@ int Run(const std::vector<std::string>& arguments, CProgramHost& host) {
     }
 
     // The language comes first: the font check covers its characters.
-    if (const CLanguageChoice language = UseChosenLanguage(options->language, host.CatalogFolders());
-        language.warning)
-        host.Warn(*language.warning);
+    const CLanguageChoice language = UseChosenLanguage(options->language, host.CatalogFolders());
+    if (language.warning) host.Warn(*language.warning);
 
     // Before any window: a font the game cannot draw with ends the run here.
-    if (const CErrorOr<void> font = CheckGameFont(); !font) {
+    if (const CErrorOr<void> font =
+            CheckGameFont(language.catalog ? language.catalog->AllTranslations() : "");
+        !font) {
         host.Report(font.Reason());
         return kFailure;
     }

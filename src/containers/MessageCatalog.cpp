@@ -148,6 +148,13 @@ CErrorOr<CMessageCatalog> CMessageCatalog::Parse(std::string_view bytes) {
     return catalog;
 }
 
+std::string CMessageCatalog::AllTranslations() const {
+    std::string all;
+    for (const auto& [source, forms] : entries_)
+        for (const std::string& form : forms) all += form;
+    return all;
+}
+
 const std::string* CMessageCatalog::Find(std::string_view source) const {
     const auto found = entries_.find(std::string(source));
     return found == entries_.end() || found->second.front().empty() ? nullptr : &found->second.front();

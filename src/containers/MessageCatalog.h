@@ -24,6 +24,8 @@ public:
     const std::string* FindPlural(std::string_view singular, unsigned long n) const;
 
     int Size() const { return static_cast<int>(entries_.size()); }
+    // Every translation, one after the other: what the font must draw.
+    std::string AllTranslations() const;
     const CPluralForms& PluralForms() const { return plural_; }
 
     // Each translation rewritten by change (keeping its source and forms):
