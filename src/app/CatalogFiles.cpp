@@ -3,32 +3,47 @@
 
 #include "containers/Translation.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace {
 
 // A catalog is small; anything larger than this is not one of ours.
-constexpr std::streamoff kLargestCatalog = 4 << 20;
+constexpr off_t kLargestCatalog = 4 << 20;
 
 CErrorOr<std::optional<std::string>> ReadCatalogFile(const std::string& path) {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) return CFailure{path + " is a folder, not a catalog"};
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
         if (errno == ENOENT || errno == ENOTDIR) return std::optional<std::string>();
         return CFailure{"cannot read " + path + ": " + std::strerror(errno)};
     }
-    file.seekg(0, std::ios::end);
-    const std::streamoff size = file.tellg();
-    if (size < 0 || size > kLargestCatalog) return CFailure{path + " is not a catalog of this game's size"};
-    file.seekg(0);
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    if (!file.read(bytes.data(), size)) return CFailure{"cannot read " + path};
-    return std::optional<std::string>(std::move(bytes));
+    CErrorOr<std::optional<std::string>> result = std::optional<std::string>();
+    struct stat info {};
+    if (fstat(fd, &info) != 0) {
+        result = CFailure{"cannot read " + path + ": " + std::strerror(errno)};
+    } else if (S_ISDIR(info.st_mode)) {
+        result = CFailure{path + " is a folder, not a catalog"};
+    } else if (info.st_size > kLargestCatalog) {
+        result = CFailure{path + " is not a catalog of this game's size"};
+    } else {
+        std::string bytes(static_cast<std::size_t>(info.st_size), '\0');
+        std::size_t got = 0;
+        while (got < bytes.size()) {
+            const ssize_t n = read(fd, bytes.data() + got, bytes.size() - got);
+            if (n <= 0) break;
+            got += static_cast<std::size_t>(n);
+        }
+        if (got == bytes.size())
+            result = std::optional<std::string>(std::move(bytes));
+        else
+            result = CFailure{"cannot read " + path + ": " + std::strerror(errno)};
+    }
+    close(fd);
+    return result;
 }
 
 }  // namespace
