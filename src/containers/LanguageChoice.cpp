@@ -42,9 +42,9 @@ std::vector<std::string> LanguagePreferences(const std::optional<std::string>& o
     for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"})
         if ((locale = EnvironmentVariable(name))) break;
     std::vector<std::string> preferences;
-    // gettext leaves LANGUAGE aside in the "C" locale.
+    // gettext leaves LANGUAGE aside in the "C" locale, which is also what no setting means.
     if (const std::optional<std::string> list = EnvironmentVariable("LANGUAGE");
-        list && locale != "C" && locale != "POSIX") {
+        list && locale && locale != "C" && locale != "POSIX") {
         for (std::size_t at = 0; at <= list->size();) {
             const std::size_t end = std::min(list->find(':', at), list->size());
             if (end > at) preferences.push_back(list->substr(at, end - at));

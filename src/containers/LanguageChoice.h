@@ -1,12 +1,12 @@
-// Which language the game speaks: the --lang option, else the settings
-// gettext reads, in its order (LANGUAGE, a list separated by colons, unless
-// the locale is "C" or "POSIX"; then the first set of LC_ALL, LC_MESSAGES
-// and LANG). No locale need be installed: the program reads its own
-// catalogs. Each setting is tried as language_TERRITORY, then language;
-// Chinese, "C" and "POSIX" choose the game's own texts, as does running out
-// of settings. The pseudo-language "qps" is English with every text a third
-// longer and bracketed, to find texts that escape the catalog and boxes
-// that are too tight.
+// Which language the game speaks: the --lang option, else the settings gettext
+// reads, in its order (LANGUAGE, a list separated by colons, unless the locale
+// is "C", "POSIX" or not set at all; then the first set of LC_ALL, LC_MESSAGES
+// and LANG). No locale need be installed: the program reads its own catalogs.
+// Each setting is tried as language_TERRITORY, then language; Chinese, "C" and
+// "POSIX" choose the game's own texts, as does running out of settings. The
+// pseudo-language "qps" is English with every text a third longer and
+// bracketed, to find texts that escape the catalog and boxes that are too
+// tight.
 #pragma once
 
 #include "containers/ErrorOr.h"

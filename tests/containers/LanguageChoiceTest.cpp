@@ -22,6 +22,7 @@ TEST(LanguageChoiceTest, ReadsTheOptionElseTheEnvironmentInGettextsOrder) {
         {std::nullopt, nullptr, nullptr, "en_US.UTF-8", "fr", {"en_US.UTF-8"}},
         {std::nullopt, "", "", "", "en", {"en"}},
         {std::nullopt, nullptr, nullptr, nullptr, nullptr, {}},
+        {std::nullopt, "en", nullptr, nullptr, nullptr, {}},
     };
     for (const auto& test : cases) {
         CScopedEnv language("LANGUAGE", test.language), all("LC_ALL", test.all),
