@@ -69,18 +69,15 @@ CLanguageChoice ChooseLanguage(const std::vector<std::string>& preferences, cons
         if (IsSourceLanguage(setting)) break;
         for (const std::string& name : CatalogNames(setting)) {
             const bool pseudo = name == kPseudoLanguage;
-            const CErrorOr<std::optional<CMessageCatalog>> catalog = Load(pseudo ? kPseudoBase : name, read);
+            CErrorOr<std::optional<CMessageCatalog>> catalog = Load(pseudo ? kPseudoBase : name, read);
             if (!catalog)
                 return {kSourceLanguage, nullptr,
                         "the catalog for \"" + name + "\" cannot be used (" + catalog.Reason() +
                             "); playing in Chinese"};
-            if (!*catalog) continue;
-            if (pseudo)
-                return {name,
-                        std::make_shared<const CMessageCatalog>(
-                            (*catalog)->Rewritten([](const std::string& text) { return PseudoText(text); })),
-                        std::nullopt};
-            return {name, std::make_shared<const CMessageCatalog>(**catalog), std::nullopt};
+            std::optional<CMessageCatalog> loaded = std::move(catalog).Value();
+            if (!loaded) continue;
+            if (pseudo) loaded->RewriteTranslations([](const std::string& text) { return PseudoText(text); });
+            return {name, std::make_shared<const CMessageCatalog>(std::move(*loaded)), std::nullopt};
         }
     }
     return {kSourceLanguage, nullptr, std::nullopt};

@@ -28,14 +28,12 @@ public:
     std::string AllTranslations() const;
     const CPluralForms& PluralForms() const { return plural_; }
 
-    // Each translation rewritten by change (keeping its source and forms):
+    // Rewrites each translation by change (keeping its source and forms):
     // how the pseudo-language is made from a real one.
     template <class Change>
-    CMessageCatalog Rewritten(Change change) const {
-        CMessageCatalog copy = *this;
-        for (auto& [source, forms] : copy.entries_)
+    void RewriteTranslations(Change change) {
+        for (auto& [source, forms] : entries_)
             for (std::string& form : forms) form = change(form);
-        return copy;
     }
 
 private:
