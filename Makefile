@@ -101,7 +101,7 @@ fuzz:
 	@scripts/setup test
 	@$(call configure,$(BUILD_FUZZ),-DCMAKE_CXX_COMPILER=clang++-14 -DQUORVANEL_FUZZ=ON \
 	  -DQUORVANEL_WERROR=ON -DQUORVANEL_TESTS=OFF -DQUORVANEL_BENCH=OFF)
-	@cmake --build $(BUILD_FUZZ) -j $(JOBS) -t fuzz_script fuzz_command_line
+	@cmake --build $(BUILD_FUZZ) -j $(JOBS) -t fuzz_script fuzz_command_line fuzz_catalog
 	scripts/run-fuzz $(BUILD_FUZZ) $(SECONDS)
 
 package:

@@ -10,9 +10,17 @@ const FLAGS = [
   '--disable-background-networking', '--disable-component-update', '--disable-sync',
 ];
 
-// Playwright gives every launch a fresh temporary --user-data-dir.
+// Playwright gives every launch a fresh temporary --user-data-dir. Its pages
+// speak Chinese (the page follows the browser's languages) unless a test
+// asks for another locale.
 async function launchChromium() {
-  return chromium.launch({executablePath: '/usr/bin/chromium', headless: true, chromiumSandbox: false, args: FLAGS});
+  const browser =
+      await chromium.launch({executablePath: '/usr/bin/chromium', headless: true, chromiumSandbox: false, args: FLAGS});
+  for (const open of ['newContext', 'newPage']) {
+    const opened = browser[open].bind(browser);
+    browser[open] = (options = {}) => opened({locale: 'zh-CN', ...options});
+  }
+  return browser;
 }
 
 // A page of browser showing url, with quorvanel.command ready; page errors

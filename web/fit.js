@@ -80,7 +80,7 @@ const QuorvanelFit = (() => {
       button.hidden = false;
       button.addEventListener('click', toggleFullscreen);
       document.addEventListener('fullscreenchange', () => {
-        button.textContent = document.fullscreenElement ? '退出全屏' : '全屏';
+        button.textContent = document.fullscreenElement ? tr('退出全屏') : tr('全屏');
       });
       document.addEventListener('keydown', e => {
         if (e.key === 'F11' && !e.repeat) {

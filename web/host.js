@@ -156,7 +156,7 @@ const QuorvanelHost = (() => {
   // Why the program ended, for the player to read: a start that failed
   // (before the first window), or a game that a script's error ended.
   function showFailure(reason) {
-    document.getElementById('over-title').textContent = windowsMade ? '游戏因错误而结束' : '游戏无法启动';
+    document.getElementById('over-title').textContent = windowsMade ? tr('游戏因错误而结束') : tr('游戏无法启动');
     const shown = document.getElementById('reason');
     shown.textContent = reason;
     shown.hidden = !reason;
@@ -188,8 +188,8 @@ const QuorvanelHost = (() => {
       // After the canvas in the page's order, drawn in the caption.
       const close = document.createElement('button');
       close.className = 'close';
-      close.title = '关闭';
-      close.setAttribute('aria-label', '关闭');
+      close.title = tr('关闭');
+      close.setAttribute('aria-label', tr('关闭'));
       close.textContent = '×';
       close.addEventListener('click', () => queueEvent({kind: Kind.Close, id}));
       caption.append(title);
@@ -200,7 +200,7 @@ const QuorvanelHost = (() => {
         right: e => pointerEvent(Kind.RButtonDown, id, canvas, e),
       });
       canvas.addEventListener('contextmenu', e => e.preventDefault());
-      canvas.setAttribute('aria-label', '游戏');
+      canvas.setAttribute('aria-label', tr('游戏'));
       canvas.tabIndex = -1;
       frame.style.borderWidth = border + 'px';
       frame.append(caption, canvas, close);
@@ -216,7 +216,7 @@ const QuorvanelHost = (() => {
     setTitle(id, text) {
       const w = windows.get(id);
       w.title.textContent = text;
-      w.close.setAttribute('aria-label', text ? '关闭 ' + text : '关闭');
+      w.close.setAttribute('aria-label', text ? tr('关闭') + ' ' + text : tr('关闭'));
     },
     // The parts of a window's frame, for the mirror.
     windowParts(id) {

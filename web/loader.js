@@ -5,7 +5,8 @@
 // page (#sizes): a compressed response does not tell the size it unpacks to.
 // A file that cannot be loaded, or a page opened from the file system, ends
 // in a message saying why and what to do. Once the game shows, the service
-// worker (sw.js) is registered to keep the files for the next visit.
+// worker (sw.js) is registered to keep the files for the next visit. In
+// another language than Chinese the program gets the page's catalog too.
 'use strict';
 
 (() => {
@@ -17,7 +18,7 @@
   // A file the page could not load: its name and why.
   class LoadFailure extends Error {
     constructor(file, reason) {
-      super(`无法载入 ${file}：${reason}。`);
+      super(tr('无法载入 %s：%s。').replace('%s', file).replace('%s', reason));
     }
   }
 
@@ -25,7 +26,7 @@
 
   function fail(reason, advice) {
     failed = true;
-    $('loading-title').textContent = '游戏无法启动';
+    $('loading-title').textContent = tr('游戏无法启动');
     $('loading-bar').hidden = true;
     $('loading-text').textContent = reason + advice;
     $('loading').hidden = false;
@@ -56,9 +57,11 @@
     try {
       response = await fetch(file);
     } catch (e) {
-      throw new LoadFailure(file, '连不上服务器');
+      throw new LoadFailure(file, tr('连不上服务器'));
     }
-    if (!response.ok) throw new LoadFailure(file, `服务器回答 ${response.status} ${response.statusText}`.trim());
+    if (!response.ok) {
+      throw new LoadFailure(file, tr('服务器回答 %s').replace('%s', `${response.status} ${response.statusText}`.trim()));
+    }
     received[file] = 0;
     return response.body.pipeThrough(new TransformStream({
       transform(chunk, stream) {
@@ -73,7 +76,7 @@
     try {
       return await new Response(await download(file)).arrayBuffer();
     } catch (e) {
-      throw e instanceof LoadFailure ? e : new LoadFailure(file, '下载中断');
+      throw e instanceof LoadFailure ? e : new LoadFailure(file, tr('下载中断'));
     }
   }
 
@@ -82,17 +85,24 @@
     try {
       return await WebAssembly.compileStreaming(new Response(body, {headers: {'Content-Type': 'application/wasm'}}));
     } catch (e) {
-      if (e instanceof TypeError) throw new LoadFailure(file, '下载中断');
-      throw new Error(`浏览器无法运行游戏程序（${e.message}）。`);
+      if (e instanceof TypeError) throw new LoadFailure(file, tr('下载中断'));
+      throw new Error(tr('浏览器无法运行游戏程序（%s）。').replace('%s', e.message));
     }
   }
 
-  function run(program, module, data) {
+  function run(program, module, data, catalog) {
     Module.locateFile = file => file;
+    // Where the program looks for its catalog (--lang).
+    if (catalog) {
+      Module.preRun = [() => {
+        Module.FS_createPath('/', `locale/${pageCatalogFolder}/LC_MESSAGES`, true, true);
+        Module.FS_createDataFile(`/locale/${pageCatalogFolder}/LC_MESSAGES`, 'quorvanel.mo', new Uint8Array(catalog), true, false);
+      }];
+    }
     Module.getPreloadedPackage = () => data;
     Module.instantiateWasm = (imports, receive) => {
       WebAssembly.instantiate(module, imports).then(instance => receive(instance, module),
-          e => fail(`浏览器无法运行游戏程序（${e.message}）。`, '请换用较新的浏览器。'));
+          e => fail(tr('浏览器无法运行游戏程序（%s）。').replace('%s', e.message), tr('请换用较新的浏览器。')));
       return {};
     };
     const script = document.createElement('script');
@@ -109,15 +119,15 @@
   }).observe({type: 'mark'});
 
   if (location.protocol === 'file:') {
-    fail('这个页面是直接从文件打开的（file://），浏览器不允许这样的页面载入游戏程序。',
-         '请在游戏的源代码目录里运行 make serve，再用浏览器打开它给出的地址（http://127.0.0.1:8000/）。');
+    fail(tr('这个页面是直接从文件打开的（file://），浏览器不允许这样的页面载入游戏程序。'),
+         tr('请在游戏的源代码目录里运行 make serve，再用浏览器打开它给出的地址（http://127.0.0.1:8000/）。'));
     return;
   }
   showProgress();
-  Promise.all([bytesOf('quorvanel.js'), compile('quorvanel.wasm'), bytesOf('quorvanel.data')])
-      .then(([program, module, data]) => {
+  Promise.all([bytesOf('quorvanel.js'), compile('quorvanel.wasm'), bytesOf('quorvanel.data'), pageCatalog])
+      .then(([program, module, data, catalog]) => {
         if (failed) return;
-        $('loading-title').textContent = '正在启动……';
-        run(program, module, data);
-      }, e => failed || fail(e.message, e instanceof LoadFailure ? '请检查网络连接，然后刷新页面再试。' : '请换用较新的浏览器。'));
+        $('loading-title').textContent = tr('正在启动……');
+        run(program, module, data, catalog);
+      }, e => failed || fail(e.message, e instanceof LoadFailure ? tr('请检查网络连接，然后刷新页面再试。') : tr('请换用较新的浏览器。')));
 })();

@@ -127,7 +127,7 @@ const QuorvanelMirror = (() => {
     const setFlag = (attribute, on, value = 'true') => on ? element.setAttribute(attribute, value) : element.removeAttribute(attribute);
     setFlag('aria-disabled', (n.flags & kDisabled) !== 0 && focusable);
     if (n.role === 'tab') element.setAttribute('aria-selected', (n.flags & kSelected) ? 'true' : 'false');
-    const pageText = n.pages ? `第${n.page}页，共${n.pages}页` : '';
+    const pageText = n.pages ? tr('第%d页，共%d页').replace('%d', n.page).replace('%d', n.pages) : '';
     describedBy(mirror, element, windowId, n.node, [n.description, pageText].filter(Boolean).join(' '));
     return element;
   }

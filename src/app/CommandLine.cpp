@@ -1,6 +1,7 @@
 // Command-line parsing (see CommandLine.h).
 #include "app/CommandLine.h"
 
+#include "containers/LanguageChoice.h"
 #include "containers/WholeNumber.h"
 #include "platform/DisplayScale.h"
 #include "platform/MessageQuote.h"
@@ -30,7 +31,8 @@ CErrorOr<CommandLineOptions> ParseCommandLine(const std::vector<std::string>& ar
             }
             continue;
         }
-        if (name != "--seed" && name != "--scale" && name != "--script" && name != "--record")
+        if (name != "--seed" && name != "--scale" && name != "--lang" && name != "--script" &&
+            name != "--record")
             return CFailure{"unknown option " + QuoteForMessage(name)};
         if (!value) {
             if (i + 1 == arguments.size()) return CFailure{name + " needs a value"};
@@ -51,6 +53,14 @@ CErrorOr<CommandLineOptions> ParseCommandLine(const std::vector<std::string>& ar
                 return CFailure{"--scale needs a whole number from 1 to 4, not " + QuoteForMessage(*value)};
             if (options.scale) return CFailure{"--scale given twice"};
             options.scale = scale;
+            continue;
+        }
+        if (name == "--lang") {
+            if (!IsLanguageName(*value))
+                return CFailure{"--lang needs a language such as en or zh_CN, not " +
+                                QuoteForMessage(*value)};
+            if (options.language) return CFailure{"--lang given twice"};
+            options.language = *value;
             continue;
         }
         std::optional<std::string>& target = name == "--script" ? options.script : options.record;
@@ -78,6 +88,10 @@ std::string CommandLineHelp() {
            "                  Xft.dpi / 96 rounded down, else 1 (these are lowered until\n"
            "                  the window fits the screen). Ctrl+= and Ctrl+- change it\n"
            "                  while playing; F11 shows the game fullscreen and back\n"
+           "  --lang LANG     play in LANG (en, zh_CN; qps: English a third longer and\n"
+           "                  bracketed, to check the layout); without it the language is\n"
+           "                  the first of LANGUAGE, LC_ALL, LC_MESSAGES and LANG that the\n"
+           "                  game has, else Chinese\n"
            "  --headless      no window system: the same windows, drawing and input run\n"
            "                  in memory (no display needed); ends when the script does\n"
            "  --script FILE   run the commands of FILE ('-': standard input, read line by\n"

@@ -1,5 +1,5 @@
 // The program's command line:
-//   quorvanel [--seed N] [--scale N] [--headless] [--script FILE] [--record FILE] [--help]
+//   quorvanel [--seed N] [--scale N] [--lang LANG] [--headless] [--script FILE] [--record FILE] [--help]
 //             [--version]
 // Each option may also be written --option=VALUE. An unknown option, a
 // missing or malformed value, an option given twice or a stray argument is
@@ -17,9 +17,10 @@ struct CommandLineOptions {
     bool help = false;
     bool version = false;
     bool headless = false;
-    std::optional<std::uint64_t> seed;  // none: seeded from the clock
-    std::optional<int> scale;           // none: QUORVANEL_SCALE or the desktop's
-    std::optional<std::string> script;  // "-": standard input
+    std::optional<std::uint64_t> seed;    // none: seeded from the clock
+    std::optional<int> scale;             // none: QUORVANEL_SCALE or the desktop's
+    std::optional<std::string> language;  // none: from the environment
+    std::optional<std::string> script;    // "-": standard input
     std::optional<std::string> record;
 };
 

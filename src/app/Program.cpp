@@ -8,6 +8,7 @@
 #include "platform/Platform.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 
 namespace {
@@ -61,6 +62,16 @@ public:
     CErrorOr<std::optional<CRecorder>> OpenRecording(const CommandLineOptions& options) override {
         if (options.record) return CRecorder::Create(*options.record);
         return std::nullopt;
+    }
+
+    // Beside the program in the build tree; installed, the system's.
+    std::vector<std::string> CatalogFolders() const override {
+        std::error_code error;
+        const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+        std::vector<std::string> folders;
+        if (!error) folders.push_back((program.parent_path() / "locale").string());
+        folders.emplace_back(QUORVANEL_LOCALEDIR);
+        return folders;
     }
 };
 

@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class CPlatform;
 
@@ -23,6 +24,10 @@ public:
     virtual void Report(const std::string& message) = 0;
     // A script's error as it reads ("NAME:LINE: message", like a compiler's).
     virtual void ReportScriptError(const std::string& message) = 0;
+    // A warning the program goes on after (a catalog it cannot use).
+    virtual void Warn(const std::string& message) { Report(message); }
+    // The folders the game's catalogs are looked for in, in order (CatalogFiles.h).
+    virtual std::vector<std::string> CatalogFolders() const = 0;
 
     // Fails with why this host cannot carry out the options.
     virtual CErrorOr<void> CheckOptions(const CommandLineOptions& options) = 0;

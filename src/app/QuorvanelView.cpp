@@ -2,6 +2,7 @@
 #include "app/QuorvanelView.h"
 
 #include "app/MainScreen.h"
+#include "containers/Translation.h"
 #include "game/Battle.h"
 #include "game/GameWorld.h"
 #include "platform/Platform.h"
@@ -54,6 +55,12 @@ void CQuorvanelView::Refresh() {
     }
     // A hint box open over a fight button shows that button's new estimate.
     root.RereadHint();
+
+    const CSourceTexts chinese;
+    sourceExpText_ = hero_.ExpText();
+    sourceFightHints_.clear();
+    for (int i = 0; i < world_.roster.GetCount(); ++i)
+        sourceFightHints_.push_back(Estimate(hero_, world_.roster.GetMonster(i), world_.items).HintText());
 }
 
 void CQuorvanelView::SelectPanel(int group) {
@@ -133,10 +140,10 @@ void CQuorvanelView::OnCommandKey(const KeyChord& key) {
 void CQuorvanelView::SaveScreenAsPicture() {
     const SavedPicture picture = platform_.SavePicture(Root().Owner()->RenderToBuffer(), "quorvanel.png");
     if (picture.saved)
-        platform_.FixedSizeMessageBox("画面已保存为图片:\r\n" + picture.location, MessageBoxIcon::None);
+        platform_.FixedSizeMessageBox(Tr("画面已保存为图片:\r\n") + picture.location, MessageBoxIcon::None);
     else
         platform_.FixedSizeMessageBox(
-            "无法保存图片:\r\n" + picture.location + "\r\n原因: " + picture.saved.Reason(),
+            Tr("无法保存图片:\r\n") + picture.location + Tr("\r\n原因: ") + picture.saved.Reason(),
             MessageBoxIcon::Stop);
 }
 

@@ -11,6 +11,9 @@
 #include "game/Hero.h"
 #include "ui/WidgetHost.h"
 
+#include <string>
+#include <vector>
+
 class CGameWorld;
 class CPlatform;
 
@@ -23,6 +26,11 @@ public:
 
     CHero& Hero() { return hero_; }
     CGameWorld& World() { return world_; }
+
+    // What the last refresh wrote in Chinese whatever the language, for the
+    // `state` line: the experience text and each roster monster's fight hint.
+    const std::string& SourceExpText() const { return sourceExpText_; }
+    const std::vector<std::string>& SourceFightHints() const { return sourceFightHints_; }
 
     // Rewrites the level and experience texts and the hero's card, and
     // enables exactly the fight buttons of the monsters the hero can beat,
@@ -51,4 +59,6 @@ private:
     CHero hero_;
     CPlatform& platform_;
     CGameWorld& world_;
+    std::string sourceExpText_;
+    std::vector<std::string> sourceFightHints_;
 };

@@ -1,6 +1,7 @@
 // The shared start-up (see Startup.h).
 #include "app/Startup.h"
 
+#include "app/CatalogFiles.h"
 #include "app/GameForScripts.h"
 #include "app/ProgramHost.h"
 #include "app/QuorvanelApp.h"
@@ -36,8 +37,14 @@ int Run(const std::vector<std::string>& arguments, CProgramHost& host) {
         return kUsage;
     }
 
+    // The language comes first: the font check covers its characters.
+    const CLanguageChoice language = UseChosenLanguage(options->language, host.CatalogFolders());
+    if (language.warning) host.Warn(*language.warning);
+
     // Before any window: a font the game cannot draw with ends the run here.
-    if (const CErrorOr<void> font = CheckGameFont(); !font) {
+    if (const CErrorOr<void> font =
+            CheckGameFont(language.catalog ? language.catalog->AllTranslations() : "");
+        !font) {
         host.Report(font.Reason());
         return kFailure;
     }

@@ -71,13 +71,18 @@ std::string StateJson(CQuorvanelView& view) {
     const CWidget* grid = root.FindWidget(MainScreen::kTrainingGrid);
     json.Key("panel").String(grid && grid->shown ? "grid" : "tasks");
     json.Key("levelText").String(CaptionOf(root, MainScreen::kLevelValue));
-    json.Key("expText").String(CaptionOf(root, MainScreen::kExpValue));
+    json.Key("expText").String(view.SourceExpText());
 
     json.Key("fights").BeginArray();
     for (int i = 0; i < world.roster.GetCount(); ++i) {
         const CWidget* button = root.FindWidget(MainScreen::FightButton(i));
         if (!button) continue;
-        json.BeginObject().Key("enabled").Bool(button->enabled).Key("hint").String(button->hint).EndObject();
+        json.BeginObject()
+            .Key("enabled")
+            .Bool(button->enabled)
+            .Key("hint")
+            .String(view.SourceFightHints()[static_cast<std::size_t>(i)])
+            .EndObject();
     }
     json.EndArray();
     json.EndObject();

@@ -1,5 +1,6 @@
 // The game state as one line of JSON, read from the game objects and from
-// the main screen's widgets (texts exactly as the screen shows them):
+// the main screen's widgets, its texts in Chinese whatever the language
+// (so that a recording replays to the same line in any language):
 //   {"hero":{"name","level","exp","levelCap","maxSkills","stats":[a,d,hp],
 //            "total":[a,d,hp],"skills":[ids],"books":[[id,count]],
 //            "bag":[[serial,itemId]],"equipment":[[serial,itemId],[serial,itemId]]},

@@ -20,6 +20,7 @@
 #include "game/Battle.h"
 
 #include "containers/FormatText.h"
+#include "containers/Translation.h"
 #include "game/DefeatTally.h"
 #include "game/DropRoll.h"
 #include "game/GameWorld.h"
@@ -53,22 +54,28 @@ int RoundsToDefeat(int hp, float damagePerRound) {
 
 }  // namespace
 
-std::string CEstimate::HintText() const { return (win ? "打得过\r\n" : "打不过\r\n") + text; }
+std::string CEstimate::HintText() const { return (win ? Tr("打得过\r\n") : Tr("打不过\r\n")) + text; }
 
 CEstimate Estimate(const CCharacter& hero, const CCharacter& monster, const CItemTable& items) {
     const CCombatProfile heroSide = ProfileOf(hero, items);
     const CCombatProfile monsterSide = ProfileOf(monster, items);
-    if (heroSide.stats.attack <= monsterSide.stats.defence) return {false, "打不动对方。"};
-    if (monsterSide.stats.attack <= heroSide.stats.defence) return {true, "对方对不动你。"};
+    if (heroSide.stats.attack <= monsterSide.stats.defence) return {false, Tr("打不动对方。")};
+    if (monsterSide.stats.attack <= heroSide.stats.defence) return {true, Tr("对方对不动你。")};
 
     const float heroDamage = DamagePerRound(heroSide, monsterSide);
     const float monsterDamage = DamagePerRound(monsterSide, heroSide);
     const int heroRounds = RoundsToDefeat(monsterSide.stats.hp, heroDamage);
     const int monsterRounds = RoundsToDefeat(heroSide.stats.hp, monsterDamage);
-    return {heroRounds < monsterRounds, FormatText("你%d回合消灭对方，对方%d回合消灭你。\r\n你每回给对方造成%"
-                                                   "5.2f伤害，对方每回合给你造成%5.2f伤害。",
-                                                   heroRounds, monsterRounds, static_cast<double>(heroDamage),
-                                                   static_cast<double>(monsterDamage))};
+    return {
+        heroRounds < monsterRounds,
+        FormatText(
+            // TRANSLATORS: the fight button's hint; the first number is the rounds the hero needs.
+            TrN("你%d回合消灭对方，对方%d回合消灭你。\r\n你每回给对方造成%5.2f伤害，对方每回合给你造成%5."
+                "2f伤害。",
+                "你%d回合消灭对方，对方%d回合消灭你。\r\n你每回给对方造成%5.2f伤害，对方每回合给你造成%5."
+                "2f伤害。",
+                static_cast<unsigned long>(heroRounds)),
+            heroRounds, monsterRounds, static_cast<double>(heroDamage), static_cast<double>(monsterDamage))};
 }
 
 CFightResult Fight(int monsterIndex, CHero& hero, CGameWorld& world) {

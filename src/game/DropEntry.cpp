@@ -2,6 +2,7 @@
 #include "game/DropEntry.h"
 
 #include "containers/FormatText.h"
+#include "containers/Translation.h"
 #include "game/ItemTable.h"
 #include "game/SkillTable.h"
 
@@ -15,7 +16,7 @@ std::string CDropEntry::Label(const CSkillTable& skills, const CItemTable& items
     } else if (kind == EDropKind::kItem) {
         if (const CItemDef* item = items.Find(id)) name = &item->name;
     }
-    return name ? FormatText("%s(%d)", name->c_str(), count) : std::string();
+    return name ? FormatText("%s(%d)", Tr(*name).c_str(), count) : std::string();
 }
 
 std::string CDropEntry::ChanceText() const { return FormatText("%5.2f%%", chance / 100.0); }

@@ -2,8 +2,9 @@
 #include "game/Hero.h"
 
 #include "containers/FormatText.h"
+#include "containers/Translation.h"
 
-CHero::CHero() : CCharacter("无名氏", 0, {20, 10, 100}, 0) {}
+CHero::CHero() : CCharacter(TrMark("无名氏"), 0, {20, 10, 100}, 0) {}
 
 int CHero::ExpForNextLevel() const { return (level + 1) * (level + 1); }
 
@@ -33,21 +34,24 @@ void CHero::RaiseLevelCap(int newCap) {
 }
 
 std::string CHero::ExpText() const {
-    if (level >= levelCap) return "满级";
+    if (level >= levelCap) return Tr("满级");
     return FormatText("%5.2f%%", exp * 100.0 / ExpForNextLevel());
 }
 
 bool CHero::LearnSkill(int skillId, std::string& message) {
     if (HasSkill(skillId)) {
-        message = "你已经有此技能。";
+        message = Tr("你已经有此技能。");
         return false;
     }
     if (skills.GetSize() >= maxSkills) {
-        message = FormatText("最多可以学%d个技能，你已经有%d个技能。", maxSkills, skills.GetSize());
+        message =
+            FormatText(TrN("最多可以学%d个技能，你已经有%d个技能。", "最多可以学%d个技能，你已经有%d个技能。",
+                           static_cast<unsigned long>(maxSkills)),
+                       maxSkills, skills.GetSize());
         return false;
     }
     if (!skillBooks.RemoveBooks(skillId, 1)) {
-        message = "你没有此种技能书。";
+        message = Tr("你没有此种技能书。");
         return false;
     }
     skills.Add(skillId);
@@ -57,7 +61,7 @@ bool CHero::LearnSkill(int skillId, std::string& message) {
 bool CHero::ForgetSkill(int skillId, std::string& message) {
     const int index = skills.Find(skillId);
     if (index < 0) {
-        message = "你没有此技能。";
+        message = Tr("你没有此技能。");
         return false;
     }
     skills.RemoveAt(index);

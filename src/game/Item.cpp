@@ -1,16 +1,17 @@
 // CItem properties through the item table, and item making.
 #include "game/Item.h"
 
+#include "containers/Translation.h"
 #include "game/ItemTable.h"
 
 std::string CItem::Name(const CItemTable& items) const {
-    if (itemId == ItemId::kNone) return "无";
+    if (itemId == ItemId::kNone) return Tr("无");
     const CItemDef* definition = items.Find(itemId);
-    return definition ? definition->name : std::string();
+    return definition ? Tr(definition->name) : std::string();
 }
 
 std::string CItem::Describe(const CItemTable& items) const {
-    if (itemId == ItemId::kNone) return "没有穿装备。";
+    if (itemId == ItemId::kNone) return Tr("没有穿装备。");
     const CItemDef* definition = items.Find(itemId);
     return definition ? definition->Describe() : std::string();
 }

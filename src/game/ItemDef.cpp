@@ -2,6 +2,7 @@
 #include "game/ItemDef.h"
 
 #include "containers/FormatText.h"
+#include "containers/Translation.h"
 
 #include <utility>
 
@@ -18,19 +19,19 @@ CItemDef::CItemDef(std::int16_t itemId, std::string itemName, int itemLevel, CSt
     : id(itemId), name(std::move(itemName)), level(itemLevel), stats(itemStats), kind(slotKind) {}
 
 std::string CItemDef::Describe() const {
-    std::string text = FormatText("%s\r\n等级:%d\r\n", name.c_str(), level);
-    AppendIfNonZero(text, "攻击:", stats.attack);
-    AppendIfNonZero(text, "防御:", stats.defence);
-    AppendIfNonZero(text, "气血:", stats.hp);
+    std::string text = FormatText(Tr("%s\r\n等级:%d\r\n"), Tr(name).c_str(), level);
+    AppendIfNonZero(text, Tr("攻击:"), stats.attack);
+    AppendIfNonZero(text, Tr("防御:"), stats.defence);
+    AppendIfNonZero(text, Tr("气血:"), stats.hp);
     return text;
 }
 
 std::string SlotName(ESlotKind kind) {
     switch (kind) {
         case ESlotKind::kWeapon:
-            return "武器";
+            return Tr("武器");
         case ESlotKind::kClothes:
-            return "衣服";
+            return Tr("衣服");
     }
     return {};
 }

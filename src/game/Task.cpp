@@ -1,6 +1,7 @@
 // Task table and completion.
 #include "game/Task.h"
 
+#include "containers/Translation.h"
 #include "game/DefeatTally.h"
 #include "game/Hero.h"
 
@@ -14,8 +15,8 @@ constexpr std::array kFirstTaskTargets = {5, 6, 7};  // 王伏, 成应, 赖昆
 constexpr std::array kLastTaskTargets = {10};        // 申雄
 
 const std::array<CTaskDef, 2> kTasks = {{
-    {5, kFirstTaskTargets, "等级达到5级，才可接任务。"},
-    {10, kLastTaskTargets, "等级达到10级，才可接任务。"},
+    {5, kFirstTaskTargets, TrMark("等级达到5级，才可接任务。")},
+    {10, kLastTaskTargets, TrMark("等级达到10级，才可接任务。")},
 }};
 
 }  // namespace

@@ -4,13 +4,15 @@
 // shown by the panel after CompleteTask reports it.
 #pragma once
 
+#include "containers/Translation.h"
+
 #include <span>
 
 class CDefeatTally;
 class CHero;
 
-inline constexpr const char* kTaskButtonCaption = "完成任务(等级上限开到10级)";
-inline constexpr const char* kCongratulationText = "通关了,祝贺你！";
+inline constexpr const char* kTaskButtonCaption = TrMark("完成任务(等级上限开到10级)");
+inline constexpr const char* kCongratulationText = TrMark("通关了,祝贺你！");
 
 struct CTaskDef {
     int minLevel;

@@ -39,10 +39,11 @@ CErrorOr<void> CheckFile(const std::string& path) {
     return usable;
 }
 
-// The first of the game's characters face has no glyph for, or 0.
-char32_t FirstMissingCharacter(const CFontFace& face) {
-    for (const char32_t character : DecodeUtf8(GameCharacters()))
-        if (!face.HasGlyph(character)) return character;
+// The first of the game's characters, then of languageTexts, face has no glyph for, or 0.
+char32_t FirstMissingCharacter(const CFontFace& face, std::string_view languageTexts) {
+    for (const std::string_view texts : {GameCharacters(), languageTexts})
+        for (const char32_t character : DecodeUtf8(texts))
+            if (character >= 0x20 && !face.HasGlyph(character)) return character;
     return 0;
 }
 
@@ -54,7 +55,7 @@ std::string Named(char32_t character) {
 
 }  // namespace
 
-CErrorOr<void> CheckGameFont() {
+CErrorOr<void> CheckGameFont(std::string_view languageTexts) {
     const CErrorOr<FontFile> file = FindFontFile(kSongFamily);
     if (!file) return CFailure{file.Reason()};
     const bool fromEnvironment = FontFileFromEnvironment().has_value();
@@ -67,7 +68,7 @@ CErrorOr<void> CheckGameFont() {
     const CErrorOr<std::shared_ptr<const CFontFace>> face =
         CFontFace::Open(*file, CLogFont{-16, 0, 400, false, std::string(kSongFamily)});
     if (!face) return CFailure{name + " is not a font; " + advice};
-    if (const char32_t missing = FirstMissingCharacter(**face))
+    if (const char32_t missing = FirstMissingCharacter(**face, languageTexts))
         return CFailure{name + " has no glyph for " + Named(missing) + ", which the game draws; " + advice};
     return {};
 }

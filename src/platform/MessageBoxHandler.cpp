@@ -1,6 +1,7 @@
 // Layout, drawing and input of the message box (see MessageBoxHandler.h).
 #include "platform/MessageBoxHandler.h"
 
+#include "containers/Translation.h"
 #include "gfx/DeviceContext.h"
 #include "gfx/FocusRing.h"
 #include "gfx/PathEllipsis.h"
@@ -12,7 +13,7 @@
 namespace {
 
 constexpr const char* kCaption = "Quorvanel";
-constexpr const char* kButtonText = "确定";
+constexpr const char* kButtonText = TrMark("确定");
 constexpr const char* kButtonNode = "ok";
 constexpr int kMargin = 20;
 constexpr int kIconSize = 32;
@@ -101,7 +102,7 @@ CAccessNode CMessageBoxHandler::Describe() const {
     CAccessNode ok;
     ok.id = kButtonNode;
     ok.role = AccessRole::Button;
-    ok.name = kButtonText;
+    ok.name = Tr(kButtonText);
     ok.bounds = button_;
     ok.focused = ok.canFocus = ok.canActivate = true;
     CAccessNode box;
@@ -178,5 +179,5 @@ void CMessageBoxHandler::DrawButton(CDC& dc) const {
     dc.FillSolidRect(button_, kButtonFill);
     dc.Draw3dRect(button_.left, button_.top, button_.Width(), button_.Height(), frame, frame);
     CRect caption = button_;
-    dc.DrawText(kButtonText, caption, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    dc.DrawText(Tr(kButtonText), caption, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }

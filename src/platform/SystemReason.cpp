@@ -1,5 +1,9 @@
-// errno values in Chinese (see SystemReason.h).
+// errno values in the game's language (see SystemReason.h).
 #include "platform/SystemReason.h"
+
+#include "containers/FormatText.h"
+
+#include "containers/Translation.h"
 
 #include <cerrno>
 #include <cstring>
@@ -7,32 +11,32 @@
 std::string SystemReason(int errorNumber) {
     switch (errorNumber) {
         case ENOSPC:
-            return "磁盘空间不足。";
+            return Tr("磁盘空间不足。");
         case EDQUOT:
-            return "超出了磁盘配额。";
+            return Tr("超出了磁盘配额。");
         case EFBIG:
-            return "文件超出了允许的大小。";
+            return Tr("文件超出了允许的大小。");
         case EACCES:
         case EPERM:
-            return "没有写入权限。";
+            return Tr("没有写入权限。");
         case EROFS:
-            return "文件系统是只读的。";
+            return Tr("文件系统是只读的。");
         case ENOENT:
-            return "文件夹不存在。";
+            return Tr("文件夹不存在。");
         case ENOTDIR:
-            return "路径中有一部分不是文件夹。";
+            return Tr("路径中有一部分不是文件夹。");
         case EISDIR:
-            return "已有同名的文件夹。";
+            return Tr("已有同名的文件夹。");
         case ENAMETOOLONG:
-            return "文件名太长。";
+            return Tr("文件名太长。");
         case EIO:
-            return "读写磁盘时出错。";
+            return Tr("读写磁盘时出错。");
         case ENOMEM:
-            return "内存不足。";
+            return Tr("内存不足。");
         case EMFILE:
         case ENFILE:
-            return "打开的文件太多。";
+            return Tr("打开的文件太多。");
         default:
-            return std::string("系统错误(") + std::strerror(errorNumber) + ")";
+            return FormatText(Tr("系统错误(%s)"), std::strerror(errorNumber));
     }
 }

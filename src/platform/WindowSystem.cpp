@@ -1,6 +1,7 @@
 // Event loops, modal loops, input routing and error reporting (see WindowSystem.h).
 #include "platform/WindowSystem.h"
 
+#include "containers/Translation.h"
 #include "platform/MessageBoxHandler.h"
 
 #include <algorithm>
@@ -9,7 +10,7 @@
 namespace {
 
 // Shown when something other than a std::exception escapes a handler.
-constexpr const char* kUnknownFailure = "发生了未知的错误。";
+constexpr const char* kUnknownFailure = TrMark("发生了未知的错误。");
 
 void Dispatch(CWindowHandler& handler, const InputEvent& event) {
     switch (event.kind) {
@@ -142,7 +143,7 @@ void CWindowSystem::Deliver(const CHostWindow* target, const InputEvent& event) 
     } catch (const std::exception& e) {
         failure = e.what();
     } catch (...) {
-        failure = kUnknownFailure;
+        failure = Tr(kUnknownFailure);
     }
     if (failure) ReportError(*failure);
 }

@@ -2,6 +2,7 @@
 #include "screens/BagPage.h"
 
 #include "containers/FormatText.h"
+#include "containers/Translation.h"
 #include "game/GameWorld.h"
 #include "game/Hero.h"
 #include "platform/Platform.h"
@@ -33,21 +34,21 @@ CBagPage::CBagPage(const CHero& hero, const CGameWorld& world, CPlatform& platfo
 
 bool CBagPage::OnInitDialog() {
     const bool result = CPopupPage::OnInitDialog();
-    Window()->SetTitle("背包");
+    Window()->SetTitle(Tr("背包"));
     auto* tabs = Root().AddChild<CTabBox>(Root().rect.Deflated(5), kTabBox.group, kTabBox.id, kTabBox.sub,
                                           WidgetId::None());
 
-    CPagedGrid* books = tabs->AddTab("技能");
+    CPagedGrid* books = tabs->AddTab(Tr("技能"));
     for (int i = 0; i < hero_.skillBooks.GetSize(); ++i) {
         const SkillBookEntry entry = hero_.skillBooks.GetAt(i);
         // A book of a skill the table does not know is not shown.
         if (const CSkillDef* skill = world_.skills.Find(entry.skillId))
-            AddEntryBadge(*books, i, FormatText("%s(%d)", skill->name.c_str(), entry.count),
-                          skill->description);
+            AddEntryBadge(*books, i, FormatText("%s(%d)", Tr(skill->name.c_str()), entry.count),
+                          Tr(skill->description));
     }
     FinishGrid(*books);
 
-    CPagedGrid* items = tabs->AddTab("装备");
+    CPagedGrid* items = tabs->AddTab(Tr("装备"));
     for (int i = 0; i < hero_.bag.GetSize(); ++i) {
         const CItem item = hero_.bag.GetAt(i);
         AddEntryBadge(*items, i, item.Name(world_.items), item.Describe(world_.items));

@@ -7,8 +7,15 @@
 class CCharacter;
 class CGameWorld;
 class CPanel;
+class CSkillTable;
 
 // Replaces the panel's children with the card. Without skills the panel is
 // 110 pixels high; a skill box of two badges per row adds 25 pixels per row
 // plus 25 for its heading. Items and skills are read from the world's tables.
 void BuildCharacterCard(CPanel& panel, const CCharacter& character, const CGameWorld& world);
+
+// How many skill badges share a row: two, or one of twice the width when a
+// skill's name in the chosen language is wider than a badge (the card and
+// the attribute page alike).
+int SkillBadgeColumns(const CCharacter& character, const CSkillTable& skills);
+inline constexpr int kSkillBadgeWidth = 72;

@@ -1,6 +1,8 @@
 // The popup page frame: window, modal loop, size and end codes.
 #include "screens/PopupPage.h"
 
+#include "containers/FormatText.h"
+#include "containers/Translation.h"
 #include "platform/Platform.h"
 
 #include <vector>
@@ -25,7 +27,8 @@ int CPopupPage::DoModal() {
     struct CloseOnExit {
         CPopupPage& page;
         ~CloseOnExit() {
-            page.platform_.Announce("关闭 " + page.Name());
+            // TRANSLATORS: what a screen reader hears when a page closes; %s is its name.
+            page.platform_.Announce(FormatText(Tr("关闭 %s"), page.Name().c_str()));
             page.AttachWindow(nullptr, page.Root().rect);
             page.window_.reset();
         }
@@ -36,7 +39,7 @@ int CPopupPage::DoModal() {
     if (!owner) window_->SetBackground(GetSysColor(SysColor::ButtonFace));
     window_->SetClientSize(kTemplateWidth, kTemplateHeight);
     OnInitDialog();
-    platform_.Announce("打开 " + Name());
+    platform_.Announce(FormatText(Tr("打开 %s"), Name().c_str()));
     return platform_.RunModal(*window_);
 }
 

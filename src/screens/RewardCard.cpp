@@ -1,12 +1,15 @@
 // Building the reward card.
 #include "screens/RewardCard.h"
 
+#include "containers/Translation.h"
 #include "game/GameWorld.h"
 #include "screens/CardColors.h"
+#include "ui/CaptionFit.h"
 #include "ui/Panel.h"
 #include "ui/ShadowLabel.h"
 #include "ui/TextLabel.h"
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -32,14 +35,20 @@ RewardRow AddRow(CPanel& card, int top, const std::string& value) {
 void BuildRewardCard(CPanel& panel, const CMonster& monster, const CGameWorld& world) {
     panel.RemoveAllChildren();
     AddRow(panel, 5, std::to_string(monster.exp))
-        .label->SetLabel("经验", kEngravedLight, kRowLabelText, kRowLabelFill);
+        .label->SetLabel(Tr("经验"), kEngravedLight, kRowLabelText, kRowLabelFill);
 
     const int entries = monster.drops.GetSize();
+    int widening = 0;  // for a longer language's names: the card grows to the right
     for (int i = 0; i < entries; ++i) {
         const CDropEntry& entry = monster.drops.ElementAt(i);
-        AddRow(panel, 25 + kRowStep * i, entry.ChanceText())
-            .label->SetLabel(entry.Label(world.skills, world.items));
+        const RewardRow row = AddRow(panel, 25 + kRowStep * i, entry.ChanceText());
+        row.label->SetLabel(entry.Label(world.skills, world.items));
+        const int before = row.label->rect.right;
+        GrowToCaption(*row.label, EGrowth::kRight);
+        const int overflow = row.label->rect.right - before;
+        row.value->rect.OffsetRect(overflow, 0);
+        widening = std::max(widening, overflow);
     }
     panel.rect.bottom = panel.rect.top + kRowStep * entries + 30;
-    panel.rect.right = panel.rect.left + kCardWidth;
+    panel.rect.right = panel.rect.left + kCardWidth + widening;
 }

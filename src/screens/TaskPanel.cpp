@@ -1,17 +1,24 @@
 // The task panel: task view, requirement lines and completion.
 #include "screens/TaskPanel.h"
 
+#include "containers/FormatText.h"
+#include "containers/Translation.h"
 #include "game/DefeatTally.h"
 #include "game/Hero.h"
 #include "game/Roster.h"
+#include "ui/CaptionFit.h"
 #include "ui/PushButton.h"
+#include "ui/ScreenFont.h"
 #include "ui/ShadowLabel.h"
 #include "ui/TextLabel.h"
+
+#include <algorithm>
 
 namespace {
 
 constexpr COLORREF kMetColor = RGB(0, 255, 0);
 constexpr COLORREF kOpenColor = RGB(255, 0, 0);
+constexpr int kButtonWidth = 250;
 
 }  // namespace
 
@@ -30,14 +37,16 @@ void CTaskPanel::BuildTaskView(const CHero& hero, int stage) {
     const CTaskDef* task = FindTask(stage);
     if (!task) return;
     if (hero.level < task->minLevel) {
-        AddMessageLabel(task->levelTooLowText);
+        AddMessageLabel(Tr(task->levelTooLowText));
         return;
     }
 
     CRect line = ContentRect().Deflated(3);
     line.bottom = line.top + 15;
     line.right = line.left + 100;
-    AddChild<CShadowLabel>(line, -1, -1, -1, Id())->SetLabel("任务要求");
+    auto* heading = AddChild<CShadowLabel>(line, -1, -1, -1, Id());
+    heading->SetLabel(Tr("任务要求"));
+    GrowToCaption(*heading, EGrowth::kRight);
 
     line.OffsetRect(0, 20);
     for (const int monsterIndex : task->targets) {
@@ -46,15 +55,19 @@ void CTaskPanel::BuildTaskView(const CHero& hero, int stage) {
     }
 
     line.bottom += 15;
-    line.right = line.left + 250;
+    line.right = line.left + kButtonWidth;
     auto* button = AddChild<CPushButton>(line, Id().group, kCompleteButtonId, -1, Id());
-    button->caption = kTaskButtonCaption;
+    button->caption = Tr(kTaskButtonCaption);
     button->enabled = RequirementsMet(stage, *tally_);
 }
 
-void CTaskPanel::AddTargetLine(const CRect& line, int monsterIndex) {
+void CTaskPanel::AddTargetLine(CRect line, int monsterIndex) {
+    // TRANSLATORS: a task's requirement; %s is a monster's name.
+    std::string text = FormatText(Tr("打败%s"), Tr(roster_->GetMonster(monsterIndex).name).c_str());
+    // A longer language's line grows to the right, as far as the button below it.
+    line.right =
+        std::max(line.right, std::min(line.left + kButtonWidth, line.left + ScreenTextWidth("√" + text)));
     auto* label = AddChild<CTextLabel>(line, -1, -1, -1, Id());
-    std::string text = "打败" + roster_->GetMonster(monsterIndex).name;
     if (tally_->Count(monsterIndex) > 0)
         label->SetLabel("√" + text, kMetColor);
     else
@@ -64,7 +77,7 @@ void CTaskPanel::AddTargetLine(const CRect& line, int monsterIndex) {
 bool CTaskPanel::OnChildClick(const WidgetId& clicked, CRootPanel*, CPoint, const CWidget*) {
     if (clicked.group != Id().group || clicked.id != kCompleteButtonId || !hero_) return false;
     if (progress_.CompleteTask(*hero_, *tally_) == ETaskOutcome::kCongratulate && showMessage_)
-        showMessage_(kCongratulationText);
+        showMessage_(Tr(kCongratulationText));
     SetHero(hero_);
     return false;
 }

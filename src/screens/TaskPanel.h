@@ -38,7 +38,7 @@ public:
     void BuildTaskView(const CHero& hero, int stage);
     // One requirement line at line: "打败" and the name of roster monster
     // monsterIndex, in red, or with "√" in front and in green once defeated.
-    void AddTargetLine(const CRect& line, int monsterIndex);
+    void AddTargetLine(CRect line, int monsterIndex);
 
     // A click on the completion button completes the task and rebuilds the
     // panel. The click is never consumed, so the host refreshes after it.

@@ -1,6 +1,8 @@
 // The paged grid: cell layout, paging and the page bar.
 #include "ui/PagedGrid.h"
 
+#include "containers/Translation.h"
+#include "ui/CaptionFit.h"
 #include "ui/PushButton.h"
 #include "ui/RootPanel.h"
 #include "ui/TextLabel.h"
@@ -99,12 +101,14 @@ void CPagedGrid::AddPageBar() {
     indicator->caption = std::to_string(currentPage_ + 1) + "/" + std::to_string(pageCount_);
 
     auto* previous = AddOwnChild<CPageButton>({L - 60, h - 25, L - 5, h - 3}, Id().group, Id().id, 1);
-    previous->caption = "上一页";
+    previous->caption = Tr("上一页");
+    GrowToCaption(*previous, EGrowth::kLeft);
     previous->step = -1;
     previous->enabled = currentPage_ != 0;
 
     auto* next = AddOwnChild<CPageButton>({L + 50, h - 25, L + 105, h - 3}, Id().group, Id().id, 2);
-    next->caption = "下一页";
+    next->caption = Tr("下一页");
+    GrowToCaption(*next, EGrowth::kRight);
     next->step = 1;
     next->enabled = currentPage_ + 1 < pageCount_;
 }

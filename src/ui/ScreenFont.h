@@ -7,3 +7,6 @@
 inline constexpr COLORREF kScreenTextColor = RGB(255, 255, 255);
 
 CFont CreateScreenFont();
+
+// How wide singleLine is drawn in the screen font, in pixels.
+int ScreenTextWidth(std::string_view singleLine);

@@ -45,6 +45,17 @@ TEST(CommandLineTest, EveryOptionWithSeparateOrJoinedValue) {
     EXPECT_FALSE(Parsed({"--help"}).version);
 }
 
+TEST(CommandLineTest, LangNamesALanguageNeverAPath) {
+    EXPECT_EQ(Parsed({"--lang", "en_GB.UTF-8"}).language, "en_GB.UTF-8");
+    EXPECT_EQ(Parsed({"--lang=qps"}).language, "qps");
+    EXPECT_FALSE(Parsed({}).language.has_value());
+    for (const char* bad : {"", "../en", "en/x", ".."})
+        EXPECT_EQ(ErrorOf({"--lang", bad}),
+                  std::string("--lang needs a language such as en or zh_CN, not '") + bad + "'")
+            << bad;
+    EXPECT_EQ(ErrorOf({"--lang", "en", "--lang=zh"}), "--lang given twice");
+}
+
 TEST(CommandLineTest, SeedMustBeAWholeNumberInRange) {
     for (const char* bad : {"18446744073709551616", "-1", "+5", "1e3", "", "12 "})
         EXPECT_NE(ErrorOf({"--seed", bad}).find("--seed needs a whole number"), std::string::npos) << bad;

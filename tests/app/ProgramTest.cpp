@@ -237,6 +237,38 @@ TEST(ProgramTest, WithoutAScriptHeadlessEndsAtOnce) {
     EXPECT_EQ(result.out, "");
 }
 
+// The program reads its own catalogs: no locale need be installed (the
+// test machine has only C.UTF-8), and the settings count in gettext's order.
+TEST(ProgramTest, TheLanguageComesFromTheOptionElseTheEnvironment) {
+    const struct {
+        std::vector<std::string> arguments;
+        std::string environment;
+        const char* fightCaption;
+        std::string warning;
+    } cases[] = {
+        {{}, "LANGUAGE= LC_ALL= LC_MESSAGES= LANG=C.UTF-8 ", "讨伐", ""},
+        {{}, "LANGUAGE=de:en_GB LC_ALL= LC_MESSAGES= LANG=C.UTF-8 ", "Fight", ""},
+        {{}, "LANGUAGE=en LC_ALL=C LANG=C.UTF-8 ", "讨伐", ""},
+        {{}, "LANGUAGE= LC_ALL= LC_MESSAGES=en_US.UTF-8 LANG=zh_CN.UTF-8 ", "Fight", ""},
+        {{"--lang", "zh_CN"}, "LANGUAGE=en ", "讨伐", ""},
+        {{"--lang", "qps"}, "", "[Fight~~]", ""},
+        {{"--lang", "de"},
+         "LANGUAGE=en ",
+         "讨伐",
+         "quorvanel: the game has no catalog for \"de\"; playing in Chinese\n"},
+    };
+    for (const auto& test : cases) {
+        std::vector<std::string> arguments = test.arguments;
+        arguments.insert(arguments.end(), {"--headless", "--script", "-"});
+        const ProgramResult result = RunQuorvanel(arguments, "widgets\n", test.environment);
+        EXPECT_EQ(result.exitCode, 0) << test.environment;
+        EXPECT_NE(result.out.find(std::string("\"caption\":\"") + test.fightCaption + "\""),
+                  std::string::npos)
+            << test.environment << test.fightCaption;
+        EXPECT_EQ(result.err, test.warning);
+    }
+}
+
 // fontconfig reads its configuration under HOME: in the sanitizer run, this
 // is where a leak inside it with a long HOME would be reported on stderr.
 TEST(ProgramTest, ADeepHomeFolderTakesThePictureAndNothingIsReported) {

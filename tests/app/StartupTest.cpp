@@ -43,6 +43,7 @@ public:
             return CErrorOr<void>();
         });
     }
+    std::vector<std::string> CatalogFolders() const override { return {}; }
     void GameOver() override { log.push_back("game over"); }
     void Finished(int code) override { log.push_back("finished " + std::to_string(code)); }
 

@@ -27,6 +27,12 @@ std::string ProblemWithFont(const std::string& path) {
 
 TEST(FontCheckTest, TheInstalledFontDrawsEveryCharacterOfTheGame) {
     EXPECT_EQ(FailureReason(CheckGameFont()), "");
+    EXPECT_EQ(FailureReason(CheckGameFont("Level\r\nYou can win.")), "");
+    // A language whose texts the font cannot draw is refused like the game's own.
+    const std::string problem = FailureReason(CheckGameFont("Level \xF0\x9F\x98\x80"));
+    EXPECT_NE(problem.find(" has no glyph for '\xF0\x9F\x98\x80' (U+1F600), which the game draws"),
+              std::string::npos)
+        << problem;
 }
 
 TEST(FontCheckTest, EachUnusableFileIsNamedWithWhatIsWrong) {

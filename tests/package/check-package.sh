@@ -42,6 +42,7 @@ expected=(
   usr/share/doc/quorvanel/changelog.Debian.gz
   usr/share/doc/quorvanel/copyright
   "usr/share/metainfo/$id.metainfo.xml"
+  usr/share/locale/en/LC_MESSAGES/quorvanel.mo
   usr/share/man/man6/quorvanel.6.gz
 )
 for size in 16 22 24 32 48 64 128 256; do
@@ -56,6 +57,8 @@ done
 
 desktop-file-validate "$root/usr/share/applications/$id.desktop" || fail "desktop entry"
 grep -qx "Icon=$id" "$root/usr/share/applications/$id.desktop" || fail "the desktop entry names no icon $id"
+grep -qx "GenericName\[zh_CN\]=练级小游戏" "$root/usr/share/applications/$id.desktop" ||
+  fail "the desktop entry has no Chinese name"
 appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" || fail "metainfo"
 grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/$id.metainfo.xml" ||
   fail "the metainfo's release is not $version"

@@ -261,7 +261,7 @@ async function checkOffline(site, errors) {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'quorvanel-profile-'));
   const {chromium} = require('../../node_modules/playwright-core');
   const context = await chromium.launchPersistentContext(profile, {
-    executablePath: '/usr/bin/chromium', headless: true, chromiumSandbox: false,
+    executablePath: '/usr/bin/chromium', headless: true, chromiumSandbox: false, locale: 'zh-CN',
     args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
            '--disable-component-update', '--disable-sync'],
   });

@@ -10,6 +10,7 @@
 #include "platform/Platform.h"
 #include "platform/browser/BrowserPage.h"
 
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,6 +22,12 @@ public:
     void Print(const std::string& line) override { BrowserPage::Print(line); }
     void Report(const std::string& message) override { Remember(message); }
     void ReportScriptError(const std::string& message) override { Remember(message); }
+    // The page goes on after a warning: it is for the console, not why the program ended.
+    void Warn(const std::string& message) override {
+        std::fprintf(stderr, "quorvanel: %s\n", message.c_str());
+    }
+    // The page's program file holds them (web/CMakeLists.txt).
+    std::vector<std::string> CatalogFolders() const override { return {"/locale"}; }
 
     CErrorOr<void> CheckOptions(const CommandLineOptions&) override { return {}; }
     CErrorOr<std::optional<CScriptSource>> OpenScript(const CommandLineOptions&) override {

@@ -2,6 +2,7 @@
 // the files the module writes, and downloads offered to the player.
 #include "platform/browser/PagePng.h"
 
+#include "containers/Translation.h"
 #include "platform/HostPng.h"
 #include "platform/browser/Rgba.h"
 
@@ -46,8 +47,8 @@ std::vector<std::uint8_t> EncodeHostPng(const CFrameBuffer& image) {
 
 CErrorOr<void> OfferPng(const CFrameBuffer& image, const std::string& name) {
     const std::vector<std::uint8_t> bytes = EncodeHostPng(image);
-    if (bytes.empty()) return CFailure{"浏览器无法编码图片"};
+    if (bytes.empty()) return CFailure{Tr("浏览器无法编码图片")};
     if (!PageOfferDownload(bytes.data(), static_cast<int>(bytes.size()), name.c_str()))
-        return CFailure{"浏览器无法提供下载"};
+        return CFailure{Tr("浏览器无法提供下载")};
     return {};
 }

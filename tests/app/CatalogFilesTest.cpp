@@ -1,0 +1,45 @@
+// The catalogs' folders: the first that has the file wins; a file that is
+// there but broken or unreadable gives one warning and Chinese.
+#include "app/CatalogFiles.h"
+#include "containers/Translation.h"
+#include "support/ProgramRun.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+TEST(CatalogFilesTest, TheFirstFolderWithTheCatalogWinsAndABrokenOneMeansChinese) {
+    const CTempFolder folder;
+    const std::string english = QUORVANEL_CATALOG_DIR "/en/LC_MESSAGES/quorvanel.mo";
+    for (const char* language : {"de", "fr", "it"})
+        std::filesystem::create_directories(folder.File(std::string("b/") + language + "/LC_MESSAGES"));
+    std::filesystem::copy_file(english, folder.File("b/de/LC_MESSAGES/quorvanel.mo"));
+    folder.Write("b/fr/LC_MESSAGES/quorvanel.mo", "\xde\x12\x04\x95 cut short");
+    std::filesystem::create_directories(folder.File("b/it/LC_MESSAGES/quorvanel.mo"));
+    const std::vector<std::string> folders = {folder.File("a"), folder.File("b")};
+    const struct {
+        const char* option;
+        const char* language;
+        const char* level;
+        std::string warning;
+    } cases[] = {
+        {"de_AT", "de", "Level", ""},
+        {"fr", "zh_CN", "等级",
+         "the catalog for \"fr\" cannot be used (too short for a catalog); playing in Chinese"},
+        {"it", "zh_CN", "等级",
+         "the catalog for \"it\" cannot be used (" + folder.File("b/it/LC_MESSAGES/quorvanel.mo") +
+             " is a folder, not a catalog); playing in Chinese"},
+        {"es", "zh_CN", "等级", "the game has no catalog for \"es\"; playing in Chinese"},
+    };
+    for (const auto& test : cases) {
+        const CLanguageChoice choice = UseChosenLanguage(test.option, folders);
+        EXPECT_EQ(choice.language, test.language);
+        EXPECT_STREQ(Tr("等级"), test.level);
+        EXPECT_EQ(choice.warning.value_or(""), test.warning);
+    }
+    UseCatalog(nullptr);
+}
+
+}  // namespace
