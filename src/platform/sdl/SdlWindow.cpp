@@ -147,15 +147,10 @@ CRect CSdlWindow::GetFrameInsets() const {
 }
 
 void CSdlWindow::SetVisible(bool visible) {
-    if (visible) {
+    if (visible)
         SDL_ShowWindow(window_);
-        // The server has answered the sizing by now: read here, before the
-        // first frame, the answer leaves SDL no window surface to throw
-        // away, and the first present makes the one it keeps.
-        SDL_PumpEvents();
-    } else {
+    else
         SDL_HideWindow(window_);
-    }
 }
 
 // A placement that changed (the window went fullscreen or came back) shows
