@@ -59,10 +59,11 @@ std::vector<CRect> ScaleOnto(const CFrameBuffer& frame, const std::vector<CRect>
     if (scale < 1) return written;
     const CConvert convert(target.layout);
     const CRect frameBounds{0, 0, frame.Width(), frame.Height()};
-    const CRect targetBounds{0, 0, target.width, target.height};
+    const CRect targetBounds{0, target.top, target.width, target.top + target.height};
     auto* const base = static_cast<std::uint8_t*>(target.pixels);
     const auto rowAt = [&](int y) {
-        return reinterpret_cast<std::uint32_t*>(base + static_cast<std::ptrdiff_t>(y) * target.pitch);
+        return reinterpret_cast<std::uint32_t*>(base +
+                                                static_cast<std::ptrdiff_t>(y - target.top) * target.pitch);
     };
     for (const CRect& part : area) {
         const CRect source = part.Intersect(frameBounds);

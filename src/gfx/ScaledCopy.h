@@ -21,12 +21,14 @@ struct CChannelLayout {
 };
 
 // A block of 32-bit pixels: height rows of width pixels, pitch bytes apart.
+// A band of a larger surface starts at its row top: pixels is that row.
 struct CSurfacePixels {
     void* pixels = nullptr;
     int width = 0;
     int height = 0;
     int pitch = 0;
     CChannelLayout layout;
+    int top = 0;
 };
 
 // Enlarges the parts of frame named in area (frame coordinates) scale times

@@ -112,4 +112,27 @@ TEST(ScaledCopyTest, ASmallerSurfaceGetsPartialBlocksAtItsEdges) {
     }
 }
 
+// A window can be shown band by band: a band starting at any row, of any
+// height, gets exactly those rows of the whole enlarged surface, its blocks
+// cut at the band's edges as at a surface's.
+TEST(ScaledCopyTest, ABandGetsItsRowsOfTheWholeSurface) {
+    const CFrameBuffer frame = Pattern(6, 5);
+    for (int scale = 1; scale <= 3; ++scale) {
+        Surface whole(6 * scale, 5 * scale);
+        ScaleOnto(frame, {{1, 0, 5, 5}}, scale, whole.view);
+        for (const auto& [top, rows] : {std::pair{0, 2}, {1, 1}, {scale + 1, 3}, {5 * scale - 2, 4}}) {
+            SCOPED_TRACE(testing::Message() << scale << " " << top << "+" << rows);
+            Surface band(6 * scale, rows);
+            band.view.top = top;
+            const CRect expected =
+                CRect{scale, top, 5 * scale, top + rows}.Intersect({0, 0, 6 * scale, 5 * scale});
+            EXPECT_EQ(ScaleOnto(frame, {{1, 0, 5, 5}}, scale, band.view), std::vector<CRect>{expected});
+            for (int y = 0; y < rows; ++y)
+                for (int x = 0; x < band.width; ++x)
+                    ASSERT_EQ(band.At(x, y), top + y < whole.height ? whole.At(x, top + y) : kUntouched)
+                        << x << "," << y;
+        }
+    }
+}
+
 }  // namespace

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <optional>
@@ -36,6 +37,14 @@ CDesktopScaleHints DesktopScaleHints(bool x11, const std::optional<CSettingsFile
             x11 ? ReadXResource("Xft.dpi", "Xft.Dpi") : std::nullopt,
             settings ? settings->Values().scale : std::nullopt};
 }
+
+// The game takes keys, never typed text. On X, SDL's video opens the
+// locale's input method all the same, and Xlib's own method then reads the
+// locale's whole table of compose sequences (half a megabyte of text for a
+// UTF-8 locale, parsed into half a megabyte of memory: a quarter of the
+// program's processor time to its first frame) and the user's ~/.XCompose.
+// Keys reach the game as they are either way.
+void SkipComposeTable() { setenv("XCOMPOSEFILE", "/dev/null", 1); }
 
 // Drivers that show windows a person can see.
 bool IsRealDisplay(const char* driver) {
@@ -159,6 +168,7 @@ CErrorOr<std::unique_ptr<CSdlBackend>> CSdlBackend::Open(std::optional<int> scal
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     // The close box is the way out; Ctrl+C in a terminal ends the process as usual.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    SkipComposeTable();
     // Before SDL's video starts: SDL puts back the handler it found when it
     // quits, and only then closes its connections, whose last answers may
     // still hold the error the guard passes over.

@@ -41,6 +41,7 @@ CSdlWindow::CSdlWindow(CSdlScreen& screen, CHostWindow& host)
       host_(host),
       window_(SDL_CreateWindow("", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 1, 1, SDL_WINDOW_HIDDEN)) {
     if (!window_) throw std::runtime_error(std::string("cannot create a window: ") + SDL_GetError());
+    xPresenter_ = CXFramePresenter::For(window_);
     screen_.AddWindow(*this);
     SDL_SetWindowData(window_, kHostKey, this);
     SetAppIcon(window_);
@@ -57,6 +58,7 @@ CSdlWindow::CSdlWindow(CSdlScreen& screen, CHostWindow& host)
 // the window, so nothing more is on its way to it.
 CSdlWindow::~CSdlWindow() {
     screen_.RemoveWindow(*this);
+    xPresenter_.reset();
     SDL_HideWindow(window_);
     SDL_PumpEvents();
     SDL_DestroyWindow(window_);
@@ -162,6 +164,19 @@ std::optional<CAccessWindow> CSdlWindow::AccessWindow() const {
 // A placement that changed (the window went fullscreen or came back) shows
 // the whole frame anew on the desk's colour.
 void CSdlWindow::Present(const CFrameBuffer& pixels, const std::vector<CRect>& area) {
+    if (xPresenter_) {
+        CSize room;
+        SDL_GetWindowSizeInPixels(window_, &room.cx, &room.cy);
+        const CPlacement placement = PlacementIn(room.cx, room.cy);
+        const bool moved = placement != shown_;
+        if (moved) {
+            xPresenter_->Fill(kDeskColor, room);
+            shown_ = placement;
+        }
+        xPresenter_->Show(pixels, moved ? std::vector<CRect>{host_.GetClientRect()} : area, placement.scale,
+                          placement.offset, room);
+        return;
+    }
     SDL_Surface* surface = SDL_GetWindowSurface(window_);
     if (!surface) return;
     const CPlacement placement = PlacementIn(surface->w, surface->h);
