@@ -164,19 +164,27 @@ std::optional<CAccessWindow> CSdlWindow::AccessWindow() const {
 // A placement that changed (the window went fullscreen or came back) shows
 // the whole frame anew on the desk's colour.
 void CSdlWindow::Present(const CFrameBuffer& pixels, const std::vector<CRect>& area) {
-    if (xPresenter_) {
-        CSize room;
-        SDL_GetWindowSizeInPixels(window_, &room.cx, &room.cy);
-        const CPlacement placement = PlacementIn(room.cx, room.cy);
-        const bool moved = placement != shown_;
-        if (moved) {
-            xPresenter_->Fill(kDeskColor, room);
-            shown_ = placement;
-        }
-        xPresenter_->Show(pixels, moved ? std::vector<CRect>{host_.GetClientRect()} : area, placement.scale,
-                          placement.offset, room);
-        return;
+    if (xPresenter_)
+        PresentThroughX(pixels, area);
+    else
+        PresentThroughSurface(pixels, area);
+    screen_.FramePresented();
+}
+
+void CSdlWindow::PresentThroughX(const CFrameBuffer& pixels, const std::vector<CRect>& area) {
+    CSize room;
+    SDL_GetWindowSizeInPixels(window_, &room.cx, &room.cy);
+    const CPlacement placement = PlacementIn(room.cx, room.cy);
+    const bool moved = placement != shown_;
+    if (moved) {
+        xPresenter_->Fill(kDeskColor, room);
+        shown_ = placement;
     }
+    xPresenter_->Show(pixels, moved ? std::vector<CRect>{host_.GetClientRect()} : area, placement.scale,
+                      placement.offset, room);
+}
+
+void CSdlWindow::PresentThroughSurface(const CFrameBuffer& pixels, const std::vector<CRect>& area) {
     SDL_Surface* surface = SDL_GetWindowSurface(window_);
     if (!surface) return;
     const CPlacement placement = PlacementIn(surface->w, surface->h);
@@ -228,7 +236,6 @@ void CSdlWindow::Present(const CFrameBuffer& pixels, const std::vector<CRect>& a
     }
     if (!updated.empty())
         SDL_UpdateWindowSurfaceRects(window_, updated.data(), static_cast<int>(updated.size()));
-    screen_.FramePresented();
 }
 
 void CSdlWindow::PresentAgain() { Present(host_.GetFrameBuffer(), {host_.GetClientRect()}); }

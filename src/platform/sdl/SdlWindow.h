@@ -77,6 +77,9 @@ private:
 
     // Sizes the SDL window for the client size at the current scale.
     void ApplySize();
+    // Present's two ways: the program's own requests on X, SDL's window surface elsewhere.
+    void PresentThroughX(const CFrameBuffer& pixels, const std::vector<CRect>& area);
+    void PresentThroughSurface(const CFrameBuffer& pixels, const std::vector<CRect>& area);
     // The placement for a window surface of this size.
     CPlacement PlacementIn(int width, int height) const;
 
