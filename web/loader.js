@@ -115,7 +115,15 @@
     if (!entries.getEntriesByName('first-frame').length) return;
     observer.disconnect();
     $('loading').hidden = true;
-    if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
+    if ('serviceWorker' in navigator) {
+      // A first visit's catalog came before the worker took the page: asked
+      // for again through it, to be kept for playing offline.
+      if (pageLanguage && !navigator.serviceWorker.controller) {
+        navigator.serviceWorker.addEventListener('controllerchange', () => fetch(pageCatalogUrl).catch(() => {}),
+                                                {once: true});
+      }
+      navigator.serviceWorker.register('sw.js').catch(() => {});
+    }
   }).observe({type: 'mark'});
 
   if (location.protocol === 'file:') {

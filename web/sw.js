@@ -1,6 +1,7 @@
 // The page's service worker: keeps one build's files in a cache named by
 // their content (the build fills in CACHE and FILES), serves them from there,
-// with or without a network, and deletes the caches of older builds once
+// with or without a network (with the catalog of a language once it has
+// been asked for), and deletes the caches of older builds once
 // its build takes over.
 'use strict';
 
@@ -22,10 +23,19 @@ self.addEventListener('activate', event => {
       .then(() => self.clients.claim()));
 });
 
+// A language's catalog is asked for only by a player who chose that
+// language: it is kept once it has come, so that the game speaks it offline.
+const CATALOG = /\/locale\/[^/]+\/LC_MESSAGES\/quorvanel\.mo$/;
+
 self.addEventListener('fetch', event => {
   const request = event.request;
-  if (request.method !== 'GET' || new URL(request.url).origin !== location.origin) return;
-  event.respondWith(caches.open(CACHE)
-      .then(cache => cache.match(request, {ignoreSearch: true}))
-      .then(kept => kept || fetch(request)));
+  const url = new URL(request.url);
+  if (request.method !== 'GET' || url.origin !== location.origin) return;
+  event.respondWith(caches.open(CACHE).then(async cache => {
+    const kept = await cache.match(request, {ignoreSearch: true});
+    if (kept) return kept;
+    const response = await fetch(request);
+    if (response.ok && CATALOG.test(url.pathname)) await cache.put(request, response.clone());
+    return response;
+  }));
 });

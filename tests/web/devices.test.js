@@ -10,7 +10,8 @@
 //   total is the files' size; a page from the file system or a file that
 //   fails says why;
 // - offline: the manifest parses and its icons load, Chromium finds nothing
-//   against installing, a reload without network plays, a rebuilt page
+//   against installing, a reload without network plays (in English too,
+//   once English was played online), a rebuilt page
 //   replaces the old cache; no console error anywhere.
 //
 // usage: node devices.test.js URL SITE_DIR
@@ -287,9 +288,16 @@ async function checkOffline(site, errors) {
     const client = await context.newCDPSession(page);
     assert.deepStrictEqual((await client.send('Page.getInstallabilityErrors')).installabilityErrors, []);
 
+    // A language asked for once online is kept for playing offline.
+    await page.goto(`${url}&lang=en`);
+    await page.waitForFunction(() => window.quorvanel);
+    await answer(page, '');
     const [first] = await caches();
     await context.setOffline(true);
     await page.reload();
+    await page.waitForFunction(() => window.quorvanel);
+    assert.match(await answer(page, 'widgets'), /"caption":"Fight"/, 'not in English offline');
+    await page.goto(url);
     await page.waitForFunction(() => window.quorvanel);
     const before = JSON.parse(await state(page)).hero.level;
     await answer(page, `click ${FIGHT.x} ${FIGHT.y}`);
