@@ -1,7 +1,7 @@
 // The page's language, in a browser set to English: the page and the game
 // speak English (no Chinese in any window's widgets, the page's own texts
 // from the catalog), ?lang= wins over the browser, the pseudo-language
-// brackets the game's texts, and `state` keeps the Chinese texts.
+// brackets the game's and the page's texts, and `state` keeps the Chinese texts.
 //
 // usage: node language.test.js URL
 'use strict';
@@ -35,6 +35,7 @@ async function main() {
       assert.strictEqual(await page.title(), 'Quorvanel - 练级小游戏');
       await reopen(page, url, 'qps');
       assert.match(await answer(page, 'widgets'), /"caption":"\[Fight~~\]"/);
+      assert.strictEqual(await page.title(), '[Quorvanel - a training RPG~~~~~~~~~]');
     },
   };
   process.exitCode = await runPageTests(url, tests, {contextOptions: {locale: 'en-US'}}) ? 1 : 0;
