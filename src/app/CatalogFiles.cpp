@@ -2,48 +2,24 @@
 #include "app/CatalogFiles.h"
 
 #include "containers/Translation.h"
+#include "gfx/WholeFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
+#include <filesystem>
+#include <system_error>
 
 namespace {
 
 // A catalog is small; anything larger than this is not one of ours.
-constexpr off_t kLargestCatalog = 4 << 20;
+constexpr std::size_t kLargestCatalog = 4 << 20;
 
 CErrorOr<std::optional<std::string>> ReadCatalogFile(const std::string& path) {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        if (errno == ENOENT || errno == ENOTDIR) return std::optional<std::string>();
-        return CFailure{"cannot read " + path + ": " + std::strerror(errno)};
-    }
-    CErrorOr<std::optional<std::string>> result = std::optional<std::string>();
-    struct stat info {};
-    if (fstat(fd, &info) != 0) {
-        result = CFailure{"cannot read " + path + ": " + std::strerror(errno)};
-    } else if (S_ISDIR(info.st_mode)) {
-        result = CFailure{path + " is a folder, not a catalog"};
-    } else if (info.st_size > kLargestCatalog) {
-        result = CFailure{path + " is not a catalog of this game's size"};
-    } else {
-        std::string bytes(static_cast<std::size_t>(info.st_size), '\0');
-        std::size_t got = 0;
-        while (got < bytes.size()) {
-            const ssize_t n = read(fd, bytes.data() + got, bytes.size() - got);
-            if (n <= 0) break;
-            got += static_cast<std::size_t>(n);
-        }
-        if (got == bytes.size())
-            result = std::optional<std::string>(std::move(bytes));
-        else
-            result = CFailure{"cannot read " + path + ": " + std::strerror(errno)};
-    }
-    close(fd);
-    return result;
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (status.type() == std::filesystem::file_type::not_found) return std::optional<std::string>();
+    if (std::filesystem::is_directory(status)) return CFailure{path + " is a folder, not a catalog"};
+    CErrorOr<std::string> bytes = ReadSmallFile(path, kLargestCatalog);
+    if (!bytes) return CFailure{"cannot read " + path + ": " + bytes.Reason()};
+    return std::optional<std::string>(std::move(*bytes));
 }
 
 }  // namespace

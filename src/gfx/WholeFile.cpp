@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -128,4 +129,33 @@ int WriteNewFile(const std::string& folder, const std::function<std::string(int 
         if (failure != EEXIST) return failure;
         *path = (fs::path(folder) / nameForCopy(copy)).string();
     }
+}
+
+CErrorOr<std::string> ReadSmallFile(const std::string& path, std::size_t maxSize) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return CFailure{std::strerror(errno)};
+    std::string text;
+    std::string problem;
+    struct stat status {};
+    if (::fstat(fd, &status) != 0) {
+        problem = std::strerror(errno);
+    } else if (!S_ISREG(status.st_mode)) {
+        problem = "not a plain file";
+    } else {
+        char buffer[65536];
+        for (;;) {
+            const ssize_t got = ::read(fd, buffer, sizeof buffer);
+            if (got < 0 && errno == EINTR) continue;
+            if (got < 0) problem = std::strerror(errno);
+            if (got <= 0) break;
+            text.append(buffer, static_cast<std::size_t>(got));
+            if (text.size() > maxSize) {
+                problem = "larger than " + std::to_string(maxSize) + " bytes";
+                break;
+            }
+        }
+    }
+    ::close(fd);
+    if (!problem.empty()) return CFailure{problem};
+    return text;
 }

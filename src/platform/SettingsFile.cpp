@@ -5,11 +5,6 @@
 #include "platform/DisplayScale.h"
 #include "platform/MessageQuote.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -27,37 +22,6 @@ std::string_view NextLine(std::string_view& text) {
     const std::string_view line = text.substr(0, end);
     text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
     return line;
-}
-
-// The whole of a plain file of at most kMaxSize bytes.
-CErrorOr<std::string> ReadSmallFile(const std::string& path) {
-    // Non-blocking: opening a named pipe for reading would wait for a writer.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) return CFailure{std::strerror(errno)};
-    std::string text;
-    std::string problem;
-    struct stat status {};
-    if (::fstat(fd, &status) != 0) {
-        problem = std::strerror(errno);
-    } else if (!S_ISREG(status.st_mode)) {
-        problem = "not a plain file";
-    } else {
-        char buffer[kMaxSize + 1];
-        for (;;) {
-            const ssize_t got = ::read(fd, buffer, sizeof buffer);
-            if (got < 0 && errno == EINTR) continue;
-            if (got < 0) problem = std::strerror(errno);
-            if (got <= 0) break;
-            text.append(buffer, static_cast<std::size_t>(got));
-            if (text.size() > kMaxSize) {
-                problem = "larger than " + std::to_string(kMaxSize) + " bytes";
-                break;
-            }
-        }
-    }
-    ::close(fd);
-    if (!problem.empty()) return CFailure{problem};
-    return text;
 }
 
 }  // namespace
@@ -105,7 +69,7 @@ CErrorOr<void> CSettingsFile::Read() {
     values_ = {};
     std::error_code missing;
     if (!fs::exists(fs::symlink_status(path_, missing))) return {};
-    CErrorOr<std::string> text = ReadSmallFile(path_);
+    CErrorOr<std::string> text = ReadSmallFile(path_, kMaxSize);
     CErrorOr<CDesktopSettings> settings = text ? ParseDesktopSettings(*text) : CFailure{text.Reason()};
     if (!settings)
         return CFailure{"the settings in " + QuoteForMessage(path_) + " are passed over (" +
