@@ -1,19 +1,40 @@
 // Text boxes, outlined text and the font scaler.
 #include "ui/TextDrawing.h"
 
+#include "gfx/FontFace.h"
 #include "ui/BoxDrawing.h"
 
 namespace {
-
-void DrawLine(CDC& dc, std::string_view text, CRect rect, unsigned format) {
-    dc.DrawText(text, rect, format);
-}
 
 void SetTextColorUnlessNone(CDC& dc, COLORREF color) {
     if (color != kNoColor) dc.SetTextColor(color);
 }
 
+// The narrowest condensing: half the natural glyph width.
+constexpr int kNarrowestWidthDivisor = 4;
+
 }  // namespace
+
+CFont SelectFittingFont(CDC& dc, std::string_view line, int width) {
+    const CFont natural = dc.GetCurrentFont();
+    if (dc.GetTextExtent(line).cx <= width) return natural;
+    CLogFont condensed = natural.GetLogFont();
+    // The face's natural glyphs are half as wide as they are high.
+    const int lineHeight = (natural.IsNull() ? CFont::Default() : natural).Face()->LineHeight();
+    for (condensed.width = lineHeight / 2 - 1; condensed.width >= lineHeight / kNarrowestWidthDivisor;
+         --condensed.width) {
+        dc.SelectObject(CFont::CreateFontIndirect(condensed));
+        if (dc.GetTextExtent(line).cx <= width) break;
+    }
+    return natural;
+}
+
+void DrawFittedLine(CDC& dc, std::string_view line, const CRect& rect, unsigned format) {
+    const CFont previous = SelectFittingFont(dc, line, rect.Width());
+    CRect box = rect;
+    dc.DrawText(line, box, format);
+    dc.SelectObject(previous);
+}
 
 void DrawShadowText(CDC& dc, std::string_view text, const CRect& rect, COLORREF offsetColor,
                     COLORREF textColor, COLORREF fill) {
@@ -22,11 +43,11 @@ void DrawShadowText(CDC& dc, std::string_view text, const CRect& rect, COLORREF 
     const int oldMode = dc.SetBkMode(TRANSPARENT);
     if (offsetColor != kNoColor) {
         dc.SetTextColor(offsetColor);
-        DrawLine(dc, text, rect.Offset(1, 1), kCentredLine);
+        DrawFittedLine(dc, text, rect.Offset(1, 1), kCentredLine);
         dc.SetTextColor(oldColor);
     }
     SetTextColorUnlessNone(dc, textColor);
-    DrawLine(dc, text, rect, kCentredLine);
+    DrawFittedLine(dc, text, rect, kCentredLine);
     dc.SetBkMode(oldMode);
     dc.SetTextColor(oldColor);
 }
@@ -36,7 +57,7 @@ void DrawRightText(CDC& dc, std::string_view text, const CRect& rect, COLORREF t
     dc.FillSolidRect(rect, fill);
     const int oldMode = dc.SetBkMode(TRANSPARENT);
     SetTextColorUnlessNone(dc, textColor);
-    DrawLine(dc, text, rect, kRightLine);
+    DrawFittedLine(dc, text, rect, kRightLine);
     dc.SetBkMode(oldMode);
     dc.SetTextColor(oldColor);
 }
@@ -48,7 +69,7 @@ void DrawBadgeBox(CDC& dc, std::string_view text, const CRect& rect, COLORREF te
     const CBrush oldBrush = dc.SelectObject(CBrush::Solid(fill));
     dc.RoundRect(rect, kCornerEllipseWidth, kCornerEllipseHeight);
     SetTextColorUnlessNone(dc, textColor);
-    DrawLine(dc, text, rect, kCentredLine);
+    DrawFittedLine(dc, text, rect, kCentredLine);
     dc.SelectObject(oldBrush);
     dc.SelectObject(oldPen);
     dc.SetBkMode(oldMode);
@@ -60,11 +81,11 @@ void DrawOutlinedText(CDC& dc, std::string_view text, const CRect& rect, COLORRE
     if (outlineColor != kNoColor) {
         dc.SetTextColor(outlineColor);
         for (const CPoint shift : {CPoint{0, -1}, CPoint{0, 1}, CPoint{1, 0}, CPoint{-1, 0}})
-            DrawLine(dc, text, rect.Offset(shift.x, shift.y), kCentredLine);
+            DrawFittedLine(dc, text, rect.Offset(shift.x, shift.y), kCentredLine);
         dc.SetTextColor(oldColor);
     }
     SetTextColorUnlessNone(dc, textColor);
-    DrawLine(dc, text, rect, kCentredLine);
+    DrawFittedLine(dc, text, rect, kCentredLine);
     dc.SetTextColor(oldColor);
 }
 

@@ -16,6 +16,16 @@ inline constexpr unsigned kRightLine = DT_RIGHT | DT_VCENTER | DT_SINGLELINE;
 inline constexpr unsigned kWrapped = DT_WORDBREAK;
 inline constexpr unsigned kMeasureWrapped = DT_CALCRECT | DT_WORDBREAK;
 
+// Selects the font line is drawn with in a box width pixels wide and returns
+// the font selected before. A line that fits keeps the current font; a wider
+// one gets it condensed (narrower glyphs of the same height) until it fits,
+// down to half the natural width: a longer language keeps every letter where
+// a widget cannot grow without moving what recordings click.
+CFont SelectFittingFont(CDC& dc, std::string_view line, int width);
+
+// Draws one line of text in rect with the font SelectFittingFont chooses.
+void DrawFittedLine(CDC& dc, std::string_view line, const CRect& rect, unsigned format);
+
 // Fills rect, then draws the text centred, first in offsetColor one pixel
 // right and down, then in textColor on top (an engraved look).
 void DrawShadowText(CDC& dc, std::string_view text, const CRect& rect, COLORREF offsetColor,

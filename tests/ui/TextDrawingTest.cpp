@@ -100,6 +100,57 @@ TEST_F(TextBox, OutlinedTextIsRingedOnAllFourSides) {
     EXPECT_EQ(dc.GetTextColor(), kWhite);
 }
 
+// Where any ink lies.
+CRect InkBox(const CFrameBuffer& image) {
+    CRect ink;
+    for (int y = 0; y < image.Height(); ++y)
+        for (int x = 0; x < image.Width(); ++x)
+            if (image.GetPixel(x, y) != kPaper)
+                ink = ink.IsRectEmpty() ? CRect{x, y, x + 1, y + 1} : ink.Union({x, y, x + 1, y + 1});
+    return ink;
+}
+
+// A line that fits is drawn as it is; a wider one condensed into its box,
+// its glyphs as high as before, but never below half its width: then it is
+// cut at the box's edges.
+TEST_F(TextBox, FittedLineIsCondensedIntoItsBoxDownToHalfItsWidth) {
+    const struct {
+        const char* line;
+        int boxWidth;
+        bool fits;
+    } cases[] = {
+        {"Stats", 60, true},
+        {"[Hook Spear~~~~]", 100, true},
+        {"[Hook Spear~~~~]", 66, true},
+        {"[Hook Spear~~~~]", 40, false},
+    };
+    const CFont natural = dc.GetCurrentFont();
+    const CRect page{0, 0, image.Width(), image.Height()};
+    dc.SetBkMode(TRANSPARENT);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.line) + " in " + std::to_string(c.boxWidth));
+        dc.FillSolidRect(page, kPaper);
+        CRect anywhere = page;
+        dc.DrawText(c.line, anywhere, DT_SINGLELINE);
+        const CRect naturalInk = InkBox(image);
+        dc.FillSolidRect(page, kPaper);
+        const CRect box{80 - c.boxWidth / 2, 5, 80 + c.boxWidth - c.boxWidth / 2, 35};
+        DrawFittedLine(dc, c.line, box, kCentredLine);
+        const CRect ink = InkBox(image);
+        EXPECT_EQ(dc.GetCurrentFont(), natural);
+        EXPECT_EQ(ink.Intersect(box), ink);
+        if (!c.fits) {
+            EXPECT_GE(ink.Width(), c.boxWidth - 2);
+            continue;
+        }
+        EXPECT_EQ(ink.Height(), naturalInk.Height());
+        if (naturalInk.Width() <= c.boxWidth)
+            EXPECT_EQ(ink.Width(), naturalInk.Width());
+        else  // whole, not cut at both edges
+            EXPECT_LE(ink.Width(), c.boxWidth - 2);
+    }
+}
+
 TEST_F(TextBox, ScaleCurrentFontTruncatesTowardZero) {
     const CFont original = dc.GetCurrentFont();
     ASSERT_EQ(original.GetLogFont().height, -16);
