@@ -95,8 +95,8 @@
     // Where the program looks for its catalog (--lang).
     if (catalog) {
       Module.preRun = [() => {
-        Module.FS_createPath('/', `locale/${pageCatalogFolder}/LC_MESSAGES`, true, true);
-        Module.FS_createDataFile(`/locale/${pageCatalogFolder}/LC_MESSAGES`, 'quorvanel.mo', new Uint8Array(catalog), true, false);
+        Module.FS_createPath('/', `locale/${pageLanguage}/LC_MESSAGES`, true, true);
+        Module.FS_createDataFile(`/locale/${pageLanguage}/LC_MESSAGES`, 'quorvanel.mo', new Uint8Array(catalog), true, false);
       }];
     }
     Module.getPreloadedPackage = () => data;

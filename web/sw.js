@@ -1,7 +1,7 @@
 // The page's service worker: keeps one build's files in a cache named by
 // their content (the build fills in CACHE and FILES), serves them from there,
-// with or without a network (with the catalog of a language once it has
-// been asked for), and deletes the caches of older builds once
+// with or without a network (with the catalog and manifest of a language
+// once they have been asked for), and deletes the caches of older builds once
 // its build takes over.
 'use strict';
 
@@ -23,9 +23,11 @@ self.addEventListener('activate', event => {
       .then(() => self.clients.claim()));
 });
 
-// A language's catalog is asked for only by a player who chose that
-// language: it is kept once it has come, so that the game speaks it offline.
-const CATALOG = /\/locale\/[^/]+\/LC_MESSAGES\/quorvanel\.mo$/;
+// A language's catalog and manifest are asked for only by a player who
+// chose that language: they are kept once they have come, so that the game
+// speaks it offline. ('\/' in the classes: xgettext, which reads this file
+// for texts, ends a literal at a bare '/' in one.)
+const LANGUAGE_FILE = /\/(locale\/[^\/]+\/LC_MESSAGES\/quorvanel\.mo|manifest\.[^\/]+\.webmanifest)$/;
 
 self.addEventListener('fetch', event => {
   const request = event.request;
@@ -35,7 +37,7 @@ self.addEventListener('fetch', event => {
     const kept = await cache.match(request, {ignoreSearch: true});
     if (kept) return kept;
     const response = await fetch(request);
-    if (response.ok && CATALOG.test(url.pathname)) await cache.put(request, response.clone());
+    if (response.ok && LANGUAGE_FILE.test(url.pathname)) await cache.put(request, response.clone());
     return response;
   }));
 });

@@ -8,8 +8,6 @@
 namespace {
 
 constexpr const char* kSourceLanguage = "zh_CN";
-constexpr const char* kPseudoLanguage = "qps";
-constexpr const char* kPseudoBase = "en";
 
 // One catalog, or why it failed.
 CErrorOr<std::optional<CMessageCatalog>> Load(const std::string& name, const CatalogReader& read) {
@@ -68,31 +66,15 @@ CLanguageChoice ChooseLanguage(const std::vector<std::string>& preferences, cons
     for (const std::string& setting : preferences) {
         if (IsSourceLanguage(setting)) break;
         for (const std::string& name : CatalogNames(setting)) {
-            const bool pseudo = name == kPseudoLanguage;
-            CErrorOr<std::optional<CMessageCatalog>> catalog = Load(pseudo ? kPseudoBase : name, read);
+            CErrorOr<std::optional<CMessageCatalog>> catalog = Load(name, read);
             if (!catalog)
                 return {kSourceLanguage, nullptr,
                         "the catalog for \"" + name + "\" cannot be used (" + catalog.Reason() +
                             "); playing in Chinese"};
             std::optional<CMessageCatalog> loaded = std::move(catalog).Value();
             if (!loaded) continue;
-            if (pseudo) loaded->RewriteTranslations([](const std::string& text) { return PseudoText(text); });
             return {name, std::make_shared<const CMessageCatalog>(std::move(*loaded)), std::nullopt};
         }
     }
     return {kSourceLanguage, nullptr, std::nullopt};
-}
-
-std::string PseudoText(std::string_view text) {
-    std::string pseudo = "[";
-    for (std::size_t at = 0; at <= text.size();) {
-        const std::size_t end = std::min(text.find("\r\n", at), text.size());
-        const std::string_view line = text.substr(at, end - at);
-        pseudo += line;
-        pseudo.append((line.size() + 2) / 3, '~');
-        if (end == text.size()) break;
-        pseudo += "\r\n";
-        at = end + 2;
-    }
-    return pseudo + "]";
 }

@@ -3,10 +3,7 @@
 // is "C", "POSIX" or not set at all; then the first set of LC_ALL, LC_MESSAGES
 // and LANG). No locale need be installed: the program reads its own catalogs.
 // Each setting is tried as language_TERRITORY, then language; Chinese, "C" and
-// "POSIX" choose the game's own texts, as does running out of settings. The
-// pseudo-language "qps" is English with every text a third longer and
-// bracketed, to find texts that escape the catalog and boxes that are too
-// tight.
+// "POSIX" choose the game's own texts, as does running out of settings.
 #pragma once
 
 #include "containers/ErrorOr.h"
@@ -41,7 +38,3 @@ struct CLanguageChoice {
 using CatalogReader = std::function<CErrorOr<std::optional<std::string>>(const std::string& name)>;
 
 CLanguageChoice ChooseLanguage(const std::vector<std::string>& preferences, const CatalogReader& read);
-
-// The pseudo-language's text for an English one: each line a third longer
-// ('~' added at its end) and the whole in brackets.
-std::string PseudoText(std::string_view text);

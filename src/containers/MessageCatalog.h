@@ -28,14 +28,6 @@ public:
     std::string AllTranslations() const;
     const CPluralForms& PluralForms() const { return plural_; }
 
-    // Rewrites each translation by change (keeping its source and forms):
-    // how the pseudo-language is made from a real one.
-    template <class Change>
-    void RewriteTranslations(Change change) {
-        for (auto& [source, forms] : entries_)
-            for (std::string& form : forms) form = change(form);
-    }
-
 private:
     CPluralForms plural_;
     // By source text (a plural entry by its singular): one translation, or one per plural form.

@@ -1,5 +1,6 @@
 // The catalogs' folders: the first that has the file wins; a file that is
-// there but broken or unreadable gives one warning and Chinese.
+// there but broken or unreadable gives one warning and Chinese. The
+// pseudo-language's catalog, which the build makes from the English one.
 #include "app/CatalogFiles.h"
 #include "containers/Translation.h"
 #include "support/ProgramRun.h"
@@ -39,6 +40,21 @@ TEST(CatalogFilesTest, TheFirstFolderWithTheCatalogWinsAndABrokenOneMeansChinese
         EXPECT_STREQ(Tr("等级"), test.level);
         EXPECT_EQ(choice.warning.value_or(""), test.warning);
     }
+    UseCatalog(nullptr);
+}
+
+// Each line a third longer ('~' at its end), the whole in brackets but for a
+// final line break, which msgfmt wants a translation to end with as its
+// source does; plural forms alike.
+TEST(CatalogFilesTest, ThePseudoLanguageIsEnglishAThirdLongerInBrackets) {
+    ASSERT_EQ(UseChosenLanguage("qps", {QUORVANEL_CATALOG_DIR}).language, "qps");
+    EXPECT_STREQ(Tr("等级"), "[Level~~]");
+    EXPECT_STREQ(Tr("%s\r\n等级:%d\r\n"), "[%s~\r\nLevel: %d~~~]\r\n");
+    EXPECT_STREQ(Tr("打不过\r\n"), "[You would lose.~~~~~]\r\n");
+    EXPECT_STREQ(TrN("你最多可以学习%d个技能。", "你最多可以学习%d个技能。", 1),
+                 "[You can learn %d skill.~~~~~~~~]");
+    EXPECT_STREQ(TrN("你最多可以学习%d个技能。", "你最多可以学习%d个技能。", 2),
+                 "[You can learn up to %d skills.~~~~~~~~~~]");
     UseCatalog(nullptr);
 }
 

@@ -55,6 +55,7 @@ TEST(LanguageChoiceTest, TakesTheFirstCatalogThereIsAndWarnsOfABrokenOne) {
     const std::string english = std::string("\xde\x12\x04\x95", 4) + std::string(16, '\0');
     const std::map<std::string, CErrorOr<std::optional<std::string>>> files = {
         {"en", std::optional<std::string>(english)},
+        {"qps", std::optional<std::string>(english)},
         {"de", std::optional<std::string>("garbage")},
         {"fr", CFailure{"cannot read fr.mo: Permission denied"}},
     };
@@ -88,12 +89,6 @@ TEST(LanguageChoiceTest, TakesTheFirstCatalogThereIsAndWarnsOfABrokenOne) {
         EXPECT_EQ(choice.catalog != nullptr, test.catalog) << test.language;
         EXPECT_EQ(choice.warning.value_or(""), test.warning);
     }
-}
-
-TEST(LanguageChoiceTest, PseudoTextsAreAThirdLongerAndBracketed) {
-    EXPECT_EQ(PseudoText("Level"), "[Level~~]");
-    EXPECT_EQ(PseudoText("You win in %d rounds.\r\nOK"), "[You win in %d rounds.~~~~~~~\r\nOK~]");
-    EXPECT_EQ(PseudoText(""), "[]");
 }
 
 }  // namespace

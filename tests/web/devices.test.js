@@ -142,7 +142,9 @@ async function checkLayout(browser, url, layout, errors) {
   if (layout.fullscreen) {
     await page.click('#fullscreen');
     await page.waitForFunction(() => document.fullscreenElement === document.documentElement);
-    assert.strictEqual(await page.textContent('#fullscreen'), '退出全屏');
+    // The button's text changes on fullscreenchange, which the browser fires
+    // at the rendering after it sets the fullscreen element.
+    await page.waitForFunction(() => document.getElementById('fullscreen').textContent === '退出全屏');
   }
   const viewport = layout.turnTo || layout.zoomTo || layout.viewport;
   const ratio = layout.zoomTo ? layout.zoomTo.ratio : layout.ratio;
