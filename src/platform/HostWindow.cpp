@@ -87,10 +87,21 @@ void CHostWindow::InvalidateRect(const CRect& rect, bool erase) {
     invalid_.Add(rect, GetClientRect(), erase);
 }
 
-void CHostWindow::SetAccessTree(CAccessNode tree) {
+void CHostWindow::SetAccessDescription(std::function<CAccessNode()> describe) {
+    describe_ = std::move(describe);
+    accessStale_ = true;
+    if (!native_->ShowsAccessTree()) return;
+    CAccessNode tree = describe_();
+    accessStale_ = false;
     if (accessTree_ == tree) return;
     accessTree_ = std::move(tree);
     native_->ShowAccessTree(*accessTree_);
+}
+
+const CAccessNode* CHostWindow::GetAccessTree() const {
+    if (accessStale_) accessTree_ = describe_();
+    accessStale_ = false;
+    return accessTree_ ? &*accessTree_ : nullptr;
 }
 
 void CHostWindow::Paint() {

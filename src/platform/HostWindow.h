@@ -39,8 +39,8 @@ public:
     CFrameBuffer RenderToBuffer() override;
     const CMessageBoxInfo* GetMessageBoxInfo() const override;
     CWindowHandler* GetHandler() const override { return &handler_; }
-    void SetAccessTree(CAccessNode tree) override;
-    const CAccessNode* GetAccessTree() const override { return accessTree_ ? &*accessTree_ : nullptr; }
+    void SetAccessDescription(std::function<CAccessNode()> describe) override;
+    const CAccessNode* GetAccessTree() const override;
 
     CWindowHandler& Handler() { return handler_; }
     CHostWindow* Owner() const { return owner_; }
@@ -77,5 +77,8 @@ private:
     CFrameBuffer pixels_;
     std::optional<CMessageBoxInfo> messageBox_;
     std::optional<int> endCode_;
-    std::optional<CAccessNode> accessTree_;
+    std::function<CAccessNode()> describe_;
+    // Made from describe_ when read; stale after every new description.
+    mutable std::optional<CAccessNode> accessTree_;
+    mutable bool accessStale_ = false;
 };

@@ -80,7 +80,7 @@ void CMessageBoxHandler::Attach(CWindow& window) {
     window.SetTitle(kCaption);
     window.SetBackground(GetSysColor(SysColor::Window));
     window.SetClientSize(client_.cx, client_.cy);
-    window.SetAccessTree(Describe());
+    window.SetAccessDescription([this] { return Describe(); });
 }
 
 void CMessageBoxHandler::OnAccessAction(const std::string& node, AccessAction action) {

@@ -30,7 +30,9 @@ public:
     virtual void Present(const CFrameBuffer& pixels, const std::vector<CRect>& area) = 0;
     // Raises the window and gives it the keyboard focus.
     virtual void TakeFocus() = 0;
-    // The window's accessibility description changed (AccessNode.h); a
-    // backend without assistive technology ignores it.
+    // True while assistive technology hears of every change of the window's
+    // accessibility description (AccessNode.h), through ShowAccessTree.
+    virtual bool ShowsAccessTree() const { return false; }
+    // The window's accessibility description changed.
     virtual void ShowAccessTree(const CAccessNode& /*tree*/) {}
 };

@@ -12,6 +12,7 @@
 #include "platform/AccessNode.h"
 #include "platform/HostPng.h"
 
+#include <functional>
 #include <string>
 
 struct KeyChord {
@@ -131,11 +132,14 @@ public:
     // (scripts list their widgets); null when not known.
     virtual CWindowHandler* GetHandler() const { return nullptr; }
 
-    // The window's accessibility description, handed over by the code that
-    // fills the window whenever it may have changed; passed on to the backend
-    // only when it differs from the last one. Kept nowhere by default.
-    virtual void SetAccessTree(CAccessNode /*tree*/) {}
-    // The last description handed over, or null when none was.
+    // The window's accessibility description, as describe gives it. The code
+    // that fills the window hands it over again whenever the description may
+    // have changed. It is made only when read: at once when the backend shows
+    // it to assistive technology (and passed on when it differs from the
+    // last), otherwise when GetAccessTree asks, so that a paint nobody listens
+    // to costs nothing more. Kept nowhere by default.
+    virtual void SetAccessDescription(std::function<CAccessNode()> /*describe*/) {}
+    // The description now, or null when none was handed over.
     virtual const CAccessNode* GetAccessTree() const { return nullptr; }
 
     // Writes the client area as last painted to a PNG file; fails with a

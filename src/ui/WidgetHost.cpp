@@ -37,7 +37,8 @@ void CWidgetHost::OnPaint(CDC& dc) {
 
 void CWidgetHost::DescribeToWindow() const {
     if (CWindow* window = root_.Owner())
-        window->SetAccessTree(DescribeWindow(root_, AccessWindowRole(), window->GetTitle()));
+        window->SetAccessDescription(
+            [this, window] { return DescribeWindow(root_, AccessWindowRole(), window->GetTitle()); });
 }
 
 void CWidgetHost::OnMouseMove(int x, int y) { root_.MouseMoveAt(x, y); }

@@ -1,6 +1,6 @@
 // Headless windows: what a paint redraws (only the invalid area, erased when
-// asked), geometry and centring, rendering for printing and PNG shots, and a
-// paint that throws.
+// asked), geometry and centring, rendering for printing and PNG shots, a
+// paint that throws, and when the accessibility description is made.
 #include "support/FailureReason.h"
 #include "support/ScriptedInput.h"
 
@@ -229,6 +229,30 @@ TEST_F(WindowPaint, DialogsEraseWithTheButtonFaceByDefault) {
     main->Show();
     main->UpdateWindow();
     EXPECT_EQ(main->GetFrameBuffer().GetPixel(0, 0), GetSysColor(SysColor::Window));
+}
+
+// Without assistive technology listening (as headless), a description is made
+// only when read, once for each one handed over.
+TEST_F(WindowPaint, AnAccessDescriptionIsMadeOnlyWhenRead) {
+    int made = 0;
+    const auto describe = [&made](const char* name) {
+        return [&made, name] {
+            ++made;
+            CAccessNode node;
+            node.name = name;
+            return node;
+        };
+    };
+    EXPECT_EQ(window->GetAccessTree(), nullptr);
+    window->SetAccessDescription(describe("first"));
+    window->SetAccessDescription(describe("second"));
+    EXPECT_EQ(made, 0);
+    ASSERT_NE(window->GetAccessTree(), nullptr);
+    EXPECT_EQ(window->GetAccessTree()->name, "second");
+    EXPECT_EQ(made, 1);
+    window->SetAccessDescription(describe("third"));
+    EXPECT_EQ(window->GetAccessTree()->name, "third");
+    EXPECT_EQ(made, 2);
 }
 
 }  // namespace

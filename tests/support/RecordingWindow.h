@@ -35,9 +35,9 @@ public:
     void UpdateWindow() override {}
     const CFrameBuffer& GetFrameBuffer() const override { return pixels_; }
     CFrameBuffer RenderToBuffer() override { return pixels_; }
-    void SetAccessTree(CAccessNode tree) override {
+    void SetAccessDescription(std::function<CAccessNode()> describe) override {
         ++accessTreesHanded;
-        accessTree_ = std::move(tree);
+        accessTree_ = describe();
     }
     const CAccessNode* GetAccessTree() const override { return &accessTree_; }
 

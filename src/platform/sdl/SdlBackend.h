@@ -61,6 +61,7 @@ public:
     void RemoveWindow(CSdlWindow& window) override;
     // The first starts the accessibility bus.
     void FramePresented() override;
+    bool HasAccessBus() const override { return access_ != nullptr; }
     void AccessChanged() override;
 
 private:

@@ -19,6 +19,8 @@ public:
     virtual void RemoveWindow(CSdlWindow& window) = 0;
     // A window showed a frame.
     virtual void FramePresented() = 0;
+    // True once the program talks to the accessibility bus.
+    virtual bool HasAccessBus() const = 0;
     // A window's accessibility description, visibility or place changed.
     virtual void AccessChanged() = 0;
 

@@ -46,6 +46,7 @@ public:
     int Scale() const override { return shown_.scale; }
     void Present(const CFrameBuffer& pixels, const std::vector<CRect>& area) override;
     void TakeFocus() override;
+    bool ShowsAccessTree() const override { return screen_.HasAccessBus(); }
     void ShowAccessTree(const CAccessNode&) override { screen_.AccessChanged(); }
 
     // Shows the host's last painted pixels again (the window system lost them).
