@@ -33,14 +33,20 @@ const CFontFace& CDC::ActiveFace() const {
 CSize CDC::GetTextExtent(std::string_view singleLine) const {
     const CFontFace& face = ActiveFace();
     int width = 0;
-    for (char32_t c : DecodeUtf8(singleLine)) width += face.Advance(c);
+    for (std::size_t at = 0; at < singleLine.size();) {
+        const Utf8Char step = DecodeUtf8At(singleLine, at);
+        width += face.Advance(step.codePoint);
+        at += step.length;
+    }
     return {width, face.LineHeight()};
 }
 
 int CDC::DrawText(std::string_view text, CRect& rect, unsigned format) {
     const CFontFace& face = ActiveFace();
-    const std::u32string codePoints = DecodeUtf8(text);
     const bool singleLine = (format & DT_SINGLELINE) != 0;
+    // A line drawn nowhere needs no layout: the text is cut to its rectangle.
+    if (singleLine && !(format & DT_CALCRECT) && !RectVisible(rect)) return face.LineHeight();
+    const std::u32string codePoints = DecodeUtf8(text);
     const int wrapWidth = !singleLine && (format & DT_WORDBREAK) ? std::max(0, rect.Width()) : kNoWrap;
     const std::vector<TextLine> lines = LayoutText(codePoints, face, wrapWidth, singleLine);
     const int lineHeight = face.LineHeight();

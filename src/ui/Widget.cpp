@@ -44,9 +44,11 @@ void CWidget::DrawSelfAroundOpaqueChildren(CDC& dc, const WidgetId& hovered, CPo
                                            CPoint inner) const {
     std::vector<CRect> clip;
     for (const auto& child : children_) {
-        if (!child->shown || !child->IsOpaque()) continue;
+        const CRect area = child->rect.Offset(inner.x, inner.y);
+        // One outside the clip area would change nothing.
+        if (!child->shown || !child->IsOpaque() || !dc.RectVisible(area)) continue;
         if (clip.empty()) clip = dc.GetClipRegion();
-        dc.ExcludeClipRect(child->rect.Offset(inner.x, inner.y));
+        dc.ExcludeClipRect(area);
     }
     DrawSelf(dc, hovered, origin);
     if (!clip.empty()) dc.RestoreClipRegion(std::move(clip));
