@@ -13,6 +13,7 @@
 #include "automation/ScriptRunner.h"
 #include "containers/Translation.h"
 #include "support/PageScript.h"
+#include "support/TextDescriptor.h"
 #include "ui/ScreenFont.h"
 #include "ui/WidgetHost.h"
 
@@ -20,7 +21,6 @@
 
 #include <fstream>
 #include <set>
-#include <sstream>
 
 namespace {
 
@@ -141,7 +141,7 @@ TEST(LanguageFitTest, EveryWindowFitsInEveryLanguageAndTheGameEndsTheSame) {
             CGameForScripts game(app.View());
             std::string state;
             CScriptRunner runner(
-                *platform, game, CScriptSource::FromStream(std::make_shared<std::istringstream>(walk), "-"),
+                *platform, game, CScriptSource::FromDescriptor(TextDescriptor(walk), "-"),
                 [&](const std::string& line) {
                     if (line.rfind("{\"hero\"", 0) == 0) state = line;
                     for (CWindow* window : platform->Windows())

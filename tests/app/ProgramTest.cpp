@@ -98,10 +98,15 @@ TEST(ProgramTest, ASyntaxErrorStopsTheScriptBeforeAnythingRuns) {
     EXPECT_FALSE(std::filesystem::exists(folder.File("first.png")));
 }
 
-TEST(ProgramTest, AMissingScriptFileIsACommandLineError) {
-    const ProgramResult result = RunQuorvanel({"--headless", "--script", "/no/such/script"});
-    EXPECT_EQ(result.exitCode, 2);
-    EXPECT_EQ(result.err.rfind("/no/such/script: cannot read the script: ", 0), 0u) << result.err;
+// A script that cannot be opened, or opened but not read (a folder), is
+// never taken for an empty one.
+TEST(ProgramTest, AnUnreadableScriptFileIsACommandLineError) {
+    CTempFolder folder;
+    for (const std::string& script : {std::string("/no/such/script"), folder.File("")}) {
+        const ProgramResult result = RunQuorvanel({"--headless", "--script", script});
+        EXPECT_EQ(result.exitCode, 2);
+        EXPECT_EQ(result.err.rfind(script + ": cannot read the script: ", 0), 0u) << result.err;
+    }
 }
 
 TEST(ProgramTest, FailingCommandsEndTheRunWithFileAndLine) {
