@@ -1,6 +1,8 @@
 # The Debian package (make package; cpack -G DEB in a build tree): the
 # installed files of every part, Depends computed from the program's shared
-# libraries plus the font the game draws with.
+# libraries plus the font the game draws with and fontconfig, which the
+# program loads only when it looks for a font elsewhere (dlopen), so that
+# dpkg-shlibdeps does not see it.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quorvanel)
 set(CPACK_PACKAGE_VENDOR "The Quorvanel developers")
@@ -11,7 +13,7 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-arphic-uming)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-arphic-uming, libfontconfig1")
 # The synopsis, then the extended description (lines of at most 80 characters).
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "small role-playing game in Simplified Chinese
 The hero trains against a fixed roster of eleven monsters; every fight is

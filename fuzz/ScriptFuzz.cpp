@@ -7,8 +7,8 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <sstream>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -26,8 +26,8 @@ void CheckRoundTrip(const ScriptCommand& command) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::istringstream text(std::string(reinterpret_cast<const char*>(data), size));
-    CErrorOr<CScriptSource> script = CScriptSource::FromWholeText(text, "fuzz");
+    CErrorOr<CScriptSource> script =
+        CScriptSource::FromWholeText(std::string_view(reinterpret_cast<const char*>(data), size), "fuzz");
     if (!script) {
         CheckMessage(script.Reason());
         return 0;

@@ -7,9 +7,13 @@
 #include "app/Startup.h"
 #include "platform/Platform.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
-#include <iostream>
 
 namespace {
 
@@ -35,9 +39,11 @@ public:
 
     CErrorOr<std::optional<CScriptSource>> OpenScript(const CommandLineOptions& options) override {
         if (options.script == "-") {
-            // std::cin lives as long as the process: it is never deleted.
-            return CScriptSource::FromStream(std::shared_ptr<std::istream>(&std::cin, [](std::istream*) {}),
-                                             "-");
+            // A copy of standard input, as the reader closes its descriptor at the end.
+            const int input = fcntl(STDIN_FILENO, F_DUPFD_CLOEXEC, 0);
+            if (input < 0)
+                return CFailure{std::string("cannot read standard input: ") + std::strerror(errno)};
+            return CScriptSource::FromDescriptor(input, "-");
         }
         if (options.script) return CScriptSource::FromFile(*options.script);
         return std::nullopt;

@@ -7,8 +7,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <memory>
 
 namespace {
@@ -39,15 +39,18 @@ CErrorOr<void> CheckRecordingTarget(const std::string& path, const std::optional
 }
 
 CErrorOr<CRecorder> CRecorder::Create(const std::string& path) {
-    const auto file = std::make_shared<std::ofstream>(path, std::ios::binary | std::ios::trunc);
     const auto reason = [path] {
         return CFailure{path + ": cannot write the recording: " + std::strerror(errno)};
     };
-    if (!*file) return reason();
+    // C's streams, not C++'s: see automation/DescriptorLines.h.
+    const std::shared_ptr<std::FILE> file(std::fopen(path.c_str(), "wbe"), [](std::FILE* open) {
+        if (open) std::fclose(open);
+    });
+    if (!file) return reason();
     return CRecorder([file, reason](const std::string& line) -> CErrorOr<void> {
-        *file << line << '\n';
-        file->flush();
-        if (!*file) return reason();
+        if (std::fwrite(line.data(), 1, line.size(), file.get()) != line.size() ||
+            std::fputc('\n', file.get()) == EOF || std::fflush(file.get()) != 0)
+            return reason();
         return {};
     });
 }

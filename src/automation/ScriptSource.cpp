@@ -1,12 +1,14 @@
 // Reading scripts from files and streams (see ScriptSource.h).
 #include "automation/ScriptSource.h"
 
+#include "automation/DescriptorLines.h"
 #include "automation/LineSplitter.h"
-#include "automation/StreamLines.h"
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
 #include <string_view>
 
 namespace {
@@ -18,22 +20,25 @@ CFailure CannotRead(const std::string& path) {
 }  // namespace
 
 CErrorOr<CScriptSource> CScriptSource::FromFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return CannotRead(path);
-    CErrorOr<CScriptSource> source = FromWholeText(file, path);
-    if (file.bad()) return CannotRead(path);
-    return source;
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return CannotRead(path);
+    std::string text;
+    const bool read = ReadChunks(fd, [&text](std::string_view chunk) { text.append(chunk); });
+    const int error = errno;
+    close(fd);
+    if (!read) {
+        errno = error;
+        return CannotRead(path);
+    }
+    return FromWholeText(text, path);
 }
 
-CErrorOr<CScriptSource> CScriptSource::FromWholeText(std::istream& text, const std::string& name) {
+CErrorOr<CScriptSource> CScriptSource::FromWholeText(std::string_view text, const std::string& name) {
     CScriptSource source(name, nullptr);
     CLineSplitter splitter;
-    char chunk[4096];
-    while (text.read(chunk, sizeof chunk) || text.gcount() > 0)
-        for (const char byte : std::string_view(chunk, static_cast<std::size_t>(text.gcount())))
-            if (const std::optional<std::string> line = splitter.Push(byte))
-                if (const CErrorOr<void> parsed = source.Parse(*line); !parsed)
-                    return CFailure{parsed.Reason()};
+    for (const char byte : text)
+        if (const std::optional<std::string> line = splitter.Push(byte))
+            if (const CErrorOr<void> parsed = source.Parse(*line); !parsed) return CFailure{parsed.Reason()};
     if (const std::optional<std::string> line = splitter.Finish())
         if (const CErrorOr<void> parsed = source.Parse(*line); !parsed) return CFailure{parsed.Reason()};
     return source;
@@ -43,8 +48,8 @@ CScriptSource CScriptSource::FromLines(std::unique_ptr<CLineSource> lines, std::
     return CScriptSource(std::move(name), std::move(lines));
 }
 
-CScriptSource CScriptSource::FromStream(std::shared_ptr<std::istream> stream, std::string name) {
-    return FromLines(ReadStreamLines(std::move(stream)), std::move(name));
+CScriptSource CScriptSource::FromDescriptor(int fd, std::string name) {
+    return FromLines(ReadDescriptorLines(fd), std::move(name));
 }
 
 bool CScriptSource::Ready() const { return !parsed_.empty() || !lines_ || lines_->Ready(); }

@@ -11,10 +11,10 @@
 
 #include <deque>
 #include <functional>
-#include <istream>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 class CScriptSource {
 public:
@@ -22,12 +22,12 @@ public:
     // "FILE: reason" when it cannot be read).
     static CErrorOr<CScriptSource> FromFile(const std::string& path);
     // The same check for a whole text already open; name is what errors call it.
-    static CErrorOr<CScriptSource> FromWholeText(std::istream& text, const std::string& name);
+    static CErrorOr<CScriptSource> FromWholeText(std::string_view text, const std::string& name);
     // Takes the lines as they arrive; name is what errors call it.
     static CScriptSource FromLines(std::unique_ptr<CLineSource> lines, std::string name);
-    // Takes stream's lines as they arrive (ReadStreamLines); "-" names
-    // standard input.
-    static CScriptSource FromStream(std::shared_ptr<std::istream> stream, std::string name);
+    // Takes fd's lines as they arrive (ReadDescriptorLines, which closes fd
+    // at the end); "-" names standard input.
+    static CScriptSource FromDescriptor(int fd, std::string name);
 
     // The next command, or none at the end; fails at a syntax error with
     // "NAME:LINE: message", and then the source has ended.

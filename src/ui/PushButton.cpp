@@ -23,8 +23,9 @@ void CPushButton::DrawSelf(CDC& dc, const WidgetId& hovered, CPoint origin) cons
     face.DeflateRect(3, 3, 5, 4);
     dc.FillSolidRect(face, kButtonFace);
     // A caption may reach over the frame; one wider than the whole button is condensed to the face.
-    const CFont previous = dc.GetTextExtent(caption).cx > r.Width() ? SelectFittingFont(dc, caption, face.Width())
-                                                                    : dc.GetCurrentFont();
+    const CFont previous = dc.GetTextExtent(caption).cx > r.Width()
+                               ? SelectFittingFont(dc, caption, face.Width())
+                               : dc.GetCurrentFont();
     dc.DrawText(caption, face, kCentredLine);
     dc.SelectObject(previous);
 }

@@ -14,10 +14,11 @@
 #include "app/GameForScripts.h"
 #include "automation/ScriptRunner.h"
 #include "containers/Translation.h"
+#include "platform/MessageBoxHandler.h"
 #include "support/PageScript.h"
 #include "support/ProgramRun.h"
 #include "support/ScopedEnv.h"
-#include "platform/MessageBoxHandler.h"
+#include "support/TextDescriptor.h"
 #include "ui/ScreenFont.h"
 #include "ui/TextDrawing.h"
 #include "ui/WidgetHost.h"
@@ -26,7 +27,6 @@
 
 #include <fstream>
 #include <set>
-#include <sstream>
 
 namespace {
 
@@ -35,8 +35,8 @@ constexpr int kLineHeight = 16;
 constexpr int kNarrowestPage = 321;
 // The windows' captions begin with the program's name, the same in every language.
 constexpr const char* kProgramName = "Quorvanel";
-constexpr int kHintPadding = 10;
-constexpr int kButtonFrame = 8;  // a push button's frame, beside its face  // the hint box's room beside its text, and its gaps to the edges
+constexpr int kHintPadding = 10;  // the hint box's room beside its text, and its gaps to the edges
+constexpr int kButtonFrame = 8;   // a push button's frame, beside its face
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
@@ -86,8 +86,7 @@ public:
 
 private:
     void Problem(bool found, const std::string& what) {
-        if (found && seen_.insert(what).second)
-            problems.push_back(language_ + ": " + what);
+        if (found && seen_.insert(what).second) problems.push_back(language_ + ": " + what);
     }
 
     void CheckText(const std::string& text, const char* what) {
@@ -111,7 +110,8 @@ private:
         CDC dc;
         dc.SelectObject(CreateScreenFont());
         for (const std::string& line : Lines(caption)) {
-            const CFont natural = language_ == "qps" ? SelectFittingFont(dc, line, room) : dc.GetCurrentFont();
+            const CFont natural =
+                language_ == "qps" ? SelectFittingFont(dc, line, room) : dc.GetCurrentFont();
             const int drawn = dc.GetTextExtent(line).cx;
             dc.SelectObject(natural);
             Problem(drawn > room, "caption \"" + line + "\" is " + std::to_string(drawn) + " px wide in " +
@@ -168,7 +168,7 @@ TEST(LanguageFitTest, EveryWindowFitsInEveryLanguageAndTheGameEndsTheSame) {
             CGameForScripts game(app.View());
             std::string state;
             CScriptRunner runner(
-                *platform, game, CScriptSource::FromStream(std::make_shared<std::istringstream>(walk), "-"),
+                *platform, game, CScriptSource::FromDescriptor(TextDescriptor(walk), "-"),
                 [&](const std::string& line) {
                     if (line.rfind("{\"hero\"", 0) == 0) state = line;
                     for (const CWindow* window : platform->Windows()) fit.CheckWindow(*window);

@@ -98,10 +98,15 @@ TEST(ProgramTest, ASyntaxErrorStopsTheScriptBeforeAnythingRuns) {
     EXPECT_FALSE(std::filesystem::exists(folder.File("first.png")));
 }
 
-TEST(ProgramTest, AMissingScriptFileIsACommandLineError) {
-    const ProgramResult result = RunQuorvanel({"--headless", "--script", "/no/such/script"});
-    EXPECT_EQ(result.exitCode, 2);
-    EXPECT_EQ(result.err.rfind("/no/such/script: cannot read the script: ", 0), 0u) << result.err;
+// A script that cannot be opened, or opened but not read (a folder), is
+// never taken for an empty one.
+TEST(ProgramTest, AnUnreadableScriptFileIsACommandLineError) {
+    CTempFolder folder;
+    for (const std::string& script : {std::string("/no/such/script"), folder.File("")}) {
+        const ProgramResult result = RunQuorvanel({"--headless", "--script", script});
+        EXPECT_EQ(result.exitCode, 2);
+        EXPECT_EQ(result.err.rfind(script + ": cannot read the script: ", 0), 0u) << result.err;
+    }
 }
 
 TEST(ProgramTest, FailingCommandsEndTheRunWithFileAndLine) {
@@ -397,7 +402,8 @@ TEST(ProgramTest, TheKeysOnlyPlaythroughEndsAsTheClicksDo) {
 
 // A font the game cannot draw with ends the run before any window, with
 // one line that names the file and fits its advice to where the file came
-// from: QUORVANEL_FONT, or the Debian package when fontconfig has no font.
+// from: QUORVANEL_FONT, the Debian package when fontconfig has no font, or
+// fontconfig's own package when it cannot be loaded.
 TEST(ProgramTest, FontProblemsEndTheRunWithAdviceThatFits) {
     CTempFolder folder;
     const std::string record = folder.File("record.txt");
@@ -423,6 +429,27 @@ TEST(ProgramTest, FontProblemsEndTheRunWithAdviceThatFits) {
         EXPECT_EQ(result.err,
                   "quorvanel: the font \"AR PL UMing CN\" is not installed; install the Debian package "
                   "fonts-arphic-uming (or set QUORVANEL_FONT=/path/to/font)\n");
+    }
+    {
+        // fontconfig needed (a configuration is named) but its library
+        // broken: it is loaded only now, and the run ends saying so.
+        const std::string emptyConfig =
+            folder.Write("fonts.conf", "<?xml version=\"1.0\"?>\n<fontconfig></fontconfig>\n");
+        std::filesystem::create_directory(folder.File("libraries"));
+        folder.Write("libraries/libfontconfig.so.1", "not a library");
+        const char* searched = std::getenv("LD_LIBRARY_PATH");
+        const std::string libraries =
+            folder.File("libraries") + (searched ? ":" + std::string(searched) : "");
+        const CScopedEnv font("QUORVANEL_FONT", nullptr);
+        const CScopedEnv config("FONTCONFIG_FILE", emptyConfig.c_str());
+        const CScopedEnv path("LD_LIBRARY_PATH", libraries.c_str());
+        const ProgramResult result = RunQuorvanel({"--headless", "--record", record});
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_EQ(result.err.rfind("quorvanel: cannot load fontconfig to look for the font (", 0), 0u)
+            << result.err;
+        EXPECT_NE(result.err.find("); install the Debian package libfontconfig1 (or set QUORVANEL_FONT"),
+                  std::string::npos)
+            << result.err;
     }
     {
         // fontconfig told to take DejaVu Sans for the game's family: the

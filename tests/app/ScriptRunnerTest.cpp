@@ -11,6 +11,7 @@
 #include "support/FailureReason.h"
 #include "support/ProgramRun.h"
 #include "support/ScopedEnv.h"
+#include "support/TextDescriptor.h"
 
 #include "app/GameForScripts.h"
 #include "app/WindowTitle.h"
@@ -23,8 +24,6 @@
 
 #include <unistd.h>
 #include <chrono>
-#include <sstream>
-#include <streambuf>
 #include <thread>
 #include <vector>
 
@@ -32,39 +31,15 @@ namespace {
 
 using MainScreen::FightButton;
 
-// The reading end of a pipe as a stream: reads wait for the writer, as they
-// do on standard input fed by another program.
-class CPipeReadBuffer : public std::streambuf {
-public:
-    explicit CPipeReadBuffer(int fd) : fd_(fd) {}
-    ~CPipeReadBuffer() override { close(fd_); }
-
-protected:
-    int_type underflow() override {
-        const ssize_t got = read(fd_, buffer_, sizeof buffer_);
-        if (got <= 0) return traits_type::eof();
-        setg(buffer_, buffer_, buffer_ + got);
-        return traits_type::to_int_type(buffer_[0]);
-    }
-
-private:
-    int fd_;
-    char buffer_[64];
-};
-
-struct CPipeStream : std::istream {
-    explicit CPipeStream(int fd) : std::istream(&buffer), buffer(fd) {}
-    CPipeReadBuffer buffer;
-};
-
 class ScriptRunnerTest : public AppTest {
 protected:
     // Runs script (standard-input style, named "-") to its end.
-    void RunScript(const std::string& script) { RunStream(std::make_shared<std::istringstream>(script)); }
-    void RunStream(std::shared_ptr<std::istream> stream) {
+    void RunScript(const std::string& script) { RunDescriptor(TextDescriptor(script)); }
+    // Reads fd as standard input is read: a line at a time, as it arrives.
+    void RunDescriptor(int fd) {
         game.emplace(View());
         runner.emplace(
-            *platform, *game, CScriptSource::FromStream(std::move(stream), "-"),
+            *platform, *game, CScriptSource::FromDescriptor(fd, "-"),
             [this](const std::string& line) { lines.push_back(line); }, nullptr);
         runner->Install();
         app.Run();
@@ -248,7 +223,7 @@ TEST_F(ScriptRunnerTest, LinesArrivingOneByOneAreAllRun) {
         }
         close(ends[1]);
     });
-    RunStream(std::make_shared<CPipeStream>(ends[0]));
+    RunDescriptor(ends[0]);
     writer.join();
     EXPECT_EQ(runner->ExitCode(), 0) << runner->Error();
     EXPECT_EQ(lines.size(), static_cast<std::size_t>(kLines - (kLines + 2) / 3));

@@ -12,7 +12,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <sstream>
 
 namespace {
 
@@ -27,8 +26,7 @@ public:
         return {};
     }
     CErrorOr<std::optional<CScriptSource>> OpenScript(const CommandLineOptions&) override {
-        std::istringstream text(script);
-        return CScriptSource::FromWholeText(text, "s");
+        return CScriptSource::FromWholeText(script, "s");
     }
     CErrorOr<std::unique_ptr<CPlatform>> CreatePlatform(const CommandLineOptions&) override {
         log.push_back("platform");

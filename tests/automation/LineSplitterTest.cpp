@@ -1,12 +1,12 @@
 // Script text cut into lines: every kind of line end, a CR LF that arrives in
 // two parts, a byte-order mark, and the same lines through a reading thread.
+#include "automation/DescriptorLines.h"
 #include "automation/LineSplitter.h"
-#include "automation/StreamLines.h"
+#include "support/TextDescriptor.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -53,10 +53,10 @@ TEST(LineSplitterTest, AByteOrderMarkAtTheStartIsSkippedAndNowhereElse) {
     EXPECT_EQ(Lines("\xEF\xBB"), (Texts{"\xEF\xBB"}));
 }
 
-TEST(LineSplitterTest, StreamLinesSplitTheSameWay) {
+TEST(LineSplitterTest, DescriptorLinesSplitTheSameWay) {
     const std::unique_ptr<CLineSource> lines =
-        ReadStreamLines(std::make_shared<std::istringstream>("\xEF\xBB\xBF"
-                                                             "a\rb\r\nc\n\nd"));
+        ReadDescriptorLines(TextDescriptor("\xEF\xBB\xBF"
+                                           "a\rb\r\nc\n\nd"));
     Texts read;
     while (std::optional<std::string> line = lines->Next()) read.push_back(*line);
     EXPECT_EQ(read, (Texts{"a", "b", "c", "", "d"}));
