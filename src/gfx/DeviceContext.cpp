@@ -37,6 +37,8 @@ int CornerInset(int row, int w, int h) {
     return static_cast<int>(std::ceil(rx - half - 1e-9));
 }
 
+constexpr int kNarrowFill = 8;  // pixels a row that are written one by one rather than copied
+
 // Fills count pixels from row: a few one by one, then doubling copies of
 // what is already filled, which run at memory speed.
 void FillRow(COLORREF* row, int count, COLORREF color) {
@@ -113,7 +115,13 @@ void CDC::FillRect(const CRect& rect, COLORREF color) {
     for (const CRect& piece : clip_) {
         const CRect area = piece.Intersect(rect);
         if (area.IsRectEmpty()) continue;
-        // The other rows are copies of the first.
+        // A narrow area (an outline) is filled row by row; in a wide one the
+        // other rows are copies of the first.
+        if (area.Width() <= kNarrowFill) {
+            for (int y = area.top; y < area.bottom; ++y)
+                std::fill_n(target_->Row(y) + area.left, area.Width(), color);
+            continue;
+        }
         COLORREF* first = target_->Row(area.top) + area.left;
         FillRow(first, area.Width(), color);
         const std::size_t bytes = static_cast<std::size_t>(area.Width()) * sizeof(COLORREF);

@@ -123,6 +123,9 @@ public:
 
 private:
     const CFontFace& ActiveFace() const;  // the selected font, else CFont::Default
+    template <typename ForEachCodePoint>
+    void DrawLine(const CFontFace& face, const CRect& rect, unsigned format, int top, int width,
+                  const ForEachCodePoint& forEachCodePoint);
     void DrawGlyph(const Glyph& glyph, int penX, int baseline, const std::vector<CRect>& visible);
     void FillSpan(int y, int left, int right, COLORREF color);  // right exclusive, clipped
     void Plot(int x, int y, COLORREF color);                    // clipped

@@ -44,12 +44,23 @@ CSize CDC::GetTextExtent(std::string_view singleLine) const {
 int CDC::DrawText(std::string_view text, CRect& rect, unsigned format) {
     const CFontFace& face = ActiveFace();
     const bool singleLine = (format & DT_SINGLELINE) != 0;
-    // A line drawn nowhere needs no layout: the text is cut to its rectangle.
-    if (singleLine && !(format & DT_CALCRECT) && !RectVisible(rect)) return face.LineHeight();
+    const int lineHeight = face.LineHeight();
+    // One line to draw needs no layout: it is measured and drawn straight from its UTF-8.
+    if (singleLine && !(format & DT_CALCRECT)) {
+        if (!RectVisible(rect)) return lineHeight;
+        const int top = format & DT_VCENTER ? rect.top + (rect.Height() - lineHeight) / 2 : rect.top;
+        DrawLine(face, rect, format, top, GetTextExtent(text).cx, [&](const auto& draw) {
+            for (std::size_t at = 0; at < text.size();) {
+                const Utf8Char step = DecodeUtf8At(text, at);
+                draw(step.codePoint);
+                at += step.length;
+            }
+        });
+        return lineHeight;
+    }
     const std::u32string codePoints = DecodeUtf8(text);
     const int wrapWidth = !singleLine && (format & DT_WORDBREAK) ? std::max(0, rect.Width()) : kNoWrap;
     const std::vector<TextLine> lines = LayoutText(codePoints, face, wrapWidth, singleLine);
-    const int lineHeight = face.LineHeight();
     const int height = static_cast<int>(lines.size()) * lineHeight;
 
     if (format & DT_CALCRECT) {
@@ -59,37 +70,43 @@ int CDC::DrawText(std::string_view text, CRect& rect, unsigned format) {
         rect.bottom = rect.top + height;
         return height;
     }
+    if (!RectVisible(rect)) return height;
+    int top = rect.top;
+    for (const TextLine& line : lines) {
+        DrawLine(face, rect, format, top, line.width, [&](const auto& draw) {
+            for (std::size_t i = line.begin; i < line.end; ++i) draw(codePoints[i]);
+        });
+        top += lineHeight;
+    }
+    return height;
+}
 
-    // The clip region cut to the rectangle, once for the whole text.
+// One line of text at top, placed in rect as format says and cut to it;
+// forEachCodePoint calls its argument with each character in turn.
+template <typename ForEachCodePoint>
+void CDC::DrawLine(const CFontFace& face, const CRect& rect, unsigned format, int top, int width,
+                   const ForEachCodePoint& forEachCodePoint) {
+    // The clip region cut to the rectangle.
     std::vector<CRect> visible;
     for (const CRect& piece : clip_) {
         const CRect area = piece.Intersect(rect);
         if (!area.IsRectEmpty()) visible.push_back(area);
     }
-    if (visible.empty()) return height;
-
-    int top = rect.top;
-    if (singleLine && (format & DT_VCENTER)) top += (rect.Height() - lineHeight) / 2;
-    for (const TextLine& line : lines) {
-        int x = rect.left;
-        if (format & DT_CENTER)
-            x += (rect.Width() - line.width) / 2;
-        else if (format & DT_RIGHT)
-            x = rect.right - line.width;
-        if (bkMode_ == OPAQUE && bkColor_ != kNoColor) {
-            const CRect box{x, top, x + line.width, top + lineHeight};
-            for (const CRect& area : visible) FillRect(box.Intersect(area), bkColor_);
-        }
-        if (textColor_ != kNoColor) {
-            for (std::size_t i = line.begin; i < line.end; ++i) {
-                const Glyph& glyph = face.GetGlyph(codePoints[i]);
-                DrawGlyph(glyph, x, top + face.Ascent(), visible);
-                x += glyph.advance;
-            }
-        }
-        top += lineHeight;
+    int x = rect.left;
+    if (format & DT_CENTER)
+        x += (rect.Width() - width) / 2;
+    else if (format & DT_RIGHT)
+        x = rect.right - width;
+    if (bkMode_ == OPAQUE && bkColor_ != kNoColor) {
+        const CRect box{x, top, x + width, top + face.LineHeight()};
+        for (const CRect& area : visible) FillRect(box.Intersect(area), bkColor_);
     }
-    return height;
+    if (textColor_ == kNoColor) return;
+    forEachCodePoint([&](char32_t codePoint) {
+        const Glyph& glyph = face.GetGlyph(codePoint);
+        DrawGlyph(glyph, x, top + face.Ascent(), visible);
+        x += glyph.advance;
+    });
 }
 
 void CDC::DrawGlyph(const Glyph& glyph, int penX, int baseline, const std::vector<CRect>& visible) {
