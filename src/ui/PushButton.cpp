@@ -13,14 +13,19 @@ constexpr COLORREF kButtonFace = RGB(120, 183, 252);
 
 bool CPushButton::RepaintsOnHover() const { return true; }
 
+CRect CPushButton::Face(const CRect& area) {
+    CRect face = area;
+    face.DeflateRect(3, 3, 5, 4);
+    return face;
+}
+
 void CPushButton::DrawSelf(CDC& dc, const WidgetId& hovered, CPoint origin) const {
     const CRect r = rect.Offset(origin.x, origin.y);
     const ButtonState state = !enabled          ? ButtonState::Disabled
                               : hovered == Id() ? ButtonState::Hover
                                                 : ButtonState::Normal;
     DrawButtonFrame(dc, r.left, r.top, r.right, r.bottom, state);
-    CRect face = r;
-    face.DeflateRect(3, 3, 5, 4);
+    CRect face = Face(r);
     dc.FillSolidRect(face, kButtonFace);
     // A caption may reach over the frame; one wider than the whole button is condensed to the face.
     const CFont previous = dc.GetTextExtent(caption).cx > r.Width()

@@ -19,6 +19,7 @@
 #include "support/ProgramRun.h"
 #include "support/ScopedEnv.h"
 #include "support/TextDescriptor.h"
+#include "ui/PushButton.h"
 #include "ui/ScreenFont.h"
 #include "ui/TextDrawing.h"
 #include "ui/WidgetHost.h"
@@ -36,7 +37,6 @@ constexpr int kNarrowestPage = 321;
 // The windows' captions begin with the program's name, the same in every language.
 constexpr const char* kProgramName = "Quorvanel";
 constexpr int kHintPadding = 10;  // the hint box's room beside its text, and its gaps to the edges
-constexpr int kButtonFrame = 8;   // a push button's frame, beside its face
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
@@ -60,6 +60,11 @@ bool HasLetter(const std::string& text) {
     return false;
 }
 
+int CondensedRoom(const CWidget& widget) {
+    return dynamic_cast<const CPushButton*>(&widget) ? CPushButton::Face(widget.rect).Width()
+                                                     : widget.rect.Width();
+}
+
 class CFitWalk {
 public:
     explicit CFitWalk(std::string language) : language_(std::move(language)) {}
@@ -68,7 +73,7 @@ public:
         const CRect client = window.GetClientRect();
         if (const CAccessNode* tree = window.GetAccessTree()) CheckAccessNames(*tree);
         if (const auto* box = dynamic_cast<const CMessageBoxHandler*>(window.GetHandler()))
-            CheckCaption(Tr("确定"), box->ButtonRect().Width());
+            CheckCaption(Tr("确定"), box->ButtonRect().Width(), box->ButtonRect().Width());
         const auto* host = dynamic_cast<const CWidgetHost*>(window.GetHandler());
         if (!host) return;
         const CRootPanel& root = host->Root();
@@ -76,7 +81,7 @@ public:
             CheckText(widget->caption, "caption");
             CheckText(widget->hint, "hint");
             if (!widget->caption.empty() && widget->rect.Width() > 0)
-                CheckCaption(widget->caption, widget->rect.Width());
+                CheckCaption(widget->caption, widget->rect.Width(), CondensedRoom(*widget));
             if (!widget->hint.empty() && client.Width() >= kNarrowestPage) CheckBox(widget->hint, client);
             if (const CHoverCard* card = root.FindHoverCard(widget->Id())) CheckCard(*card, client);
         }
@@ -102,11 +107,11 @@ private:
         for (const CAccessNode& child : node.children) CheckAccessNames(child);
     }
 
-    // Chinese and English must fit as they are; the pseudo-language's captions
-    // may be condensed, into the room a button's face leaves (the least any
-    // widget leaves its caption).
-    void CheckCaption(const std::string& caption, int width) {
-        const int room = language_ == "qps" ? width - kButtonFrame : width;
+    // Chinese and English must fit the widget as they are; the
+    // pseudo-language's captions may be condensed into the room the widget
+    // draws them in (a push button's face).
+    void CheckCaption(const std::string& caption, int width, int condensedRoom) {
+        const int room = language_ == "qps" ? condensedRoom : width;
         CDC dc;
         dc.SelectObject(CreateScreenFont());
         for (const std::string& line : Lines(caption)) {
@@ -133,7 +138,7 @@ private:
     void CheckCard(const CHoverCard& card, const CRect& client) {
         Problem(card.rect.Intersect(client) != card.rect, "a hover card reaches past its window");
         for (const CWidget* widget : AllWidgets(card))
-            if (widget != &card) CheckCaption(widget->caption, widget->rect.Width());
+            if (widget != &card) CheckCaption(widget->caption, widget->rect.Width(), CondensedRoom(*widget));
     }
 
     std::string language_;

@@ -29,9 +29,9 @@ public:
     int Scale() const override { return 1; }
     void Present(const CFrameBuffer& pixels, const std::vector<CRect>& area) override;
     void TakeFocus() override;
-    // Rebuilds the page's mirror of the window (web/mirror.js) node by node.
     // The page's screen readers read its mirror of every description.
     bool ShowsAccessTree() const override { return true; }
+    // Rebuilds the page's mirror of the window (web/mirror.js) node by node.
     void ShowAccessTree(const CAccessNode& tree) override;
 
 private:
