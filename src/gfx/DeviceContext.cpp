@@ -38,6 +38,7 @@ int CornerInset(int row, int w, int h) {
 }
 
 constexpr int kNarrowFill = 8;  // pixels a row that are written one by one rather than copied
+constexpr std::size_t kTypicalClipPieces = 32;
 
 // Fills count pixels from row: a few one by one, then doubling copies of
 // what is already filled, which run at memory speed.
@@ -57,37 +58,45 @@ void FillRow(COLORREF* row, int count, COLORREF color) {
 CDC::CDC() = default;
 
 CDC::CDC(CFrameBuffer& target) : target_(&target) {
-    SetClipRegion({CRect{0, 0, target.Width(), target.Height()}});
+    // Room for the region of a typical paint, made once rather than grown.
+    for (std::vector<CRect>* rects : {&clip_, &scratch_, &scratchRest_}) rects->reserve(kTypicalClipPieces);
+    SetClipRect({0, 0, target.Width(), target.Height()});
 }
 
-void CDC::SetClipRegion(std::vector<CRect> rects) {
+void CDC::SetClipRegion(std::span<const CRect> rects) {
     clip_.clear();
     clipBox_ = {};
     if (!target_) return;
     const CRect bounds{0, 0, target_->Width(), target_->Height()};
-    // Kept as disjoint pieces so that blended pixels are written only once.
+    // Kept as disjoint pieces so that blended pixels are written only once:
+    // each rectangle adds what the pieces before it leave out.
     for (const CRect& rect : rects) {
-        std::vector<CRect> pieces{rect.Intersect(bounds)};
+        scratch_.assign(1, rect.Intersect(bounds));
         for (const CRect& taken : clip_) {
-            std::vector<CRect> rest;
-            for (const CRect& piece : pieces) AppendDifference(piece, taken, rest);
-            pieces = std::move(rest);
+            scratchRest_.clear();
+            for (const CRect& piece : scratch_) AppendDifference(piece, taken, scratchRest_);
+            std::swap(scratch_, scratchRest_);
         }
-        for (const CRect& piece : pieces)
+        for (const CRect& piece : scratch_)
             if (!piece.IsRectEmpty()) clip_.push_back(piece);
     }
     UpdateClipBox();
 }
 
-void CDC::RestoreClipRegion(std::vector<CRect> saved) {
-    clip_ = std::move(saved);
+void CDC::SaveClipRegion() {
+    if (savedCount_ == savedClips_.size()) savedClips_.emplace_back();
+    savedClips_[savedCount_++] = clip_;
+}
+
+void CDC::RestoreClipRegion() {
+    std::swap(clip_, savedClips_.at(--savedCount_));
     UpdateClipBox();
 }
 
 void CDC::ExcludeClipRect(const CRect& rect) {
-    std::vector<CRect> rest;
-    for (const CRect& piece : clip_) AppendDifference(piece, rect, rest);
-    clip_ = std::move(rest);
+    scratch_.clear();
+    for (const CRect& piece : clip_) AppendDifference(piece, rect, scratch_);
+    std::swap(clip_, scratch_);
     UpdateClipBox();
 }
 
@@ -236,9 +245,15 @@ void CDC::DrawImage(const CFrameBuffer& image, CPoint at) {
     for (const CRect& piece : clip_) {
         const CRect area = piece.Intersect(placed);
         if (area.IsRectEmpty()) continue;
-        const std::size_t bytes = static_cast<std::size_t>(area.Width()) * sizeof(COLORREF);
-        for (int y = area.top; y < area.bottom; ++y)
-            std::memcpy(target_->Row(y) + area.left, image.Row(y - at.y) + (area.left - at.x), bytes);
+        const std::size_t count = static_cast<std::size_t>(area.Width());
+        // A narrow piece (a box's side) row by row, as a narrow fill.
+        for (int y = area.top; y < area.bottom; ++y) {
+            const COLORREF* from = image.Row(y - at.y) + (area.left - at.x);
+            if (area.Width() <= kNarrowFill)
+                std::copy_n(from, count, target_->Row(y) + area.left);
+            else
+                std::memcpy(target_->Row(y) + area.left, from, count * sizeof(COLORREF));
+        }
     }
 }
 

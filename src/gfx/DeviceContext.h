@@ -28,6 +28,8 @@
 #include "gfx/FrameBuffer.h"
 #include "gfx/Geometry.h"
 
+#include <initializer_list>
+#include <span>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -73,11 +75,13 @@ public:
 
     // Clipping: drawing reaches only pixels inside one of the rectangles
     // (always also inside the target).
-    void SetClipRegion(std::vector<CRect> rects);
-    void SetClipRect(const CRect& rect) { SetClipRegion({rect}); }
+    void SetClipRegion(std::span<const CRect> rects);
+    void SetClipRegion(std::initializer_list<CRect> rects) { SetClipRegion({rects.begin(), rects.size()}); }
+    void SetClipRect(const CRect& rect) { SetClipRegion({&rect, 1}); }
     const std::vector<CRect>& GetClipRegion() const { return clip_; }
-    // Puts back a region GetClipRegion gave, whose pieces are already apart.
-    void RestoreClipRegion(std::vector<CRect> saved);
+    // Saves the region; RestoreClipRegion puts back the last one saved.
+    void SaveClipRegion();
+    void RestoreClipRegion();
     void ExcludeClipRect(const CRect& rect);       // takes rect out of the region
     CRect GetClipBox() const { return clipBox_; }  // bounding box of the region
     bool RectVisible(const CRect& r) const;        // does r meet the region?
@@ -126,13 +130,20 @@ private:
     template <typename ForEachCodePoint>
     void DrawLine(const CFontFace& face, const CRect& rect, unsigned format, int top, int width,
                   const ForEachCodePoint& forEachCodePoint);
-    void DrawGlyph(const Glyph& glyph, int penX, int baseline, const std::vector<CRect>& visible);
-    void FillSpan(int y, int left, int right, COLORREF color);  // right exclusive, clipped
-    void Plot(int x, int y, COLORREF color);                    // clipped
+    void DrawGlyph(const Glyph& glyph, int penX, int baseline);  // clipped to textClip_
+    void FillSpan(int y, int left, int right, COLORREF color);   // right exclusive, clipped
+    void Plot(int x, int y, COLORREF color);                     // clipped
     void UpdateClipBox();
 
     CFrameBuffer* target_ = nullptr;
     std::vector<CRect> clip_;
+    // Saved regions and room to build new ones: kept for the context's life,
+    // so that clipping in a paint does not allocate at every widget.
+    std::vector<std::vector<CRect>> savedClips_;
+    std::size_t savedCount_ = 0;
+    std::vector<CRect> scratch_;
+    std::vector<CRect> scratchRest_;
+    std::vector<CRect> textClip_;  // the region cut to the line being drawn
     // The region's bounding box: most drawing misses the region altogether,
     // which one test against it tells.
     CRect clipBox_;

@@ -87,10 +87,10 @@ template <typename ForEachCodePoint>
 void CDC::DrawLine(const CFontFace& face, const CRect& rect, unsigned format, int top, int width,
                    const ForEachCodePoint& forEachCodePoint) {
     // The clip region cut to the rectangle.
-    std::vector<CRect> visible;
+    textClip_.clear();
     for (const CRect& piece : clip_) {
         const CRect area = piece.Intersect(rect);
-        if (!area.IsRectEmpty()) visible.push_back(area);
+        if (!area.IsRectEmpty()) textClip_.push_back(area);
     }
     int x = rect.left;
     if (format & DT_CENTER)
@@ -99,20 +99,20 @@ void CDC::DrawLine(const CFontFace& face, const CRect& rect, unsigned format, in
         x = rect.right - width;
     if (bkMode_ == OPAQUE && bkColor_ != kNoColor) {
         const CRect box{x, top, x + width, top + face.LineHeight()};
-        for (const CRect& area : visible) FillRect(box.Intersect(area), bkColor_);
+        for (const CRect& area : textClip_) FillRect(box.Intersect(area), bkColor_);
     }
     if (textColor_ == kNoColor) return;
     forEachCodePoint([&](char32_t codePoint) {
         const Glyph& glyph = face.GetGlyph(codePoint);
-        DrawGlyph(glyph, x, top + face.Ascent(), visible);
+        DrawGlyph(glyph, x, top + face.Ascent());
         x += glyph.advance;
     });
 }
 
-void CDC::DrawGlyph(const Glyph& glyph, int penX, int baseline, const std::vector<CRect>& visible) {
+void CDC::DrawGlyph(const Glyph& glyph, int penX, int baseline) {
     const CRect box{penX + glyph.left, baseline - glyph.top, penX + glyph.left + glyph.width,
                     baseline - glyph.top + glyph.rows};
-    for (const CRect& piece : visible) {
+    for (const CRect& piece : textClip_) {
         const CRect area = piece.Intersect(box);
         if (area.IsRectEmpty()) continue;
         for (const Glyph::InkRun& run : glyph.runs) {

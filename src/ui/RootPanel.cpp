@@ -2,20 +2,11 @@
 #include "ui/RootPanel.h"
 
 #include "gfx/FocusRing.h"
-#include "ui/BoxDrawing.h"
 #include "ui/FocusPolicy.h"
 #include "ui/HintGeometry.h"
 #include "ui/ScreenFont.h"
-#include "ui/TextDrawing.h"
 
 #include <algorithm>
-
-namespace {
-
-constexpr COLORREF kHintOutline = RGB(193, 168, 133);
-constexpr COLORREF kHintFill = RGB(32, 32, 32);
-
-}  // namespace
 
 CRootPanel::CRootPanel() { SetId(kRootId); }
 
@@ -32,13 +23,12 @@ void CRootPanel::SetOwner(CWindow* owner, const CRect& rootRect) {
 void CRootPanel::PaintAll(CDC& dc) const {
     // A text hint box fills its rectangle: what lies beneath it is not drawn.
     const bool hintCovers = !activeCard_ && !hintText_.empty();
-    std::vector<CRect> clip;
     if (hintCovers) {
-        clip = dc.GetClipRegion();
+        dc.SaveClipRegion();
         dc.ExcludeClipRect(hintRect_);
     }
     DrawTree(dc, hovered_, {0, 0});
-    if (hintCovers) dc.RestoreClipRegion(std::move(clip));
+    if (hintCovers) dc.RestoreClipRegion();
     if (ringShown_) {
         const std::vector<CFocusable> order = FocusOrder(*this);
         if (const std::optional<std::size_t> index = FocusIndex(order)) DrawFocusRing(dc, order[*index].area);
@@ -66,39 +56,32 @@ void CRootPanel::DrawHintBox(CDC& dc) const {
 
 const CFrameBuffer* CRootPanel::DrawnHint(const CFont& font) const {
     for (const CHintImage& image : hintImages_)
-        if (image.text == hintText_ && image.font == font) return &image.pixels;
+        if (image.Text() == hintText_ && image.Style().font == font) return &image.Pixels();
     return nullptr;
 }
 
-// The box is opaque and its text stays inside it, so drawn on its own it has
-// the very pixels it would have drawn in place.
 const CFrameBuffer& CRootPanel::HintImage(const CDC& dc) const {
+    paintedStyle_ = CHintStyle::Of(dc);
     const CSize size{hintRect_.Width(), hintRect_.Height()};
-    const auto same = [&](const CHintImage& image) {
-        return image.text == hintText_ && image.font == dc.GetCurrentFont() &&
-               image.textColor == dc.GetTextColor() && image.bkMode == dc.GetBkMode() &&
-               image.pixels.Width() == size.cx && image.pixels.Height() == size.cy;
-    };
-    auto found = std::find_if(hintImages_.begin(), hintImages_.end(), same);
+    auto found = std::find_if(hintImages_.begin(), hintImages_.end(), [&](const CHintImage& image) {
+        return image.Shows(hintText_, *paintedStyle_, size);
+    });
     if (found == hintImages_.end()) {
-        CHintImage image{hintText_, dc.GetCurrentFont(), dc.GetTextColor(), dc.GetBkMode(),
-                         CFrameBuffer(size.cx, size.cy)};
-        CDC drawing(image.pixels);
-        drawing.SelectObject(image.font);
-        drawing.SetTextColor(image.textColor);
-        drawing.SetBkMode(image.bkMode);
-        drawing.SetBkColor(dc.GetBkColor());
-        const CRect box{0, 0, size.cx, size.cy};
-        DrawFramedBox(drawing, box, kHintOutline, kNoColor, kNoColor, kHintFill);
-        CRect textArea = box.Deflated(2);
-        drawing.DrawText(hintText_, textArea, kWrapped);
         if (hintImages_.size() == kHintImages) hintImages_.erase(hintImages_.begin());
-        hintImages_.push_back(std::move(image));
+        hintImages_.emplace_back(hintText_, *paintedStyle_, size);
         found = hintImages_.end() - 1;
     }
     // The one used now goes last, to stay longest.
     std::rotate(found, found + 1, hintImages_.end());
-    return hintImages_.back().pixels;
+    return hintImages_.back().Pixels();
+}
+
+const CHintImage* CRootPanel::PlacedImage() const {
+    if (placedText_.empty() || !paintedStyle_) return nullptr;
+    const CSize size{hintRect_.Width(), hintRect_.Height()};
+    for (const CHintImage& image : hintImages_)
+        if (image.Shows(placedText_, *paintedStyle_, size)) return &image;
+    return nullptr;
 }
 
 bool CRootPanel::MouseMoveAt(int x, int y) {
@@ -137,7 +120,8 @@ WidgetId CRootPanel::ClickAt(int x, int y) { return ClickAt(x, y, this, {0, 0});
 
 void CRootPanel::UpdateHintBox() {
     if (!owner_) return;
-    InvalidateArea(hintRect_);
+    const CRect placedRect = hintRect_;
+    const CHintImage* placed = PlacedImage();
     if (activeCard_) {
         hintRect_ = PlaceHint(activeCard_->rect, pointer_.x, pointer_.y, rect);
     } else if (const CFrameBuffer* drawn = DrawnHint(CreateScreenFont())) {
@@ -153,6 +137,14 @@ void CRootPanel::UpdateHintBox() {
     // Beside the focused widget and its ring, never over them.
     if (hintFor_ == HintFor::Focus && !hintRect_.IsRectEmpty() && (activeCard_ || !hintText_.empty()))
         hintRect_ = PlaceBeside(hintRect_, FocusRingArea(focusArea_), rect);
+    placedText_ = activeCard_ ? std::string() : hintText_;
+    // Between two text boxes drawn before, only the pixels that differ.
+    const CHintImage* next = PlacedImage();
+    if (placed && next) {
+        for (const CRect& area : placed->ChangeTo(placedRect, *next, hintRect_)) InvalidateArea(area);
+        return;
+    }
+    InvalidateArea(placedRect);
     InvalidateArea(hintRect_);
 }
 
@@ -169,6 +161,7 @@ void CRootPanel::HideHint() {
     hintFor_ = HintFor::Nobody;
     activeCard_ = nullptr;
     hintText_.clear();
+    placedText_.clear();
     hintRect_ = {0, 0, 1, 1};
 }
 

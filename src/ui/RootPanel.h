@@ -17,6 +17,7 @@
 #include "gfx/FrameBuffer.h"
 #include "platform/Window.h"
 #include "ui/FocusOrder.h"
+#include "ui/HintImage.h"
 #include "ui/HoverCard.h"
 #include "ui/Panel.h"
 
@@ -111,16 +112,8 @@ public:
 private:
     // Whose hint the hint box shows.
     enum class HintFor { Pointer, Focus, Nobody };
-    // A text hint box as drawn, for showing it again without laying out its
-    // text: what it was drawn from, and its pixels.
-    struct CHintImage {
-        std::string text;
-        CFont font;
-        COLORREF textColor = 0;
-        int bkMode = 0;
-        CFrameBuffer pixels;
-    };
-    // The last few, so that moving between a few buttons draws each box once.
+    // The last few text boxes drawn, so that moving between a few buttons
+    // draws each box once.
     static constexpr std::size_t kHintImages = 4;
 
     void DrawHintBox(CDC& dc) const;
@@ -132,14 +125,19 @@ private:
     const CFrameBuffer& HintImage(const CDC& dc) const;
     // An image of the hint text in font, drawn before, or null.
     const CFrameBuffer* DrawnHint(const CFont& font) const;
+    // The text box placed at the hint rectangle, as the last paint's style
+    // draws it; null for a card, no hint or a box not drawn yet.
+    const CHintImage* PlacedImage() const;
 
     CRect hintRect_;
     WidgetId hovered_ = WidgetId::None();
     CPoint pointer_;
     CWindow* owner_ = nullptr;
     const CHoverCard* activeCard_ = nullptr;
-    std::string hintText_;                        // the hovered widget's hint, when no card shows
-    mutable std::vector<CHintImage> hintImages_;  // most recently used last
+    std::string hintText_;                            // the hovered widget's hint, when no card shows
+    std::string placedText_;                          // the text the hint rectangle was placed for
+    mutable std::vector<CHintImage> hintImages_;      // most recently used last
+    mutable std::optional<CHintStyle> paintedStyle_;  // the style of the last box painted
     HintFor hintFor_ = HintFor::Pointer;
     WidgetId focused_ = WidgetId::None();  // none: the first in the focus order
     int focusedOrdinal_ = 0;               // which of the focusable widgets with that id

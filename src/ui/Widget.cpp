@@ -42,16 +42,16 @@ void CWidget::DrawTree(CDC& dc, const WidgetId& hovered, CPoint origin) const {
 // after this widget: it is left out of this widget's own drawing.
 void CWidget::DrawSelfAroundOpaqueChildren(CDC& dc, const WidgetId& hovered, CPoint origin,
                                            CPoint inner) const {
-    std::vector<CRect> clip;
+    bool clipSaved = false;
     for (const auto& child : children_) {
         const CRect area = child->rect.Offset(inner.x, inner.y);
         // One outside the clip area would change nothing.
         if (!child->shown || !child->IsOpaque() || !dc.RectVisible(area)) continue;
-        if (clip.empty()) clip = dc.GetClipRegion();
+        if (!std::exchange(clipSaved, true)) dc.SaveClipRegion();
         dc.ExcludeClipRect(area);
     }
     DrawSelf(dc, hovered, origin);
-    if (!clip.empty()) dc.RestoreClipRegion(std::move(clip));
+    if (clipSaved) dc.RestoreClipRegion();
 }
 
 int CWidget::ResolveGroup(int group) const {

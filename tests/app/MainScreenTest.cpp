@@ -147,6 +147,11 @@ TEST_F(MainScreenTest, RepaintsAfterPointerMovesShowWhatAFreshRenderShows) {
             << "after moving onto (" << id.group << ", " << id.id << ", " << id.sub << ")";
     }
     EXPECT_TRUE(app.View().PaintsEveryPixel());
+    // Several moves before one paint: what changed since the window last
+    // painted, not since the last move.
+    for (const WidgetId& id : {FightButton(1), FightButton(2), FightButton(1), FightButton(0)}) MoveOnto(id);
+    window.UpdateWindow();
+    EXPECT_TRUE(window.GetFrameBuffer() == window.RenderToBuffer());
 }
 
 }  // namespace

@@ -264,10 +264,10 @@ TEST_F(Canvas, OverlappingClipRectsBecomeDisjoint) {
 
 TEST_F(Canvas, AnImageIsCopiedInsideTheRegionAndARestoredRegionHoldsAgain) {
     dc.SetClipRegion({{0, 0, 4, 3}, {6, 0, 9, 3}});
-    const std::vector<CRect> saved = dc.GetClipRegion();
+    dc.SaveClipRegion();
     dc.ExcludeClipRect({0, 0, 20, 12});
     EXPECT_EQ(dc.GetClipBox(), CRect{});
-    dc.RestoreClipRegion(saved);
+    dc.RestoreClipRegion();
     EXPECT_EQ(dc.GetClipBox(), (CRect{0, 0, 9, 3}));
     CFrameBuffer stamp(6, 2, kFill);
     stamp.SetPixel(0, 0, kInk);
