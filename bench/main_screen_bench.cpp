@@ -2,9 +2,9 @@
 // window paint as the real program (erase, then the view clipped to the
 // invalid area): a full repaint, and the repaint after the pointer moves
 // from one fight button to the next, which redraws only what the move
-// invalidated (the two buttons and the old and new hint boxes), against Tab
-// and Shift+Tab between the same two buttons, which redraw the old and new
-// focus rings and hint boxes.
+// invalidated (the two buttons, the strip the old hint box uncovers and where
+// the new box differs from the old), against Tab and Shift+Tab between the
+// same two buttons, which redraw the old and new focus rings and hint boxes.
 #include "app/MainScreen.h"
 #include "app/QuorvanelApp.h"
 #include "platform/Platform.h"
