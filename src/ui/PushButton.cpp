@@ -11,7 +11,8 @@ constexpr COLORREF kButtonFace = RGB(120, 183, 252);
 
 }  // namespace
 
-bool CPushButton::RepaintsOnHover() const { return true; }
+// A disabled button looks the same hovered or not.
+bool CPushButton::RepaintsOnHover() const { return enabled; }
 
 CRect CPushButton::Face(const CRect& area) {
     CRect face = area;

@@ -138,6 +138,20 @@ TEST_F(Routing, MovingBetweenButtonsRepaintsOldButtonOldHintNewHintNewButton) {
     EXPECT_EQ(root.HintText(), "第二个");
 }
 
+TEST_F(Routing, ADisabledButtonIsNotRepaintedWhenThePointerComesOrGoes) {
+    root.AddChild<CPushButton>({10, 10, 60, 30}, 205, -1, -1, kNone);
+    root.AddChild<CPushButton>({70, 10, 120, 30}, 206, -1, -1, kNone)->enabled = false;
+    const Invalidation enabled{{10, 10, 60, 30}, true};
+    const Invalidation noHint{{0, 0, 1, 1}, true};
+    root.MouseMoveAt(20, 20);
+    window.invalidations.clear();
+    EXPECT_TRUE(root.MouseMoveAt(80, 20));
+    EXPECT_EQ(window.invalidations, (std::vector<Invalidation>{enabled, noHint, noHint}));
+    window.invalidations.clear();
+    EXPECT_TRUE(root.MouseMoveAt(20, 20));
+    EXPECT_EQ(window.invalidations, (std::vector<Invalidation>{noHint, noHint, enabled}));
+}
+
 TEST_F(Routing, MovingBetweenLabelsRepaintsOnlyTheHints) {
     auto* first = root.AddChild<CShadowLabel>({10, 10, 60, 30}, 1, -1, -1, kNone);
     root.AddChild<CShadowLabel>({70, 10, 120, 30}, 2, -1, -1, kNone);
