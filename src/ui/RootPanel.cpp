@@ -60,15 +60,18 @@ const CFrameBuffer* CRootPanel::DrawnHint(const CFont& font) const {
     return nullptr;
 }
 
+std::vector<CHintImage>::iterator CRootPanel::FindImage(const std::string& text) const {
+    const CSize size{hintRect_.Width(), hintRect_.Height()};
+    return std::find_if(hintImages_.begin(), hintImages_.end(),
+                        [&](const CHintImage& image) { return image.Shows(text, *paintedStyle_, size); });
+}
+
 const CFrameBuffer& CRootPanel::HintImage(const CDC& dc) const {
     paintedStyle_ = CHintStyle::Of(dc);
-    const CSize size{hintRect_.Width(), hintRect_.Height()};
-    auto found = std::find_if(hintImages_.begin(), hintImages_.end(), [&](const CHintImage& image) {
-        return image.Shows(hintText_, *paintedStyle_, size);
-    });
+    auto found = FindImage(hintText_);
     if (found == hintImages_.end()) {
         if (hintImages_.size() == kHintImages) hintImages_.erase(hintImages_.begin());
-        hintImages_.emplace_back(hintText_, *paintedStyle_, size);
+        hintImages_.emplace_back(hintText_, *paintedStyle_, CSize{hintRect_.Width(), hintRect_.Height()});
         found = hintImages_.end() - 1;
     }
     // The one used now goes last, to stay longest.
@@ -78,10 +81,8 @@ const CFrameBuffer& CRootPanel::HintImage(const CDC& dc) const {
 
 const CHintImage* CRootPanel::PlacedImage() const {
     if (placedText_.empty() || !paintedStyle_) return nullptr;
-    const CSize size{hintRect_.Width(), hintRect_.Height()};
-    for (const CHintImage& image : hintImages_)
-        if (image.Shows(placedText_, *paintedStyle_, size)) return &image;
-    return nullptr;
+    const auto found = FindImage(placedText_);
+    return found == hintImages_.end() ? nullptr : &*found;
 }
 
 bool CRootPanel::MouseMoveAt(int x, int y) {

@@ -123,6 +123,9 @@ private:
     void ClearRing();
     // The hint box's image for the hint text in dc's font and colours.
     const CFrameBuffer& HintImage(const CDC& dc) const;
+    // The box drawn before for text at the hint rectangle's size in the last
+    // painted style (which must be known), or the end of the list.
+    std::vector<CHintImage>::iterator FindImage(const std::string& text) const;
     // An image of the hint text in font, drawn before, or null.
     const CFrameBuffer* DrawnHint(const CFont& font) const;
     // The text box placed at the hint rectangle, as the last paint's style
