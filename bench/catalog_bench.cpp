@@ -2,7 +2,7 @@
 // compiled catalog the build makes (every entry's conversions and the
 // plural rule), and one lookup of a text the main screen shows.
 #include "app/CatalogFiles.h"
-#include "containers/Translation.h"
+#include "i18n/Translation.h"
 
 #include <benchmark/benchmark.h>
 

@@ -5,9 +5,9 @@
 // invalidated (the two buttons, the strip the old hint box uncovers and where
 // the new box differs from the old), against Tab and Shift+Tab between the
 // same two buttons, which redraw the old and new focus rings and hint boxes.
-#include "app/MainScreen.h"
 #include "app/QuorvanelApp.h"
 #include "platform/Platform.h"
+#include "screens/MainScreen.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,7 +2,7 @@
 // either refuses them with a short one-line reason or gives a catalog whose
 // lookups stay inside it; the plural rule is read from the same bytes too.
 #include "FuzzCheck.h"
-#include "containers/MessageCatalog.h"
+#include "i18n/MessageCatalog.h"
 
 #include <cstddef>
 #include <cstdint>

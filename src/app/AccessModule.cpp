@@ -1,7 +1,7 @@
 // Loading the accessibility module (see AccessModule.h).
 #include "app/AccessModule.h"
 
-#include "containers/Environment.h"
+#include "base/Environment.h"
 
 #include <dlfcn.h>
 

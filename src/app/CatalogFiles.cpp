@@ -1,8 +1,8 @@
 // Reading the game's catalogs from the host's folders (see CatalogFiles.h).
 #include "app/CatalogFiles.h"
 
-#include "containers/Translation.h"
 #include "gfx/WholeFile.h"
+#include "i18n/Translation.h"
 
 #include <filesystem>
 #include <system_error>

@@ -4,7 +4,7 @@
 // installed locale folder; the page: /locale in its file system).
 #pragma once
 
-#include "containers/LanguageChoice.h"
+#include "i18n/LanguageChoice.h"
 
 #include <string>
 #include <vector>

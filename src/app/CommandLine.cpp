@@ -1,8 +1,8 @@
 // Command-line parsing (see CommandLine.h).
 #include "app/CommandLine.h"
 
-#include "containers/LanguageChoice.h"
-#include "containers/WholeNumber.h"
+#include "base/WholeNumber.h"
+#include "i18n/LanguageChoice.h"
 #include "platform/DisplayScale.h"
 #include "platform/MessageQuote.h"
 

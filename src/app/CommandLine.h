@@ -6,7 +6,7 @@
 // an error with a one-line message (the program then exits with code 2).
 #pragma once
 
-#include "containers/ErrorOr.h"
+#include "base/ErrorOr.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,9 +1,9 @@
 // The running game as scripts see it (see GameForScripts.h).
 #include "app/GameForScripts.h"
 
-#include "app/QuorvanelView.h"
 #include "app/StateJson.h"
 #include "game/GameWorld.h"
+#include "screens/QuorvanelView.h"
 
 std::string CGameForScripts::StateLine() { return StateJson(view_); }
 

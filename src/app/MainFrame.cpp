@@ -1,10 +1,10 @@
 // The main window.
 #include "app/MainFrame.h"
 
-#include "app/MainScreen.h"
-#include "app/QuorvanelView.h"
 #include "app/WindowTitle.h"
 #include "platform/Platform.h"
+#include "screens/MainScreen.h"
+#include "screens/QuorvanelView.h"
 
 CMainFrame::CMainFrame(CPlatform& platform, CQuorvanelView& view)
     : window_(platform.CreateWindow(view, nullptr)) {

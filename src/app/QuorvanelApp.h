@@ -7,8 +7,8 @@
 #pragma once
 
 #include "app/MainFrame.h"
-#include "app/QuorvanelView.h"
 #include "game/GameWorld.h"
+#include "screens/QuorvanelView.h"
 
 #include <cstdint>
 #include <functional>

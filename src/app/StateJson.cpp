@@ -1,10 +1,10 @@
 // The game state as JSON (see StateJson.h).
 #include "app/StateJson.h"
 
-#include "app/MainScreen.h"
-#include "app/QuorvanelView.h"
 #include "automation/JsonWriter.h"
 #include "game/GameWorld.h"
+#include "screens/MainScreen.h"
+#include "screens/QuorvanelView.h"
 #include "screens/TaskPanel.h"
 
 namespace {

@@ -9,7 +9,7 @@
 // whole.
 #pragma once
 
-#include "containers/ErrorOr.h"
+#include "base/ErrorOr.h"
 
 #include <cstdint>
 #include <functional>

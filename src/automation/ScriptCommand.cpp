@@ -2,7 +2,7 @@
 #include "automation/ScriptCommand.h"
 
 #include "automation/KeyChordText.h"
-#include "containers/WholeNumber.h"
+#include "base/WholeNumber.h"
 #include "platform/MessageQuote.h"
 
 #include <limits>

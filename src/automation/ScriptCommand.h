@@ -20,7 +20,7 @@
 // recording writes, so FormatScriptCommand and ParseScriptLine round-trip.
 #pragma once
 
-#include "containers/ErrorOr.h"
+#include "base/ErrorOr.h"
 #include "platform/Platform.h"
 
 #include <cstdint>

@@ -19,14 +19,14 @@
 // and takes 14.00 per round, needs 14 rounds and lasts 8: a loss.
 #include "game/Battle.h"
 
-#include "containers/FormatText.h"
-#include "containers/Translation.h"
+#include "base/FormatText.h"
 #include "game/DefeatTally.h"
 #include "game/DropRoll.h"
 #include "game/GameWorld.h"
 #include "game/Hero.h"
 #include "game/Roster.h"
 #include "game/SkillDef.h"
+#include "i18n/Translation.h"
 
 namespace {
 

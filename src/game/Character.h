@@ -3,8 +3,8 @@
 // stat totals that combine bare stats, worn items and talent bonuses.
 #pragma once
 
-#include "containers/AnQianArray.h"
-#include "containers/DingChangArray.h"
+#include "base/AnQianArray.h"
+#include "base/DingChangArray.h"
 #include "game/Item.h"
 #include "game/Stats.h"
 

@@ -2,7 +2,7 @@
 // monster index in the order first defeated. Only won fights add to it.
 #pragma once
 
-#include "containers/AnQianArray.h"
+#include "base/AnQianArray.h"
 
 class CDefeatTally {
 public:

@@ -1,10 +1,10 @@
 // CDropEntry texts.
 #include "game/DropEntry.h"
 
-#include "containers/FormatText.h"
-#include "containers/Translation.h"
+#include "base/FormatText.h"
 #include "game/ItemTable.h"
 #include "game/SkillTable.h"
+#include "i18n/Translation.h"
 
 CDropEntry::CDropEntry(EDropKind entryKind, int entryId, int entryCount, unsigned entryChance)
     : kind(entryKind), id(entryId), count(entryCount), chance(entryChance) {}

@@ -1,8 +1,8 @@
 // CHero levelling, talent learning and the automatic equip.
 #include "game/Hero.h"
 
-#include "containers/FormatText.h"
-#include "containers/Translation.h"
+#include "base/FormatText.h"
+#include "i18n/Translation.h"
 
 CHero::CHero() : CCharacter(TrMark("无名氏"), 0, {20, 10, 100}, 0) {}
 

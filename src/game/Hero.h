@@ -5,7 +5,7 @@
 // message the calling screen shows.
 #pragma once
 
-#include "containers/AnQianArray.h"
+#include "base/AnQianArray.h"
 #include "game/Character.h"
 #include "game/Item.h"
 #include "game/SkillBookBag.h"

@@ -1,8 +1,8 @@
 // CItem properties through the item table, and item making.
 #include "game/Item.h"
 
-#include "containers/Translation.h"
 #include "game/ItemTable.h"
+#include "i18n/Translation.h"
 
 std::string CItem::Name(const CItemTable& items) const {
     if (itemId == ItemId::kNone) return Tr("无");

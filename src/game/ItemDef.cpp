@@ -1,8 +1,8 @@
 // CItemDef description text and slot names.
 #include "game/ItemDef.h"
 
-#include "containers/FormatText.h"
-#include "containers/Translation.h"
+#include "base/FormatText.h"
+#include "i18n/Translation.h"
 
 #include <utility>
 

@@ -1,7 +1,7 @@
 // Rows of the item table and the look-up by id.
 #include "game/ItemTable.h"
 
-#include "containers/Translation.h"
+#include "i18n/Translation.h"
 
 CItemTable::CItemTable() {
     rows_.Add({ItemId::kHookSpear, TrMark("钩链枪"), 10, {80, 0, 0}, ESlotKind::kWeapon});

@@ -2,7 +2,7 @@
 // the world holds the game's one table.
 #pragma once
 
-#include "containers/AnQianArray.h"
+#include "base/AnQianArray.h"
 #include "game/ItemDef.h"
 
 namespace ItemId {

@@ -1,7 +1,7 @@
 // CMonster construction.
 #include "game/Monster.h"
 
-#include "containers/Translation.h"
+#include "i18n/Translation.h"
 
 #include <utility>
 

@@ -2,7 +2,7 @@
 // and wear nothing, so their stat totals are their bare stats.
 #pragma once
 
-#include "containers/AnQianArray.h"
+#include "base/AnQianArray.h"
 #include "game/Character.h"
 #include "game/DropEntry.h"
 

@@ -1,9 +1,9 @@
 // The eleven monsters and their drop tables, in roster order.
 #include "game/Roster.h"
 
-#include "containers/Translation.h"
 #include "game/ItemTable.h"
 #include "game/SkillDef.h"
+#include "i18n/Translation.h"
 
 namespace {
 

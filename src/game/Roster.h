@@ -3,7 +3,7 @@
 // It is filled when made and never changes after; the world holds the game's one roster.
 #pragma once
 
-#include "containers/AnQianArray.h"
+#include "base/AnQianArray.h"
 #include "game/Monster.h"
 
 class CRoster {

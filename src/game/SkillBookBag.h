@@ -3,7 +3,7 @@
 // that would push a count past the int32 maximum, is refused quietly.
 #pragma once
 
-#include "containers/DingChangArray.h"
+#include "base/DingChangArray.h"
 
 struct SkillBookEntry {
     int skillId = 0;

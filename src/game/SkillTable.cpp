@@ -1,7 +1,7 @@
 // Rows of the talent-skill table and the look-up by id.
 #include "game/SkillTable.h"
 
-#include "containers/Translation.h"
+#include "i18n/Translation.h"
 
 CSkillTable::CSkillTable() {
     rows_.Add({SkillId::kAttackUp, TrMark("骁勇善战"), TrMark("攻击增加5%。")});

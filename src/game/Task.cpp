@@ -1,9 +1,9 @@
 // Task table and completion.
 #include "game/Task.h"
 
-#include "containers/Translation.h"
 #include "game/DefeatTally.h"
 #include "game/Hero.h"
+#include "i18n/Translation.h"
 
 #include <algorithm>
 #include <array>

@@ -4,7 +4,7 @@
 // shown by the panel after CompleteTask reports it.
 #pragma once
 
-#include "containers/Translation.h"
+#include "i18n/Translation.h"
 
 #include <span>
 

@@ -3,7 +3,7 @@
 // same fonts at every paint, and its glyph cache stays warm that way.
 #include "gfx/Font.h"
 
-#include "containers/MyException.h"
+#include "base/MyException.h"
 #include "gfx/FontFace.h"
 #include "gfx/FontFile.h"
 

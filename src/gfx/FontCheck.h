@@ -3,7 +3,7 @@
 // reason instead of failing at the first text.
 #pragma once
 
-#include "containers/ErrorOr.h"
+#include "base/ErrorOr.h"
 
 #include <string_view>
 

@@ -1,7 +1,7 @@
 // Finding a face's font file: the file the user names, else the host's lookup.
 #include "gfx/FontFile.h"
 
-#include "containers/Environment.h"
+#include "base/Environment.h"
 
 #include <utility>
 

@@ -7,7 +7,7 @@
 // QUORVANEL_FONT=/path/to/font overrides the lookup.
 #pragma once
 
-#include "containers/ErrorOr.h"
+#include "base/ErrorOr.h"
 
 #include <optional>
 #include <string>

@@ -2,7 +2,7 @@
 // device context draws into and every window shows.
 #pragma once
 
-#include "containers/ErrorOr.h"
+#include "base/ErrorOr.h"
 #include "gfx/Color.h"
 
 #include <cstdint>

@@ -6,7 +6,7 @@
 // failure (strerror gives the system's reason).
 #pragma once
 
-#include "containers/ErrorOr.h"
+#include "base/ErrorOr.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // Choosing the display scale (see DisplayScale.h).
 #include "platform/DisplayScale.h"
 
-#include "containers/WholeNumber.h"
+#include "base/WholeNumber.h"
 #include "platform/MessageQuote.h"
 
 #include <algorithm>

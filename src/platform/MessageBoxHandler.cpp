@@ -1,10 +1,10 @@
 // Layout, drawing and input of the message box (see MessageBoxHandler.h).
 #include "platform/MessageBoxHandler.h"
 
-#include "containers/Translation.h"
 #include "gfx/DeviceContext.h"
 #include "gfx/FocusRing.h"
 #include "gfx/PathEllipsis.h"
+#include "i18n/Translation.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 // The pictures folder and picture file names (see PictureFiles.h).
 #include "platform/PictureFiles.h"
 
-#include "containers/Environment.h"
+#include "base/Environment.h"
 #include "gfx/WholeFile.h"
 #include "platform/HostPng.h"
 #include "platform/SystemReason.h"

@@ -5,7 +5,7 @@
 // (windows in the web page).
 #pragma once
 
-#include "containers/ErrorOr.h"
+#include "base/ErrorOr.h"
 #include "platform/AccessBus.h"
 #include "platform/SettingsFile.h"
 #include "platform/Window.h"

@@ -11,7 +11,7 @@
 // stand. A missing file is simply the defaults: nothing has been kept yet.
 #pragma once
 
-#include "containers/ErrorOr.h"
+#include "base/ErrorOr.h"
 
 #include <optional>
 #include <string>

@@ -1,9 +1,9 @@
 // errno values in the game's language (see SystemReason.h).
 #include "platform/SystemReason.h"
 
-#include "containers/FormatText.h"
+#include "base/FormatText.h"
 
-#include "containers/Translation.h"
+#include "i18n/Translation.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,7 +1,7 @@
 // Event loops, modal loops, input routing and error reporting (see WindowSystem.h).
 #include "platform/WindowSystem.h"
 
-#include "containers/Translation.h"
+#include "i18n/Translation.h"
 #include "platform/MessageBoxHandler.h"
 
 #include <algorithm>

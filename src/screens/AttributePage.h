@@ -8,7 +8,7 @@
 // success, growing or shrinking with the number of skills.
 #pragma once
 
-#include "screens/PopupPage.h"
+#include "ui/PopupPage.h"
 #include "ui/WidgetId.h"
 
 #include <array>

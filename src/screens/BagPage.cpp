@@ -1,10 +1,10 @@
 // The bag page: its tab box and the badges of both tabs.
 #include "screens/BagPage.h"
 
-#include "containers/FormatText.h"
-#include "containers/Translation.h"
+#include "base/FormatText.h"
 #include "game/GameWorld.h"
 #include "game/Hero.h"
+#include "i18n/Translation.h"
 #include "platform/Platform.h"
 #include "ui/Badge.h"
 #include "ui/TabBox.h"

@@ -6,7 +6,7 @@
 // built once when it opens and changes nothing.
 #pragma once
 
-#include "screens/PopupPage.h"
+#include "ui/PopupPage.h"
 #include "ui/WidgetId.h"
 
 class CGameWorld;

@@ -1,9 +1,9 @@
 // Building the character card.
 #include "screens/CharacterCard.h"
 
-#include "containers/Translation.h"
 #include "game/Character.h"
 #include "game/GameWorld.h"
+#include "i18n/Translation.h"
 #include "screens/CardColors.h"
 #include "ui/Badge.h"
 #include "ui/CaptionFit.h"

@@ -1,10 +1,10 @@
 // The words for a fight's result.
 #include "screens/FightNews.h"
 
-#include "containers/FormatText.h"
-#include "containers/Translation.h"
-#include "containers/TrimmedText.h"
+#include "base/FormatText.h"
+#include "base/TrimmedText.h"
 #include "game/GameWorld.h"
+#include "i18n/Translation.h"
 
 std::string FightNews(int monsterIndex, const CFightResult& result, const CGameWorld& world) {
     const std::string monster = TrimmedText(Tr(world.roster.GetMonster(monsterIndex).name));

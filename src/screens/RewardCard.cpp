@@ -1,8 +1,8 @@
 // Building the reward card.
 #include "screens/RewardCard.h"
 
-#include "containers/Translation.h"
 #include "game/GameWorld.h"
+#include "i18n/Translation.h"
 #include "screens/CardColors.h"
 #include "ui/CaptionFit.h"
 #include "ui/Panel.h"

@@ -1,11 +1,11 @@
 // The task panel: task view, requirement lines and completion.
 #include "screens/TaskPanel.h"
 
-#include "containers/FormatText.h"
-#include "containers/Translation.h"
+#include "base/FormatText.h"
 #include "game/DefeatTally.h"
 #include "game/Hero.h"
 #include "game/Roster.h"
+#include "i18n/Translation.h"
 #include "ui/CaptionFit.h"
 #include "ui/PushButton.h"
 #include "ui/ScreenFont.h"

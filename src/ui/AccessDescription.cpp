@@ -1,7 +1,7 @@
 // Describing a widget tree for assistive technology.
 #include "ui/AccessDescription.h"
 
-#include "containers/TrimmedText.h"
+#include "base/TrimmedText.h"
 #include "ui/FocusPolicy.h"
 #include "ui/HoverCard.h"
 #include "ui/RootPanel.h"

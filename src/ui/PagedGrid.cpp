@@ -1,7 +1,7 @@
 // The paged grid: cell layout, paging and the page bar.
 #include "ui/PagedGrid.h"
 
-#include "containers/Translation.h"
+#include "i18n/Translation.h"
 #include "ui/CaptionFit.h"
 #include "ui/PushButton.h"
 #include "ui/RootPanel.h"

@@ -1,7 +1,7 @@
 // The widget base: tree building, look-ups, drawing order and click routing.
 #include "ui/Widget.h"
 
-#include "containers/FormatText.h"
+#include "base/FormatText.h"
 #include "ui/ShadowLabel.h"
 
 #include <algorithm>

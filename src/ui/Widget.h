@@ -5,7 +5,7 @@
 // clicks only through the WidgetId that ClickAt returns.
 #pragma once
 
-#include "containers/MyException.h"
+#include "base/MyException.h"
 #include "gfx/DeviceContext.h"
 #include "gfx/Geometry.h"
 #include "platform/AccessNode.h"

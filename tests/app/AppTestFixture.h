@@ -2,9 +2,9 @@
 // headless platform, and ways to reach its main screen by WidgetId.
 #pragma once
 
-#include "app/MainScreen.h"
 #include "app/QuorvanelApp.h"
 #include "platform/Platform.h"
+#include "screens/MainScreen.h"
 #include "ui/RootPanel.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // there but broken or unreadable gives one warning and Chinese. The
 // pseudo-language's catalog, which the build makes from the English one.
 #include "app/CatalogFiles.h"
-#include "containers/Translation.h"
+#include "i18n/Translation.h"
 #include "support/ProgramRun.h"
 
 #include <gtest/gtest.h>

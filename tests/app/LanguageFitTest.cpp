@@ -13,7 +13,7 @@
 #include "app/CatalogFiles.h"
 #include "app/GameForScripts.h"
 #include "automation/ScriptRunner.h"
-#include "containers/Translation.h"
+#include "i18n/Translation.h"
 #include "platform/MessageBoxHandler.h"
 #include "support/PageScript.h"
 #include "support/ProgramRun.h"

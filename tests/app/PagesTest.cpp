@@ -11,7 +11,7 @@
 #include "game/GameWorld.h"
 #include "game/SkillDef.h"
 #include "screens/AttributePage.h"
-#include "screens/ChoiceDialog.h"
+#include "ui/ChoiceDialog.h"
 
 #include <algorithm>
 #include <string>

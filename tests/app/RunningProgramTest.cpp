@@ -8,7 +8,7 @@
 #include "support/ScopedEnv.h"
 #include "support/ScriptedInput.h"
 
-#include "containers/AnQianArray.h"
+#include "base/AnQianArray.h"
 #include "gfx/png/PngFile.h"
 #include "ui/Panel.h"
 #include "ui/PushButton.h"

@@ -2,7 +2,7 @@
 // right-aligned and wrapped text lies, the measured extent of wrapped mixed
 // CJK and Latin text, 1-bit glyphs at 16 pixels and blended ones at 22, the
 // background modes, fonts read back, and the missing-font message.
-#include "containers/MyException.h"
+#include "base/MyException.h"
 #include "gfx/DeviceContext.h"
 #include "gfx/FontCheck.h"
 

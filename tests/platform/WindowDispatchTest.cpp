@@ -4,7 +4,7 @@
 // in an error box while the program goes on.
 #include "support/ScriptedInput.h"
 
-#include "containers/MyException.h"
+#include "base/MyException.h"
 #include "platform/WindowSystem.h"
 #include "platform/headless/HeadlessBackend.h"
 

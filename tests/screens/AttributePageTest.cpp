@@ -6,8 +6,8 @@
 
 #include "screens/AttributePage.h"
 #include "screens/CardColors.h"
-#include "screens/ChoiceDialog.h"
 #include "ui/Badge.h"
+#include "ui/ChoiceDialog.h"
 #include "ui/ShadowLabel.h"
 #include "ui/TextLabel.h"
 

@@ -7,7 +7,7 @@
 #include "game/SkillDef.h"
 #include "screens/AttributePage.h"
 #include "screens/BagPage.h"
-#include "screens/ChoiceDialog.h"
+#include "ui/ChoiceDialog.h"
 
 #include <string>
 #include <vector>

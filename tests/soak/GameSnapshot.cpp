@@ -2,10 +2,10 @@
 #include "GameSnapshot.h"
 
 #include "SoakWorld.h"
-#include "app/MainScreen.h"
-#include "app/QuorvanelView.h"
 #include "game/ItemTable.h"
 #include "platform/Platform.h"
+#include "screens/MainScreen.h"
+#include "screens/QuorvanelView.h"
 #include "screens/TaskPanel.h"
 
 #include <algorithm>

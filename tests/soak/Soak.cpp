@@ -11,7 +11,7 @@
 #include "SoakWorld.h"
 #include "app/QuorvanelApp.h"
 #include "automation/ScriptCommand.h"
-#include "containers/WholeNumber.h"
+#include "base/WholeNumber.h"
 
 #include <algorithm>
 #include <chrono>

@@ -3,7 +3,7 @@
 // reason of an unexpected failure.
 #pragma once
 
-#include "containers/ErrorOr.h"
+#include "base/ErrorOr.h"
 
 #include <string>
 

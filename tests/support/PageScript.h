@@ -4,8 +4,8 @@
 // aim at pages that open only later).
 #pragma once
 
-#include "screens/PopupPage.h"
 #include "support/ScriptedInput.h"
+#include "ui/PopupPage.h"
 
 #include <gtest/gtest.h>
 

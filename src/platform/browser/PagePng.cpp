@@ -2,7 +2,7 @@
 // the files the module writes, and downloads offered to the player.
 #include "platform/browser/PagePng.h"
 
-#include "containers/Translation.h"
+#include "i18n/Translation.h"
 #include "platform/HostPng.h"
 #include "platform/browser/Rgba.h"
 

@@ -1,7 +1,7 @@
 // SDL2 start-up and event translation (see SdlBackend.h).
 #include "platform/sdl/SdlBackend.h"
 
-#include "containers/Environment.h"
+#include "base/Environment.h"
 #include "platform/PictureFiles.h"
 #include "platform/WindowSystem.h"
 #include "platform/sdl/SdlWindow.h"
