@@ -121,7 +121,7 @@ expect fail "the base layer reaches for the translations" "base includes i18n, w
 write_tree
 echo '#include "platform/Part.h"' >>"$work/src/gfx/Uses.cpp"
 expect fail "drawing reaches for the window system" "gfx includes platform, which src/gfx/CMakeLists.txt does not reach"
-layer_cmake gfx containers platform
+layer_cmake gfx base platform
 expect fail "drawing declares the window system" "gfx may not depend on platform"
 
 write_tree
