@@ -13,7 +13,7 @@
 'use strict';
 
 const QuorvanelHost = (() => {
-  // {kind, keys (a Map of names to [key, letter]), otherKey, modifier, frame}
+  // {kind, keys (a Map of names to [key, letter, moves focus]), otherKey, tabKey, modifier, frame}
   let contract = null;
   const windows = new Map();  // id -> {id, frame, title, canvas, context}
   let topZ = 0;
@@ -35,10 +35,6 @@ const QuorvanelHost = (() => {
   // Whether Tab / Shift+Tab would wrap round in the top window, as the
   // program last said before it waited: such a Tab leaves the game.
   let tabWraps = {forward: false, backward: true};
-  // The browser keys the game uses that would otherwise scroll the page or
-  // move its focus.
-  const pageKeys = new Set(['Tab', ' ', 'ArrowLeft', 'ArrowRight', 'ArrowUp', 'ArrowDown', 'PageUp', 'PageDown',
-                            'Home', 'End']);
 
   const desk = () => document.getElementById('desk');
 
@@ -107,11 +103,14 @@ const QuorvanelHost = (() => {
     // Tab at the end of the top window (Shift+Tab at its start) leaves the
     // game for the page; the game keeps its focus where it was. Unless keys
     // are still waiting, which may move it.
-    if (e.key === 'Tab' && !ctrl && !e.altKey && !events.some(event => event.pressed) &&
+    const [key, , movesFocus] = (contract && contract.keys.get(e.key)) || [];
+    const tab = contract !== null && key === contract.tabKey;
+    if (tab && !ctrl && !e.altKey && !events.some(event => event.pressed) &&
         (e.shiftKey ? tabWraps.backward : tabWraps.forward))
       return;
-    // Ctrl+P saves a picture of the game, not the page.
-    if ((ctrl && e.code === 'KeyP') || pageKeys.has(e.key)) e.preventDefault();
+    // Ctrl+P saves a picture of the game, not the page; the keys that move
+    // the game's focus would otherwise scroll the page or move its focus.
+    if ((ctrl && e.code === 'KeyP') || movesFocus) e.preventDefault();
     queueEvent({pressed: {code: e.code, key: e.key, ctrl, shift: e.shiftKey, alt: e.altKey}});
   }
 

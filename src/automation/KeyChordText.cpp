@@ -1,11 +1,12 @@
 // Reading and writing key chords (see KeyChordText.h).
 #include "automation/KeyChordText.h"
 
+#include "platform/KeyTable.h"
+
 #include <algorithm>
-#include <array>
 #include <cctype>
+#include <iterator>
 #include <string_view>
-#include <utility>
 
 namespace {
 
@@ -15,36 +16,13 @@ std::string Lower(std::string_view text) {
     return lower;
 }
 
-// The keys that move and use the keyboard focus, by their script names.
-constexpr std::array<std::pair<std::string_view, KeyChord::Key>, 10> kFocusKeys{{
-    {"tab", KeyChord::Key::Tab},
-    {"space", KeyChord::Key::Space},
-    {"left", KeyChord::Key::Left},
-    {"right", KeyChord::Key::Right},
-    {"up", KeyChord::Key::Up},
-    {"down", KeyChord::Key::Down},
-    {"pageup", KeyChord::Key::PageUp},
-    {"pagedown", KeyChord::Key::PageDown},
-    {"home", KeyChord::Key::Home},
-    {"end", KeyChord::Key::End},
-}};
-
 std::optional<KeyChord> KeyNamed(const std::string& name) {
     KeyChord chord;
-    if (name == "return" || name == "enter") {
-        chord.key = KeyChord::Key::Return;
-    } else if (name == "escape" || name == "esc") {
-        chord.key = KeyChord::Key::Escape;
-    } else if (name == "=") {
-        chord.key = KeyChord::Key::Equals;
-    } else if (name == "-") {
-        chord.key = KeyChord::Key::Minus;
-    } else if (name == "f11") {
-        chord.key = KeyChord::Key::F11;
-    } else if (const auto focus = std::find_if(kFocusKeys.begin(), kFocusKeys.end(),
-                                               [&name](const auto& entry) { return entry.first == name; });
-               focus != kFocusKeys.end()) {
-        chord.key = focus->second;
+    const auto named = std::find_if(std::begin(kKeyTable), std::end(kKeyTable), [&name](const CKeyRow& row) {
+        return row.scriptName == name || (!row.scriptAlias.empty() && row.scriptAlias == name);
+    });
+    if (named != std::end(kKeyTable)) {
+        chord.key = named->key;
     } else if (name.size() == 1 && name[0] >= 'a' && name[0] <= 'z') {
         chord.key = KeyChord::Key::Letter;
         chord.letter = name[0];
@@ -81,33 +59,13 @@ std::optional<KeyChord> ParseKeyChord(std::string_view text) {
 }
 
 std::string KeyChordName(const KeyChord& chord) {
-    const auto focus = std::find_if(kFocusKeys.begin(), kFocusKeys.end(),
-                                    [&chord](const auto& entry) { return entry.second == chord.key; });
     std::string key;
-    switch (chord.key) {
-        case KeyChord::Key::Return:
-            key = "return";
-            break;
-        case KeyChord::Key::Escape:
-            key = "escape";
-            break;
-        case KeyChord::Key::Letter:
-            key = std::string(1, chord.letter);
-            break;
-        case KeyChord::Key::Equals:
-            key = "=";
-            break;
-        case KeyChord::Key::Minus:
-            key = "-";
-            break;
-        case KeyChord::Key::F11:
-            key = "f11";
-            break;
-        default:
-            if (focus == kFocusKeys.end()) return "";
-            key = focus->first;
-            break;
-    }
+    if (chord.key == KeyChord::Key::Letter)
+        key = std::string(1, chord.letter);
+    else if (const CKeyRow* row = KeyRowOf(chord.key))
+        key = row->scriptName;
+    else
+        return "";
     std::string name;
     if (chord.ctrl) name += "ctrl+";
     if (chord.shift) name += "shift+";

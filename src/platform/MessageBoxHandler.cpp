@@ -5,6 +5,7 @@
 #include "gfx/FocusRing.h"
 #include "gfx/PathEllipsis.h"
 #include "i18n/Translation.h"
+#include "platform/KeyTable.h"
 
 #include <algorithm>
 #include <cmath>
@@ -135,9 +136,11 @@ void CMessageBoxHandler::OnLButtonDown(int x, int y) {
 
 void CMessageBoxHandler::OnKey(const KeyChord& key) {
     using Key = KeyChord::Key;
+    const CKeyRow* row = KeyRowOf(key.key);
     if (key.key == Key::Return || key.key == Key::Escape || (key.key == Key::Space && ringShown_)) End();
-    // The button is the box's only widget: every focus key shows the ring on it.
-    else if (key.key >= Key::Tab && key.key <= Key::End)
+    // The button is the box's only widget: every key that moves the focus
+    // shows the ring on it.
+    else if (row && row->MovesFocus())
         SetRingShown(true);
 }
 

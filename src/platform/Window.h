@@ -16,13 +16,13 @@
 #include <string>
 
 struct KeyChord {
+    // What each key is called and does: KeyTable.h.
     enum class Key {
         Return,
         Escape,
         Letter,
         Equals,
         Minus,
-        // The keys that move and use the keyboard focus (Shift+Tab: Tab with shift).
         Tab,
         Space,
         Left,
@@ -33,7 +33,6 @@ struct KeyChord {
         PageDown,
         Home,
         End,
-        // Fullscreen and back, on the desktop.
         F11,
         Other
     };

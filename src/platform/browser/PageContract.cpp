@@ -1,6 +1,7 @@
 // The contract with the page, as the page reads it (see PageContract.h).
 #include "platform/browser/PageContract.h"
 
+#include "platform/KeyTable.h"
 #include "platform/Platform.h"
 
 #include <emscripten.h>
@@ -14,27 +15,13 @@ namespace {
 using Key = KeyChord::Key;
 using Kind = InputEvent::Kind;
 
-// The keys the game knows, by KeyboardEvent.key: the name the keyboard
-// layout gives, so that "=" is "=" wherever the layout puts it. Letters go
-// by KeyboardEvent.code ("KeyA") instead, the key's place, so that Ctrl and
-// a letter work on any layout. Every other key is Key::Other.
-constexpr std::pair<std::string_view, Key> kKeyNames[] = {
-    {"Enter", Key::Return},
-    {"Escape", Key::Escape},
-    {"=", Key::Equals},
+// The keys the game knows go by KeyboardEvent.key (KeyTable.h's page
+// names): the name the keyboard layout gives, so that "=" is "=" wherever
+// the layout puts it. Letters go by KeyboardEvent.code ("KeyA") instead, the
+// key's place, so that Ctrl and a letter work on any layout. Every other key
+// is Key::Other. These are the page's other names for a key of the table.
+constexpr std::pair<std::string_view, Key> kOtherKeyNames[] = {
     {"+", Key::Equals},
-    {"-", Key::Minus},
-    // The keys that move and use the keyboard focus.
-    {"Tab", Key::Tab},
-    {" ", Key::Space},
-    {"ArrowLeft", Key::Left},
-    {"ArrowRight", Key::Right},
-    {"ArrowUp", Key::Up},
-    {"ArrowDown", Key::Down},
-    {"PageUp", Key::PageUp},
-    {"PageDown", Key::PageDown},
-    {"Home", Key::Home},
-    {"End", Key::End},
 };
 
 constexpr std::pair<std::string_view, Kind> kKindNames[] = {
@@ -56,13 +43,18 @@ std::string Number(Enum value) {
     return std::to_string(static_cast<int>(value));
 }
 
-// {"NAME": [key, letter], ...}
+// {"NAME": [key, letter, moves focus (0 or 1)], ...}
 std::string KeyTable() {
     std::string table;
     const auto add = [&table](std::string_view name, Key key, char letter) {
-        table += (table.empty() ? "" : ",") + Member(name, "[" + Number(key) + "," + Number(letter) + "]");
+        const CKeyRow* row = KeyRowOf(key);
+        const int movesFocus = row && row->MovesFocus() ? 1 : 0;
+        table += (table.empty() ? "" : ",") +
+                 Member(name, "[" + Number(key) + "," + Number(letter) + "," + Number(movesFocus) + "]");
     };
-    for (const auto& [name, key] : kKeyNames) add(name, key, 0);
+    for (const CKeyRow& row : kKeyTable)
+        if (!row.pageName.empty()) add(row.pageName, row.key, 0);
+    for (const auto& [name, key] : kOtherKeyNames) add(name, key, 0);
     for (char letter = 'a'; letter <= 'z'; ++letter)
         add(std::string("Key") + static_cast<char>(letter - 'a' + 'A'), Key::Letter, letter);
     return "{" + table + "}";
@@ -86,7 +78,7 @@ namespace PageContract {
 void TellPage() {
     const std::string contract =
         "{" + Member("kind", KindTable()) + "," + Member("keys", KeyTable()) + "," +
-        Member("otherKey", Number(Key::Other)) + "," +
+        Member("otherKey", Number(Key::Other)) + "," + Member("tabKey", Number(Key::Tab)) + "," +
         Member("modifier", "{" + Member("ctrl", Number(kCtrl)) + "," + Member("shift", Number(kShift)) + "," +
                                Member("alt", Number(kAlt)) + "}") +
         "," +

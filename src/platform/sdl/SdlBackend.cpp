@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <iterator>
 #include <optional>
 #include <utility>
 
@@ -51,42 +52,28 @@ bool IsRealDisplay(const char* driver) {
     return driver && (std::strcmp(driver, "x11") == 0 || std::strcmp(driver, "wayland") == 0);
 }
 
-// The keys that move and use the keyboard focus.
-constexpr std::array<std::pair<SDL_Keycode, KeyChord::Key>, 10> kFocusKeys{{
-    {SDLK_TAB, KeyChord::Key::Tab},
-    {SDLK_SPACE, KeyChord::Key::Space},
-    {SDLK_LEFT, KeyChord::Key::Left},
-    {SDLK_RIGHT, KeyChord::Key::Right},
-    {SDLK_UP, KeyChord::Key::Up},
-    {SDLK_DOWN, KeyChord::Key::Down},
-    {SDLK_PAGEUP, KeyChord::Key::PageUp},
-    {SDLK_PAGEDOWN, KeyChord::Key::PageDown},
-    {SDLK_HOME, KeyChord::Key::Home},
-    {SDLK_END, KeyChord::Key::End},
-}};
-
-std::optional<KeyChord::Key> FocusKeyOf(SDL_Keycode sym) {
-    const auto key = std::find_if(kFocusKeys.begin(), kFocusKeys.end(),
-                                  [sym](const auto& entry) { return entry.first == sym; });
-    return key == kFocusKeys.end() ? std::nullopt : std::optional(key->second);
-}
+// SDL's key codes of the keys the game knows (KeyTable.h) but letters.
+constexpr std::pair<SDL_Keycode, KeyChord::Key> kSdlKeys[] = {
+    {SDLK_RETURN, KeyChord::Key::Return}, {SDLK_KP_ENTER, KeyChord::Key::Return},
+    {SDLK_ESCAPE, KeyChord::Key::Escape}, {SDLK_EQUALS, KeyChord::Key::Equals},
+    {SDLK_PLUS, KeyChord::Key::Equals},   {SDLK_KP_PLUS, KeyChord::Key::Equals},
+    {SDLK_MINUS, KeyChord::Key::Minus},   {SDLK_KP_MINUS, KeyChord::Key::Minus},
+    {SDLK_TAB, KeyChord::Key::Tab},       {SDLK_SPACE, KeyChord::Key::Space},
+    {SDLK_LEFT, KeyChord::Key::Left},     {SDLK_RIGHT, KeyChord::Key::Right},
+    {SDLK_UP, KeyChord::Key::Up},         {SDLK_DOWN, KeyChord::Key::Down},
+    {SDLK_PAGEUP, KeyChord::Key::PageUp}, {SDLK_PAGEDOWN, KeyChord::Key::PageDown},
+    {SDLK_HOME, KeyChord::Key::Home},     {SDLK_END, KeyChord::Key::End},
+    {SDLK_F11, KeyChord::Key::F11},
+};
 
 std::optional<KeyChord> ChordOf(const SDL_KeyboardEvent& key) {
     if (key.repeat) return std::nullopt;
     KeyChord chord;
     const SDL_Keycode sym = key.keysym.sym;
-    if (sym == SDLK_RETURN || sym == SDLK_KP_ENTER) {
-        chord.key = KeyChord::Key::Return;
-    } else if (sym == SDLK_ESCAPE) {
-        chord.key = KeyChord::Key::Escape;
-    } else if (sym == SDLK_EQUALS || sym == SDLK_PLUS || sym == SDLK_KP_PLUS) {
-        chord.key = KeyChord::Key::Equals;
-    } else if (sym == SDLK_MINUS || sym == SDLK_KP_MINUS) {
-        chord.key = KeyChord::Key::Minus;
-    } else if (sym == SDLK_F11) {
-        chord.key = KeyChord::Key::F11;
-    } else if (const std::optional<KeyChord::Key> focusKey = FocusKeyOf(sym)) {
-        chord.key = *focusKey;
+    const auto known = std::find_if(std::begin(kSdlKeys), std::end(kSdlKeys),
+                                    [sym](const auto& entry) { return entry.first == sym; });
+    if (known != std::end(kSdlKeys)) {
+        chord.key = known->second;
     } else if (sym >= SDLK_a && sym <= SDLK_z) {
         chord.key = KeyChord::Key::Letter;
         chord.letter = static_cast<char>('a' + (sym - SDLK_a));
