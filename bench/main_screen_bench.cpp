@@ -68,7 +68,7 @@ void BM_MainScreenTabBetweenFightButtons(benchmark::State& state) {
     const KeyChord tab{KeyChord::Key::Tab, 0, false, false, false};
     KeyChord shiftTab = tab;
     shiftTab.shift = true;
-    while (view.Root().FocusedId() != MainScreen::FightButton(0)) view.OnKey(tab);
+    while (view.Focus().FocusedId() != MainScreen::FightButton(0)) view.OnKey(tab);
     program.window().UpdateWindow();
     bool onFirst = true;
     for (auto _ : state) {

@@ -102,7 +102,7 @@ bool CScriptRunner::RunInspection(const ScriptCommand& command, CWindow* active)
             if (!active) break;
             const auto* host = dynamic_cast<const CWidgetHost*>(active->GetHandler());
             // A message box draws itself without a widget tree.
-            print_(host ? WidgetTreeJson(host->Root()) : "null");
+            print_(host ? WidgetTreeJson(*host) : "null");
             return true;
         }
         case Kind::Access: {

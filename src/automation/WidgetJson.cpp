@@ -2,7 +2,7 @@
 #include "automation/WidgetJson.h"
 
 #include "automation/JsonWriter.h"
-#include "ui/RootPanel.h"
+#include "ui/WidgetHost.h"
 
 #include <cxxabi.h>
 
@@ -80,10 +80,9 @@ void WriteWidget(CJsonWriter& json, const CWidget& widget, int originX, int orig
 
 }  // namespace
 
-std::string WidgetTreeJson(const CRootPanel& root) {
-    const std::vector<CFocusable> order = FocusOrder(root);
-    const std::optional<std::size_t> focus = root.FocusIndex(order);
-    const CWidget* focused = focus ? order[*focus].widget : nullptr;
+std::string WidgetTreeJson(const CWidgetHost& host) {
+    const CRootPanel& root = host.Root();
+    const CWidget* focused = host.Focus().FocusedWidget();
     CJsonWriter json;
     json.BeginObject();
     WriteWidgetMembers(json, root, 0, 0, focused);

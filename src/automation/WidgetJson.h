@@ -3,7 +3,8 @@
 //   {"kind":"CPushButton","id":[group,id,sub],"rect":[l,t,r,b],
 //    "caption":..,"hint":..,"enabled":..,"shown":..,"fill":"#rrggbb"|null,
 //    "text":"#rrggbb"|null (only for kinds with a text colour),"children":[..]}
-// with rectangles in window client coordinates. The root object also tells
+// with rectangles in window client coordinates, and "focused":true on the
+// widget with the keyboard focus. The root object also tells
 // what floats over the tree: "hintBox" ({"rect","text"} or null) and
 // "hoverCard" (the card shown by the pointer, as a widget tree, or null).
 // The kind is the widget's C++ class name, so kinds added later need no code here.
@@ -11,6 +12,6 @@
 
 #include <string>
 
-class CRootPanel;
+class CWidgetHost;
 
-std::string WidgetTreeJson(const CRootPanel& root);
+std::string WidgetTreeJson(const CWidgetHost& host);

@@ -2,7 +2,6 @@
 #include "ui/AccessDescription.h"
 
 #include "base/TrimmedText.h"
-#include "ui/FocusPolicy.h"
 #include "ui/HoverCard.h"
 #include "ui/RootPanel.h"
 
@@ -21,8 +20,7 @@ void CollectText(const CWidget& widget, std::string& text) {
 
 class CDescriber {
 public:
-    CDescriber(const CRootPanel& root, AccessWidgets* widgets)
-        : root_(root), widgets_(widgets), focused_(root.FocusedId()) {}
+    CDescriber(const CWidget* focused, AccessWidgets* widgets) : focused_(focused), widgets_(widgets) {}
 
     // Appends widget's node to out, or its children's when it is none of its own.
     void Add(const CWidget& widget, CPoint origin, bool enabled, std::vector<CAccessNode>& out) {
@@ -33,13 +31,13 @@ public:
         const CPoint inner{node.bounds.left, node.bounds.top};
         for (const auto& child : widget.Children()) Add(*child, inner, !node.disabled, node.children);
         node.name = TrimmedText(widget.accessName.empty() ? widget.caption : widget.accessName);
-        if (const CHoverCard* card = root_.FindHoverCard(widget.Id()))
+        if (const CHoverCard* card = widget.OwnHoverCard())
             CollectText(*card, node.description);
         else
             node.description = TrimmedText(widget.hint);
-        node.canFocus = TakesFocus(widget, root_);
+        node.canFocus = widget.TakesFocus();
         node.canActivate = node.canFocus && !node.disabled;
-        node.focused = node.canFocus && widget.Id() == focused_;
+        node.focused = node.canFocus && focused_ && widget.Id() == focused_->Id();
         node.id = UniqueId(widget.Id());
         if (widgets_) (*widgets_)[node.id] = &widget;
         widget.Describe(node);
@@ -63,18 +61,17 @@ private:
         return count == 1 ? text : text + separator + std::to_string(count);
     }
 
-    const CRootPanel& root_;
+    const CWidget* focused_;
     AccessWidgets* widgets_;
-    WidgetId focused_;
     std::map<std::string, int> ids_;
     std::map<std::string, int> names_;
 };
 
 }  // namespace
 
-CAccessNode DescribeWindow(const CRootPanel& root, AccessRole windowRole, const std::string& title,
-                           AccessWidgets* widgets) {
-    CDescriber describer(root, widgets);
+CAccessNode DescribeWindow(const CRootPanel& root, const CWidget* focused, AccessRole windowRole,
+                           const std::string& title, AccessWidgets* widgets) {
+    CDescriber describer(focused, widgets);
     CAccessNode window;
     window.id = "window";
     window.role = windowRole;

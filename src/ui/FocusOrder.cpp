@@ -1,9 +1,7 @@
 // Reading order and focus steps (see FocusOrder.h).
 #include "ui/FocusOrder.h"
 
-#include "ui/FocusPolicy.h"
 #include "ui/PagedGrid.h"
-#include "ui/RootPanel.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -61,11 +59,11 @@ std::optional<std::size_t> NearestToward(const std::vector<CFocusable>& order, s
 
 }  // namespace
 
-std::vector<CFocusable> FocusOrder(const CRootPanel& root) {
+std::vector<CFocusable> FocusOrder(const CWidget& root) {
     std::vector<CFocusable> found;
     VisitShown(root, nullptr, root.rect, {},
                [&](CWidget& widget, const CRect& area, const CGridScope& scope) {
-                   if (TakesFocus(widget, root))
+                   if (widget.TakesFocus())
                        found.push_back({&widget, area, scope.grid, scope.area, scope.inCell});
                });
     // Top to bottom by centre, then cut into rows, each sorted left to right.
@@ -83,7 +81,7 @@ std::vector<CFocusable> FocusOrder(const CRootPanel& root) {
     return found;
 }
 
-std::vector<std::pair<CPagedGrid*, CRect>> ShownGrids(const CRootPanel& root) {
+std::vector<std::pair<CPagedGrid*, CRect>> ShownGrids(const CWidget& root) {
     std::vector<std::pair<CPagedGrid*, CRect>> grids;
     VisitShown(root, nullptr, root.rect, {}, [&](CWidget& widget, const CRect& area, const CGridScope&) {
         if (auto* grid = dynamic_cast<CPagedGrid*>(&widget)) grids.emplace_back(grid, area);

@@ -1,5 +1,5 @@
 // The order the keyboard focus moves in: the shown widgets of a window's
-// tree that take focus (FocusPolicy.h), with their areas in the window, in
+// tree that take focus (CWidget::TakesFocus), with their areas in the window, in
 // reading order (rows top to bottom, each left to right, as drawn), and the
 // steps between them: Tab and Shift+Tab along the order, wrapping; the arrows
 // to the nearest widget whose centre lies within 45 degrees of the
@@ -15,7 +15,6 @@
 #include <vector>
 
 class CPagedGrid;
-class CRootPanel;
 class CWidget;
 
 struct CFocusable {
@@ -26,12 +25,13 @@ struct CFocusable {
     bool inCell = false;         // in one of that grid's cells (not its page bar)
 };
 
-// Two widgets share a row when the later one's centre (from the top) lies
-// level with the first one of the row.
-std::vector<CFocusable> FocusOrder(const CRootPanel& root);
+// The order of root's tree (root.rect: its area in the window). Two widgets
+// share a row when the later one's centre (from the top) lies level with
+// the first one of the row.
+std::vector<CFocusable> FocusOrder(const CWidget& root);
 
-// The shown paged grids of the tree, each with its area in the window.
-std::vector<std::pair<CPagedGrid*, CRect>> ShownGrids(const CRootPanel& root);
+// The shown paged grids of root's tree, each with its area in the window.
+std::vector<std::pair<CPagedGrid*, CRect>> ShownGrids(const CWidget& root);
 
 enum class FocusStep { Next, Previous, Left, Right, Up, Down, First, Last };
 

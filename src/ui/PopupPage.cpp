@@ -49,7 +49,7 @@ std::string CPopupPage::Name() const {
 
 bool CPopupPage::OnInitDialog() {
     Root().RemoveAllChildren();
-    Root().ResetFocus();
+    Focus().Reset();
     AttachWindow(window_.get(), window_->GetClientRect());
     return true;
 }

@@ -2,10 +2,13 @@
 #include "ui/Widget.h"
 
 #include "base/FormatText.h"
+#include "ui/HoverCard.h"
 #include "ui/ShadowLabel.h"
 
 #include <algorithm>
 #include <utility>
+
+CWidget::CWidget() = default;
 
 CWidget::~CWidget() { RemoveAllChildren(); }
 
@@ -52,6 +55,38 @@ void CWidget::DrawSelfAroundOpaqueChildren(CDC& dc, const WidgetId& hovered, CPo
     }
     DrawSelf(dc, hovered, origin);
     if (clipSaved) dc.RestoreClipRegion();
+}
+
+bool CWidget::TakesFocus() const {
+    switch (GetFocusPolicy()) {
+        case FocusPolicy::None:
+            return false;
+        case FocusPolicy::Always:
+            return true;
+        case FocusPolicy::WhileShowingHover:
+            return !hint.empty() || hoverCard_ != nullptr;
+    }
+    return false;
+}
+
+CHoverCard* CWidget::AddHoverCard(const CRect& cardRect, int group, int id, int sub) {
+    const WidgetId owner{group, id, sub};
+    CWidget* widget = FindWidget(owner);
+    if (!widget) throw CMyException(MissingWidgetText(owner));
+    widget->hoverCard_ = std::make_unique<CHoverCard>();
+    widget->hoverCard_->rect = cardRect;
+    widget->hoverCard_->SetId(owner);
+    return widget->hoverCard_.get();
+}
+
+CHoverCard* CWidget::FindHoverCard(const WidgetId& id) const {
+    const CWidget* widget = FindWidget(id);
+    return widget ? widget->OwnHoverCard() : nullptr;
+}
+
+CHoverCard& CWidget::HoverCard(const WidgetId& id) const {
+    if (CHoverCard* card = FindHoverCard(id)) return *card;
+    throw CMyException(MissingWidgetText(id));
 }
 
 int CWidget::ResolveGroup(int group) const {

@@ -9,7 +9,6 @@
 #include "gfx/DeviceContext.h"
 #include "gfx/Geometry.h"
 #include "platform/AccessNode.h"
-#include "ui/FocusPolicy.h"
 #include "ui/WidgetId.h"
 
 #include <memory>
@@ -19,6 +18,7 @@
 #include <type_traits>
 #include <vector>
 
+class CHoverCard;
 class CRootPanel;
 class CShadowLabel;
 
@@ -27,7 +27,16 @@ inline constexpr int kFirstAutomaticGroup = 100000;
 
 class CWidget {
 public:
-    CWidget() = default;
+    // Which widgets take the keyboard focus: every widget that reacts to a
+    // click or shows something while hovered. A disabled widget still takes
+    // focus, so that its hint can be read.
+    enum class FocusPolicy {
+        None,              // labels, panels: never focused
+        Always,            // push buttons (tab heads, page buttons, choices)
+        WhileShowingHover  // badges: only with a hint or a hover card to show
+    };
+
+    CWidget();
     CWidget(const CWidget&) = delete;
     CWidget& operator=(const CWidget&) = delete;
     // Deletes the children first to last.
@@ -63,7 +72,7 @@ public:
     virtual std::optional<COLORREF> TextColor() const { return std::nullopt; }
     // True when the look depends on whether the widget is hovered.
     virtual bool RepaintsOnHover() const;
-    // Whether the kind takes the keyboard focus (FocusPolicy.h). None.
+    // Whether the kind takes the keyboard focus (see FocusPolicy). None.
     virtual FocusPolicy GetFocusPolicy() const { return FocusPolicy::None; }
     // Says what the kind is for assistive technology: fills node's role (and
     // states of its own) after the describer (AccessDescription.h) has filled
@@ -77,6 +86,23 @@ public:
     // top-left added to the origin. A widget that lies wholly outside the
     // context's clip region is not drawn (only its lasting state is applied).
     virtual void DrawTree(CDC& dc, const WidgetId& hovered, CPoint origin) const;
+
+    // Whether the widget takes the keyboard focus now, by its kind's policy.
+    bool TakesFocus() const;
+
+    // --- Its hover card ---
+    // The card shown instead of the hint while the pointer rests here, or
+    // null. The widget owns it; it lives outside the tree, and only its size
+    // counts for where it shows.
+    CHoverCard* OwnHoverCard() const { return hoverCard_.get(); }
+    // Gives the widget of that id in this subtree (the first FindWidget
+    // finds) a new, empty card of cardRect's size, identified as the widget;
+    // the caller fills it. Raises CMyException when there is no such widget.
+    CHoverCard* AddHoverCard(const CRect& cardRect, int group, int id, int sub);
+    // The card of the widget of that id, or null.
+    CHoverCard* FindHoverCard(const WidgetId& id) const;
+    // The card of the widget of that id; raises CMyException when there is none.
+    CHoverCard& HoverCard(const WidgetId& id) const;
 
     // --- The tree ---
     // Creates a Kind with its defaults, identified (group, id, sub), and
@@ -164,6 +190,7 @@ private:
 
     WidgetId id_;
     std::vector<std::unique_ptr<CWidget>> children_;
+    std::unique_ptr<CHoverCard> hoverCard_;
 };
 
 template <class Kind>

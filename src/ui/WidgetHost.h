@@ -5,22 +5,21 @@
 // does nothing. Main screen and popup pages derive from it and act on
 // the WidgetIds they gave their own widgets.
 //
-// The keys move and use the keyboard focus (RootPanel.h): Tab and
-// Shift+Tab, the arrows, Home and End move it (FocusOrder.h); PageUp and
-// PageDown turn the page of the paged grid that holds the focus, else of the
-// window's only shown grid, and focus its new page's first cell; Space and
-// Enter activate the focused widget as a click landing on it, but only while
-// the focus ring shows: before, Space only shows the ring. Every other key,
-// and Enter before the ring shows, goes to OnCommandKey.
+// It also owns the window's keyboard focus (KeyboardFocus.h), which takes
+// the keys it uses first; every other key, and Enter before the focus ring
+// shows, goes to OnCommandKey.
 #pragma once
 
 #include "platform/Window.h"
+#include "ui/KeyboardFocus.h"
 #include "ui/RootPanel.h"
 
 class CWidgetHost : public CWindowHandler {
 public:
     CRootPanel& Root() { return root_; }
     const CRootPanel& Root() const { return root_; }
+    CKeyboardFocus& Focus() { return focus_; }
+    const CKeyboardFocus& Focus() const { return focus_; }
 
     // Ties the root to the window that shows it; again whenever the window
     // gives the root a new rectangle.
@@ -31,7 +30,7 @@ public:
     void OnMouseMove(int x, int y) override;
     void OnLButtonDown(int x, int y) override;
     void OnKey(const KeyChord& key) final;
-    bool ShowsFocusRing() const override { return root_.FocusRingShown(); }
+    bool ShowsFocusRing() const override { return focus_.RingShown(); }
     bool TabWraps(bool backward) const override;
     // Focus moves to the node's widget as a key would move it there (the ring
     // shows); activating it is then Space on it.
@@ -51,10 +50,9 @@ protected:
     virtual AccessRole AccessWindowRole() const { return AccessRole::Window; }
 
 private:
-    void RouteKey(const KeyChord& key);
-    void StepFocus(FocusStep step);
-    void TurnPage(int step);
-    void Activate();
+    // What pressing a widget by key does: the click handler's part.
+    CKeyboardFocus::Press PressHandler();
 
     CRootPanel root_;
+    CKeyboardFocus focus_{root_};
 };

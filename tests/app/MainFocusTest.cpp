@@ -30,15 +30,15 @@ TEST_F(MainFocusTest, TabReadsTheTopBarThenTheCardsRowByRowThenThePageBar) {
     expected.push_back({kTrainingGroup, -1, 1});  // 上一页, disabled
     expected.push_back({kTrainingGroup, -1, 2});  // 下一页
     expected.push_back(kAttributesButton);        // wrapped
-    std::vector<WidgetId> seen{Root().FocusedId()};
+    std::vector<WidgetId> seen{View().Focus().FocusedId()};
     for (std::size_t i = 1; i < expected.size(); ++i) {
         View().OnKey(Key(KeyChord::Key::Tab));
-        seen.push_back(Root().FocusedId());
+        seen.push_back(View().Focus().FocusedId());
     }
     EXPECT_EQ(seen, expected);
 
     View().OnKey(Key(KeyChord::Key::PageDown));
-    EXPECT_EQ(Root().FocusedId(), MonsterCardPart(6, kStatsBadgePart));
+    EXPECT_EQ(View().Focus().FocusedId(), MonsterCardPart(6, kStatsBadgePart));
 }
 
 TEST_F(MainFocusTest, EscapeHidesTheHintUntilThePointerReachesAnotherWidget) {
@@ -73,7 +73,7 @@ TEST_F(MainFocusTest, TheFocusStaysOnTheButtonThatOpenedAPageAndItsRingWithIt) {
     View().OnKey(Key(KeyChord::Key::Space));  // the ring on "属性"
     View().OnKey(Key(KeyChord::Key::Space));  // opens the page, runs the script
     EXPECT_TRUE(pageSeen);
-    EXPECT_EQ(Root().FocusedId(), kAttributesButton);
+    EXPECT_EQ(View().Focus().FocusedId(), kAttributesButton);
     EXPECT_TRUE(View().ShowsFocusRing());
 }
 

@@ -19,7 +19,7 @@ namespace {
 std::string FocusedText(const CPlatform& platform) {
     CPopupPage* page = TopPage(platform);
     if (!page) return "(no page)";
-    const CWidget* widget = page->Root().FindWidget(page->Root().FocusedId());
+    const CWidget* widget = page->Root().FindWidget(page->Focus().FocusedId());
     if (!widget) return "(none)";
     return widget->caption == "?" ? widget->hint : widget->caption;
 }

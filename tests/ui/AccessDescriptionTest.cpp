@@ -71,7 +71,7 @@ struct AccessDescription : ::testing::Test {
 };
 
 TEST_F(AccessDescription, RolesNamesStatesAndActions) {
-    const CAccessNode tree = DescribeWindow(root, AccessRole::Dialog, "背包");
+    const CAccessNode tree = DescribeWindow(root, host.Focus().FocusedWidget(), AccessRole::Dialog, "背包");
     EXPECT_EQ(tree.role, AccessRole::Dialog);
     EXPECT_EQ(tree.name, "背包");
     struct Expected {

@@ -76,7 +76,7 @@ TEST_F(Focus, TabAndShiftTabFollowTheRowsAsDrawnAndWrap) {
     root.AddHoverCard({0, 0, 50, 50}, carded.group, -1, -1);
     Button({5, 80, 55, 100}, 9)->shown = false;
 
-    EXPECT_EQ(root.FocusedId(), left);  // the first, before any key
+    EXPECT_EQ(host.Focus().FocusedId(), left);  // the first, before any key
     const std::vector<std::pair<KeyChord, WidgetId>> steps{
         {Key(KeyChord::Key::Tab), right},          {Key(KeyChord::Key::Tab), hinted},
         {Key(KeyChord::Key::Tab), disabled},       {Key(KeyChord::Key::Tab), carded},
@@ -86,7 +86,7 @@ TEST_F(Focus, TabAndShiftTabFollowTheRowsAsDrawnAndWrap) {
     };
     for (const auto& [key, expected] : steps) {
         host.OnKey(key);
-        EXPECT_EQ(root.FocusedId(), expected) << static_cast<int>(key.key) << " shift " << key.shift;
+        EXPECT_EQ(host.Focus().FocusedId(), expected) << static_cast<int>(key.key) << " shift " << key.shift;
     }
     EXPECT_TRUE(host.clicks.empty());
 }
@@ -106,20 +106,20 @@ TEST_F(Focus, ArrowsGoToTheNearestWidgetWithin45DegreesAndPagingFocusesTheNewPag
     };
     for (const auto& [key, expected] : steps) {
         host.OnKey(Key(key));
-        EXPECT_EQ(root.FocusedId(), expected) << static_cast<int>(key);
+        EXPECT_EQ(host.Focus().FocusedId(), expected) << static_cast<int>(key);
     }
     host.OnKey(Key(KeyChord::Key::PageDown));
     EXPECT_EQ(grid->CurrentPage(), 1);
-    EXPECT_EQ(root.FocusedId(), cell(6));
+    EXPECT_EQ(host.Focus().FocusedId(), cell(6));
     // Past the last page nothing happens, not even a repaint.
     window.invalidations.clear();
     host.OnKey(Key(KeyChord::Key::PageDown));
     EXPECT_EQ(grid->CurrentPage(), 1);
-    EXPECT_EQ(root.FocusedId(), cell(6));
+    EXPECT_EQ(host.Focus().FocusedId(), cell(6));
     EXPECT_TRUE(window.invalidations.empty());
     host.OnKey(Key(KeyChord::Key::PageUp));
     EXPECT_EQ(grid->CurrentPage(), 0);
-    EXPECT_EQ(root.FocusedId(), cell(0));
+    EXPECT_EQ(host.Focus().FocusedId(), cell(0));
     EXPECT_TRUE(host.clicks.empty());
 }
 
@@ -156,7 +156,7 @@ TEST_F(Focus, ActivatingGoesThroughTheAncestorsAsAClickOnTheWidgetDoes) {
     root.AddChild<CShadowLabel>({0, 120, 300, 150}, 50, -1, -1, kNone);
     CPagedGrid* grid = Grid();
     host.OnKey(Key(KeyChord::Key::End));  // 下一页
-    ASSERT_EQ(root.FocusedId(), (WidgetId{1, -1, 2}));
+    ASSERT_EQ(host.Focus().FocusedId(), (WidgetId{1, -1, 2}));
     EXPECT_EQ(root.ClickAt(200, 135), (WidgetId{50, -1, -1}));
     host.OnKey(Key(KeyChord::Key::Space));
     EXPECT_EQ(grid->CurrentPage(), 1);
@@ -171,9 +171,9 @@ TEST_F(Focus, AClickMovesTheFocusAndHidesTheRing) {
     EXPECT_TRUE(host.ShowsFocusRing());
     host.OnLButtonDown(80, 20);
     EXPECT_FALSE(host.ShowsFocusRing());
-    EXPECT_EQ(root.FocusedId(), (WidgetId{3, -1, -1}));
+    EXPECT_EQ(host.Focus().FocusedId(), (WidgetId{3, -1, -1}));
     host.OnLButtonDown(20, 60);  // a label keeps the focus where it was
-    EXPECT_EQ(root.FocusedId(), (WidgetId{3, -1, -1}));
+    EXPECT_EQ(host.Focus().FocusedId(), (WidgetId{3, -1, -1}));
 }
 
 TEST_F(Focus, TheFocusedWidgetsHintShowsBesideItUntilThePointerMoves) {
@@ -183,7 +183,7 @@ TEST_F(Focus, TheFocusedWidgetsHintShowsBesideItUntilThePointerMoves) {
     EXPECT_EQ(root.HintText(), "first");
     for (int i = 0; i < 2; ++i) {
         host.OnKey(Key(KeyChord::Key::Tab));
-        const CRect widget = root.FindRect(root.FocusedId(), {0, 0});
+        const CRect widget = root.FindRect(host.Focus().FocusedId(), {0, 0});
         EXPECT_EQ(root.HintText(), i == 0 ? "second" : "first");
         EXPECT_TRUE(root.HintRect().Intersect(FocusRingArea(widget)).IsRectEmpty()) << i;
     }

@@ -69,6 +69,7 @@ TEST(FindWidget, SearchesChildrenBeforeTheWidgetItself) {
 TEST(FindWidget, LookUpsThatMustSucceedRaiseTheProgramsException) {
     CRootPanel root;
     auto* panel = root.AddChild<CPanel>({}, 7, -1, -1, kNone);
+    root.AddChild<CBadge>({}, 7, 1, 2, kNone);
     CHoverCard* card = root.AddHoverCard({0, 0, 10, 10}, 7, 1, 2);
     EXPECT_EQ(&root.WidgetAs<CPanel>({7, -1, -1}), panel);
     EXPECT_EQ(&root.HoverCard({7, 1, 2}), card);
@@ -83,6 +84,7 @@ TEST(FindWidget, LookUpsThatMustSucceedRaiseTheProgramsException) {
     EXPECT_EQ(message([&] { root.WidgetAs<CPanel>({8, -1, -1}); }), "界面中没有控件(8,-1,-1)");
     EXPECT_EQ(message([&] { root.WidgetAs<CBadge>({7, -1, -1}); }), "界面中没有控件(7,-1,-1)");
     EXPECT_EQ(message([&] { root.HoverCard({7, 1, 3}); }), "界面中没有控件(7,1,3)");
+    EXPECT_EQ(message([&] { root.AddHoverCard({0, 0, 10, 10}, 7, 1, 3); }), "界面中没有控件(7,1,3)");
 }
 
 TEST(FindRect, AddsTheOriginsOfEveryAncestor) {
