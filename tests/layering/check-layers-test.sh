@@ -172,5 +172,18 @@ write_tree
 echo 'add_library(quorvanel_ui STATIC Uses.cpp)' >"$work/src/ui/CMakeLists.txt"
 expect fail "a layer not declared with quorvanel_layer" "does not declare the layer with quorvanel_layer(ui"
 
+# Units that include each other fail unless the script lists the pair.
+write_tree
+echo '#include "ui/Focus.h"' >"$work/src/ui/Root.h"
+printf '#include "ui/Focus.h"\n#include "ui/Root.h"\n' >"$work/src/ui/Focus.cpp"
+expect fail "two units that include each other" "ui/Focus and ui/Root include each other"
+rm "$work/src/ui/Focus.cpp"
+echo '#include "ui/Root.h"' >"$work/src/ui/Focus.h"
+expect fail "two headers that include each other" "ui/Focus and ui/Root include each other"
+write_tree
+echo '#include "gfx/FontFace.h"' >"$work/src/gfx/Font.cpp"
+echo '#include "gfx/Font.h"' >"$work/src/gfx/FontFace.h"
+expect ok "a pair the script lists with its reason"
+
 [ $failures -eq 0 ] && echo "check-layers-test: all passed"
 exit $((failures > 0))
