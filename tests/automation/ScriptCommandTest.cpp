@@ -2,9 +2,12 @@
 // messages, key chords, and that written commands read back the same.
 #include "automation/KeyChordText.h"
 #include "automation/ScriptCommand.h"
+#include "platform/KeyTable.h"
 #include "support/FailureReason.h"
 
 #include <gtest/gtest.h>
+
+#include <string>
 
 namespace {
 
@@ -102,6 +105,20 @@ TEST(ScriptLineTest, SyntaxErrorsSayWhatIsWrong) {
     EXPECT_EQ(ErrorOf("key ctrl+f5"), "'key': unknown chord 'ctrl+f5'");
     EXPECT_EQ(ErrorOf("key ctrl+ctrl+n"), "'key': unknown chord 'ctrl+ctrl+n'");
     EXPECT_EQ(ErrorOf("key ctrl+"), "'key': unknown chord 'ctrl+'");
+}
+
+// Every key of the table reads by its script name and its other name, with
+// any modifiers, and writes back under its script name.
+TEST(KeyChordTextTest, EveryKeyOfTheTableReadsAndWritesBack) {
+    for (const CKeyRow& row : kKeyTable) {
+        SCOPED_TRACE(row.scriptName);
+        const KeyChord shifted{row.key, 0, false, true, false};
+        EXPECT_EQ(ParseKeyChord("shift+" + std::string(row.scriptName)), shifted);
+        if (!row.scriptAlias.empty()) {
+            EXPECT_EQ(ParseKeyChord(row.scriptAlias), (KeyChord{row.key}));
+        }
+        EXPECT_EQ(KeyChordName(shifted), "shift+" + std::string(row.scriptName));
+    }
 }
 
 TEST(KeyChordTextTest, ChordsReadAndWriteBack) {
