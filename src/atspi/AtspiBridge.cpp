@@ -90,7 +90,10 @@ void CAtspiBridge::Serve() {
                 const std::lock_guard lock(mutex_);
                 latest = latest_;
             }
-            if (latest && latest != shown) tree.Apply(*latest);
+            if (latest && latest != shown) {
+                tree.Apply(*latest);
+                tree.ShowNotification(*latest);
+            }
             shown = std::move(latest);
             g_main_context_iteration(context, TRUE);
         }
