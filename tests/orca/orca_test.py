@@ -12,6 +12,7 @@
 # (xdotool), step by step from the one table of steps below: the keys, and
 # the phrases Orca must say after them, in Chinese and in English.
 #   usage: orca_test.py PROGRAM [--lang en]
+#   ORCA_TEST_KEEP=1 keeps the scratch folder with every process's log.
 import json
 import os
 import shutil
@@ -109,10 +110,11 @@ class Desktop:
     def close(self):
         for process in reversed(list(self.processes)):
             self.stop(process)
-        if not os.environ.get("ORCA_TEST_KEEP"):
-            shutil.rmtree(self.scratch, ignore_errors=True)
+        # ORCA_TEST_KEEP=1 keeps the logs of every process for a look.
+        if os.environ.get('ORCA_TEST_KEEP'):
+            print('the logs are in ' + self.scratch)
         else:
-            print("kept " + self.scratch)
+            shutil.rmtree(self.scratch, ignore_errors=True)
 
     def open_display(self):
         read, write = os.pipe()
