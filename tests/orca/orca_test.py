@@ -15,6 +15,7 @@
 #   ORCA_TEST_KEEP=1 keeps the scratch folder with every process's log.
 import json
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -209,10 +210,11 @@ class Orca:
         return [line.split(' ', 1)[1] for line in lines if ' ' in line]
 
     def debug_log_said(self):
-        """Every utterance in Orca's debug log: SPEECH OUTPUT: 'words'{'established': False}."""
+        """Every utterance in Orca's debug log: SPEECH OUTPUT: 'words'{'established': False}
+        (a key's name: 'tab ' {...})."""
         with open(self.log, encoding='utf-8', errors='replace') as log:
             text = log.read()
-        return [' '.join(u.split("'{", 1)[0].split()) for u in text.split("SPEECH OUTPUT: '")[1:]]
+        return [' '.join(re.split(r"' ?\{", u, maxsplit=1)[0].split()) for u in text.split("SPEECH OUTPUT: '")[1:]]
 
     def listen(self, phrases, seconds):
         """What is said until each phrase was heard (or time runs out)."""
