@@ -6,16 +6,50 @@
 #include <atk-bridge.h>
 #include <atk/atk.h>
 
+#include <map>
 #include <utility>
 
 namespace {
 
-// ATK asks the toolkit for its root through a class shared by the process.
+// ATK asks the toolkit for its root, and hands it the key listeners, through
+// a class shared by the process. The bus's thread alone uses them.
 AtkObject* gRoot = nullptr;
+std::map<guint, std::pair<AtkKeySnoopFunc, gpointer>> gKeyListeners;
+guint gLastListener = 0;
+// Whether any key listener is there, for the program's thread.
+std::atomic<bool> gHearsKeys{false};
 
 AtkObject* Root() { return gRoot; }
 const gchar* ToolkitName() { return "Quorvanel"; }
 const gchar* ToolkitVersion() { return "1"; }
+
+guint AddKeyListener(AtkKeySnoopFunc listener, gpointer data) {
+    gKeyListeners[++gLastListener] = {listener, data};
+    gHearsKeys = true;
+    return gLastListener;
+}
+
+void RemoveKeyListener(guint id) {
+    gKeyListeners.erase(id);
+    gHearsKeys = !gKeyListeners.empty();
+}
+
+// Whether a listener takes the key (the bridge's asks the registry, which
+// asks the screen reader); the first that takes it ends the asking.
+bool KeyTaken(const CAccessKey& key) {
+    AtkKeyEventStruct event{};
+    event.type = key.pressed ? ATK_KEY_EVENT_PRESS : ATK_KEY_EVENT_RELEASE;
+    event.state = key.state;
+    event.keyval = key.keysym;
+    event.length = static_cast<gint>(key.text.size());
+    event.string = const_cast<gchar*>(key.text.c_str());  // ATK's struct, read only
+    event.keycode = static_cast<guint16>(key.keycode);
+    event.timestamp = key.time;
+    const auto listeners = gKeyListeners;  // a listener may remove itself
+    for (const auto& [id, listener] : listeners)
+        if (listener.first(&event, listener.second)) return true;
+    return false;
+}
 
 }  // namespace
 
@@ -52,6 +86,45 @@ std::optional<CAccessRequest> CAtspiBridge::TakeRequest() {
     return request;
 }
 
+bool CAtspiBridge::HearsKeys() const { return gHearsKeys; }
+
+void CAtspiBridge::OfferKey(CAccessKey key) {
+    {
+        const std::lock_guard lock(mutex_);
+        keys_.push_back(std::move(key));
+    }
+    g_main_context_wakeup(g_main_context_default());
+}
+
+std::optional<CKeyAnswer> CAtspiBridge::TakeKeyAnswer() {
+    const std::lock_guard lock(mutex_);
+    if (answers_.empty()) return std::nullopt;
+    const CKeyAnswer answer = answers_.front();
+    answers_.pop_front();
+    return answer;
+}
+
+// Each key is put to the listeners without the lock: the bridge's listener
+// waits for the registry, and meanwhile answers the screen reader's questions.
+void CAtspiBridge::AskAboutKeys() {
+    for (;;) {
+        CAccessKey key;
+        {
+            const std::lock_guard lock(mutex_);
+            if (keys_.empty()) return;
+            key = std::move(keys_.front());
+            keys_.pop_front();
+        }
+        const bool taken = KeyTaken(key);
+        if (!key.pressed) continue;
+        {
+            const std::lock_guard lock(mutex_);
+            answers_.push_back({key.id, !taken});
+        }
+        wake_();
+    }
+}
+
 void CAtspiBridge::Publish() {
     auto snapshot = std::make_shared<const CAccessSnapshot>(snapshot_);
     {
@@ -80,6 +153,8 @@ void CAtspiBridge::Serve() {
     util->get_root = Root;
     util->get_toolkit_name = ToolkitName;
     util->get_toolkit_version = ToolkitVersion;
+    util->add_key_event_listener = AddKeyListener;
+    util->remove_key_event_listener = RemoveKeyListener;
     // Fails without an accessibility bus, or with NO_AT_BRIDGE=1.
     if (atk_bridge_adaptor_init(nullptr, nullptr) == 0) {
         GMainContext* context = g_main_context_default();
@@ -90,12 +165,19 @@ void CAtspiBridge::Serve() {
                 const std::lock_guard lock(mutex_);
                 latest = latest_;
             }
-            if (latest && latest != shown) tree.Apply(*latest);
+            if (latest && latest != shown) {
+                tree.Apply(*latest);
+                tree.ShowNotification(*latest);
+            }
             shown = std::move(latest);
+            AskAboutKeys();
             g_main_context_iteration(context, TRUE);
         }
         atk_bridge_adaptor_cleanup();
     }
+    // Keys offered from now on go straight to the program.
+    gKeyListeners.clear();
+    gHearsKeys = false;
     gRoot = nullptr;
     g_type_class_unref(util);
 }

@@ -7,7 +7,10 @@
 // whenever one changes, and each announcement; the bus's thread answers
 // from the latest snapshot. What a screen reader asks to be focused or
 // activated comes back as requests, one for each call of wake, which the
-// backend turns into input for the window system.
+// backend turns into input for the window system. Keys offered are put to
+// the bridge's key listener (AtkUtil's key event listeners), which asks the
+// accessibility registry whether a screen reader takes them; each press's
+// answer comes back with a call of wake.
 //
 // The program loads it (AtspiModule.cpp) only when there is a session bus:
 // without one, the ATK bridge would launch one. NO_AT_BRIDGE=1 keeps the
@@ -37,6 +40,9 @@ public:
     void Show(std::vector<CAccessWindow> windows) override;
     void Announce(const std::string& text) override;
     std::optional<CAccessRequest> TakeRequest() override;
+    bool HearsKeys() const override;
+    void OfferKey(CAccessKey key) override;
+    std::optional<CKeyAnswer> TakeKeyAnswer() override;
 
 private:
     explicit CAtspiBridge(std::function<void()> wake);
@@ -45,12 +51,16 @@ private:
     // The bus's thread.
     void Serve();
     bool Queue(const CAccessRequest& request);
+    // On the bus's thread: the keys offered, put to the key listeners.
+    void AskAboutKeys();
 
     std::function<void()> wake_;
     CAccessSnapshot snapshot_;  // the program's thread's own
     std::mutex mutex_;          // guards what follows
     std::shared_ptr<const CAccessSnapshot> latest_;
     std::deque<CAccessRequest> requests_;
+    std::deque<CAccessKey> keys_;  // offered, not yet put to the listeners
+    std::deque<CKeyAnswer> answers_;
     std::atomic<bool> stopping_{false};
     std::thread thread_;
 };

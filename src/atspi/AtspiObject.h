@@ -19,7 +19,7 @@ enum class AtspiKind {
     Application,  // the root: its children are the shown windows
     Window,       // a frame, dialog or alert (AtkWindow)
     Widget,       // a node of a description (AtkAction: focus and activate)
-    Status        // the announcements (AtkText)
+    Status        // the announcements: the status line and its notification (AtkText)
 };
 
 struct CAtspiData {
@@ -30,7 +30,7 @@ struct CAtspiData {
     bool active = false;   // a window: the one that takes input
     bool focused = false;  // a widget: holds the focus of the active window
     bool defunct = false;  // gone from the program: every request is refused
-    std::string text;      // the status line's
+    std::string text;      // the status line's, the notification's
     std::vector<AtkObject*> children;
     // Asks the program to focus or activate the node; false when refused.
     std::function<bool(AccessAction)> request;

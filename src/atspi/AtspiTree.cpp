@@ -35,15 +35,21 @@ gint Characters(const std::string& text) { return static_cast<gint>(g_utf8_strle
 CAtspiTree::CAtspiTree(std::function<bool(const CAccessRequest&)> request)
     : request_(std::move(request)),
       root_(NewAtspiObject(AtspiKind::Application)),
-      status_(NewAtspiObject(AtspiKind::Status)) {
+      status_(NewAtspiObject(AtspiKind::Status)),
+      notification_(NewAtspiObject(AtspiKind::Status)) {
     atk_object_set_role(root_, ATK_ROLE_APPLICATION);
     atk_object_set_name(root_, kApplicationName);
     atk_object_set_role(status_, ATK_ROLE_STATUSBAR);
     atk_object_set_accessible_id(status_, "status");
+    atk_object_set_role(notification_, ATK_ROLE_NOTIFICATION);
+    atk_object_set_accessible_id(notification_, "notification");
+    atk_object_set_parent(notification_, status_);
+    AtspiData(status_).children = {notification_};
 }
 
 CAtspiTree::~CAtspiTree() {
     for (auto& [key, objects] : windows_) ForgetWindow(objects);
+    g_object_unref(notification_);
     g_object_unref(status_);
     g_object_unref(root_);
 }
@@ -228,6 +234,14 @@ void CAtspiTree::Announce(const std::string& text) {
         g_signal_emit_by_name(status_, "text-changed::delete", 0, before);
     data.text = text;
     g_signal_emit_by_name(status_, "text-changed::insert", 0, Characters(text));
+}
+
+void CAtspiTree::ShowNotification(const CAccessSnapshot& snapshot) {
+    if (snapshot.announcements == notified_) return;
+    notified_ = snapshot.announcements;
+    AtspiData(notification_).text = snapshot.announcement;
+    atk_object_set_name(notification_, snapshot.announcement.c_str());
+    atk_object_notify_state_change(notification_, ATK_STATE_SHOWING, TRUE);
 }
 
 bool CAtspiTree::Request(unsigned window, const std::string& node, AccessAction action) const {

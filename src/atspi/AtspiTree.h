@@ -8,7 +8,9 @@
 // puts on the bus: children added and removed, names, descriptions, states,
 // windows created, activated, deactivated and destroyed, the focus when it
 // moves in the active window, and each new announcement as text inserted in
-// the status line.
+// the status line. A screen reader may pass over text put in a status line
+// (Orca 43 does: nothing caused it), so each announcement is also shown as a
+// notification, the status line's child, which Orca speaks when it shows.
 //
 // Focus and activation requests (AtkComponent, AtkAction) are checked
 // against the latest snapshot and passed on; a request for a node that is
@@ -38,6 +40,8 @@ public:
     // The application object (AtkUtil's root).
     AtkObject* Root() const { return root_; }
     void Apply(const CAccessSnapshot& snapshot);
+    // The snapshot's announcement, when it is new, shown as the notification.
+    void ShowNotification(const CAccessSnapshot& snapshot);
 
 private:
     struct CWindowObjects {
@@ -62,8 +66,10 @@ private:
     std::function<bool(const CAccessRequest&)> request_;
     AtkObject* root_;
     AtkObject* status_;
+    AtkObject* notification_;
     std::map<unsigned, CWindowObjects> windows_;
     unsigned active_ = 0;  // the key of the active window; 0: none
     AtkObject* focus_ = nullptr;
     unsigned announcements_ = 0;
+    unsigned notified_ = 0;  // the announcements shown as the notification
 };

@@ -5,6 +5,7 @@
 #include "platform/PictureFiles.h"
 #include "platform/WindowSystem.h"
 #include "platform/sdl/SdlWindow.h"
+#include "platform/sdl/XAccessKey.h"
 #include "platform/sdl/XErrorGuard.h"
 #include "platform/sdl/XResources.h"
 
@@ -243,12 +244,15 @@ int CSdlBackend::LargestFittingScale() const {
 }
 
 std::optional<HostInput> CSdlBackend::PollInput() {
+    if (std::optional<HostInput> input = TakePassedKey()) return input;
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
         if (event.type == SDL_USEREVENT && event.user.code == kAccessCode) {
             if (std::optional<HostInput> input = TakeAccessRequest()) return input;
+            if (std::optional<HostInput> input = TakePassedKey()) return input;
             continue;
         }
+        if (OfferToScreenReader(event)) continue;
         if (event.type == SDL_WINDOWEVENT && (event.window.event == SDL_WINDOWEVENT_MOVED ||
                                               event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED))
             AccessChanged();
@@ -266,6 +270,29 @@ std::optional<HostInput> CSdlBackend::TakeAccessRequest() {
     return HostInput{InputEvent{kind, 0, 0, {}, request->node}, host};
 }
 
+bool CSdlBackend::OfferToScreenReader(const SDL_Event& event) {
+    if (!access_) return false;
+    if (event.type == SDL_KEYDOWN && offeredKeys_.Awaiting()) {
+        offeredKeys_.Hold({event.key.windowID, ChordOf(event.key)});
+        return true;
+    }
+    std::optional<CAccessKey> key = XAccessKey(event);
+    if (!key || !access_->HearsKeys()) return false;
+    if (key->pressed) key->id = offeredKeys_.Offer();
+    access_->OfferKey(std::move(*key));
+    return true;
+}
+
+std::optional<HostInput> CSdlBackend::TakePassedKey() {
+    if (!access_) return std::nullopt;
+    while (const std::optional<CKeyAnswer> answer = access_->TakeKeyAnswer()) offeredKeys_.Answer(*answer);
+    while (const std::optional<CHeldKey> held = offeredKeys_.NextPassed())
+        if (held->chord)
+            if (std::optional<HostInput> input = InputFor(held->window, {InputEvent::Kind::Key, 0, 0, *held->chord}))
+                return input;
+    return std::nullopt;
+}
+
 void CSdlBackend::RemoveWindow(CSdlWindow& window) {
     std::erase(windows_, &window);
     AccessChanged();
@@ -275,6 +302,8 @@ void CSdlBackend::RemoveWindow(CSdlWindow& window) {
 void CSdlBackend::FramePresented() {
     if (!startAccess_) return;
     access_ = std::exchange(startAccess_, nullptr)([] { PushUserEvent(kAccessCode); });
+    // X's own key events carry what a screen reader needs of a key.
+    if (access_) SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
     AccessChanged();
 }
 

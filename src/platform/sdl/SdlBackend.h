@@ -19,11 +19,14 @@
 
 #include "platform/AccessBus.h"
 #include "platform/DisplayScale.h"
+#include "platform/KeyOffer.h"
 #include "platform/SettingsFile.h"
 #include "platform/WindowBackend.h"
 #include "platform/sdl/SdlScreen.h"
 
 #include <functional>
+
+union SDL_Event;
 #include <memory>
 #include <optional>
 #include <string>
@@ -73,6 +76,12 @@ private:
     // The input a screen reader's request stands for; none for a window
     // that is gone.
     std::optional<HostInput> TakeAccessRequest();
+    // Whether the event went to the screen reader first: an X key event
+    // offered, or the key event SDL made of an offered press, held until
+    // the answer.
+    bool OfferToScreenReader(const SDL_Event& event);
+    // The next held press the screen reader passed on, as input.
+    std::optional<HostInput> TakePassedKey();
 
     CScaleChoice scale_;
     std::optional<CSettingsFile> settings_;
@@ -80,4 +89,10 @@ private:
     std::vector<CSdlWindow*> windows_;  // in the order they were made
     AccessBusStart startAccess_;        // null once the first frame is shown
     std::unique_ptr<CAccessBus> access_;
+    // A press held for the screen reader: its window and its key, if any.
+    struct CHeldKey {
+        unsigned window = 0;
+        std::optional<KeyChord> chord;
+    };
+    CKeyOffer<CHeldKey> offeredKeys_;
 };
