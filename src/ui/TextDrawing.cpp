@@ -61,12 +61,13 @@ void DrawRightText(CDC& dc, std::string_view text, const CRect& rect, COLORREF t
 
 void DrawBadgeBox(CDC& dc, std::string_view text, const CRect& rect, COLORREF textColor, COLORREF fill,
                   COLORREF penColor) {
+    // The text colour stays set after the box: a badge's lasting state (CBadge).
+    SetTextColorUnlessNone(dc, textColor);
     const CScopedDCState saved(dc);
     dc.SetBkMode(TRANSPARENT);
     dc.SelectObject(CPen::Solid(penColor));
     dc.SelectObject(CBrush::Solid(fill));
     dc.RoundRect(rect, kCornerEllipseWidth, kCornerEllipseHeight);
-    SetTextColorUnlessNone(dc, textColor);
     DrawFittedLine(dc, text, rect, kCentredLine);
 }
 
