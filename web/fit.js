@@ -9,9 +9,6 @@
 'use strict';
 
 const QuorvanelFit = (() => {
-  // The main window's frame until the program has made it: its client area
-  // with the frame host.js draws around it.
-  const MAIN_FRAME = {width: 655 + 2, height: 405 + 2 + 24};
   let scale = 1;
 
   const desk = () => document.getElementById('desk');
@@ -42,7 +39,10 @@ const QuorvanelFit = (() => {
     const ratio = window.devicePixelRatio || 1;
     const width = document.documentElement.clientWidth;
     const frame = mainFrame();
-    const size = frame || MAIN_FRAME;
+    // Until the program has made its main window, the size it said it would
+    // have; nothing to fit before the program has started.
+    const size = frame || QuorvanelHost.mainFrame();
+    if (!size) return;
     // Upright and too narrow for a whole number: the hint takes the top.
     const hint = turnHint();
     const viewHeight = document.documentElement.clientHeight;

@@ -3,9 +3,10 @@
 // scripting interface window.quorvanel.
 //
 // The numbers the page and the program share (event kinds, keys, modifier
-// bits, the window frame) are the program's: it hands them over when it
-// starts (agree), before its first window and before it takes any input:
-// keys pressed before then wait in the queue as the page saw them.
+// bits, the window frame, the main window's size, the mirror's flags and
+// roles) are the program's: it hands them over when it starts (agree),
+// before its first window and before it takes any input: keys pressed
+// before then wait in the queue as the page saw them.
 //
 // The program runs on the page's only thread and, while it waits for input,
 // is suspended (ASYNCIFY). Nothing here ever calls into it: handlers only
@@ -13,7 +14,8 @@
 'use strict';
 
 const QuorvanelHost = (() => {
-  // {kind, keys (a Map of names to [key, letter, moves focus]), otherKey, tabKey, modifier, frame}
+  // {kind, keys (a Map of names to [key, letter, moves focus]), otherKey, tabKey, modifier, frame,
+  //  mainClient, mirror}
   let contract = null;
   const windows = new Map();  // id -> {id, frame, title, canvas, context}
   let topZ = 0;
@@ -170,6 +172,14 @@ const QuorvanelHost = (() => {
   const host = {
     agree(terms) {
       contract = Object.assign({}, terms, {keys: new Map(Object.entries(terms.keys))});
+      QuorvanelMirror.agree(terms.mirror);
+    },
+    // The main window's size with its frame, once the program has said it;
+    // null before.
+    mainFrame() {
+      if (!contract) return null;
+      const {mainClient: {width, height}, frame: {border, caption}} = contract;
+      return {width: width + 2 * border, height: height + 2 * border + caption};
     },
 
     // Windows, as the program makes and shows them.

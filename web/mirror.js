@@ -17,13 +17,13 @@ const QuorvanelMirror = (() => {
   // The mirror's elements get ids "m<window>-<node>": the ids of the
   // description are unique within a window only.
   const mirrors = new Map();  // window id -> {box, elements: Map(node id -> element), focused}
-  let incoming = null;        // {id, nodes: [{parent, node, role, name, description, bounds, flags, page, pages}]}
+  let incoming = null;        // {id, nodes: [{parent, node, role, name, description, bounds, flags}]}
   let moving = false;         // DOM focus is being moved to follow the game
   let windowsShown = 0;
 
-  const kDisabled = 1, kSelected = 2, kFocused = 4, kFocusable = 8;
-  // The roles of the description as ARIA roles; text is no role of its own.
-  const kAriaRoles = {button: 'button', tablist: 'tablist', tab: 'tab', tabpanel: 'tabpanel', group: 'group'};
+  // The bits of a node's flags and how each role of the description is
+  // shown ({aria, content, selectable}): the program's terms (agree).
+  let flags = null, roles = null;
 
   function elementId(windowId, node) { return 'm' + windowId + '-' + node.replace(/[^A-Za-z0-9_-]/g, '_'); }
 
@@ -73,8 +73,9 @@ const QuorvanelMirror = (() => {
   // or, when the window is named otherwise (a choice list), by its name.
   function describeWindow(mirror, n) {
     const frame = mirror.parts.frame;
-    if (n.role === 'dialog' || n.role === 'alertdialog') {
-      frame.setAttribute('role', n.role);
+    const {aria} = roles[n.role];
+    if (aria) {
+      frame.setAttribute('role', aria);
       frame.setAttribute('aria-modal', 'true');
       if (n.name === mirror.parts.title.textContent) {
         frame.removeAttribute('aria-label');
@@ -90,7 +91,9 @@ const QuorvanelMirror = (() => {
 
   function describeNode(mirror, windowId, n, parentBounds) {
     let element = mirror.elements.get(n.node);
-    const tag = n.role === 'text' ? 'span' : 'div';
+    const {aria, content, selectable} = roles[n.role];
+    // Text without a role of its own is a span.
+    const tag = content && !aria ? 'span' : 'div';
     if (!element || element.dataset.role !== n.role) {
       if (element) element.remove();
       element = document.createElement(tag);
@@ -98,12 +101,12 @@ const QuorvanelMirror = (() => {
       element.dataset.role = n.role;
       mirror.elements.set(n.node, element);
     }
-    if (kAriaRoles[n.role]) element.setAttribute('role', kAriaRoles[n.role]);
+    if (aria) element.setAttribute('role', aria);
     const [left, top, right, bottom] = n.bounds;
     Object.assign(element.style, {
       left: (left - parentBounds[0]) + 'px', top: (top - parentBounds[1]) + 'px',
       width: (right - left) + 'px', height: (bottom - top) + 'px'});
-    const focusable = (n.flags & kFocusable) !== 0;
+    const focusable = (n.flags & flags.focusable) !== 0;
     if (focusable) {
       element.dataset.node = n.node;
       element.tabIndex = -1;
@@ -112,8 +115,7 @@ const QuorvanelMirror = (() => {
       element.removeAttribute('tabindex');
     }
     // Buttons and text say their name as their content; containers as a label.
-    const leaf = n.role === 'button' || n.role === 'tab' || n.role === 'text';
-    if (leaf) {
+    if (content) {
       if (element.firstChild?.nodeType !== Node.TEXT_NODE || element.firstChild.data !== n.name) {
         if (element.firstChild?.nodeType === Node.TEXT_NODE) element.firstChild.remove();
         element.prepend(document.createTextNode(n.name));
@@ -125,10 +127,9 @@ const QuorvanelMirror = (() => {
       element.removeAttribute('aria-label');
     }
     const setFlag = (attribute, on, value = 'true') => on ? element.setAttribute(attribute, value) : element.removeAttribute(attribute);
-    setFlag('aria-disabled', (n.flags & kDisabled) !== 0 && focusable);
-    if (n.role === 'tab') element.setAttribute('aria-selected', (n.flags & kSelected) ? 'true' : 'false');
-    const pageText = n.pages ? tr('第%d页，共%d页').replace('%d', n.page).replace('%d', n.pages) : '';
-    describedBy(mirror, element, windowId, n.node, [n.description, pageText].filter(Boolean).join(' '));
+    setFlag('aria-disabled', (n.flags & flags.disabled) !== 0 && focusable);
+    if (selectable) element.setAttribute('aria-selected', (n.flags & flags.selected) ? 'true' : 'false');
+    describedBy(mirror, element, windowId, n.node, n.description);
     return element;
   }
 
@@ -153,9 +154,11 @@ const QuorvanelMirror = (() => {
   }
 
   return {
+    // The program's terms for the mirror, before its first window (host.js).
+    agree(terms) { ({flags, roles} = terms); },
     begin(windowId) { incoming = {id: windowId, nodes: []}; },
-    node(parent, node, role, name, description, bounds, flags, page, pages) {
-      incoming.nodes.push({parent, node, role, name, description, bounds, flags, page, pages});
+    node(parent, node, role, name, description, bounds, nodeFlags) {
+      incoming.nodes.push({parent, node, role, name, description, bounds, flags: nodeFlags});
     },
     end() {
       const {id: windowId, nodes} = incoming;
@@ -177,7 +180,7 @@ const QuorvanelMirror = (() => {
         container.append(element);  // in document order: moves it when it moved
         placed[index] = element;
         seen.add(n.node);
-        if (n.flags & kFocused) focusedNode = n.node;
+        if (n.flags & flags.focused) focusedNode = n.node;
       });
       for (const [node, element] of mirror.elements)
         if (!seen.has(node)) {

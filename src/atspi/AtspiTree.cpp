@@ -168,8 +168,9 @@ void CAtspiTree::Update(AtkObject* object, const CAccessNode& node, const CAcces
     if (fresh) atk_object_set_accessible_id(object, node.id.c_str());
     if (fresh || before.role != node.role) atk_object_set_role(object, AtspiRole(node.role));
     if (fresh || before.name != node.name) atk_object_set_name(object, node.name.c_str());
-    if (fresh || before.description != node.description)
-        atk_object_set_description(object, node.description.c_str());
+    if (const std::string description = node.FullDescription();
+        fresh || before.FullDescription() != description)
+        atk_object_set_description(object, description.c_str());
     if (fresh) return;
     if (before.disabled != node.disabled) {
         atk_object_notify_state_change(object, ATK_STATE_ENABLED, !node.disabled);

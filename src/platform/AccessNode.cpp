@@ -1,4 +1,4 @@
-// Role names and look-up in an accessibility description.
+// Role names, the spoken description and look-up in an accessibility description.
 #include "platform/AccessNode.h"
 
 #include <array>
@@ -7,6 +7,11 @@ std::string_view AccessRoleName(AccessRole role) {
     static constexpr std::array<std::string_view, 10> kNames{
         "none", "window", "dialog", "alertdialog", "button", "tablist", "tab", "tabpanel", "group", "text"};
     return kNames[static_cast<std::size_t>(role)];
+}
+
+std::string CAccessNode::FullDescription() const {
+    if (description.empty() || pageText.empty()) return description + pageText;
+    return description + " " + pageText;
 }
 
 const CAccessNode* CAccessNode::Find(std::string_view nodeId) const {

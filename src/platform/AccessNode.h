@@ -43,15 +43,21 @@ struct CAccessNode {
     bool disabled = false;
     bool selected = false;
     bool focused = false;
-    // A paged group's page (from 1) and page count; 0 when not paged.
+    // A paged group's page (from 1) and page count; 0 when not paged. The
+    // page text says both as the player reads them ("第1页，共2页").
     int page = 0;
     int pageCount = 0;
+    std::string pageText;
     // Actions.
     bool canFocus = false;
     bool canActivate = false;
     std::vector<CAccessNode> children;
 
     bool operator==(const CAccessNode&) const = default;
+
+    // What a screen reader says of the node after its name: the description
+    // and the page text, one space apart.
+    std::string FullDescription() const;
 
     // The node of that id in this subtree (this one included), or null.
     const CAccessNode* Find(std::string_view nodeId) const;

@@ -4,6 +4,7 @@
 #include "gfx/DeviceContext.h"
 #include "gfx/FocusRing.h"
 #include "gfx/PathEllipsis.h"
+#include "gfx/ScopedDCState.h"
 #include "i18n/Translation.h"
 #include "platform/KeyTable.h"
 
@@ -118,7 +119,8 @@ CAccessNode CMessageBoxHandler::Describe() const {
 
 void CMessageBoxHandler::OnPaint(CDC& dc) {
     dc.FillSolidRect(strip_, GetSysColor(SysColor::ButtonFace));
-    const CFont previous = dc.SelectObject(font_);
+    const CScopedDCState saved(dc);
+    dc.SelectObject(font_);
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(GetSysColor(SysColor::WindowText));
     if (icon_ != MessageBoxIcon::None) DrawStopIcon(dc);
@@ -126,7 +128,6 @@ void CMessageBoxHandler::OnPaint(CDC& dc) {
     dc.DrawText(text_, box, DT_WORDBREAK | DT_LEFT);
     DrawButton(dc);
     if (ringShown_) DrawFocusRing(dc, button_);
-    dc.SelectObject(previous);
 }
 
 void CMessageBoxHandler::OnLButtonDown(int x, int y) {

@@ -67,8 +67,9 @@ public:
     // 665 x 445 window), no SDL video at all; the scale is always 1, so
     // Ctrl+=, Ctrl+- and F11 change nothing.
     static std::unique_ptr<CPlatform> CreateHeadless();
-    // The browser build's only platform: windows in the web page.
-    static std::unique_ptr<CPlatform> CreateBrowser();
+    // The browser build's only platform: windows in the web page, which lays
+    // itself out for a main window of mainClient (its client area).
+    static std::unique_ptr<CPlatform> CreateBrowser(CSize mainClient);
 
     // A hidden window whose events go to handler. With an owner the window
     // is a dialog of it (centred over it, owner disabled while modal).

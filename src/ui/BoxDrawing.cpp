@@ -1,6 +1,7 @@
 // Framed boxes and the push button frame.
 #include "ui/BoxDrawing.h"
 
+#include "gfx/ScopedDCState.h"
 #include "ui/SystemColors.h"
 
 namespace {
@@ -29,8 +30,7 @@ void Draw3dOutline(CDC& dc, const CRect& r, COLORREF topLeft, COLORREF bottomRig
 
 void DrawFramedBox(CDC& dc, const CRect& rect, COLORREF outline1, COLORREF outline2, COLORREF outline3,
                    COLORREF fill) {
-    const CPen oldPen = dc.GetCurrentPen();
-    const CBrush oldBrush = dc.GetCurrentBrush();
+    const CScopedDCState saved(dc);
     dc.FillRect(rect, fill);
     dc.SelectObject(CBrush::Null());
     CRect outline = rect;
@@ -39,8 +39,6 @@ void DrawFramedBox(CDC& dc, const CRect& rect, COLORREF outline1, COLORREF outli
     DrawRoundedOutline(dc, outline, outline2);
     outline.DeflateRect(1);
     DrawRoundedOutline(dc, outline, outline3);
-    dc.SelectObject(oldPen);
-    dc.SelectObject(oldBrush);
 }
 
 void DrawButtonFrame(CDC& dc, int left, int top, int right, int bottom, ButtonState state) {
@@ -48,15 +46,13 @@ void DrawButtonFrame(CDC& dc, int left, int top, int right, int bottom, ButtonSt
     const int B = bottom - 2;
     const COLORREF highlight = GetSysColor(SysColor::Highlight);
     const COLORREF sides = state == ButtonState::Disabled ? GetSysColor(SysColor::ButtonShadow) : highlight;
-    const CPen oldPen = dc.SelectObject(CPen::Solid(sides));
+    const CScopedDCState saved(dc);
+    dc.SelectObject(CPen::Solid(sides));
     Line(dc, left + 2, top, R - 1, top);
     Line(dc, left, top + 2, left, B - 1);
     Line(dc, R, top + 2, R, B - 1);
     Line(dc, left + 2, B, R - 1, B);
-    if (state == ButtonState::Disabled) {
-        dc.SelectObject(oldPen);
-        return;
-    }
+    if (state == ButtonState::Disabled) return;
 
     dc.SelectObject(CPen::Solid(LightFaceColor()));
     Line(dc, left + 2, B - 1, R - 1, B - 1);
@@ -84,5 +80,4 @@ void DrawButtonFrame(CDC& dc, int left, int top, int right, int bottom, ButtonSt
         {R - 1, B, tint},      {R, B - 1, tint},      {R - 1, B - 1, highlight},
     };
     for (const auto& corner : corners) dc.SetPixel(corner.x, corner.y, corner.color);
-    dc.SelectObject(oldPen);
 }

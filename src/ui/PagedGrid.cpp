@@ -1,6 +1,7 @@
 // The paged grid: cell layout, paging and the page bar.
 #include "ui/PagedGrid.h"
 
+#include "base/FormatText.h"
 #include "i18n/Translation.h"
 #include "ui/CaptionFit.h"
 #include "ui/PushButton.h"
@@ -131,5 +132,6 @@ void CPagedGrid::Describe(CAccessNode& node) const {
     if (pageCount_ > 1) {
         node.page = currentPage_ + 1;
         node.pageCount = pageCount_;
+        node.pageText = FormatText(Tr("第%d页，共%d页"), node.page, node.pageCount);
     }
 }

@@ -1,6 +1,7 @@
 // The framed panel.
 #include "ui/Panel.h"
 
+#include "gfx/ScopedDCState.h"
 #include "ui/BoxDrawing.h"
 #include "ui/ColorSetting.h"
 #include "ui/TextDrawing.h"
@@ -22,9 +23,9 @@ void CPanel::DrawSelf(CDC& dc, const WidgetId&, CPoint origin) const {
     if (titleHeight_ > 0) {
         const CRect title{r.left, r.top, r.right, r.top + titleHeight_};
         DrawFramedBox(dc, title, titleOutline1_, titleOutline2_, titleOutline3_, titleFill_);
-        const CFont previous = ScaleCurrentFont(dc, kTitleFontScale);
+        const CScopedDCState saved(dc);
+        ScaleCurrentFont(dc, kTitleFontScale);
         DrawOutlinedText(dc, caption, title, captionOutline_, captionText_);
-        dc.SelectObject(previous);
         body.top += titleHeight_;
     }
     DrawFramedBox(dc, body, bodyOutline1_, bodyOutline2_, bodyOutline3_, fillColor);

@@ -1,6 +1,7 @@
 // The push button.
 #include "ui/PushButton.h"
 
+#include "gfx/ScopedDCState.h"
 #include "ui/BoxDrawing.h"
 #include "ui/TextDrawing.h"
 
@@ -29,9 +30,7 @@ void CPushButton::DrawSelf(CDC& dc, const WidgetId& hovered, CPoint origin) cons
     CRect face = Face(r);
     dc.FillSolidRect(face, kButtonFace);
     // A caption may reach over the frame; one wider than the whole button is condensed to the face.
-    const CFont previous = dc.GetTextExtent(caption).cx > r.Width()
-                               ? SelectFittingFont(dc, caption, face.Width())
-                               : dc.GetCurrentFont();
+    const CScopedDCState saved(dc);
+    if (dc.GetTextExtent(caption).cx > r.Width()) SelectFittingFont(dc, caption, face.Width());
     dc.DrawText(caption, face, kCentredLine);
-    dc.SelectObject(previous);
 }

@@ -2,6 +2,7 @@
 #include "ui/RootPanel.h"
 
 #include "gfx/FocusRing.h"
+#include "gfx/ScopedDCState.h"
 
 CRootPanel::CRootPanel() { SetId(kRootId); }
 
@@ -11,14 +12,15 @@ void CRootPanel::SetOwner(CWindow* owner, const CRect& rootRect) {
 }
 
 void CRootPanel::PaintAll(CDC& dc, const std::optional<CRect>& focusRing) const {
-    // A text hint box fills its rectangle: what lies beneath it is not drawn.
-    const bool hintCovers = hint_.CoversItsRect();
-    if (hintCovers) {
-        dc.SaveClipRegion();
-        dc.ExcludeClipRect(hint_.Rect());
+    {
+        // A text hint box fills its rectangle: what lies beneath it is not drawn.
+        std::optional<CScopedDCState> clip;
+        if (hint_.CoversItsRect()) {
+            clip.emplace(dc, CScopedDCState::Part::ClipRegion);
+            dc.ExcludeClipRect(hint_.Rect());
+        }
+        DrawTree(dc, hovered_, {0, 0});
     }
-    DrawTree(dc, hovered_, {0, 0});
-    if (hintCovers) dc.RestoreClipRegion();
     if (focusRing) DrawFocusRing(dc, *focusRing);
     hint_.Paint(dc, {rect.left, rect.top});
 }

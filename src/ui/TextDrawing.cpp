@@ -2,6 +2,7 @@
 #include "ui/TextDrawing.h"
 
 #include "gfx/FontFace.h"
+#include "gfx/ScopedDCState.h"
 #include "ui/BoxDrawing.h"
 
 namespace {
@@ -30,63 +31,57 @@ CFont SelectFittingFont(CDC& dc, std::string_view line, int width) {
 }
 
 void DrawFittedLine(CDC& dc, std::string_view line, const CRect& rect, unsigned format) {
-    const CFont previous = SelectFittingFont(dc, line, rect.Width());
+    const CScopedDCState saved(dc);
+    SelectFittingFont(dc, line, rect.Width());
     CRect box = rect;
     dc.DrawText(line, box, format);
-    dc.SelectObject(previous);
 }
 
 void DrawShadowText(CDC& dc, std::string_view text, const CRect& rect, COLORREF offsetColor,
                     COLORREF textColor, COLORREF fill) {
-    const COLORREF oldColor = dc.GetTextColor();
+    const CScopedDCState saved(dc);
     dc.FillSolidRect(rect, fill);
-    const int oldMode = dc.SetBkMode(TRANSPARENT);
+    dc.SetBkMode(TRANSPARENT);
     if (offsetColor != kNoColor) {
+        const CScopedDCState offset(dc);
         dc.SetTextColor(offsetColor);
         DrawFittedLine(dc, text, rect.Offset(1, 1), kCentredLine);
-        dc.SetTextColor(oldColor);
     }
     SetTextColorUnlessNone(dc, textColor);
     DrawFittedLine(dc, text, rect, kCentredLine);
-    dc.SetBkMode(oldMode);
-    dc.SetTextColor(oldColor);
 }
 
 void DrawRightText(CDC& dc, std::string_view text, const CRect& rect, COLORREF textColor, COLORREF fill) {
-    const COLORREF oldColor = dc.GetTextColor();
+    const CScopedDCState saved(dc);
     dc.FillSolidRect(rect, fill);
-    const int oldMode = dc.SetBkMode(TRANSPARENT);
+    dc.SetBkMode(TRANSPARENT);
     SetTextColorUnlessNone(dc, textColor);
     DrawFittedLine(dc, text, rect, kRightLine);
-    dc.SetBkMode(oldMode);
-    dc.SetTextColor(oldColor);
 }
 
 void DrawBadgeBox(CDC& dc, std::string_view text, const CRect& rect, COLORREF textColor, COLORREF fill,
                   COLORREF penColor) {
-    const int oldMode = dc.SetBkMode(TRANSPARENT);
-    const CPen oldPen = dc.SelectObject(CPen::Solid(penColor));
-    const CBrush oldBrush = dc.SelectObject(CBrush::Solid(fill));
-    dc.RoundRect(rect, kCornerEllipseWidth, kCornerEllipseHeight);
+    // The text colour stays set after the box: a badge's lasting state (CBadge).
     SetTextColorUnlessNone(dc, textColor);
+    const CScopedDCState saved(dc);
+    dc.SetBkMode(TRANSPARENT);
+    dc.SelectObject(CPen::Solid(penColor));
+    dc.SelectObject(CBrush::Solid(fill));
+    dc.RoundRect(rect, kCornerEllipseWidth, kCornerEllipseHeight);
     DrawFittedLine(dc, text, rect, kCentredLine);
-    dc.SelectObject(oldBrush);
-    dc.SelectObject(oldPen);
-    dc.SetBkMode(oldMode);
 }
 
 void DrawOutlinedText(CDC& dc, std::string_view text, const CRect& rect, COLORREF outlineColor,
                       COLORREF textColor) {
-    const COLORREF oldColor = dc.GetTextColor();
+    const CScopedDCState saved(dc);
     if (outlineColor != kNoColor) {
+        const CScopedDCState outline(dc);
         dc.SetTextColor(outlineColor);
         for (const CPoint shift : {CPoint{0, -1}, CPoint{0, 1}, CPoint{1, 0}, CPoint{-1, 0}})
             DrawFittedLine(dc, text, rect.Offset(shift.x, shift.y), kCentredLine);
-        dc.SetTextColor(oldColor);
     }
     SetTextColorUnlessNone(dc, textColor);
     DrawFittedLine(dc, text, rect, kCentredLine);
-    dc.SetTextColor(oldColor);
 }
 
 CFont ScaleCurrentFont(CDC& dc, float factor) {

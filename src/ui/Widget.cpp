@@ -2,10 +2,12 @@
 #include "ui/Widget.h"
 
 #include "base/FormatText.h"
+#include "gfx/ScopedDCState.h"
 #include "ui/HoverCard.h"
 #include "ui/ShadowLabel.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 CWidget::CWidget() = default;
@@ -45,16 +47,15 @@ void CWidget::DrawTree(CDC& dc, const WidgetId& hovered, CPoint origin) const {
 // after this widget: it is left out of this widget's own drawing.
 void CWidget::DrawSelfAroundOpaqueChildren(CDC& dc, const WidgetId& hovered, CPoint origin,
                                            CPoint inner) const {
-    bool clipSaved = false;
+    std::optional<CScopedDCState> clip;  // saved only when cut
     for (const auto& child : children_) {
         const CRect area = child->rect.Offset(inner.x, inner.y);
         // One outside the clip area would change nothing.
         if (!child->shown || !child->IsOpaque() || !dc.RectVisible(area)) continue;
-        if (!std::exchange(clipSaved, true)) dc.SaveClipRegion();
+        if (!clip) clip.emplace(dc, CScopedDCState::Part::ClipRegion);
         dc.ExcludeClipRect(area);
     }
     DrawSelf(dc, hovered, origin);
-    if (clipSaved) dc.RestoreClipRegion();
 }
 
 bool CWidget::TakesFocus() const {

@@ -1,17 +1,18 @@
 // Painting and mouse routing for a window that holds a widget tree.
 #include "ui/WidgetHost.h"
 
+#include "gfx/ScopedDCState.h"
 #include "ui/AccessDescription.h"
 #include "ui/ScreenFont.h"
 
 void CWidgetHost::OnPaint(CDC& dc) {
-    const CFont previousFont = dc.SelectObject(CreateScreenFont());
-    const int previousMode = dc.SetBkMode(TRANSPARENT);
-    const COLORREF previousColor = dc.SetTextColor(kScreenTextColor);
-    root_.PaintAll(dc, focus_.RingArea());
-    dc.SetTextColor(previousColor);
-    dc.SetBkMode(previousMode);
-    dc.SelectObject(previousFont);
+    {
+        const CScopedDCState saved(dc);
+        dc.SelectObject(CreateScreenFont());
+        dc.SetBkMode(TRANSPARENT);
+        dc.SetTextColor(kScreenTextColor);
+        root_.PaintAll(dc, focus_.RingArea());
+    }
     DescribeToWindow();
 }
 

@@ -156,3 +156,27 @@ TEST_F(AtspiTree, PassesOnlyRequestsTheProgramWouldTake) {
 }
 
 }  // namespace
+
+// A paged group says its page after its description, and says the new one
+// when only the page changed.
+TEST_F(AtspiTree, DescribesAPagedGroupWithItsPage) {
+    const auto withGrid = [](const char* description, int page) {
+        CAccessWindow window = MainWindow();
+        CAccessNode grid = Node("grid", AccessRole::Group, "训 练", false);
+        grid.description = description;
+        grid.page = page;
+        grid.pageCount = 2;
+        grid.pageText = page == 1 ? "第1页，共2页" : "第2页，共2页";
+        window.tree.children.push_back(grid);
+        return window;
+    };
+    const auto description = [this] {
+        return std::string(atk_object_get_description(Find(tree.Root(), "main", "grid")));
+    };
+    tree.Apply({{withGrid("", 1)}, "", 0});
+    EXPECT_EQ(description(), "第1页，共2页");
+    tree.Apply({{withGrid("", 2)}, "", 0});
+    EXPECT_EQ(description(), "第2页，共2页");
+    tree.Apply({{withGrid("蝗虫", 2)}, "", 0});
+    EXPECT_EQ(description(), "蝗虫 第2页，共2页");
+}

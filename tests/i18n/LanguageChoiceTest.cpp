@@ -1,13 +1,20 @@
 // Choosing the language: the settings in gettext's order, the names a
-// setting stands for, and what a missing or broken catalog leads to.
+// setting stands for, what a missing or broken catalog leads to, and the
+// table of choices the page's rule is tested on too.
 #include "i18n/LanguageChoice.h"
 #include "support/ScopedEnv.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
 #include <map>
+#include <sstream>
 
 namespace {
+
+// A catalog with no texts: the magic number, the revision, no entries.
+const std::string kEmptyCatalog = std::string("\xde\x12\x04\x95", 4) + std::string(16, '\0');
 
 TEST(LanguageChoiceTest, ReadsTheOptionElseTheEnvironmentInGettextsOrder) {
     const struct {
@@ -52,7 +59,7 @@ TEST(LanguageChoiceTest, NamesCatalogsFromSettingsAndNeverFromPaths) {
 }
 
 TEST(LanguageChoiceTest, TakesTheFirstCatalogThereIsAndWarnsOfABrokenOne) {
-    const std::string english = std::string("\xde\x12\x04\x95", 4) + std::string(16, '\0');
+    const std::string& english = kEmptyCatalog;
     const std::map<std::string, CErrorOr<std::optional<std::string>>> files = {
         {"en", std::optional<std::string>(english)},
         {"qps", std::optional<std::string>(english)},
@@ -89,6 +96,38 @@ TEST(LanguageChoiceTest, TakesTheFirstCatalogThereIsAndWarnsOfABrokenOne) {
         EXPECT_EQ(choice.catalog != nullptr, test.catalog) << test.language;
         EXPECT_EQ(choice.warning.value_or(""), test.warning);
     }
+}
+
+// The words of one column of the table; "-" is none.
+std::vector<std::string> Words(const std::string& column) {
+    std::istringstream in(column);
+    std::vector<std::string> words;
+    for (std::string word; in >> word;)
+        if (word != "-") words.push_back(word);
+    return words;
+}
+
+TEST(LanguageChoiceTest, ChoosesAsTheSharedTableSays) {
+    std::ifstream table(QUORVANEL_SOURCE_DIR "/tests/i18n/language-choice.txt");
+    ASSERT_TRUE(table) << "no table of choices";
+    int cases = 0;
+    for (std::string line; std::getline(table, line);) {
+        if (line.empty() || line[0] == '#') continue;
+        const std::size_t first = line.find('|'), second = line.find('|', first + 1);
+        ASSERT_NE(second, std::string::npos) << line;
+        const std::vector<std::string> settings = Words(line.substr(0, first));
+        const std::vector<std::string> there = Words(line.substr(first + 1, second - first - 1));
+        const std::vector<std::string> choice = Words(line.substr(second + 1));
+        ASSERT_EQ(choice.size(), 1u) << line;
+        const CatalogReader read = [&](const std::string& name) -> CErrorOr<std::optional<std::string>> {
+            if (std::find(there.begin(), there.end(), name) == there.end())
+                return std::optional<std::string>();
+            return std::optional<std::string>(kEmptyCatalog);
+        };
+        EXPECT_EQ(ChooseLanguage(settings, read).language, choice[0]) << line;
+        ++cases;
+    }
+    EXPECT_GT(cases, 10);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "app/web/PageLines.h"
 #include "platform/Platform.h"
 #include "platform/browser/BrowserPage.h"
+#include "screens/MainScreen.h"
 
 #include <cstdio>
 #include <memory>
@@ -34,7 +35,7 @@ public:
         return CScriptSource::FromLines(std::make_unique<CPageLines>(), "-");
     }
     CErrorOr<std::unique_ptr<CPlatform>> CreatePlatform(const CommandLineOptions&) override {
-        return CPlatform::CreateBrowser();
+        return CPlatform::CreateBrowser({MainScreen::kRootRect.Width(), MainScreen::kRootRect.Height()});
     }
     // The page keeps every line; it cannot run out of room.
     CErrorOr<std::optional<CRecorder>> OpenRecording(const CommandLineOptions&) override {

@@ -70,8 +70,8 @@ void TellTabWraps(const CWindow* active) {
 
 }  // namespace
 
-std::unique_ptr<CPlatform> CPlatform::CreateBrowser() {
-    PageContract::TellPage();
+std::unique_ptr<CPlatform> CPlatform::CreateBrowser(CSize mainClient) {
+    PageContract::TellPage(mainClient);
     return std::make_unique<CWindowSystem>(std::make_unique<CBrowserBackend>());
 }
 

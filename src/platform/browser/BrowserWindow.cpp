@@ -32,30 +32,25 @@ EM_JS(void, PagePutPixels, (int id, int x, int y, int width, int height, const u
     QuorvanelHost.putPixels(id, x, y, width, height, HEAPU8.slice(rgba, rgba + width * height * 4));
 });
 // One node of the mirror: its parent's index in the description (-1 for
-// the window), its place, flags (kMirror* below), page and page count.
+// the window), its place and flags (PageContract::kMirror*).
 EM_JS(void, PageMirrorBegin, (int id), { QuorvanelMirror.begin(id); });
 EM_JS(void, PageMirrorNode, (int parent, const char* node, const char* role, const char* name,
-                             const char* description, int left, int top, int right, int bottom, int flags,
-                             int page, int pages), {
+                             const char* description, int left, int top, int right, int bottom, int flags), {
     QuorvanelMirror.node(parent, UTF8ToString(node), UTF8ToString(role), UTF8ToString(name),
-                         UTF8ToString(description), [left, top, right, bottom], flags, page, pages);
+                         UTF8ToString(description), [left, top, right, bottom], flags);
 });
 EM_JS(void, PageMirrorEnd, (), { QuorvanelMirror.end(); });
 // clang-format on
 
-constexpr int kMirrorDisabled = 1;
-constexpr int kMirrorSelected = 2;
-constexpr int kMirrorFocused = 4;
-constexpr int kMirrorFocusable = 8;
-
 // Sends node and its subtree in document order; next counts the nodes sent.
 void SendNode(const CAccessNode& node, int parent, int& next) {
+    using namespace PageContract;
     const int flags = (node.disabled ? kMirrorDisabled : 0) | (node.selected ? kMirrorSelected : 0) |
                       (node.focused ? kMirrorFocused : 0) | (node.canFocus ? kMirrorFocusable : 0);
     const std::string role(AccessRoleName(node.role));
     const CRect& b = node.bounds;
-    PageMirrorNode(parent, node.id.c_str(), role.c_str(), node.name.c_str(), node.description.c_str(), b.left,
-                   b.top, b.right, b.bottom, flags, node.page, node.pageCount);
+    PageMirrorNode(parent, node.id.c_str(), role.c_str(), node.name.c_str(), node.FullDescription().c_str(),
+                   b.left, b.top, b.right, b.bottom, flags);
     const int self = next++;
     for (const CAccessNode& child : node.children) SendNode(child, self, next);
 }

@@ -1,6 +1,7 @@
 // The contract with the page, as the page reads it (see PageContract.h).
 #include "platform/browser/PageContract.h"
 
+#include "platform/AccessNode.h"
 #include "platform/KeyTable.h"
 #include "platform/Platform.h"
 
@@ -67,6 +68,58 @@ std::string KindTable() {
     return "{" + table + "}";
 }
 
+// ---- The mirror and the main window (web/mirror.js, web/fit.js) ----
+
+// How the mirror shows each role of the description: its element's ARIA role
+// (none for a window, whose frame the page draws, nor for text), whether it
+// says the node's name as its content (else as a label), and whether it is
+// always said to be selected or not (a tab).
+struct MirrorRole {
+    AccessRole role;
+    std::string_view aria;
+    bool content;
+    bool selectable;
+};
+
+constexpr MirrorRole kMirrorRoles[] = {
+    {AccessRole::Window, "", false, false},
+    {AccessRole::Dialog, "dialog", false, false},
+    {AccessRole::AlertDialog, "alertdialog", false, false},
+    {AccessRole::Button, "button", true, false},
+    {AccessRole::TabList, "tablist", false, false},
+    {AccessRole::Tab, "tab", true, true},
+    {AccessRole::TabPanel, "tabpanel", false, false},
+    {AccessRole::Group, "group", false, false},
+    {AccessRole::StaticText, "", true, false},
+};
+
+std::string Flag(bool on) { return on ? "true" : "false"; }
+
+// {"flags": {...}, "roles": {"button": {"aria": "button", "content": true, "selectable": false}, ...}}
+std::string MirrorTerms() {
+    using namespace PageContract;
+    std::string roles;
+    for (const auto& [role, aria, content, selectable] : kMirrorRoles)
+        roles += (roles.empty() ? "" : ",") +
+                 Member(AccessRoleName(role), "{" + Member("aria", Quoted(aria)) + "," +
+                                                  Member("content", Flag(content)) + "," +
+                                                  Member("selectable", Flag(selectable)) + "}");
+    const std::string flags = "{" + Member("disabled", Number(kMirrorDisabled)) + "," +
+                              Member("selected", Number(kMirrorSelected)) + "," +
+                              Member("focused", Number(kMirrorFocused)) + "," +
+                              Member("focusable", Number(kMirrorFocusable)) + "}";
+    return "{" + Member("flags", flags) + "," + Member("roles", "{" + roles + "}") + "}";
+}
+
+// The mirror's terms and the main window's client size, as members of the contract.
+std::string WindowTerms(CSize mainClient) {
+    return Member("mirror", MirrorTerms()) + "," +
+           Member("mainClient", "{" + Member("width", Number(mainClient.cx)) + "," +
+                                    Member("height", Number(mainClient.cy)) + "}");
+}
+
+// ---- End of the mirror and the main window ----
+
 // clang-format off
 EM_JS(void, PageAgree, (const char* contract), { QuorvanelHost.agree(JSON.parse(UTF8ToString(contract))); });
 // clang-format on
@@ -75,7 +128,7 @@ EM_JS(void, PageAgree, (const char* contract), { QuorvanelHost.agree(JSON.parse(
 
 namespace PageContract {
 
-void TellPage() {
+void TellPage(CSize mainClient) {
     const std::string contract =
         "{" + Member("kind", KindTable()) + "," + Member("keys", KeyTable()) + "," +
         Member("otherKey", Number(Key::Other)) + "," + Member("tabKey", Number(Key::Tab)) + "," +
@@ -84,7 +137,7 @@ void TellPage() {
         "," +
         Member("frame",
                "{" + Member("border", Number(kBorder)) + "," + Member("caption", Number(kCaption)) + "}") +
-        "}";
+        "," + WindowTerms(mainClient) + "}";
     PageAgree(contract.c_str());
 }
 

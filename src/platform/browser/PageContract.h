@@ -1,9 +1,13 @@
-// What the page's script (web/host.js) and the program share: the numbers
-// of the input event kinds and keys, the bits of the modifiers, which of the
-// browser's keys the game knows, and the frame the page draws around a
-// window. It is written only here and handed to the page at start, before
+// What the page's scripts (web/host.js, mirror.js, fit.js) and the program
+// share: the numbers of the input event kinds and keys, the bits of the
+// modifiers, which of the browser's keys the game knows, the frame the page
+// draws around a window, the size of the main window's client area, and how
+// the mirror of a window's accessibility description reads its nodes' flags
+// and roles. It is written only here and handed to the page at start, before
 // the first window, so that the page keeps no copy of its own to drift.
 #pragma once
+
+#include "gfx/Geometry.h"
 
 namespace PageContract {
 
@@ -17,7 +21,14 @@ inline constexpr int kCtrl = 1;
 inline constexpr int kShift = 2;
 inline constexpr int kAlt = 4;
 
-// Tells the page all of the above (QuorvanelHost.agree).
-void TellPage();
+// The bits of a mirror node's flags.
+inline constexpr int kMirrorDisabled = 1;
+inline constexpr int kMirrorSelected = 2;
+inline constexpr int kMirrorFocused = 4;
+inline constexpr int kMirrorFocusable = 8;
+
+// Tells the page all of the above (QuorvanelHost.agree), with the size of
+// the main window's client area, which the page lays itself out for.
+void TellPage(CSize mainClient);
 
 }  // namespace PageContract
