@@ -259,6 +259,12 @@ async function serveCopy(site) {
   return {url, site: copy, stop: () => (server.kill(), fs.rmSync(copy, {recursive: true, force: true}))};
 }
 
+async function fightsOnce(page) {
+  const before = JSON.parse(await state(page)).hero.level;
+  await answer(page, `click ${FIGHT.x} ${FIGHT.y}`);
+  assert.notStrictEqual(JSON.parse(await state(page)).hero.level, before, 'no fight offline');
+}
+
 async function checkOffline(site, errors) {
   const served = await serveCopy(site);
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'quorvanel-profile-'));
@@ -290,6 +296,21 @@ async function checkOffline(site, errors) {
     const client = await context.newCDPSession(page);
     assert.deepStrictEqual((await client.send('Page.getInstallabilityErrors')).installabilityErrors, []);
 
+    // Offline, the page reloaded at its name plays; a language never played
+    // online says so and plays in Chinese.
+    await page.goto(`${served.url}index.html?seed=${SEED}`);
+    await page.waitForFunction(() => window.quorvanel);
+    await context.setOffline(true);
+    await page.reload();
+    await page.waitForFunction(() => window.quorvanel);
+    await fightsOnce(page);
+    await page.goto(`${url}&lang=en`);
+    await page.waitForFunction(() => window.quorvanel);
+    assert.strictEqual(await page.locator('#note').textContent(), '没有英语的文字可用（需要联网载入一次），游戏将使用中文。');
+    assert.ok(await page.locator('#note').isVisible(), 'the note is not shown');
+    assert.match(await answer(page, 'widgets'), /"caption":"讨伐"/, 'not in Chinese');
+    await context.setOffline(false);
+
     // A language asked for once online is kept for playing offline.
     await page.goto(`${url}&lang=en`);
     await page.waitForFunction(() => window.quorvanel);
@@ -301,9 +322,7 @@ async function checkOffline(site, errors) {
     assert.match(await answer(page, 'widgets'), /"caption":"Fight"/, 'not in English offline');
     await page.goto(url);
     await page.waitForFunction(() => window.quorvanel);
-    const before = JSON.parse(await state(page)).hero.level;
-    await answer(page, `click ${FIGHT.x} ${FIGHT.y}`);
-    assert.notStrictEqual(JSON.parse(await state(page)).hero.level, before, 'no fight offline');
+    await fightsOnce(page);
 
     // A new build: another file, finished again.
     await context.setOffline(false);
