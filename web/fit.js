@@ -69,9 +69,16 @@ const QuorvanelFit = (() => {
     }, {once: true});
   }
 
+  // A phone in full screen is held sideways, where the browser lets the
+  // page lock it (most refuse outside full screen or an installed app).
+  function lockLandscape() {
+    if (matchMedia('(pointer: coarse)').matches && screen.orientation && screen.orientation.lock)
+      screen.orientation.lock('landscape').catch(() => {});
+  }
+
   function toggleFullscreen() {
     if (document.fullscreenElement) document.exitFullscreen();
-    else document.documentElement.requestFullscreen().catch(() => {});
+    else document.documentElement.requestFullscreen().then(lockLandscape, () => {});
   }
 
   function start() {

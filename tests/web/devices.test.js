@@ -71,6 +71,15 @@ async function openPage(browser, url, layout, errors) {
                                             isMobile: !!layout.touch, hasTouch: !!layout.touch});
   const page = await context.newPage();
   watchErrors(page, errors);
+  // The orientations the page asks to lock, refused as a desktop browser
+  // refuses them.
+  await page.addInitScript(() => {
+    window.orientationLocks = [];
+    screen.orientation.lock = orientation => {
+      window.orientationLocks.push(orientation);
+      return Promise.reject(new DOMException('no screen to turn', 'NotSupportedError'));
+    };
+  });
   await page.goto(url);
   await page.waitForFunction(() => window.quorvanel);
   await answer(page, '');
@@ -286,6 +295,10 @@ async function checkOffline(site, errors) {
 
     const manifest = await page.evaluate(() => fetch('manifest.webmanifest').then(r => r.json()));
     assert.strictEqual(manifest.display, 'standalone');
+    for (const name of ['manifest.webmanifest', 'manifest.en.webmanifest']) {
+      const orientation = await page.evaluate(file => fetch(file).then(r => r.json()).then(m => m.orientation), name);
+      assert.strictEqual(orientation, 'landscape', name);
+    }
     const icons = await page.evaluate(list => Promise.all(list.map(icon => new Promise((done, fail) => {
       const image = new Image();
       image.onload = () => done(`${image.naturalWidth}x${image.naturalHeight}`);
