@@ -2,8 +2,9 @@
 // is the program's screen in game pixels, scaled as a whole:
 // - by the largest whole number of device pixels per game pixel that fits
 //   the main window, so that every game pixel is a crisp square;
-// - only where that number is below one CSS pixel per game pixel (phones),
-//   by the fraction that fits, sampled nearest-neighbour.
+// - where that number is below one CSS pixel per game pixel (phones, small
+//   windows), by the fraction that fits, sampled nearest-neighbour, so that
+//   the page never scrolls.
 // A phone held upright shows a hint to turn it above the game. Resizing,
 // turning the phone, browser zoom and fullscreen lay the desk out again.
 'use strict';
@@ -24,7 +25,7 @@ const QuorvanelFit = (() => {
   // CSS pixels per game pixel for an area of width x height CSS pixels.
   function scaleFor(width, height, ratio, frame) {
     const whole = Math.floor(Math.min(width * ratio / frame.width, height * ratio / frame.height));
-    if (whole >= ratio || whole < 1) return Math.max(whole, 1) / ratio;
+    if (whole >= ratio) return whole / ratio;
     return Math.min(width / frame.width, height / frame.height);
   }
 
@@ -43,10 +44,12 @@ const QuorvanelFit = (() => {
     // have; nothing to fit before the program has started.
     const size = frame || QuorvanelHost.mainFrame();
     if (!size) return;
-    // Upright and too narrow for a whole number: the hint takes the top.
+    // A phone upright and too narrow for a whole number: the hint takes the
+    // top. A narrow window on a desktop cannot be turned.
     const hint = turnHint();
     const viewHeight = document.documentElement.clientHeight;
-    const upright = viewHeight > width && scaleFor(width, viewHeight, ratio, size) < 1;
+    const upright = matchMedia('(pointer: coarse)').matches && viewHeight > width &&
+                    scaleFor(width, viewHeight, ratio, size) < 1;
     hint.hidden = !upright;
     const top = upright ? hint.offsetHeight : 0;
     const height = viewHeight - top;
@@ -59,6 +62,8 @@ const QuorvanelFit = (() => {
     const dx = frame ? shift(frame.left, frame.width, room.width) : 0;
     const dy = frame ? shift(frame.top, frame.height, room.height) : 0;
     style.transform = scale === 1 && !dx && !dy ? '' : `scale(${scale}) translate(${dx}px, ${dy}px)`;
+    style.setProperty('--scale', scale);
+    QuorvanelFrames.place(desk(), {x: dx * scale * ratio, y: top * ratio + dy * scale * ratio}, scale * ratio);
   }
 
   // devicePixelRatio changes (zoom, another screen) come as a media change.
@@ -69,9 +74,16 @@ const QuorvanelFit = (() => {
     }, {once: true});
   }
 
+  // A phone in full screen is held sideways, where the browser lets the
+  // page lock it (most refuse outside full screen or an installed app).
+  function lockLandscape() {
+    if (matchMedia('(pointer: coarse)').matches && screen.orientation && screen.orientation.lock)
+      screen.orientation.lock('landscape').catch(() => {});
+  }
+
   function toggleFullscreen() {
     if (document.fullscreenElement) document.exitFullscreen();
-    else document.documentElement.requestFullscreen().catch(() => {});
+    else document.documentElement.requestFullscreen().then(lockLandscape, () => {});
   }
 
   function start() {

@@ -256,6 +256,7 @@ const QuorvanelHost = (() => {
       w.frame.style.zIndex = ++topZ;
       w.frame.classList.add('active');
       focusTopWindow();
+      QuorvanelPointer.raised(w.canvas);
     },
     putPixels(id, x, y, width, height, rgba) {
       if (!performance.getEntriesByName('first-frame').length) {

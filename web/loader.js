@@ -6,7 +6,8 @@
 // A file that cannot be loaded, or a page opened from the file system, ends
 // in a message saying why and what to do. Once the game shows, the service
 // worker (sw.js) is registered to keep the files for the next visit. In
-// another language than Chinese the program gets the page's catalog too.
+// another language than Chinese the program gets the page's catalog too,
+// or plays in Chinese when it did not come.
 'use strict';
 
 (() => {
@@ -90,8 +91,27 @@
     }
   }
 
+  // A language whose catalog did not come (offline, and never fetched
+  // online): the page says so, in that language where the page has its
+  // texts, else in Chinese, and the game plays in Chinese.
+  function withoutCatalog() {
+    const language = pageLanguage.replace(/_/g, '-');
+    let name = language;
+    try {
+      name = new Intl.DisplayNames([pageTexts.size ? language : 'zh-CN'], {type: 'language'}).of(language);
+    } catch (e) {
+      // A browser without the names of languages names it by its code.
+    }
+    $('note').textContent = tr('没有%s的文字可用（需要联网载入一次），游戏将使用中文。').replace('%s', name);
+    $('note').hidden = false;
+    for (const input of ['pointerdown', 'keydown'])
+      document.addEventListener(input, () => { $('note').hidden = true; }, {capture: true, once: true});
+    Module.arguments.splice(Module.arguments.indexOf('--lang'), 2);
+  }
+
   function run(program, module, data, catalog) {
     Module.locateFile = file => file;
+    if (pageLanguage && !catalog) withoutCatalog();
     // Where the program looks for its catalog (--lang).
     if (catalog) {
       Module.preRun = [() => {

@@ -36,7 +36,16 @@ self.addEventListener('fetch', event => {
   event.respondWith(caches.open(CACHE).then(async cache => {
     const kept = await cache.match(request, {ignoreSearch: true});
     if (kept) return kept;
-    const response = await fetch(request);
+    let response;
+    try {
+      response = await fetch(request);
+    } catch (e) {
+      // A catalog never fetched online, asked for offline: no content, which
+      // the page takes for none (a failed request would be an error on its
+      // console) and plays in Chinese.
+      if (url.pathname.endsWith('.mo')) return new Response(null, {status: 204});
+      throw e;
+    }
     if (response.ok && LANGUAGE_FILE.test(url.pathname)) await cache.put(request, response.clone());
     return response;
   }));

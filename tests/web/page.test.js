@@ -4,7 +4,7 @@
 // Ctrl+P offers the picture as a download and names it in the box, `shot
 // FILE` is refused without shifting later line numbers, closing the main
 // window shows that the game is over, a page smaller than the main window
-// scrolls to all of it, and an idle page schedules nothing.
+// shows all of it scaled down, and an idle page schedules nothing.
 //
 // usage: node page.test.js URL
 'use strict';
@@ -93,7 +93,7 @@ const tests = {
     assert.strictEqual(after.error, 'the game is over');
   },
 
-  async 'on a page smaller than the main window the rest of it scrolls into reach'(page) {
+  async 'on a page smaller than the main window all of it shows, scaled down, and clicks reach it'(page) {
     await page.setViewportSize({width: 480, height: 320});
     await page.reload();
     await page.waitForFunction(() => window.quorvanel);
@@ -102,11 +102,14 @@ const tests = {
       return {left: box.left, top: box.top, right: box.right, bottom: box.bottom,
               width: document.documentElement.scrollWidth, height: document.documentElement.scrollHeight};
     });
-    assert.ok(frame.left >= 0 && frame.top >= 0, 'the window starts off the page: ' + JSON.stringify(frame));
-    assert.ok(frame.width >= frame.right && frame.height >= frame.bottom, 'the page cannot scroll to the window\'s far corner: ' + JSON.stringify(frame));
-    // The grid's next-page button in the bottom right, out of view at first:
-    // the click scrolls to it and reaches it.
-    await page.locator('canvas').first().click({position: {x: 441, y: 385}});
+    assert.ok(frame.left >= 0 && frame.top >= 0 && frame.right <= 480 && frame.bottom <= 320,
+              'the window is not wholly in view: ' + JSON.stringify(frame));
+    assert.deepStrictEqual([frame.width, frame.height], [480, 320], 'the page can scroll');
+    // The grid's next-page button in the bottom right, at the scale the
+    // window is drawn.
+    const canvas = page.locator('canvas').first();
+    const scale = (await canvas.boundingBox()).width / 655;
+    await canvas.click({position: {x: 441.5 * scale, y: 385.5 * scale}});
     await answer(page, '');
     const firstCard = JSON.parse(await answer(page, 'widgets')).children[0].children[0];
     assert.deepStrictEqual(firstCard.id, [1, 101, -1]);
