@@ -1,0 +1,23 @@
+// The running program and its libraries on Linux (see ThisProcess.h).
+#include "platform/ThisProcess.h"
+
+#include <dlfcn.h>
+
+#include <system_error>
+
+std::optional<std::filesystem::path> ProgramFile() {
+    std::error_code error;
+    std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) return std::nullopt;
+    return program;
+}
+
+std::vector<std::string> ProgramArguments(int argc, char** argv) {
+    return std::vector<std::string>(argv + 1, argv + argc);
+}
+
+void* LoadLibraryFile(const std::filesystem::path& path) {
+    return dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+}
+
+void* LibrarySymbol(void* library, const char* name) { return dlsym(library, name); }

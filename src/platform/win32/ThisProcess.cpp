@@ -1,0 +1,39 @@
+// The running program and its libraries on Windows (see ThisProcess.h).
+#include "platform/ThisProcess.h"
+
+#include "containers/SystemFile.h"
+
+#include <shellapi.h>
+#include <windows.h>
+
+#include <memory>
+
+std::optional<std::filesystem::path> ProgramFile() {
+    // Windows says how long the name is only by filling the room given.
+    std::wstring name(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
+        if (length == 0) return std::nullopt;
+        if (length < name.size()) {
+            name.resize(length);
+            return std::filesystem::path(name);
+        }
+        name.resize(name.size() * 2);
+    }
+}
+
+std::vector<std::string> ProgramArguments(int, char**) {
+    int count = 0;
+    const std::unique_ptr<LPWSTR, decltype(&LocalFree)> arguments(
+        CommandLineToArgvW(GetCommandLineW(), &count), &LocalFree);
+    std::vector<std::string> utf8;
+    for (int i = 1; arguments && i < count; ++i)
+        utf8.push_back(SystemFile::Utf8Of(std::filesystem::path(arguments.get()[i])));
+    return utf8;
+}
+
+void* LoadLibraryFile(const std::filesystem::path& path) { return LoadLibraryW(path.c_str()); }
+
+void* LibrarySymbol(void* library, const char* name) {
+    return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(library), name));
+}
