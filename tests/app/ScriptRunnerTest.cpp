@@ -9,6 +9,7 @@
 // the source and line.
 #include "AppTestFixture.h"
 #include "support/FailureReason.h"
+#include "support/Pipe.h"
 #include "support/ProgramRun.h"
 #include "support/ScopedEnv.h"
 #include "support/TextDescriptor.h"
@@ -213,7 +214,7 @@ TEST_F(ScriptRunnerTest, QuitEndsTheProgramAndIgnoresTheRest) {
 // window is open: waiting for the next one never ends the script early.
 TEST_F(ScriptRunnerTest, LinesArrivingOneByOneAreAllRun) {
     int ends[2];
-    ASSERT_EQ(pipe(ends), 0);
+    ASSERT_EQ(MakePipe(ends), 0);
     constexpr int kLines = 300;
     std::thread writer([&] {
         for (int i = 0; i < kLines; ++i) {

@@ -3,8 +3,9 @@
 
 #include "containers/SystemFile.h"
 
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, which it builds on.
+#include <shellapi.h>
 
 #include <memory>
 
