@@ -9,6 +9,7 @@
 // the source and line.
 #include "AppTestFixture.h"
 #include "support/FailureReason.h"
+#include "support/OnlyOnPosix.h"
 #include "support/Pipe.h"
 #include "support/ProgramRun.h"
 #include "support/ScopedEnv.h"
@@ -94,6 +95,7 @@ TEST_F(ScriptRunnerTest, StateFollowsFightsAndThePanelShown) {
 }
 
 TEST_F(ScriptRunnerTest, WindowsListsAMessageBoxWithItsText) {
+    SKIP_ON_WINDOWS("XDG's pictures folder and its paths");
     CTempFolder pictures;
     CScopedEnv folder("XDG_PICTURES_DIR", pictures.File("").c_str());
     RunScript("windows\nkey ctrl+p\nwindows\nkey return\nwindows\n");

@@ -4,8 +4,7 @@
 #pragma once
 
 #include "gfx/FrameBuffer.h"
-
-#include <gtest/gtest.h>
+#include "support/OnlyOnPosix.h"
 
 #ifndef _WIN32
 #include <sys/resource.h>
@@ -14,13 +13,12 @@
 #include <csignal>
 #include <cstdint>
 
-#ifdef _WIN32
 // Windows has no file size limit for a process: a test that stands one in
 // for a full disk starts with this and is skipped there.
-#define SKIP_WITHOUT_FILE_SIZE_LIMIT() GTEST_SKIP() << "Windows has no file size limit for a process"
+#define SKIP_WITHOUT_FILE_SIZE_LIMIT() SKIP_ON_WINDOWS("a process has no file size limit")
+#ifdef _WIN32
 inline void LimitFileSize(std::uint64_t) { ADD_FAILURE() << "no file size limit on Windows: skip the test"; }
 #else
-#define SKIP_WITHOUT_FILE_SIZE_LIMIT() static_cast<void>(0)
 // Writes past bytes fail with EFBIG instead of ending the process.
 inline void LimitFileSize(rlim_t bytes) {
     std::signal(SIGXFSZ, SIG_IGN);

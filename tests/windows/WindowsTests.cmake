@@ -8,7 +8,7 @@ if(QUORVANEL_TESTS STREQUAL "OFF" OR NOT QUORVANEL_TESTS)
 endif()
 set(googletest /usr/src/googletest)
 if(NOT EXISTS ${googletest}/CMakeLists.txt)
-  message(FATAL_ERROR "the Windows tests need GoogleTest's source in ${googletest} (scripts/setup test installs it)")
+  message(FATAL_ERROR "the Windows tests need GoogleTest's source in ${googletest} (scripts/setup windows installs it)")
 endif()
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 # It names its libraries GTest::gtest, GTest::gtest_main, GTest::gmock itself.
