@@ -7,7 +7,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
+#include <system_error>
 
 CErrorOr<void> CheckRecordingTarget(const std::string& path, const std::optional<std::string>& script) {
     SystemFile::Facts target;
@@ -17,10 +19,12 @@ CErrorOr<void> CheckRecordingTarget(const std::string& path, const std::optional
         return CFailure{"--record " + path + ": " + why};
     };
     SystemFile::Facts other;
-    if (script &&
-        (*script == "-" ? SystemFile::FactsOf(SystemFile::kStandardInput, &other)
-                        : SystemFile::FactsAt(*script, &other)) == 0 &&
-        SystemFile::SameFile(target, other))
+    // A script file is compared by its path, which Windows can tell apart too.
+    std::error_code unreadable;
+    if (script && (*script == "-" ? SystemFile::FactsOf(SystemFile::kStandardInput, &other) == 0 &&
+                                        SystemFile::SameFile(target, other)
+                                  : std::filesystem::equivalent(SystemFile::PathOf(path),
+                                                                SystemFile::PathOf(*script), unreadable)))
         return refused("that is the script being run; the recording would replace it");
     for (const int stream : {SystemFile::kStandardOutput, SystemFile::kStandardError})
         if (SystemFile::FactsOf(stream, &other) == 0 && SystemFile::SameFile(target, other))

@@ -91,9 +91,11 @@ TEST_F(SystemFileTest, ReadsAtAnOffsetAndTellsFilesFromFolders) {
     EXPECT_FALSE(facts.folder);
     EXPECT_EQ(facts.size, bytes.size());
     SystemFile::Close(fd);
-    ASSERT_EQ(SystemFile::FactsAt(folder, &facts), 0);
-    EXPECT_TRUE(facts.folder);
-    EXPECT_FALSE(facts.plain);
+    for (const std::string& name : {folder, folder + "/"}) {
+        ASSERT_EQ(SystemFile::FactsAt(name, &facts), 0) << name;
+        EXPECT_TRUE(facts.folder) << name;
+        EXPECT_FALSE(facts.plain) << name;
+    }
     EXPECT_EQ(SystemFile::FactsAt(folder + "/没有", &facts), -1);
     EXPECT_EQ(errno, ENOENT);
 }

@@ -18,11 +18,10 @@ set(QUORVANEL_TESTS_FOUND TRUE)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run ${PROJECT_BINARY_DIR}/wine)
 
 # Tests of POSIX's own ways, left out of the Windows build until Windows'
-# counterparts are written: the recorder's (a file size limit set inline,
-# files told apart by their device and inode), the settings file's (named
-# pipes, symbolic links, the XDG folders) and the program's refusals of
-# /dev files, named pipes and links.
-set(QUORVANEL_POSIX_ONLY_TESTS automation/RecorderTest.cpp platform/SettingsFileTest.cpp app/ProgramTest.cpp)
+# counterparts are written: the settings file's (named pipes, symbolic
+# links, the XDG folders) and the program's refusals of /dev files, named
+# pipes and links.
+set(QUORVANEL_POSIX_ONLY_TESTS platform/SettingsFileTest.cpp app/ProgramTest.cpp)
 
 # The playthroughs reach the same end under Wine as on Linux: compared with
 # the build machine's own program (`make windows` builds it natively).

@@ -71,7 +71,10 @@ int FactsOf(int fd, Facts* facts) {
 
 int FactsAt(const std::string& path, Facts* facts) {
     struct _stat64 status {};
-    if (::_wstat64(Wide(path).c_str(), &status) != 0) return -1;
+    // The C runtime's stat finds no name that ends in a separator: it goes.
+    std::filesystem::path name = PathOf(path);
+    if (!name.has_filename() && name != name.root_path()) name = name.parent_path();
+    if (::_wstat64(name.c_str(), &status) != 0) return -1;
     *facts = FactsFrom(status);
     return 0;
 }
