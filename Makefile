@@ -16,12 +16,16 @@
 #   make package  the Debian package (.deb) of a Release build with the flags
 #                 dpkg-buildflags gives (hardening), in build-release/
 #   make format   applies .clang-format to the C++ sources
+#   make windows  the game for 64-bit Windows, cross-built with MinGW-w64, in
+#                 build-windows/ (its libraries built once into ~/.cache/quorvanel)
+#   make windows-check  the Windows build's tests, run under Wine by ctest
 # The test builds treat warnings as errors (QUORVANEL_WERROR).
 BUILD         ?= build
 BUILD_SAN     ?= build-sanitize
 BUILD_RELEASE ?= build-release
 BUILD_WEB     ?= build-web
 BUILD_FUZZ    ?= build-fuzz
+BUILD_WINDOWS ?= build-windows
 JOBS          ?= $(shell nproc)
 EVENTS        ?= 1000000
 SECONDS       ?= 60
@@ -38,7 +42,7 @@ PACKAGE_OPTIONS = -DCMAKE_BUILD_TYPE=Release -DQUORVANEL_TESTS=OFF -DQUORVANEL_B
   -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
   -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)"
 
-.PHONY: run check test build build-sanitize build-release web serve bench soak fuzz package format clean
+.PHONY: run check test build build-sanitize build-release web serve bench soak fuzz package format windows windows-check clean
 
 run:
 	@scripts/setup run
@@ -83,6 +87,25 @@ web:
 	  -DQUORVANEL_WEB_MAKE_ICONS=$(CURDIR)/$(BUILD_WEB)/native/tools/make-icons)
 	@NODE_PATH=/usr/share/nodejs cmake --build $(BUILD_WEB) -j $(JOBS)
 
+# What the build runs (the icon maker, the catalogs' tools) are Linux
+# programs: make-icons comes from a native tree of its own, as does the Linux
+# program the Windows one's runs are compared with.
+windows:
+	@scripts/setup windows
+	@$(call configure,$(BUILD_WINDOWS)/native,-DCMAKE_BUILD_TYPE=Release -DQUORVANEL_TESTS=OFF -DQUORVANEL_BENCH=OFF)
+	@cmake --build $(BUILD_WINDOWS)/native -j $(JOBS) -t make-icons quorvanel
+	@libraries=$$(scripts/build-windows-libraries) && \
+	  if ! grep -qs "^QUORVANEL_WINDOWS_LIBRARIES:[A-Z]*=$$libraries$$$$" $(BUILD_WINDOWS)/CMakeCache.txt; then \
+	    rm -f $(BUILD_WINDOWS)/CMakeCache.txt; fi && \
+	  $(call configure,$(BUILD_WINDOWS),$(TEST_OPTIONS) \
+	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/WindowsToolchain.cmake -DQUORVANEL_WINDOWS_LIBRARIES=$$libraries \
+	  -DQUORVANEL_NATIVE_MAKE_ICONS=$(CURDIR)/$(BUILD_WINDOWS)/native/tools/make-icons \
+	  -DQUORVANEL_NATIVE_PROGRAM=$(CURDIR)/$(BUILD_WINDOWS)/native/src/app/quorvanel -DQUORVANEL_BENCH=OFF)
+	@cmake --build $(BUILD_WINDOWS) -j $(JOBS)
+
+windows-check: windows
+	cd $(BUILD_WINDOWS) && ctest --output-on-failure -j $(JOBS)
+
 serve: web
 	@echo "Quorvanel in a browser: http://127.0.0.1:$(PORT)/"
 	@scripts/serve-web $(BUILD_WEB)/site $(PORT) >/dev/null
@@ -114,4 +137,4 @@ format:
 	clang-format -i $$(git ls-files '*.h' '*.cpp')
 
 clean:
-	rm -rf $(BUILD) $(BUILD_SAN) $(BUILD_RELEASE) $(BUILD_FUZZ) $(BUILD_WEB)
+	rm -rf $(BUILD) $(BUILD_SAN) $(BUILD_RELEASE) $(BUILD_FUZZ) $(BUILD_WEB) $(BUILD_WINDOWS)

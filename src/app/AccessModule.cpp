@@ -2,11 +2,8 @@
 #include "app/AccessModule.h"
 
 #include "base/Environment.h"
-
-#include <dlfcn.h>
-
-#include <filesystem>
-#include <system_error>
+#include "base/SystemFile.h"
+#include "platform/ThisProcess.h"
 
 namespace {
 
@@ -16,12 +13,11 @@ using StartBus = CAccessBus*(std::function<void()>*);
 // The module loaded, or null. It stays loaded: its thread and its GObject
 // types live as long as the program.
 void* LoadModule() {
-    std::error_code error;
-    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) return nullptr;
-    const std::filesystem::path folder = program.parent_path();
+    const std::optional<std::filesystem::path> program = SystemFile::ProgramFile();
+    if (!program) return nullptr;
+    const std::filesystem::path folder = program->parent_path();
     for (const std::filesystem::path& place : {folder, folder / QUORVANEL_MODULE_DIR}) {
-        if (void* module = dlopen((place / kModuleName).c_str(), RTLD_NOW | RTLD_LOCAL)) return module;
+        if (void* module = LoadLibraryFile(place / kModuleName)) return module;
     }
     return nullptr;
 }
@@ -32,6 +28,6 @@ std::unique_ptr<CAccessBus> StartAccessModule(std::function<void()> wake) {
     if (!EnvironmentVariable("DBUS_SESSION_BUS_ADDRESS")) return nullptr;
     void* module = LoadModule();
     if (!module) return nullptr;
-    auto* start = reinterpret_cast<StartBus*>(dlsym(module, "QuorvanelStartAccessBus"));
+    auto* start = reinterpret_cast<StartBus*>(LibrarySymbol(module, "QuorvanelStartAccessBus"));
     return std::unique_ptr<CAccessBus>(start ? start(&wake) : nullptr);
 }

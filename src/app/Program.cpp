@@ -5,10 +5,9 @@
 #include "app/AccessModule.h"
 #include "app/ProgramHost.h"
 #include "app/Startup.h"
+#include "base/SystemFile.h"
 #include "platform/Platform.h"
-
-#include <fcntl.h>
-#include <unistd.h>
+#include "platform/ThisProcess.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -40,7 +39,7 @@ public:
     CErrorOr<std::optional<CScriptSource>> OpenScript(const CommandLineOptions& options) override {
         if (options.script == "-") {
             // A copy of standard input, as the reader closes its descriptor at the end.
-            const int input = fcntl(STDIN_FILENO, F_DUPFD_CLOEXEC, 0);
+            const int input = SystemFile::DuplicateStandardInput();
             if (input < 0)
                 return CFailure{std::string("cannot read standard input: ") + std::strerror(errno)};
             return CScriptSource::FromDescriptor(input, "-");
@@ -72,10 +71,9 @@ public:
 
     // Beside the program in the build tree; installed, the system's.
     std::vector<std::string> CatalogFolders() const override {
-        std::error_code error;
-        const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
         std::vector<std::string> folders;
-        if (!error) folders.push_back((program.parent_path() / "locale").string());
+        if (const std::optional<std::filesystem::path> program = SystemFile::ProgramFile())
+            folders.push_back(SystemFile::Utf8Of(program->parent_path() / "locale"));
         folders.emplace_back(QUORVANEL_LOCALEDIR);
         return folders;
     }
@@ -84,6 +82,8 @@ public:
 }  // namespace
 
 int RunProgram(const std::vector<std::string>& arguments) {
+    // The lines a script prints are the same bytes on every system.
+    SystemFile::BinaryStandardOutput();
     CDesktopHost host;
     return RunStartup(arguments, host);
 }

@@ -3,8 +3,7 @@
 
 #include "automation/LineQueue.h"
 #include "automation/LineSplitter.h"
-
-#include <unistd.h>
+#include "base/SystemFile.h"
 
 #include <cerrno>
 #include <string>
@@ -13,7 +12,7 @@
 bool ReadChunks(int fd, const std::function<void(std::string_view)>& take) {
     char chunk[4096];
     for (;;) {
-        const ssize_t got = read(fd, chunk, sizeof chunk);
+        const std::ptrdiff_t got = SystemFile::Read(fd, chunk, sizeof chunk);
         if (got == 0) return true;
         if (got > 0) {
             take(std::string_view(chunk, static_cast<std::size_t>(got)));
@@ -32,7 +31,7 @@ std::unique_ptr<CLineSource> ReadDescriptorLines(int fd) {
             for (const char byte : chunk)
                 if (std::optional<std::string> line = splitter.Push(byte)) feeder.Push(std::move(*line));
         });
-        close(fd);
+        SystemFile::Close(fd);
         if (std::optional<std::string> line = splitter.Finish()) feeder.Push(std::move(*line));
         feeder.End();
     }).detach();

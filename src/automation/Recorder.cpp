@@ -2,38 +2,36 @@
 #include "automation/Recorder.h"
 
 #include "automation/ScriptCommand.h"
-
-#include <sys/stat.h>
-#include <unistd.h>
+#include "base/SystemFile.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
-
-namespace {
-
-bool SameFile(const struct stat& a, const struct stat& b) {
-    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
-}
-
-}  // namespace
+#include <system_error>
 
 CErrorOr<void> CheckRecordingTarget(const std::string& path, const std::optional<std::string>& script) {
-    struct stat target {};
-    if (stat(path.c_str(), &target) != 0) return {};  // not there yet (or unreachable: Create says why)
+    SystemFile::Facts target;
+    if (SystemFile::FactsAt(path, &target) != 0)
+        return {};  // not there yet (or unreachable: Create says why)
     const auto refused = [&path](const std::string& why) {
         return CFailure{"--record " + path + ": " + why};
     };
-    struct stat other {};
-    if (script && (*script == "-" ? fstat(STDIN_FILENO, &other) : stat(script->c_str(), &other)) == 0 &&
-        SameFile(target, other))
+    SystemFile::Facts other;
+    // A script file is compared by its path, which Windows can tell apart too.
+    std::error_code unreadable;
+    if (script && (*script == "-" ? SystemFile::FactsOf(SystemFile::kStandardInput, &other) == 0 &&
+                                        SystemFile::SameFile(target, other)
+                                  : std::filesystem::equivalent(SystemFile::PathOf(path),
+                                                                SystemFile::PathOf(*script), unreadable)))
         return refused("that is the script being run; the recording would replace it");
-    for (const int stream : {STDOUT_FILENO, STDERR_FILENO})
-        if (fstat(stream, &other) == 0 && SameFile(target, other))
-            return refused(std::string("that is standard ") + (stream == STDOUT_FILENO ? "output" : "error") +
+    for (const int stream : {SystemFile::kStandardOutput, SystemFile::kStandardError})
+        if (SystemFile::FactsOf(stream, &other) == 0 && SystemFile::SameFile(target, other))
+            return refused(std::string("that is standard ") +
+                           (stream == SystemFile::kStandardOutput ? "output" : "error") +
                            ", which carries only the program's own lines");
-    if (!S_ISREG(target.st_mode))
+    if (!target.plain)
         return refused("not a regular file (a terminal, a pipe, a device or a folder); name a file");
     return {};
 }
@@ -43,7 +41,7 @@ CErrorOr<CRecorder> CRecorder::Create(const std::string& path) {
         return CFailure{path + ": cannot write the recording: " + std::strerror(errno)};
     };
     // C's streams, not C++'s: see automation/DescriptorLines.h.
-    const std::shared_ptr<std::FILE> file(std::fopen(path.c_str(), "wbe"), [](std::FILE* open) {
+    const std::shared_ptr<std::FILE> file(SystemFile::OpenStream(path, "wb"), [](std::FILE* open) {
         if (open) std::fclose(open);
     });
     if (!file) return reason();

@@ -3,9 +3,7 @@
 
 #include "automation/DescriptorLines.h"
 #include "automation/LineSplitter.h"
-
-#include <fcntl.h>
-#include <unistd.h>
+#include "base/SystemFile.h"
 
 #include <cerrno>
 #include <cstring>
@@ -20,12 +18,12 @@ CFailure CannotRead(const std::string& path) {
 }  // namespace
 
 CErrorOr<CScriptSource> CScriptSource::FromFile(const std::string& path) {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = SystemFile::Open(path, SystemFile::Access::Read);
     if (fd < 0) return CannotRead(path);
     std::string text;
     const bool read = ReadChunks(fd, [&text](std::string_view chunk) { text.append(chunk); });
     const int error = errno;
-    close(fd);
+    SystemFile::Close(fd);
     if (!read) {
         errno = error;
         return CannotRead(path);

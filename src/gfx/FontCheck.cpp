@@ -1,14 +1,11 @@
 // Checking the game's font at start-up (see FontCheck.h).
 #include "gfx/FontCheck.h"
 
+#include "base/SystemFile.h"
 #include "gfx/FontFace.h"
 #include "gfx/FontFile.h"
 #include "gfx/GameCharacters.h"
 #include "gfx/Utf8.h"
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -22,20 +19,20 @@ constexpr const char* kEnvironmentAdvice =
 
 // Fails with what is wrong with the file as a file.
 CErrorOr<void> CheckFile(const std::string& path) {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = SystemFile::Open(path, SystemFile::Access::Read);
     if (fd < 0)
         return CFailure{errno == ENOENT ? "does not exist"
                                         : std::string("cannot be read: ") + std::strerror(errno)};
     CErrorOr<void> usable;
-    struct stat info {};
+    SystemFile::Facts facts;
     char byte = 0;
-    if (fstat(fd, &info) == 0 && S_ISDIR(info.st_mode))
+    if (SystemFile::FactsOf(fd, &facts) == 0 && facts.folder)
         usable = CFailure{"is a folder, not a font file"};
-    else if (pread(fd, &byte, 1, 0) < 0)
+    else if (SystemFile::ReadAt(fd, &byte, 1, 0) < 0)
         usable = CFailure{std::string("cannot be read: ") + std::strerror(errno)};
-    else if (info.st_size == 0)
+    else if (facts.size == 0)
         usable = CFailure{"is empty"};
-    close(fd);
+    SystemFile::Close(fd);
     return usable;
 }
 

@@ -6,13 +6,11 @@
 // opened is the one the first frame draws with.
 #include "gfx/FontFace.h"
 
+#include "base/SystemFile.h"
+
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_SIZES_H
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -36,26 +34,27 @@ std::shared_ptr<FT_LibraryRec_> SharedLibrary() {
 // tables touch would stay resident; read frames cost only what is read.
 unsigned long ReadFrame(FT_Stream stream, unsigned long offset, unsigned char* buffer, unsigned long count) {
     if (count == 0) return offset > stream->size ? 1 : 0;  // a seek: nonzero refuses it
-    const ssize_t got = pread(stream->descriptor.value, buffer, count, static_cast<off_t>(offset));
+    const std::ptrdiff_t got =
+        SystemFile::ReadAt(static_cast<int>(stream->descriptor.value), buffer, count, offset);
     return got < 0 ? 0 : static_cast<unsigned long>(got);
 }
 
 // FreeType closes an external stream but leaves its record to us.
 void CloseFile(FT_Stream stream) {
-    close(stream->descriptor.value);
+    SystemFile::Close(static_cast<int>(stream->descriptor.value));
     delete stream;
 }
 
 FT_Error NewFace(FT_Library library, const std::string& path, long index, FT_Face* face) {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = SystemFile::Open(path, SystemFile::Access::Read);
     if (fd < 0) return FT_Err_Cannot_Open_Resource;
-    struct stat info {};
-    if (fstat(fd, &info) != 0 || info.st_size <= 0) {
-        close(fd);
+    SystemFile::Facts facts;
+    if (SystemFile::FactsOf(fd, &facts) != 0 || facts.size == 0) {
+        SystemFile::Close(fd);
         return FT_Err_Cannot_Open_Stream;
     }
     auto* stream = new FT_StreamRec{};
-    stream->size = static_cast<unsigned long>(info.st_size);
+    stream->size = static_cast<unsigned long>(facts.size);
     stream->descriptor.value = fd;
     stream->read = ReadFrame;
     stream->close = CloseFile;

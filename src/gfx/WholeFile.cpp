@@ -1,9 +1,7 @@
 // Writing through a temporary file beside the target (see WholeFile.h).
 #include "gfx/WholeFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "base/SystemFile.h"
 
 #include <atomic>
 #include <cerrno>
@@ -14,10 +12,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The errno value of a failed call of std::filesystem's.
+int ErrnoOf(const std::error_code& error) { return error.default_error_condition().value(); }
+
 // Writes all of bytes to fd, through short writes and interruptions.
 int WriteAll(int fd, std::span<const std::uint8_t> bytes) {
     while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        const std::ptrdiff_t written = SystemFile::Write(fd, bytes.data(), bytes.size());
         if (written < 0) {
             if (errno == EINTR) continue;
             return errno;
@@ -34,10 +35,10 @@ public:
     explicit CTemporaryFile(const fs::path& folder) {
         static std::atomic<unsigned> counter{0};
         for (;;) {
-            path_ = folder /
-                    (".quorvanel-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp");
+            path_ = folder / (".quorvanel-" + std::to_string(SystemFile::ProcessId()) + "-" +
+                              std::to_string(counter++) + ".tmp");
             // 0666 and the umask: the permissions a file written in place would have.
-            fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            fd_ = SystemFile::Open(SystemFile::Utf8Of(path_), SystemFile::Access::CreateNew);
             if (fd_ >= 0 || errno != EEXIST) break;
         }
         if (fd_ < 0) {
@@ -46,30 +47,34 @@ public:
         }
     }
     ~CTemporaryFile() {
-        if (fd_ >= 0) ::close(fd_);
-        if (!path_.empty()) ::unlink(path_.c_str());
+        if (fd_ >= 0) SystemFile::Close(fd_);
+        std::error_code ignored;
+        if (!path_.empty()) fs::remove(path_, ignored);
     }
     CTemporaryFile(const CTemporaryFile&) = delete;
     CTemporaryFile& operator=(const CTemporaryFile&) = delete;
 
     // Gives the file the permissions of the one it is to replace.
     void CopyPermissions(fs::perms permissions) {
-        if (fd_ >= 0) ::fchmod(fd_, static_cast<mode_t>(permissions & fs::perms::mask));
+        std::error_code ignored;
+        if (fd_ >= 0) fs::permissions(path_, permissions & fs::perms::mask, ignored);
     }
     // Writes bytes and makes them durable; 0 or the errno of the failure.
     int Fill(std::span<const std::uint8_t> bytes) {
         if (error_) return error_;
         int error = WriteAll(fd_, bytes);
         // EINVAL: a file system that cannot sync, which loses nothing by it.
-        if (!error && ::fsync(fd_) != 0 && errno != EINVAL) error = errno;
+        if (!error && SystemFile::Sync(fd_) != 0 && errno != EINVAL) error = errno;
         // close reports what a network file system could not write earlier.
-        if (::close(fd_) != 0 && !error) error = errno;
+        if (SystemFile::Close(fd_) != 0 && !error) error = errno;
         fd_ = -1;
         return error;
     }
     // Moves the file to target, replacing what is there.
     int MoveTo(const fs::path& target) {
-        if (::rename(path_.c_str(), target.c_str()) != 0) return errno;
+        std::error_code error;
+        fs::rename(path_, target, error);
+        if (error) return ErrnoOf(error);
         path_.clear();
         return 0;
     }
@@ -77,8 +82,11 @@ public:
     // system without hard links can only check and rename, which leaves a
     // moment in which another program's new file could be replaced.
     int MoveToNew(const fs::path& target) {
-        if (::link(path_.c_str(), target.c_str()) == 0) return 0;  // the destructor unlinks the old name
-        if (errno != EPERM && errno != ENOTSUP && errno != ENOSYS) return errno;
+        std::error_code linked;
+        fs::create_hard_link(path_, target, linked);
+        if (!linked) return 0;  // the destructor unlinks the old name
+        if (const int error = ErrnoOf(linked); error != EPERM && error != ENOTSUP && error != ENOSYS)
+            return error;
         std::error_code ignored;
         if (fs::exists(fs::symlink_status(target, ignored))) return EEXIST;
         return MoveTo(target);
@@ -90,11 +98,11 @@ private:
     int error_ = 0;
 };
 
-int WriteInPlace(const fs::path& path, std::span<const std::uint8_t> bytes) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+int WriteInPlace(const std::string& path, std::span<const std::uint8_t> bytes) {
+    const int fd = SystemFile::Open(path, SystemFile::Access::Overwrite);
     if (fd < 0) return errno;
     int error = WriteAll(fd, bytes);
-    if (::close(fd) != 0 && !error) error = errno;
+    if (SystemFile::Close(fd) != 0 && !error) error = errno;
     return error;
 }
 
@@ -106,12 +114,12 @@ fs::path FolderOf(const fs::path& path) {
 
 int WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes) {
     std::error_code error;
-    const fs::file_status status = fs::status(path, error);
+    fs::path target = SystemFile::PathOf(path);
+    const fs::file_status status = fs::status(target, error);
     if (fs::exists(status) && !fs::is_regular_file(status)) return WriteInPlace(path, bytes);
-    fs::path target = path;
     if (fs::is_symlink(fs::symlink_status(target, error)) && fs::exists(status)) {
         target = fs::canonical(target, error);
-        if (error) return error.value();
+        if (error) return ErrnoOf(error);
     }
     CTemporaryFile file(FolderOf(target));
     if (fs::exists(status)) file.CopyPermissions(status.permissions());
@@ -121,30 +129,33 @@ int WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes)
 
 int WriteNewFile(const std::string& folder, const std::function<std::string(int copy)>& nameForCopy,
                  std::span<const std::uint8_t> bytes, std::string* path) {
-    *path = (fs::path(folder) / nameForCopy(1)).string();
-    CTemporaryFile file(folder);
+    const fs::path where = SystemFile::PathOf(folder);
+    fs::path target = where / SystemFile::PathOf(nameForCopy(1));
+    *path = SystemFile::Utf8Of(target);
+    CTemporaryFile file(where);
     if (const int failure = file.Fill(bytes)) return failure;
     for (int copy = 2;; ++copy) {
-        const int failure = file.MoveToNew(*path);
+        const int failure = file.MoveToNew(target);
         if (failure != EEXIST) return failure;
-        *path = (fs::path(folder) / nameForCopy(copy)).string();
+        target = where / SystemFile::PathOf(nameForCopy(copy));
+        *path = SystemFile::Utf8Of(target);
     }
 }
 
 CErrorOr<std::string> ReadSmallFile(const std::string& path, std::size_t maxSize) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const int fd = SystemFile::Open(path, SystemFile::Access::ReadWithoutWaiting);
     if (fd < 0) return CFailure{std::strerror(errno)};
     std::string text;
     std::string problem;
-    struct stat status {};
-    if (::fstat(fd, &status) != 0) {
+    SystemFile::Facts facts;
+    if (SystemFile::FactsOf(fd, &facts) != 0) {
         problem = std::strerror(errno);
-    } else if (!S_ISREG(status.st_mode)) {
+    } else if (!facts.plain) {
         problem = "not a plain file";
     } else {
         char buffer[65536];
         for (;;) {
-            const ssize_t got = ::read(fd, buffer, sizeof buffer);
+            const std::ptrdiff_t got = SystemFile::Read(fd, buffer, sizeof buffer);
             if (got < 0 && errno == EINTR) continue;
             if (got < 0) problem = std::strerror(errno);
             if (got <= 0) break;
@@ -155,7 +166,7 @@ CErrorOr<std::string> ReadSmallFile(const std::string& path, std::size_t maxSize
             }
         }
     }
-    ::close(fd);
+    SystemFile::Close(fd);
     if (!problem.empty()) return CFailure{problem};
     return text;
 }

@@ -2,11 +2,10 @@
 #include "platform/PictureFiles.h"
 
 #include "base/Environment.h"
+#include "base/SystemFile.h"
 #include "gfx/WholeFile.h"
 #include "platform/HostPng.h"
 #include "platform/SystemReason.h"
-
-#include <unistd.h>
 
 #include <array>
 #include <cerrno>
@@ -20,7 +19,8 @@ namespace {
 
 bool IsWritableFolder(const std::string& path) {
     std::error_code ignored;
-    return !path.empty() && fs::is_directory(path, ignored) && ::access(path.c_str(), W_OK | X_OK) == 0;
+    return !path.empty() && fs::is_directory(SystemFile::PathOf(path), ignored) &&
+           SystemFile::MayWriteIn(path);
 }
 
 // The first line `xdg-user-dir PICTURES` prints; empty when the tool is missing.
@@ -37,15 +37,19 @@ std::string XdgUserDirPictures() {
 // The folder's full path, without a trailing separator ("/home/me", not "/home/me/.").
 std::string Absolute(const std::string& folder) {
     std::error_code error;
-    fs::path absolute = fs::absolute(folder, error).lexically_normal();
+    fs::path absolute = fs::absolute(SystemFile::PathOf(folder), error).lexically_normal();
     if (error) return folder;
     if (!absolute.has_filename() && absolute != absolute.root_path()) absolute = absolute.parent_path();
-    return absolute.string();
+    return SystemFile::Utf8Of(absolute);
 }
 
 std::string TimeStamp(std::time_t when) {
     std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &when);  // Windows' C runtime has the same under another name
+#else
     localtime_r(&when, &local);
+#endif
     std::array<char, 32> text{};
     std::strftime(text.data(), text.size(), "%Y%m%d-%H%M%S", &local);
     return text.data();
@@ -61,7 +65,7 @@ std::string PicturesFolder() {
 }
 
 std::string PictureFileName(std::string_view suggestedName, std::time_t when, int copy) {
-    std::string stem = fs::path(suggestedName).filename().stem().string();
+    std::string stem = SystemFile::Utf8Of(SystemFile::PathOf(std::string(suggestedName)).filename().stem());
     if (stem.empty()) stem = "picture";
     stem += "-" + TimeStamp(when);
     if (copy > 1) stem += "-" + std::to_string(copy);
@@ -72,7 +76,7 @@ SavedPicture SavePictureInFolder(const CFrameBuffer& image, std::string_view sug
                                  const std::string& folder, std::time_t when) {
     const auto name = [&](int copy) { return PictureFileName(suggestedName, when, copy); };
     SavedPicture picture;
-    picture.location = (fs::path(folder) / name(1)).string();
+    picture.location = SystemFile::Utf8Of(SystemFile::PathOf(folder) / SystemFile::PathOf(name(1)));
     const std::vector<std::uint8_t> bytes = EncodeHostPng(image);
     const int failure = bytes.empty() ? ENOMEM : WriteNewFile(folder, name, bytes, &picture.location);
     if (failure) picture.saved = CFailure{SystemReason(failure)};

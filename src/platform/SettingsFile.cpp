@@ -1,6 +1,7 @@
 // Reading and writing the kept settings (see SettingsFile.h).
 #include "platform/SettingsFile.h"
 
+#include "base/SystemFile.h"
 #include "gfx/WholeFile.h"
 #include "platform/DisplayScale.h"
 #include "platform/MessageQuote.h"
@@ -57,18 +58,18 @@ CErrorOr<CDesktopSettings> ParseDesktopSettings(std::string_view text) {
 std::optional<CSettingsFile> CSettingsFile::InConfigFolder() {
     fs::path folder;
     if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config == '/')
-        folder = config;
+        folder = SystemFile::PathOf(config);
     else if (const char* home = std::getenv("HOME"); home && *home)
-        folder = fs::path(home) / ".config";
+        folder = SystemFile::PathOf(home) / ".config";
     else
         return std::nullopt;
-    return CSettingsFile((folder / "quorvanel" / "settings").string());
+    return CSettingsFile(SystemFile::Utf8Of(folder / "quorvanel" / "settings"));
 }
 
 CErrorOr<void> CSettingsFile::Read() {
     values_ = {};
     std::error_code missing;
-    if (!fs::exists(fs::symlink_status(path_, missing))) return {};
+    if (!fs::exists(fs::symlink_status(SystemFile::PathOf(path_), missing))) return {};
     CErrorOr<std::string> text = ReadSmallFile(path_, kMaxSize);
     CErrorOr<CDesktopSettings> settings = text ? ParseDesktopSettings(*text) : CFailure{text.Reason()};
     if (!settings)
@@ -81,7 +82,7 @@ CErrorOr<void> CSettingsFile::Read() {
 CErrorOr<void> CSettingsFile::Write(const CDesktopSettings& settings) {
     values_ = settings;
     std::error_code ignored;
-    fs::create_directories(fs::path(path_).parent_path(), ignored);
+    fs::create_directories(SystemFile::PathOf(path_).parent_path(), ignored);
     const std::string text = DesktopSettingsText(settings);
     if (const int failure =
             WriteWholeFile(path_, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}))

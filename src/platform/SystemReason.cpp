@@ -12,8 +12,10 @@ std::string SystemReason(int errorNumber) {
     switch (errorNumber) {
         case ENOSPC:
             return Tr("磁盘空间不足。");
+#ifdef EDQUOT  // not Windows'
         case EDQUOT:
             return Tr("超出了磁盘配额。");
+#endif
         case EFBIG:
             return Tr("文件超出了允许的大小。");
         case EACCES:

@@ -4,6 +4,7 @@
 // click on 确定 closes it again and the game goes on to the same state; only
 // the path's own text differs.
 #include "support/FailureReason.h"
+#include "support/OnlyOnPosix.h"
 #include "support/ProgramRun.h"
 #include "support/ScopedEnv.h"
 
@@ -58,6 +59,7 @@ std::pair<std::string, std::string> SplitPath(const std::string& windows) {
 }
 
 TEST_F(PictureReplayTest, TheBoxAndTheGameReplayInAnyPicturesFolder) {
+    SKIP_ON_WINDOWS("XDG's pictures folder and its paths");
     const std::string nearFolder = temp.File("p");
     const std::string farFolder = temp.File(std::string(150, 'l') + "/" + std::string(60, 'm'));
     fs::create_directories(nearFolder);

@@ -157,7 +157,7 @@ TEST_F(RunningProgramTest, CtrlPSavesTheScreenAsDrawnAndNamesTheFile) {
     const std::filesystem::path folder =
         std::filesystem::temp_directory_path() / ("quorvanel-pictures-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
-    setenv("XDG_PICTURES_DIR", folder.c_str(), 1);
+    setenv("XDG_PICTURES_DIR", folder.string().c_str(), 1);
     std::optional<CMessageBoxInfo> shown;
     CFrameBuffer drawn;
     script.Then(ClickEvent(FightButton(0)))
@@ -187,12 +187,13 @@ TEST_F(RunningProgramTest, CtrlPSavesTheScreenAsDrawnAndNamesTheFile) {
 }
 
 TEST_F(RunningProgramTest, APictureThatCannotBeSavedIsReportedInChineseAndLeavesNoFile) {
+    SKIP_WITHOUT_FILE_SIZE_LIMIT();
     const std::filesystem::path folder =
         std::filesystem::temp_directory_path() / ("quorvanel-pictures-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
     EXPECT_EXIT(
         {
-            CScopedEnv pictures("XDG_PICTURES_DIR", folder.c_str());
+            CScopedEnv pictures("XDG_PICTURES_DIR", folder.string().c_str());
             LimitFileSize(4096);
             std::optional<CMessageBoxInfo> shown;
             script.Then({InputEvent::Kind::Key, 0, 0, {KeyChord::Key::Letter, 'p', true, false, false}})

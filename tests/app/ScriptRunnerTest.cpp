@@ -9,6 +9,8 @@
 // the source and line.
 #include "AppTestFixture.h"
 #include "support/FailureReason.h"
+#include "support/OnlyOnPosix.h"
+#include "support/Pipe.h"
 #include "support/ProgramRun.h"
 #include "support/ScopedEnv.h"
 #include "support/TextDescriptor.h"
@@ -93,6 +95,7 @@ TEST_F(ScriptRunnerTest, StateFollowsFightsAndThePanelShown) {
 }
 
 TEST_F(ScriptRunnerTest, WindowsListsAMessageBoxWithItsText) {
+    SKIP_ON_WINDOWS("XDG's pictures folder and its paths");
     CTempFolder pictures;
     CScopedEnv folder("XDG_PICTURES_DIR", pictures.File("").c_str());
     RunScript("windows\nkey ctrl+p\nwindows\nkey return\nwindows\n");
@@ -213,7 +216,7 @@ TEST_F(ScriptRunnerTest, QuitEndsTheProgramAndIgnoresTheRest) {
 // window is open: waiting for the next one never ends the script early.
 TEST_F(ScriptRunnerTest, LinesArrivingOneByOneAreAllRun) {
     int ends[2];
-    ASSERT_EQ(pipe(ends), 0);
+    ASSERT_EQ(MakePipe(ends), 0);
     constexpr int kLines = 300;
     std::thread writer([&] {
         for (int i = 0; i < kLines; ++i) {

@@ -7,6 +7,7 @@
 #include "gfx/FontCheck.h"
 
 #include "support/FailureReason.h"
+#include "support/PortableEnv.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // other error still ends the program as Xlib's default handler does. Each
 // case runs in a child process with a connection of its own.
 #include "platform/sdl/SdlBackend.h"
-#include "platform/sdl/XErrorGuard.h"
+#include "platform/x11/XErrorGuard.h"
 
 #include <gtest/gtest.h>
 

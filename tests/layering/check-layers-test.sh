@@ -136,6 +136,14 @@ write_tree
 echo 'target_link_libraries(quorvanel_ui PRIVATE PkgConfig::SDL2)' >>"$work/src/ui/CMakeLists.txt"
 expect fail "a platform library linked outside src/platform" "src/ui/CMakeLists.txt links a system library"
 
+# The system's calls in their homes: Win32 and the dynamic loader in the
+# window system, the loader in drawing too, file calls at the bottom.
+write_tree
+printf '#include <windows.h>\n#include <dlfcn.h>\n' >"$work/src/platform/Process.cpp"
+printf '#include <dlfcn.h>\n' >>"$work/src/gfx/Raster.cpp"
+printf '#include <unistd.h>\n#include <io.h>\n' >"$work/src/base/Files.cpp"
+expect ok "Win32 and dlopen in platform, dlopen in gfx, file calls in base"
+
 # Each system library belongs to one layer: drawing's are not the window
 # system's, and the other way round.
 while IFS='|' read -r layer file line text; do
@@ -155,6 +163,12 @@ automation|Bus.cpp|#include <dbus/dbus.h>|automation includes a system library (
 screens|Page.cpp|#include <glib-object.h>|screens includes a system library (GLib) that only src/atspi may use
 gfx|Raster.cpp|#include <atspi/atspi.h>|gfx includes a system library (AT-SPI) that only src/atspi may use
 ui|CMakeLists.txt|pkg_check_modules(ATK REQUIRED IMPORTED_TARGET atk-bridge-2.0)|src/ui/CMakeLists.txt links a system library (ATK) that only src/atspi may use
+gfx|Raster.cpp|#include <fcntl.h>|gfx includes a system library (file calls) that only src/base may use
+app|Main.cpp|#include <sys/stat.h>|app includes a system library (file calls) that only src/base may use
+app|Main.cpp|#include <dlfcn.h>|app includes a system library (dynamic loader) that only src/gfx or src/platform may use
+app|CMakeLists.txt|target_link_libraries(quorvanel_app PUBLIC ${CMAKE_DL_LIBS})|src/app/CMakeLists.txt links a system library (dynamic loader) that only src/gfx or src/platform may use
+ui|Paint.cpp|#include <windows.h>|ui includes a system library (Win32) that only src/platform may use
+base|Files.cpp|#include <shlobj.h>|base includes a system library (Win32) that only src/platform may use
 CASES
 
 write_tree

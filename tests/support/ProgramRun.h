@@ -6,8 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <process.h>
+#else
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -34,8 +38,18 @@ struct ProgramResult {
 class CTempFolder {
 public:
     CTempFolder() {
+#ifdef _WIN32
+        // Windows' C runtime has no mkdtemp: a name of this process that is not taken yet.
+        static int made = 0;
+        std::error_code error;
+        do {
+            path_ = std::filesystem::temp_directory_path() /
+                    ("quorvanel-test-" + std::to_string(_getpid()) + "-" + std::to_string(made++));
+        } while (!std::filesystem::create_directory(path_, error) && !error);
+#else
         std::string pattern = (std::filesystem::temp_directory_path() / "quorvanel-test-XXXXXX").string();
         path_ = mkdtemp(pattern.data()) ? pattern : "";
+#endif
     }
     ~CTempFolder() {
         std::error_code ignored;
@@ -59,11 +73,31 @@ private:
     std::filesystem::path path_;
 };
 
+#ifdef _WIN32
+// Quoted for the program's command line as Windows splits it (backslashes
+// before a quote doubled, the quote escaped), which cmd passes on as it is.
+inline std::string ShellQuoted(const std::string& text) {
+    std::string quoted = "\"";
+    std::size_t backslashes = 0;
+    for (char c : text) {
+        if (c == '\\') {
+            ++backslashes;
+        } else {
+            if (c == '"') quoted.append(backslashes + 1, '\\');
+            backslashes = 0;
+        }
+        quoted += c;
+    }
+    quoted.append(backslashes, '\\');
+    return quoted + "\"";
+}
+#else
 inline std::string ShellQuoted(const std::string& text) {
     std::string quoted = "'";
     for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return quoted + "'";
 }
+#endif
 
 // Runs the program with arguments, standard input read from input; at most
 // 20 seconds. shellSetup runs in the shell first (a ulimit, say), and ends
@@ -71,16 +105,31 @@ inline std::string ShellQuoted(const std::string& text) {
 inline ProgramResult RunQuorvanel(const std::vector<std::string>& arguments, const std::string& input = "",
                                   const std::string& shellSetup = "") {
     CTempFolder io;
+#ifdef _WIN32
+    // cmd runs it, without a time limit (ctest's holds); no shell set-up.
+    EXPECT_EQ(shellSetup, "") << "no shell set-up on Windows";
+    std::string command = ShellQuoted(QUORVANEL_PROGRAM);
+#else
     std::string command = shellSetup + "timeout 20 " + ShellQuoted(QUORVANEL_PROGRAM);
+#endif
     for (const std::string& argument : arguments) command += " " + ShellQuoted(argument);
     command += " < " + ShellQuoted(io.Write("stdin", input)) + " 2> " + ShellQuoted(io.File("stderr"));
     ProgramResult result;
+#ifdef _WIN32
+    // cmd takes the quotes off a command that starts with one: the whole is quoted once more.
+    FILE* pipe = _popen(("\"" + command + "\"").c_str(), "rb");
+#else
     FILE* pipe = popen(command.c_str(), "r");
+#endif
     if (!pipe) return result;
     char buffer[4096];
     for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) result.out.append(buffer, n);
+#ifdef _WIN32
+    result.exitCode = _pclose(pipe);
+#else
     const int status = pclose(pipe);
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#endif
     result.err = io.Read("stderr");
     return result;
 }

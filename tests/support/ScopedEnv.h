@@ -2,6 +2,8 @@
 // for one scope and puts the old value back when the scope ends.
 #pragma once
 
+#include "support/PortableEnv.h"
+
 #include <cstdlib>
 #include <optional>
 #include <string>

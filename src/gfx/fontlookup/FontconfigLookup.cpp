@@ -9,10 +9,10 @@
 // its pages would be part of every start's memory for nothing.
 #include "gfx/FontFile.h"
 
+#include "base/SystemFile.h"
+
 #include <dlfcn.h>
 #include <fontconfig/fontconfig.h>
-
-#include <unistd.h>
 
 #include <cstdlib>
 #include <map>
@@ -32,7 +32,7 @@ constexpr const char* kSongFile = "/usr/share/fonts/truetype/arphic/uming.ttc";
 bool InstalledSongFile() {
     for (const char* variable : {"FONTCONFIG_FILE", "FONTCONFIG_PATH"})
         if (const char* value = std::getenv(variable); value && *value) return false;
-    return ::access(kSongFile, R_OK) == 0;
+    return SystemFile::MayRead(kSongFile);
 }
 
 std::string_view FamilyFor(std::string_view faceName) {

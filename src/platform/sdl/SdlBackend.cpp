@@ -4,17 +4,14 @@
 #include "base/Environment.h"
 #include "platform/PictureFiles.h"
 #include "platform/WindowSystem.h"
+#include "platform/sdl/SdlHost.h"
 #include "platform/sdl/SdlWindow.h"
 #include "platform/sdl/XAccessKey.h"
-#include "platform/sdl/XErrorGuard.h"
-#include "platform/sdl/XResources.h"
 
 #include <SDL.h>
 
 #include <algorithm>
 #include <array>
-#include <cstdlib>
-#include <cstring>
 #include <ctime>
 #include <iterator>
 #include <optional>
@@ -33,24 +30,10 @@ void PushUserEvent(Sint32 code) {
     SDL_PushEvent(&event);
 }
 
-// The environment, on X the server's resources, and the kept scale.
-CDesktopScaleHints DesktopScaleHints(bool x11, const std::optional<CSettingsFile>& settings) {
-    return {EnvironmentVariable("QUORVANEL_SCALE"), EnvironmentVariable("GDK_SCALE"),
-            x11 ? ReadXResource("Xft.dpi", "Xft.Dpi") : std::nullopt,
+// The environment, the desktop's density, and the kept scale.
+CDesktopScaleHints DesktopScaleHints(const char* driver, const std::optional<CSettingsFile>& settings) {
+    return {EnvironmentVariable("QUORVANEL_SCALE"), EnvironmentVariable("GDK_SCALE"), HostDisplayDpi(driver),
             settings ? settings->Values().scale : std::nullopt};
-}
-
-// The game takes keys, never typed text. On X, SDL's video opens the
-// locale's input method all the same, and Xlib's own method then reads the
-// locale's whole table of compose sequences (half a megabyte of text for a
-// UTF-8 locale, parsed into half a megabyte of memory: a quarter of the
-// program's processor time to its first frame) and the user's ~/.XCompose.
-// Keys reach the game as they are either way.
-void SkipComposeTable() { setenv("XCOMPOSEFILE", "/dev/null", 1); }
-
-// Drivers that show windows a person can see.
-bool IsRealDisplay(const char* driver) {
-    return driver && (std::strcmp(driver, "x11") == 0 || std::strcmp(driver, "wayland") == 0);
 }
 
 // SDL's key codes of the keys the game knows (KeyTable.h) but letters.
@@ -146,8 +129,7 @@ CErrorOr<std::unique_ptr<CPlatform>> CPlatform::CreateSdl(std::optional<int> sca
 CErrorOr<std::unique_ptr<CSdlBackend>> CSdlBackend::Open(std::optional<int> scale, std::string* warning,
                                                          std::optional<CSettingsFile> settings,
                                                          AccessBusStart accessBus) {
-    if (!EnvironmentVariable("DISPLAY") && !EnvironmentVariable("WAYLAND_DISPLAY"))
-        return CFailure{"no display: neither DISPLAY nor WAYLAND_DISPLAY is set"};
+    if (const CErrorOr<void> display = CheckHostDisplay(); !display) return CFailure{display.Reason()};
     // Keeps software OpenGL out of the window surface: a fifth of the memory.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     // SDL drops a click that comes within 10 ms of the window taking the
@@ -156,28 +138,23 @@ CErrorOr<std::unique_ptr<CSdlBackend>> CSdlBackend::Open(std::optional<int> scal
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     // The close box is the way out; Ctrl+C in a terminal ends the process as usual.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    SkipComposeTable();
-    // Before SDL's video starts: SDL puts back the handler it found when it
-    // quits, and only then closes its connections, whose last answers may
-    // still hold the error the guard passes over.
-    InstallXErrorGuard();
+    PrepareHostVideo();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         CFailure failure{std::string("cannot open the display: ") + SDL_GetError()};
         SDL_Quit();
         return failure;
     }
     const char* driver = SDL_GetCurrentVideoDriver();
-    if (!IsRealDisplay(driver)) {
+    if (!IsHostDisplayDriver(driver)) {
         CFailure failure{std::string("no usable display: SDL chose the \"") + (driver ? driver : "") +
                          "\" video driver, which shows nothing"};
         SDL_Quit();
         return failure;
     }
-    const bool x11 = std::strcmp(driver, "x11") == 0;
     SDL_StopTextInput();
     std::string scaleWarning;
     const CScaleChoice choice =
-        ChooseScale(scale, scale ? CDesktopScaleHints{} : DesktopScaleHints(x11, settings), &scaleWarning);
+        ChooseScale(scale, scale ? CDesktopScaleHints{} : DesktopScaleHints(driver, settings), &scaleWarning);
     if (warning) *warning = scaleWarning;
     return std::unique_ptr<CSdlBackend>(new CSdlBackend(choice, std::move(settings), std::move(accessBus)));
 }
@@ -288,7 +265,8 @@ std::optional<HostInput> CSdlBackend::TakePassedKey() {
     while (const std::optional<CKeyAnswer> answer = access_->TakeKeyAnswer()) offeredKeys_.Answer(*answer);
     while (const std::optional<CHeldKey> held = offeredKeys_.NextPassed())
         if (held->chord)
-            if (std::optional<HostInput> input = InputFor(held->window, {InputEvent::Kind::Key, 0, 0, *held->chord}))
+            if (std::optional<HostInput> input =
+                    InputFor(held->window, {InputEvent::Kind::Key, 0, 0, *held->chord}))
                 return input;
     return std::nullopt;
 }

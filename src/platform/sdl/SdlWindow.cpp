@@ -4,7 +4,7 @@
 #include "gfx/AppIcon.h"
 #include "gfx/ScaledCopy.h"
 #include "platform/HostWindow.h"
-#include "platform/sdl/NetWmState.h"
+#include "platform/sdl/SdlHost.h"
 
 #include <SDL.h>
 
@@ -41,7 +41,7 @@ CSdlWindow::CSdlWindow(CSdlScreen& screen, CHostWindow& host)
       host_(host),
       window_(SDL_CreateWindow("", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 1, 1, SDL_WINDOW_HIDDEN)) {
     if (!window_) throw std::runtime_error(std::string("cannot create a window: ") + SDL_GetError());
-    xPresenter_ = CXFramePresenter::For(window_);
+    xPresenter_ = HostFramePresenter(window_);
     screen_.AddWindow(*this);
     SDL_SetWindowData(window_, kHostKey, this);
     SetAppIcon(window_);

@@ -1,7 +1,7 @@
 // A real window through SDL2: no renderer and no OpenGL; the host's pixels
 // reach the screen enlarged to the screen's scale and converted from the
 // 0x00BBGGRR layout to the display's in one pass (ScaledCopy.h): on X with
-// the program's own requests (XFramePresenter.h), elsewhere through SDL's
+// the program's own requests (FramePresenter.h), elsewhere through SDL's
 // window surface. Only the invalid area is copied and handed to the
 // display. Fullscreen, the main window shows the frame at the largest whole
 // scale that fits the screen, centred on the desk's colour; Scale() and
@@ -11,8 +11,8 @@
 #include "gfx/Color.h"
 #include "platform/AccessBus.h"
 #include "platform/NativeWindow.h"
+#include "platform/sdl/FramePresenter.h"
 #include "platform/sdl/SdlScreen.h"
-#include "platform/sdl/XFramePresenter.h"
 
 #include <cstdint>
 #include <memory>
@@ -95,7 +95,7 @@ private:
     bool visible_ = false;
     // On X the frame goes to the window from here; elsewhere through SDL's
     // window surface.
-    std::unique_ptr<CXFramePresenter> xPresenter_;
+    std::unique_ptr<CFramePresenter> xPresenter_;
     // For surfaces that are not 8 bits a channel in 32-bit pixels: the
     // enlarged frame, converted by SDL from here.
     std::vector<std::uint32_t> staging_;

@@ -1,5 +1,5 @@
 // Reading the server's resource database (see XResources.h).
-#include "platform/sdl/XResources.h"
+#include "platform/x11/XResources.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xresource.h>

@@ -5,31 +5,21 @@
 // megabyte of shared memory for the main window at its own size.
 #pragma once
 
-#include "gfx/Color.h"
-#include "gfx/FrameBuffer.h"
-#include "gfx/Geometry.h"
+#include "platform/sdl/FramePresenter.h"
 
-#include <memory>
-#include <vector>
-
-struct SDL_Window;
-
-class CXFramePresenter {
+class CXFramePresenter final : public CFramePresenter {
 public:
     // The presenter for window when it is an X window of a true-colour
     // visual (or a direct-colour one, which SDL gives a straight colour
     // ramp) with 8 bits a channel in 32-bit pixels; none for any other.
     static std::unique_ptr<CXFramePresenter> For(SDL_Window* window);
-    ~CXFramePresenter();
+    ~CXFramePresenter() override;
     CXFramePresenter(const CXFramePresenter&) = delete;
     CXFramePresenter& operator=(const CXFramePresenter&) = delete;
 
-    // Paints the window's pixels within room (from its top left) in color.
-    void Fill(COLORREF color, CSize room);
-    // Shows the parts of frame named in area (frame coordinates) scale
-    // times enlarged with the frame's top left at offset, cut to room.
+    void Fill(COLORREF color, CSize room) override;
     void Show(const CFrameBuffer& frame, const std::vector<CRect>& area, int scale, CPoint offset,
-              CSize room);
+              CSize room) override;
 
 private:
     struct CState;

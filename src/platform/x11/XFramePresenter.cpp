@@ -1,5 +1,5 @@
 // Showing frames on X band by band (see XFramePresenter.h).
-#include "platform/sdl/XFramePresenter.h"
+#include "platform/x11/XFramePresenter.h"
 
 #include "gfx/ScaledCopy.h"
 
@@ -69,6 +69,10 @@ std::unique_ptr<CXFramePresenter> CXFramePresenter::For(SDL_Window* window) {
     state->gc = XCreateGC(state->display, state->window, 0, nullptr);
     if (!state->gc) return nullptr;
     return std::unique_ptr<CXFramePresenter>(new CXFramePresenter(std::move(state)));
+}
+
+std::unique_ptr<CFramePresenter> HostFramePresenter(SDL_Window* window) {
+    return CXFramePresenter::For(window);
 }
 
 CXFramePresenter::CXFramePresenter(std::unique_ptr<CState> state) : state_(std::move(state)) {}

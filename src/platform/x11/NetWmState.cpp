@@ -1,5 +1,7 @@
-// Reading the window manager's state of a window (see NetWmState.h).
-#include "platform/sdl/NetWmState.h"
+// What the window manager says of a window through the EWMH state property
+// (_NET_WM_STATE): whether it shows the window fullscreen (see
+// sdl/SdlHost.h). For the x11 video driver only; elsewhere the answer is none.
+#include "platform/sdl/SdlHost.h"
 
 #include <SDL.h>
 #include <SDL_syswm.h>

@@ -1,5 +1,5 @@
 // The X error guard (see XErrorGuard.h).
-#include "platform/sdl/XErrorGuard.h"
+#include "platform/x11/XErrorGuard.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xproto.h>
