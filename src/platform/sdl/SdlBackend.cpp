@@ -6,7 +6,6 @@
 #include "platform/WindowSystem.h"
 #include "platform/sdl/SdlHost.h"
 #include "platform/sdl/SdlWindow.h"
-#include "platform/sdl/XAccessKey.h"
 
 #include <SDL.h>
 
@@ -253,7 +252,7 @@ bool CSdlBackend::OfferToScreenReader(const SDL_Event& event) {
         offeredKeys_.Hold({event.key.windowID, ChordOf(event.key)});
         return true;
     }
-    std::optional<CAccessKey> key = XAccessKey(event);
+    std::optional<CAccessKey> key = HostAccessKey(event);
     if (!key || !access_->HearsKeys()) return false;
     if (key->pressed) key->id = offeredKeys_.Offer();
     access_->OfferKey(std::move(*key));

@@ -16,4 +16,7 @@ std::optional<std::string> HostDisplayDpi(const char*) { return std::nullopt; }
 
 std::optional<bool> WindowManagerShowsFullscreen(SDL_Window*) { return std::nullopt; }
 
+// Windows has no AT-SPI bus: its screen readers hear the page for now.
+std::optional<CAccessKey> HostAccessKey(const SDL_Event&) { return std::nullopt; }
+
 std::unique_ptr<CFramePresenter> HostFramePresenter(SDL_Window*) { return nullptr; }

@@ -2,6 +2,7 @@
 #include "platform/sdl/SdlHost.h"
 
 #include "base/Environment.h"
+#include "platform/x11/XAccessKey.h"
 #include "platform/x11/XErrorGuard.h"
 #include "platform/x11/XResources.h"
 
@@ -36,3 +37,5 @@ std::optional<std::string> HostDisplayDpi(const char* driver) {
     if (!driver || std::strcmp(driver, "x11") != 0) return std::nullopt;
     return ReadXResource("Xft.dpi", "Xft.Dpi");
 }
+
+std::optional<CAccessKey> HostAccessKey(const SDL_Event& event) { return XAccessKey(event); }

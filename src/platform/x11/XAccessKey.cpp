@@ -1,5 +1,5 @@
 // An X key event for the accessibility bus (see XAccessKey.h).
-#include "platform/sdl/XAccessKey.h"
+#include "platform/x11/XAccessKey.h"
 
 #include <SDL.h>
 #include <SDL_syswm.h>
