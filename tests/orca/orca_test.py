@@ -269,8 +269,16 @@ def play(desktop, orca):
     """Plays the table of steps; the phrases it heard."""
     recording = desktop.path('recording.txt')
     game = desktop.start([program, '--seed', '1', '--record', recording] + game_options, 'game')
-    found = desktop.run(['xdotool', 'search', '--sync', '--onlyvisible', '--name', '^Quorvanel'])
-    if not check(found.returncode == 0, 'the game shows its main window'):
+    # A search can fail on a window that goes while it looks (the check
+    # window of Orca's set-up): it is tried again.
+    found = None
+
+    def shown():
+        nonlocal found
+        found = desktop.run(['xdotool', 'search', '--onlyvisible', '--name', '^Quorvanel'])
+        return found.returncode == 0 and found.stdout.strip() != ''
+
+    if not check(wait_until(shown, 30), 'the game shows its main window'):
         return []
     window = found.stdout.split()[0]
     desktop.run(['xdotool', 'windowactivate', '--sync', window])
