@@ -140,5 +140,7 @@ public:
     // changed that a player would otherwise only see as numbers or a new
     // window. Backends without assistive technology ignore it.
     virtual void Announce(const std::string& text) = 0;
+    // Told of every announcement before assistive technology is.
+    virtual void SetAnnouncementObserver(std::function<void(const std::string&)> observer) = 0;
     virtual void SetInputObserver(std::function<void(const InputEvent&)> observer) = 0;
 };

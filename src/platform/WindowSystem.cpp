@@ -117,6 +117,15 @@ void CWindowSystem::SetInputSource(std::function<std::optional<InputEvent>()> so
 
 void CWindowSystem::SetInputReadiness(std::function<bool()> ready) { ready_ = std::move(ready); }
 
+void CWindowSystem::Announce(const std::string& text) {
+    if (announcementObserver_) announcementObserver_(text);
+    backend_->Announce(text);
+}
+
+void CWindowSystem::SetAnnouncementObserver(std::function<void(const std::string&)> observer) {
+    announcementObserver_ = std::move(observer);
+}
+
 void CWindowSystem::SetInputObserver(std::function<void(const InputEvent&)> observer) {
     observer_ = std::move(observer);
 }

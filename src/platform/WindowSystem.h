@@ -46,7 +46,8 @@ public:
     void SetInputSource(std::function<std::optional<InputEvent>()> source) override;
     void SetInputReadiness(std::function<bool()> ready) override;
     void Wake() override { backend_->Wake(); }
-    void Announce(const std::string& text) override { backend_->Announce(text); }
+    void Announce(const std::string& text) override;
+    void SetAnnouncementObserver(std::function<void(const std::string&)> observer) override;
     void SetInputObserver(std::function<void(const InputEvent&)> observer) override;
 
     // Hands event to the active window's handler; an event for any other
@@ -80,6 +81,7 @@ private:
     std::function<std::optional<InputEvent>()> source_;
     std::function<bool()> ready_;
     std::function<void(const InputEvent&)> observer_;
+    std::function<void(const std::string&)> announcementObserver_;
     bool quitting_ = false;
     int quitCode_ = 0;
 };

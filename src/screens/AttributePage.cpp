@@ -4,6 +4,7 @@
 #include "base/FormatText.h"
 #include "game/GameWorld.h"
 #include "game/Hero.h"
+#include "i18n/Announcements.h"
 #include "i18n/Translation.h"
 #include "platform/Platform.h"
 #include "screens/CardColors.h"
@@ -16,7 +17,9 @@
 #include "ui/ShadowLabel.h"
 #include "ui/TextLabel.h"
 
+#include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -197,7 +200,7 @@ void CAttributePage::LearnSkill() {
     for (const SkillBookEntry& entry : hero_.skillBooks)
         if (const CSkillDef* skill = world_.skills.Find(entry.skillId))
             choice.AddChoice(skill->id, Tr(skill->name), Tr(skill->description));
-    ApplyChoice(choice, &CHero::LearnSkill);
+    ApplyChoice(choice, &CHero::LearnSkill, &Announcement::SkillLearned);
 }
 
 void CAttributePage::ForgetSkill() {
@@ -206,21 +209,29 @@ void CAttributePage::ForgetSkill() {
     for (const int skillId : hero_.skills)
         if (const CSkillDef* skill = world_.skills.Find(skillId))
             choice.AddChoice(skill->id, Tr(skill->name), Tr(skill->description));
-    ApplyChoice(choice, &CHero::ForgetSkill);
+    ApplyChoice(choice, &CHero::ForgetSkill, &Announcement::SkillForgotten);
 }
 
-void CAttributePage::ApplyChoice(CChoiceDialog& choice, bool (CHero::*action)(int, std::string&)) {
+void CAttributePage::ApplyChoice(CChoiceDialog& choice, bool (CHero::*action)(int, std::string&),
+                                 std::string (*news)(const std::string& skill)) {
     if (choice.DoModal() != IDOK) return;
     std::string refusal;
-    if ((hero_.*action)(choice.Result(), refusal))
+    if ((hero_.*action)(choice.Result(), refusal)) {
         RebuildAndRepaint();
-    else
+        if (const CSkillDef* skill = world_.skills.Find(choice.Result())) Platform().Announce(news(Tr(skill->name)));
+    } else
         Platform().MessageBox(refusal, MessageBoxIcon::None);
 }
 
 void CAttributePage::AutoEquip() {
+    const auto worn = hero_.equipment;
     hero_.AutoEquip(world_.items);
     RebuildAndRepaint();
+    std::vector<std::string> putOn;
+    for (int slot = 0; slot < hero_.equipment.GetSize(); ++slot)
+        if (!(hero_.equipment.GetAt(slot) == worn.GetAt(slot)))
+            putOn.push_back(hero_.equipment.GetAt(slot).Name(world_.items));
+    Platform().Announce(Announcement::ItemsWorn(putOn));
 }
 
 void CAttributePage::RebuildAndRepaint() {

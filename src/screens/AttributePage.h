@@ -59,8 +59,10 @@ private:
     void ForgetSkill();
     void AutoEquip();
     // Runs the choice list; on IDOK applies action to the result and either
-    // rebuilds the page or shows the hero's refusal.
-    void ApplyChoice(CChoiceDialog& choice, bool (CHero::*action)(int, std::string&));
+    // rebuilds the page and announces news(the skill's name) or shows the
+    // hero's refusal.
+    void ApplyChoice(CChoiceDialog& choice, bool (CHero::*action)(int, std::string&),
+                     std::string (*news)(const std::string& skill));
     void RebuildAndRepaint();
 
     CHero& hero_;

@@ -4,6 +4,7 @@
 #include "base/FormatText.h"
 #include "game/GameWorld.h"
 #include "game/Hero.h"
+#include "i18n/Announcements.h"
 #include "i18n/Translation.h"
 #include "platform/Platform.h"
 #include "ui/Badge.h"
@@ -58,5 +59,10 @@ bool CBagPage::OnInitDialog() {
     // Pages added to a tab box all show until a tab is chosen; open on the
     // first rather than with both grids drawn over each other.
     tabs->SelectTab(books->Id().id);
+    // A tab that holds nothing says so, or the player hears only its name.
+    tabs->onTabChosen = [this](const std::string& name, const CPagedGrid& page) {
+        Platform().Announce(page.Cells().empty() ? Announcement::TabShown(name) + Announcement::NothingIn(name)
+                                                 : Announcement::TabShown(name));
+    };
     return result;
 }

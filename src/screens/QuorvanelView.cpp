@@ -3,6 +3,7 @@
 
 #include "game/Battle.h"
 #include "game/GameWorld.h"
+#include "i18n/Announcements.h"
 #include "i18n/Translation.h"
 #include "platform/Platform.h"
 #include "screens/AttributePage.h"
@@ -88,6 +89,7 @@ void CQuorvanelView::OnWidgetClick(const WidgetId& clicked) {
             break;
         case MainScreen::kBattleGroup:
             SelectPanel(MainScreen::kTrainingGroup);
+            platform_.Announce(Announcement::ViewShown(Tr("战斗")));
             break;
         case MainScreen::kTasksGroup:
             ShowTaskPanel();
@@ -117,6 +119,7 @@ void CQuorvanelView::OpenBagPage() {
 void CQuorvanelView::ShowTaskPanel() {
     Root().WidgetAs<CTaskPanel>(MainScreen::kTaskPanel).SetHero(&hero_);
     SelectPanel(MainScreen::kTaskGroup);
+    platform_.Announce(Announcement::ViewShown(Tr("任务")));
 }
 
 void CQuorvanelView::AfterTaskCompletion() {
@@ -139,12 +142,17 @@ void CQuorvanelView::OnCommandKey(const KeyChord& key) {
 // OK button replays in any pictures folder.
 void CQuorvanelView::SaveScreenAsPicture() {
     const SavedPicture picture = platform_.SavePicture(Root().Owner()->RenderToBuffer(), "quorvanel.png");
-    if (picture.saved)
+    if (picture.saved) {
+        platform_.Announce(Announcement::PictureSaved(picture.location));
         platform_.FixedSizeMessageBox(Tr("画面已保存为图片:\r\n") + picture.location, MessageBoxIcon::None);
-    else
+    } else {
         platform_.FixedSizeMessageBox(
             Tr("无法保存图片:\r\n") + picture.location + Tr("\r\n原因: ") + picture.saved.Reason(),
             MessageBoxIcon::Stop);
+    }
 }
 
-void CQuorvanelView::OnClose() { platform_.Quit(0); }
+void CQuorvanelView::OnClose() {
+    platform_.Announce(Announcement::GameEnded());
+    platform_.Quit(0);
+}

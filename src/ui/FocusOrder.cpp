@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -35,26 +36,57 @@ void VisitShown(const CWidget& parent, CPagedGrid* grid, const CRect& parentArea
 int CentreX(const CRect& r) { return (r.left + r.right) / 2; }
 int CentreY(const CRect& r) { return (r.top + r.bottom) / 2; }
 
-// The nearest widget whose centre lies within 45 degrees of the direction
-// (dx, dy) from current's centre.
+// How far a widget lies from another along one axis: the gap between their
+// edges, negative when they overlap. Spans are [low, high).
+int Gap(int fromLow, int fromHigh, int low, int high) { return std::max(low - fromHigh, fromLow - high); }
+
+// The span of r along the x axis (horizontal) or the y axis.
+std::pair<int, int> Span(const CRect& r, bool horizontal) {
+    return horizontal ? std::pair{r.left, r.right} : std::pair{r.top, r.bottom};
+}
+
+// The widget an arrow (dx, dy) leads to from current: of the widgets ahead
+// (by centre) that overlap current across the arrow's axis, the one with the
+// smallest gap ahead plus offset of centres across, so that the widget
+// straight below wins over a nearer one that only grazes the column; failing
+// any, the nearest by centre whose gap from current lies within 45 degrees
+// of the direction.
 std::optional<std::size_t> NearestToward(const std::vector<CFocusable>& order, std::size_t current, int dx,
                                          int dy) {
     const CRect& from = order[current].area;
-    std::optional<std::size_t> best;
-    long long bestDistance = 0;
+    const bool horizontal = dx != 0;
+    const auto [fromAlongLow, fromAlongHigh] = Span(from, horizontal);
+    const auto [fromAcrossLow, fromAcrossHigh] = Span(from, !horizontal);
+    std::optional<std::size_t> straight;
+    std::optional<std::size_t> slanting;
+    long long straightScore = 0;
+    long long slantingDistance = 0;
     for (std::size_t i = 0; i < order.size(); ++i) {
-        const int x = CentreX(order[i].area) - CentreX(from);
-        const int y = CentreY(order[i].area) - CentreY(from);
+        const CRect& area = order[i].area;
+        const int x = CentreX(area) - CentreX(from);
+        const int y = CentreY(area) - CentreY(from);
         const int along = x * dx + y * dy;   // ahead in the direction
         const int across = x * dy - y * dx;  // to the side of it
-        if (i == current || along <= 0 || std::abs(across) > along) continue;
-        const long long distance = 1LL * x * x + 1LL * y * y;
-        if (!best || distance < bestDistance) {
-            best = i;
-            bestDistance = distance;
+        if (i == current || along <= 0) continue;
+        const auto [alongLow, alongHigh] = Span(area, horizontal);
+        const auto [acrossLow, acrossHigh] = Span(area, !horizontal);
+        const int gapAhead = std::max(0, Gap(fromAlongLow, fromAlongHigh, alongLow, alongHigh));
+        const int gapAcross = Gap(fromAcrossLow, fromAcrossHigh, acrossLow, acrossHigh);
+        if (gapAcross < 0) {
+            const long long score = 1LL * gapAhead + std::abs(across);
+            if (!straight || score < straightScore) {
+                straight = i;
+                straightScore = score;
+            }
+        } else if (gapAcross <= gapAhead) {
+            const long long distance = 1LL * x * x + 1LL * y * y;
+            if (!slanting || distance < slantingDistance) {
+                slanting = i;
+                slantingDistance = distance;
+            }
         }
     }
-    return best;
+    return straight ? straight : slanting;
 }
 
 }  // namespace

@@ -2,9 +2,10 @@
 // tree that take focus (CWidget::TakesFocus), with their areas in the window, in
 // reading order (rows top to bottom, each left to right, as drawn), and the
 // steps between them: Tab and Shift+Tab along the order, wrapping; the arrows
-// to the nearest widget whose centre lies within 45 degrees of the
-// direction, ties going to the earlier in the order; Home and End to the
-// ends.
+// to the nearest widget ahead that overlaps the focused one across the
+// arrow's axis (straight below, beside), failing that to the nearest whose
+// gap from it lies within 45 degrees of the direction, ties going to the
+// earlier in the order; Home and End to the ends.
 #pragma once
 
 #include "gfx/Geometry.h"

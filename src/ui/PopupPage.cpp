@@ -1,8 +1,7 @@
 // The popup page frame: window, modal loop, size and end codes.
 #include "ui/PopupPage.h"
 
-#include "base/FormatText.h"
-#include "i18n/Translation.h"
+#include "i18n/Announcements.h"
 #include "platform/Platform.h"
 
 #include <vector>
@@ -27,8 +26,7 @@ int CPopupPage::DoModal() {
     struct CloseOnExit {
         CPopupPage& page;
         ~CloseOnExit() {
-            // TRANSLATORS: what a screen reader hears when a page closes; %s is its name.
-            page.platform_.Announce(FormatText(Tr("关闭 %s"), page.Name().c_str()));
+            page.platform_.Announce(Announcement::PageClosed(page.Name()));
             page.AttachWindow(nullptr, page.Root().rect);
             page.window_.reset();
         }
@@ -39,7 +37,7 @@ int CPopupPage::DoModal() {
     if (!owner) window_->SetBackground(GetSysColor(SysColor::ButtonFace));
     window_->SetClientSize(kTemplateWidth, kTemplateHeight);
     OnInitDialog();
-    platform_.Announce(FormatText(Tr("打开 %s"), Name().c_str()));
+    platform_.Announce(Announcement::PageOpened(Name()));
     return platform_.RunModal(*window_);
 }
 

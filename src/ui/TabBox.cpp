@@ -52,6 +52,10 @@ bool CTabBox::OnChildClick(const WidgetId& clicked, CRootPanel* root, CPoint ori
     if (!ownTab) return false;
     SelectTab(clicked.id);
     if (root) root->InvalidateArea(rect.Offset(origin.x, origin.y));
+    if (onTabChosen)
+        for (const auto& child : Children())
+            if (const auto* page = dynamic_cast<const CPagedGrid*>(child.get()); page && page->shown)
+                onTabChosen(source->caption, *page);
     return true;
 }
 

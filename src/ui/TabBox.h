@@ -7,6 +7,8 @@
 
 #include "ui/PagedGrid.h"
 
+#include <functional>
+#include <string>
 #include <string_view>
 
 class CTabBox : public CWidget {
@@ -24,8 +26,12 @@ public:
     // selected) and the shown page as a tab panel named after its tab.
     void Describe(CAccessNode& node) const override;
 
+    // Told of a tab the player chose (by click, key or assistive technology):
+    // its button's caption and its page.
+    std::function<void(const std::string& name, const CPagedGrid& page)> onTabChosen;
+
     // A click on one of the box's own tab buttons selects that tab, repaints
-    // the box and is consumed. Clicks inside pages go on up unchanged.
+    // the box, tells onTabChosen and is consumed. Clicks inside pages go on up unchanged.
     bool OnChildClick(const WidgetId& clicked, CRootPanel* root, CPoint origin,
                       const CWidget* source) override;
 

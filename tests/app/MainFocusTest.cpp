@@ -1,6 +1,6 @@
 // The keyboard on the main screen: Tab's order over the top bar, the cards
 // and the page bar (wrapping), PageDown focusing the second page's first
-// card, Escape hiding the hint or card until the pointer reaches another
+// card, the arrows going straight to the widget below or beside, Escape hiding the hint or card until the pointer reaches another
 // widget, and the focus staying on "属性" while its page is open and after.
 #include "AppTestFixture.h"
 #include "support/PageScript.h"
@@ -39,6 +39,36 @@ TEST_F(MainFocusTest, TabReadsTheTopBarThenTheCardsRowByRowThenThePageBar) {
 
     View().OnKey(Key(KeyChord::Key::PageDown));
     EXPECT_EQ(View().Focus().FocusedId(), MonsterCardPart(6, kStatsBadgePart));
+}
+
+TEST_F(MainFocusTest, ArrowsGoStraightToTheWidgetBelowOrBesideBeforeOneAskew) {
+    const WidgetId battle{kBattleGroup, -1, -1};
+    struct Move {
+        WidgetId from;
+        KeyChord::Key key;
+        WidgetId to;
+    };
+    // The first row of cards holds monsters 0 to 2, the second 3 to 5.
+    const std::vector<Move> moves{
+        {kAttributesButton, KeyChord::Key::Down, MonsterCardPart(0, kStatsBadgePart)},  // not the second row
+        {MonsterCardPart(0, kStatsBadgePart), KeyChord::Key::Right, MonsterCardPart(0, kRewardBadgePart)},
+        {MonsterCardPart(0, kRewardBadgePart), KeyChord::Key::Left, MonsterCardPart(0, kStatsBadgePart)},
+        {FightButton(0), KeyChord::Key::Down, FightButton(3)},  // not the 属性 badge grazing its column
+        {FightButton(0), KeyChord::Key::Up, MonsterCardPart(0, kStatsBadgePart)},  // not the top bar
+        {FightButton(0), KeyChord::Key::Right, FightButton(1)},
+        {MonsterCardPart(0, kRewardBadgePart), KeyChord::Key::Right, MonsterCardPart(1, kStatsBadgePart)},
+        {MonsterCardPart(0, kStatsBadgePart), KeyChord::Key::Up, battle},
+        {FightButton(3), KeyChord::Key::Up, MonsterCardPart(3, kStatsBadgePart)},
+        {MonsterCardPart(3, kStatsBadgePart), KeyChord::Key::Up, MonsterCardPart(0, kStatsBadgePart)},
+        {kAttributesButton, KeyChord::Key::Left, kAttributesButton},  // nothing there: the focus stays
+    };
+    for (const Move& move : moves) {
+        ASSERT_TRUE(View().Focus().FocusWidget(Widget(move.from)));
+        View().OnKey(Key(move.key));
+        EXPECT_EQ(View().Focus().FocusedId(), move.to)
+            << move.from.group << "," << move.from.id << "," << move.from.sub << " key "
+            << static_cast<int>(move.key);
+    }
 }
 
 TEST_F(MainFocusTest, EscapeHidesTheHintUntilThePointerReachesAnotherWidget) {

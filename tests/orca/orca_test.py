@@ -33,8 +33,8 @@ english = game_options == ['--lang', 'en']
 # was said after the keys, until the next step. Seed 1: the first fight is
 # won and raises the hero a level.
 STEPS = [
-    # The fourth Tab reaches the first card's badge; the fight button is beside it.
-    (['Tab'] * 4 + ['Right'], ['讨伐 蝗虫 0级 push button'], ['Fight Locust, level 0 push button']),
+    # The fourth Tab reaches the first card's badge; the fight button is below it.
+    (['Tab'] * 4 + ['Down'], ['讨伐 蝗虫 0级 push button'], ['Fight Locust, level 0 push button']),
     (['space'], ['讨伐 蝗虫 胜利，获得经验 1。', '升到 1 级。'], ['You beat Locust: 1 exp.', 'Now level 1.']),
     # Orca's own "where am I" names the focused button; the game never sees the key.
     (['KP_Enter'], ['讨伐 蝗虫 0级 push button'], ['Fight Locust, level 0 push button']),
