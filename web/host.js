@@ -84,11 +84,28 @@ const QuorvanelHost = (() => {
     }
   }
 
-  // Keys typed while the game has the page's focus (or nothing has) go to
-  // the game; on the page's own controls they are theirs.
+  // The mirror element (mirror.js) that has the page's focus, or null.
+  function focusedMirrorElement() {
+    const focused = document.activeElement;
+    return focused && focused.closest && focused.closest('.window .mirror') ? focused : null;
+  }
+
+  // Keys typed while the game has the page's focus (a canvas, or a mirror
+  // element a screen reader put it on) or nothing has go to the game; on the
+  // page's own controls they are theirs.
   function gameHasFocus() {
     const focused = document.activeElement;
-    return !focused || focused === document.body || [...windows.values()].some(w => w.canvas === focused);
+    return !focused || focused === document.body || focusedMirrorElement() !== null ||
+           [...windows.values()].some(w => w.canvas === focused);
+  }
+
+  // The top window's canvas takes the page's focus back from nothing, a close
+  // box or another window's canvas: the keys after a click on the desk, a
+  // frame or a close box are the game's, and the canvas says the focused
+  // widget (its aria-activedescendant). A mirror element keeps it.
+  function keyboardToGame() {
+    const top = topWindow();
+    if (top && !focusedMirrorElement() && document.activeElement !== top.canvas) top.canvas.focus({preventScroll: true});
   }
 
   // The game takes the page's focus when a window of its own comes on top,
@@ -108,8 +125,13 @@ const QuorvanelHost = (() => {
     const [key, , movesFocus] = (contract && contract.keys.get(e.key)) || [];
     const tab = contract !== null && key === contract.tabKey;
     if (tab && !ctrl && !e.altKey && !events.some(event => event.pressed) &&
-        (e.shiftKey ? tabWraps.backward : tabWraps.forward))
+        (e.shiftKey ? tabWraps.backward : tabWraps.forward)) {
+      // From a mirror element too it leaves as from the canvas: to the
+      // close box after it, or to what comes before it.
+      if (focusedMirrorElement()) topWindow()?.canvas.focus({preventScroll: true});
       return;
+    }
+    keyboardToGame();
     // Ctrl+P saves a picture of the game, not the page; the keys that move
     // the game's focus would otherwise scroll the page or move its focus.
     if ((ctrl && e.code === 'KeyP') || movesFocus) e.preventDefault();
@@ -209,6 +231,9 @@ const QuorvanelHost = (() => {
         right: e => pointerEvent(Kind.RButtonDown, id, canvas, e),
       });
       canvas.addEventListener('contextmenu', e => e.preventDefault());
+      // An application: screen readers leave its keys to it (no browse
+      // mode), and it may name an active descendant (mirror.js).
+      canvas.setAttribute('role', 'application');
       canvas.setAttribute('aria-label', tr('游戏'));
       canvas.tabIndex = -1;
       frame.style.borderWidth = border + 'px';
@@ -299,6 +324,7 @@ const QuorvanelHost = (() => {
     },
     record(line) { recording += line + '\n'; },
     gameOver() {
+      if (!over) QuorvanelMirror.announce(document.getElementById('over-title').textContent);
       over = true;
       events.length = 0;
       desk().hidden = true;
@@ -382,5 +408,9 @@ const QuorvanelHost = (() => {
   };
 
   document.addEventListener('keydown', keyEvent);
+  // After the click's own work (a close box queues its event first).
+  document.addEventListener('click', e => {
+    if (!over && desk().contains(e.target)) keyboardToGame();
+  });
   return host;
 })();

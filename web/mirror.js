@@ -6,8 +6,12 @@
 // elements are kept by node id and updated in place, so that a screen
 // reader's position survives a change.
 //
-// Focus is kept in step both ways: when the game's focus moves, DOM focus
-// follows it (unless a canvas holds it, as for keys without a screen reader); when a screen reader moves DOM focus to an element, or
+// Focus is kept in step both ways. The canvas that has the page's focus
+// names the element of the game's focused widget as its active descendant,
+// so that a screen reader says every move of the game's focus while the
+// canvas keeps the keys. When a screen reader has moved DOM focus onto a
+// mirror element, DOM focus follows the game's focus from element to
+// element instead. When a screen reader moves DOM focus to an element, or
 // activates one (a click), the page queues it as input for the program,
 // which focuses or activates the widget as the keyboard would. Mirror
 // elements have tabindex=-1: the game, not the browser, handles Tab.
@@ -138,12 +142,15 @@ const QuorvanelMirror = (() => {
     mirror.focused = focusedNode;
     const first = mirror.fresh;
     mirror.fresh = false;
-    // While a canvas has the keyboard (keys without a screen reader), DOM
-    // focus stays there: the page's own Tab handling goes by it. The main
-    // window's first description leaves DOM focus where it is too.
+    const element = focusedNode && mirror.elements.get(focusedNode);
+    const canvas = mirror.parts.canvas;
+    if (element) canvas.setAttribute('aria-activedescendant', element.id);
+    else canvas.removeAttribute('aria-activedescendant');
+    // While a canvas has the keyboard, DOM focus stays there: the page's own
+    // Tab handling goes by it. The main window's first description leaves
+    // DOM focus where it is too.
     if (document.activeElement instanceof HTMLCanvasElement) return;
     if (!focusedNode || (first && windowsShown === 1) || (!first && previous === focusedNode)) return;
-    const element = mirror.elements.get(focusedNode);
     if (!element || document.activeElement === element) return;
     moving = true;
     try {
@@ -166,6 +173,7 @@ const QuorvanelMirror = (() => {
       if (!mirrors.has(windowId)) ++windowsShown;
       const mirror = mirrorOf(windowId);
       const placed = [];  // index -> element (the window: the mirror's box)
+      const lastChild = new Map();  // container -> the element placed in it last
       const seen = new Set();
       let focusedNode = null;
       nodes.forEach((n, index) => {
@@ -176,8 +184,13 @@ const QuorvanelMirror = (() => {
         }
         const parent = nodes[n.parent];
         const element = describeNode(mirror, windowId, n, n.parent === 0 ? parent.bounds : parent.bounds);
+        // In document order: moved only when it moved, since a move takes
+        // the page's focus from it.
         const container = placed[n.parent];
-        container.append(element);  // in document order: moves it when it moved
+        const before = lastChild.get(container) || null;
+        if (element.parentNode !== container || element.previousElementSibling !== before)
+          before ? before.after(element) : container.insertBefore(element, container.firstElementChild);
+        lastChild.set(container, element);
         placed[index] = element;
         seen.add(n.node);
         if (n.flags & flags.focused) focusedNode = n.node;

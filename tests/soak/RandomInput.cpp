@@ -21,6 +21,11 @@ void AddTargets(const CWidget& widget, CPoint origin, const CRect& client, std::
     for (const auto& child : widget.Children()) AddTargets(*child, {area.left, area.top}, client, targets);
 }
 
+void AddNodeIds(const CAccessNode& node, std::vector<std::string>& ids) {
+    ids.push_back(node.id);
+    for (const CAccessNode& child : node.children) AddNodeIds(child, ids);
+}
+
 }  // namespace
 
 bool CRandomInput::Chance(double probability) { return std::bernoulli_distribution(probability)(generator_); }
@@ -66,6 +71,22 @@ KeyChord CRandomInput::RandomKey() {
     return key;
 }
 
+// Any node, not only those that take the action: a screen reader may ask
+// anything of any of them.
+InputEvent CRandomInput::AccessEvent(const CWindow& window) {
+    InputEvent event;
+    event.kind = Chance(0.5) ? InputEvent::Kind::AccessFocus : InputEvent::Kind::AccessActivate;
+    std::vector<std::string> ids;
+    if (const CAccessNode* tree = window.GetAccessTree()) AddNodeIds(*tree, ids);
+    if (ids.empty() || (!earlierNode_.empty() && Chance(0.1))) {
+        event.node = earlierNode_;
+        return event;
+    }
+    event.node = ids[static_cast<std::size_t>(Between(0, static_cast<int>(ids.size()) - 1))];
+    earlierNode_ = event.node;
+    return event;
+}
+
 InputEvent CRandomInput::Next(CWindow& window, bool mainWindow) {
     using Kind = InputEvent::Kind;
     InputEvent event;
@@ -78,6 +99,7 @@ InputEvent CRandomInput::Next(CWindow& window, bool mainWindow) {
         event.key = RandomKey();
         return event;
     }
+    if (Chance(0.05)) return AccessEvent(window);
     const int kind = Between(0, 99);
     event.kind = kind < 45 ? Kind::MouseMove : kind < 95 ? Kind::LButtonDown : Kind::RButtonDown;
     const std::vector<CRect> targets = Targets(window);

@@ -77,6 +77,7 @@ struct SoakTotals {
     std::uint64_t events = 0;
     int games = 0;
     std::uint64_t onPages = 0;  // events for a window above the main one
+    std::uint64_t accessActions = 0;  // a screen reader's focus or activation
     int highestLevel = 0;
     int highestStage = 0;
 };
@@ -104,7 +105,10 @@ public:
             ++used;
             const std::vector<CWindow*> windows = platform->Windows();
             if (windows.size() > 1) ++totals.onPages;
-            return Remember(NextEvent(world, *windows.back(), windows.size() == 1));
+            const InputEvent event = NextEvent(world, *windows.back(), windows.size() == 1);
+            if (event.kind == InputEvent::Kind::AccessFocus || event.kind == InputEvent::Kind::AccessActivate)
+                ++totals.accessActions;
+            return Remember(event);
         });
         app.Run();
         intact = intact && Check(last, TakeSnapshot(app.View(), world, *platform));
@@ -189,10 +193,11 @@ int main(int argc, char** argv) {
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::printf(
-        "soak: %llu events in %d games (%llu on pages and boxes), highest level %d, task stage %d: "
-        "%.1f s, %.0f events/s\n",
+        "soak: %llu events in %d games (%llu on pages and boxes, %llu accessibility actions), highest level %d, "
+        "task stage %d: %.1f s, %.0f events/s\n",
         static_cast<unsigned long long>(totals.events), totals.games,
-        static_cast<unsigned long long>(totals.onPages), totals.highestLevel, totals.highestStage, seconds,
+        static_cast<unsigned long long>(totals.onPages), static_cast<unsigned long long>(totals.accessActions),
+        totals.highestLevel, totals.highestStage, seconds,
         totals.events / seconds);
     return 0;
 }
