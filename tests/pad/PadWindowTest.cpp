@@ -7,7 +7,10 @@
 // after the delay; a controller unplugged and plugged back
 // plays on, and of two controllers either drives. The game is read through
 // `--script -` (its standard input and output are pipes of the test while it
-// runs), and every press is recorded as the key it acts as.
+// runs), and every press is recorded as the key it acts as. And the whole
+// game of docs/playthrough-pad.txt (docs/playthrough-keys.txt with the keys
+// a controller has) pressed on a controller ends in the state the keys'
+// playthrough ends in.
 #include "support/ProgramRun.h"
 
 #include "app/Program.h"
@@ -22,6 +25,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <map>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -253,6 +257,45 @@ TEST_F(PadWindowTest, ButtonsActAsTheirKeysAcrossUnplugsAndControllers) {
     const std::vector<std::string> answers = replay.OutLines();
     ASSERT_FALSE(answers.empty());
     EXPECT_EQ(answers.back() + "\n", finalState);
+}
+
+// The buttons of the keys a controller has.
+const std::map<std::string, SDL_GameControllerButton> kButtonOfKey = {
+    {"key left", SDL_CONTROLLER_BUTTON_DPAD_LEFT},
+    {"key right", SDL_CONTROLLER_BUTTON_DPAD_RIGHT},
+    {"key up", SDL_CONTROLLER_BUTTON_DPAD_UP},
+    {"key down", SDL_CONTROLLER_BUTTON_DPAD_DOWN},
+    {"key space", SDL_CONTROLLER_BUTTON_A},
+    {"key escape", SDL_CONTROLLER_BUTTON_B},
+    {"key pageup", SDL_CONTROLLER_BUTTON_LEFTSHOULDER},
+    {"key pagedown", SDL_CONTROLLER_BUTTON_RIGHTSHOULDER},
+};
+
+TEST_F(PadWindowTest, ThePlaythroughOnAControllerEndsAsTheKeysOne) {
+    const ProgramResult keys =
+        RunQuorvanel({"--headless", "--script", "-"},
+                     ReadFile(QUORVANEL_SOURCE_DIR "/docs/playthrough-keys.txt") + "state\n");
+    ASSERT_EQ(keys.exitCode, 0);
+    std::istringstream script(ReadFile(QUORVANEL_SOURCE_DIR "/docs/playthrough-pad.txt"));
+    std::vector<std::string> failures;
+    std::string finalState;
+    RunGame(folder_.File("pad.txt"), [&](CGameLine& game) {
+        game.Ask("state");
+        CVirtualPad pad;
+        if (!WaitFor([&] { return pad.Opened(); }))
+            return failures.push_back("the game opens the controller");
+        std::size_t pressed = 0;
+        for (std::string line; std::getline(script, line);) {
+            const auto button = kButtonOfKey.find(line);
+            if (button == kButtonOfKey.end()) continue;
+            if (!pad.Button(button->second, true) || !game.WaitForKeys(++pressed) ||
+                !pad.Button(button->second, false))
+                return failures.push_back("press " + std::to_string(pressed) + " (" + line + ") is taken");
+        }
+        finalState = game.Ask("state");
+    });
+    for (const std::string& failure : failures) ADD_FAILURE() << failure;
+    EXPECT_EQ(finalState, keys.OutLines().back() + "\n");
 }
 
 }  // namespace
