@@ -257,6 +257,10 @@ const QuorvanelHost = (() => {
       const {frame, title, canvas} = windows.get(id);
       return {frame, title, canvas};
     },
+    // A controller's button as the key it acts as (gamepad.js): name is the
+    // key's page name; its terms are the contract's pad, null before it.
+    pressKey(name) { if (!finished) queueEvent({pressed: {code: '', key: name, ctrl: false, shift: false, alt: false}}); },
+    padTerms() { return contract && contract.pad; },
     // The mirror's focus or activation (kind: a name of the contract's kinds).
     queueAccess(id, kindName, node) { queueEvent({kind: contract.kind[kindName], id, node}); },
     lastNode() { return lastNode; },

@@ -5,7 +5,8 @@
 // backend keeps only its own translation from its key codes to KeyChord::Key
 // (SDL's key codes in sdl/SdlBackend.cpp, the page's other names for a key
 // in browser/PageContract.cpp). Letters (KeyChord::Key::Letter, "a" to "z")
-// and Key::Other have no row.
+// and Key::Other have no row. Below it, the controller's buttons and the
+// keys they act as.
 #pragma once
 
 #include "platform/Window.h"
@@ -56,6 +57,10 @@ inline constexpr CKeyRow kKeyTable[] = {
     {KeyChord::Key::End, "end", "", "End", CKeyRow::Focus::Last},
     // Fullscreen and back, on the desktop; the page has its own button.
     {KeyChord::Key::F11, "f11", "", "", CKeyRow::Focus::None},
+    // The main window's "属性" and "背包", as their buttons (F3 is the
+    // browser's find).
+    {KeyChord::Key::F2, "f2", "", "F2", CKeyRow::Focus::None},
+    {KeyChord::Key::F4, "f4", "", "F4", CKeyRow::Focus::None},
 };
 
 // The row of key, or null (letters, Other).
@@ -64,3 +69,40 @@ constexpr const CKeyRow* KeyRowOf(KeyChord::Key key) {
         if (row.key == key) return &row;
     return nullptr;
 }
+
+// A controller's buttons, as SDL's game controllers and the page's standard
+// Gamepad mapping both have them; the left stick counts as the d-pad.
+enum class PadButton { Up, Down, Left, Right, South, East, LeftShoulder, RightShoulder, Start, Back };
+
+struct CPadRow {
+    PadButton button;
+    std::string_view name;  // as the README's table calls it
+    KeyChord::Key key;      // the key it acts as: pressed, it is that key
+};
+
+inline constexpr CPadRow kPadTable[] = {
+    {PadButton::Up, "d-pad up", KeyChord::Key::Up},
+    {PadButton::Down, "d-pad down", KeyChord::Key::Down},
+    {PadButton::Left, "d-pad left", KeyChord::Key::Left},
+    {PadButton::Right, "d-pad right", KeyChord::Key::Right},
+    {PadButton::South, "A", KeyChord::Key::Space},
+    {PadButton::East, "B", KeyChord::Key::Escape},
+    {PadButton::LeftShoulder, "left shoulder", KeyChord::Key::PageUp},
+    {PadButton::RightShoulder, "right shoulder", KeyChord::Key::PageDown},
+    {PadButton::Start, "Start", KeyChord::Key::F2},
+    {PadButton::Back, "Back", KeyChord::Key::F4},
+};
+
+// The key button acts as.
+constexpr KeyChord::Key PadKeyOf(PadButton button) {
+    for (const CPadRow& row : kPadTable)
+        if (row.button == button) return row.key;
+    return KeyChord::Key::Other;
+}
+
+// The stick points a way once it is pushed past this share of its reach
+// along one axis; a held direction presses again after the delay, then at
+// the interval, as a held key does.
+inline constexpr double kPadDeadZone = 0.5;
+inline constexpr int kPadRepeatDelayMs = 400;
+inline constexpr int kPadRepeatIntervalMs = 120;

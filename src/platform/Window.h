@@ -34,6 +34,8 @@ struct KeyChord {
         Home,
         End,
         F11,
+        F2,
+        F4,
         Other
     };
     Key key = Key::Other;

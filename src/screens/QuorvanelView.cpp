@@ -130,8 +130,13 @@ void CQuorvanelView::AfterTaskCompletion() {
 void CQuorvanelView::OnCommandKey(const KeyChord& key) {
     CWindow* window = Root().Owner();
     if (!window) return;
-    if (key.key == KeyChord::Key::Escape && !key.ctrl && !key.shift && !key.alt)
+    const bool plain = !key.ctrl && !key.shift && !key.alt;
+    if (key.key == KeyChord::Key::Escape && plain)
         Root().HideHint();
+    else if (key.key == KeyChord::Key::F2 && plain)
+        OnWidgetClick(MainScreen::kAttributesButton);
+    else if (key.key == KeyChord::Key::F4 && plain)
+        OnWidgetClick({MainScreen::kBagGroup, -1, -1});
     else if (IsControlLetter(key, 'n'))
         window->Invalidate(true);
     else if (IsControlLetter(key, 'p'))

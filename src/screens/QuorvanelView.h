@@ -41,7 +41,8 @@ public:
     // (kTaskGroup), hides the other one and repaints both areas.
     void SelectPanel(int group);
 
-    // Ctrl+N, Ctrl+P; Escape hides the hint box or hover card.
+    // Ctrl+N, Ctrl+P; Escape hides the hint box or hover card; F2 and F4
+    // open the attribute page and the bag, as their buttons do.
     void OnCommandKey(const KeyChord& key) override;
     // Closing the main window ends the program.
     void OnClose() override;

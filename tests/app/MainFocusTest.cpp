@@ -1,11 +1,15 @@
 // The keyboard on the main screen: Tab's order over the top bar, the cards
 // and the page bar (wrapping), PageDown focusing the second page's first
-// card, the arrows going straight to the widget below or beside, Escape hiding the hint or card until the pointer reaches another
-// widget, and the focus staying on "属性" while its page is open and after.
+// card, the arrows going straight to the widget below or beside, Escape
+// hiding the hint or card until the pointer reaches another widget, and the
+// focus staying on "属性" while its page is open and after; F2 and F4 open the
+// attribute page and the bag wherever the focus is, and with a modifier do
+// nothing.
 #include "AppTestFixture.h"
 #include "support/PageScript.h"
 
 #include "screens/AttributePage.h"
+#include "screens/BagPage.h"
 
 #include <vector>
 
@@ -105,6 +109,36 @@ TEST_F(MainFocusTest, TheFocusStaysOnTheButtonThatOpenedAPageAndItsRingWithIt) {
     EXPECT_TRUE(pageSeen);
     EXPECT_EQ(View().Focus().FocusedId(), kAttributesButton);
     EXPECT_TRUE(View().ShowsFocusRing());
+}
+
+TEST_F(MainFocusTest, F2AndF4OpenTheAttributePageAndTheBagAsTheirButtons) {
+    struct Case {
+        KeyChord key;
+        bool attributes;
+        bool bag;
+    };
+    const Case cases[] = {
+        {Key(KeyChord::Key::F2), true, false},
+        {Key(KeyChord::Key::F4), false, true},
+        {{KeyChord::Key::F2, 0, true, false, false}, false, false},
+        {{KeyChord::Key::F4, 0, false, true, false}, false, false},
+    };
+    for (const Case& c : cases) {
+        bool attributes = false;
+        bool bag = false;
+        CScript script;
+        script.Then(
+            [&] {
+                attributes = TopPage<CAttributePage>(*platform) != nullptr;
+                bag = TopPage<CBagPage>(*platform) != nullptr;
+            },
+            Press(KeyChord::Key::Escape));
+        script.InstallOn(*platform);
+        View().OnKey(Key(KeyChord::Key::Tab));  // away from "属性"
+        View().OnKey(c.key);
+        EXPECT_EQ(attributes, c.attributes);
+        EXPECT_EQ(bag, c.bag);
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The key table: every key but letters and Other has exactly one row, and
 // no two rows share a name in scripts or in the page, so that each name
-// reads back as the key it was written for.
+// reads back as the key it was written for. Every controller button has one
+// row, and acts as a key of the table.
 #include "platform/KeyTable.h"
 
 #include <gtest/gtest.h>
@@ -31,6 +32,17 @@ TEST(KeyTableTest, EveryKeyHasOneRowAndEveryNameOneKey) {
         const auto key = static_cast<Key>(k);
         EXPECT_EQ(KeyRowOf(key) == nullptr, key == Key::Letter || key == Key::Other) << k;
     }
+}
+
+TEST(KeyTableTest, EveryPadButtonHasOneRowActingAsAKeyOfTheTable) {
+    std::set<PadButton> buttons;
+    for (const CPadRow& row : kPadTable) {
+        SCOPED_TRACE(row.name);
+        EXPECT_TRUE(buttons.insert(row.button).second);
+        EXPECT_NE(KeyRowOf(row.key), nullptr);
+        EXPECT_EQ(PadKeyOf(row.button), row.key);
+    }
+    EXPECT_EQ(buttons.size(), static_cast<std::size_t>(PadButton::Back) + 1);
 }
 
 }  // namespace

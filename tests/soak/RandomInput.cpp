@@ -1,6 +1,7 @@
 // Random input biased to the widgets on screen (see RandomInput.h).
 #include "RandomInput.h"
 
+#include "platform/KeyTable.h"
 #include "ui/WidgetHost.h"
 
 #include <algorithm>
@@ -49,8 +50,12 @@ KeyChord CRandomInput::RandomKey() {
         KeyChord::Key::Up,   KeyChord::Key::Down,  KeyChord::Key::PageUp, KeyChord::Key::PageDown,
         KeyChord::Key::Home, KeyChord::Key::End};
     KeyChord key;
-    const int kind = Between(0, 19);
-    if (kind >= 10) {
+    const int kind = Between(0, 23);
+    if (kind >= 20) {
+        // A controller's button, as the key it acts as.
+        key.key =
+            kPadTable[static_cast<std::size_t>(Between(0, static_cast<int>(std::size(kPadTable)) - 1))].key;
+    } else if (kind >= 10) {
         key.key =
             kFocusKeys[static_cast<std::size_t>(Between(0, static_cast<int>(std::size(kFocusKeys)) - 1))];
         key.shift = key.key == KeyChord::Key::Tab && Chance(0.4);

@@ -2,12 +2,13 @@
 // generator. Most land inside the rectangles of the widgets the window shows
 // (read from its widget tree), so that buttons, badges, tabs and list entries
 // are hit far more often than by chance; the rest land anywhere in or just
-// outside the client area, or are keys. A message box has no widget tree: its
-// events fall anywhere on it. Some are a screen reader's focus or activation
-// of a node of the window's accessibility description, or of a node seen
-// earlier that may be gone since, as a page queues them. The close box ends
-// the game when it reaches the main window, so it comes rarely there. Ctrl+P
-// is never pressed: it would write pictures.
+// outside the client area, or are keys, controllers' buttons among them (as
+// the keys they act as). A message box has no widget tree: its events fall
+// anywhere on it. Some are a screen reader's focus or activation of a node of
+// the window's accessibility description, or of a node seen earlier that may
+// be gone since, as a page queues them. The close box ends the game when it
+// reaches the main window, so it comes rarely there. Ctrl+P is never pressed:
+// it would write pictures.
 #pragma once
 
 #include "platform/Platform.h"

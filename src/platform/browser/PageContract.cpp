@@ -61,6 +61,37 @@ std::string KeyTable() {
     return "{" + table + "}";
 }
 
+// The standard Gamepad mapping's button numbers of the controller's buttons.
+constexpr std::pair<int, PadButton> kStandardButtons[] = {
+    {12, PadButton::Up},   {13, PadButton::Down}, {14, PadButton::Left},        {15, PadButton::Right},
+    {0, PadButton::South}, {1, PadButton::East},  {4, PadButton::LeftShoulder}, {5, PadButton::RightShoulder},
+    {9, PadButton::Start}, {8, PadButton::Back},
+};
+
+int StandardButton(PadButton button) {
+    for (const auto& [number, known] : kStandardButtons)
+        if (known == button) return number;
+    return -1;
+}
+
+// {"buttons": {"NUMBER": "KEY NAME", ...}, "stick": {"up": NUMBER, ...},
+//  "deadZone": ..., "repeatDelay": MS, "repeatInterval": MS}: each button by
+// the page name of the key it acts as, the stick's ways by the d-pad's buttons.
+std::string PadTerms() {
+    std::string buttons;
+    for (const CPadRow& row : kPadTable)
+        buttons += (buttons.empty() ? "" : ",") +
+                   Member(std::to_string(StandardButton(row.button)), Quoted(KeyRowOf(row.key)->pageName));
+    const std::string stick = "{" + Member("up", std::to_string(StandardButton(PadButton::Up))) + "," +
+                              Member("down", std::to_string(StandardButton(PadButton::Down))) + "," +
+                              Member("left", std::to_string(StandardButton(PadButton::Left))) + "," +
+                              Member("right", std::to_string(StandardButton(PadButton::Right))) + "}";
+    return "{" + Member("buttons", "{" + buttons + "}") + "," + Member("stick", stick) + "," +
+           Member("deadZone", std::to_string(kPadDeadZone)) + "," +
+           Member("repeatDelay", std::to_string(kPadRepeatDelayMs)) + "," +
+           Member("repeatInterval", std::to_string(kPadRepeatIntervalMs)) + "}";
+}
+
 std::string KindTable() {
     std::string table;
     for (const auto& [name, kind] : kKindNames)
@@ -131,7 +162,8 @@ namespace PageContract {
 void TellPage(CSize mainClient) {
     const std::string contract =
         "{" + Member("kind", KindTable()) + "," + Member("keys", KeyTable()) + "," +
-        Member("otherKey", Number(Key::Other)) + "," + Member("tabKey", Number(Key::Tab)) + "," +
+        Member("pad", PadTerms()) + "," + Member("otherKey", Number(Key::Other)) + "," +
+        Member("tabKey", Number(Key::Tab)) + "," +
         Member("modifier", "{" + Member("ctrl", Number(kCtrl)) + "," + Member("shift", Number(kShift)) + "," +
                                Member("alt", Number(kAlt)) + "}") +
         "," +

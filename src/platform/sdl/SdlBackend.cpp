@@ -46,7 +46,8 @@ constexpr std::pair<SDL_Keycode, KeyChord::Key> kSdlKeys[] = {
     {SDLK_UP, KeyChord::Key::Up},         {SDLK_DOWN, KeyChord::Key::Down},
     {SDLK_PAGEUP, KeyChord::Key::PageUp}, {SDLK_PAGEDOWN, KeyChord::Key::PageDown},
     {SDLK_HOME, KeyChord::Key::Home},     {SDLK_END, KeyChord::Key::End},
-    {SDLK_F11, KeyChord::Key::F11},
+    {SDLK_F11, KeyChord::Key::F11},       {SDLK_F2, KeyChord::Key::F2},
+    {SDLK_F4, KeyChord::Key::F4},
 };
 
 std::optional<KeyChord> ChordOf(const SDL_KeyboardEvent& key) {
@@ -162,11 +163,13 @@ CSdlBackend::CSdlBackend(CScaleChoice scale, std::optional<CSettingsFile> settin
     : scale_(scale),
       settings_(std::move(settings)),
       fullscreen_(settings_ && settings_->Values().fullscreen),
-      startAccess_(std::move(accessBus)) {}
+      startAccess_(std::move(accessBus)),
+      pads_(std::make_unique<CSdlPads>()) {}
 
 // The accessibility bus goes first: it may push events until it ends.
 CSdlBackend::~CSdlBackend() {
     access_.reset();
+    pads_.reset();
     SDL_Quit();
 }
 
@@ -228,13 +231,23 @@ std::optional<HostInput> CSdlBackend::PollInput() {
             if (std::optional<HostInput> input = TakePassedKey()) return input;
             continue;
         }
+        if (std::optional<KeyChord::Key> key; pads_->Take(event, &key)) {
+            if (key) return PadInput(*key);
+            continue;
+        }
         if (OfferToScreenReader(event)) continue;
         if (event.type == SDL_WINDOWEVENT && (event.window.event == SDL_WINDOWEVENT_MOVED ||
                                               event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED))
             AccessChanged();
         if (std::optional<HostInput> input = Translate(event)) return input;
     }
+    if (const std::optional<KeyChord::Key> key = pads_->Repeat()) return PadInput(*key);
     return std::nullopt;
+}
+
+// For the active window, as a key of its own.
+HostInput CSdlBackend::PadInput(KeyChord::Key key) {
+    return HostInput{InputEvent{InputEvent::Kind::Key, 0, 0, KeyChord{key}}, nullptr};
 }
 
 std::optional<HostInput> CSdlBackend::TakeAccessRequest() {
@@ -296,7 +309,15 @@ void CSdlBackend::Announce(const std::string& text) {
     if (access_) access_->Announce(text);
 }
 
-bool CSdlBackend::WaitForInput(const CWindow*) { return SDL_WaitEvent(nullptr) != 0; }
+// A held direction's repeat ends the wait as an event would; SDL_WaitEventTimeout
+// says the same (0) for that as for an error, and either way the loop polls again.
+bool CSdlBackend::WaitForInput(const CWindow*) {
+    if (const std::optional<int> repeat = pads_->UntilRepeat()) {
+        SDL_WaitEventTimeout(nullptr, *repeat);
+        return true;
+    }
+    return SDL_WaitEvent(nullptr) != 0;
+}
 
 SavedPicture CSdlBackend::SavePicture(const CFrameBuffer& image, std::string_view suggestedName) {
     return SavePictureInFolder(image, suggestedName, PicturesFolder(), std::time(nullptr));

@@ -6,6 +6,8 @@
 // fullscreen (F11 or the window manager's request) at the largest whole scale
 // that fits, centred. Given a settings file, it starts from the scale and
 // fullscreen kept there and keeps what the keys choose.
+// Game controllers (SdlPads.h) act as the keys of KeyTable.h's kPadTable,
+// for the active window.
 // Lacks: text input and input methods, the mouse wheel, button releases and
 // drags, a renderer (pixels reach the window surface in software), any
 // display but the first; SDL's software fallbacks (the offscreen and dummy
@@ -22,6 +24,7 @@
 #include "platform/KeyOffer.h"
 #include "platform/SettingsFile.h"
 #include "platform/WindowBackend.h"
+#include "platform/sdl/SdlPads.h"
 #include "platform/sdl/SdlScreen.h"
 
 #include <functional>
@@ -48,7 +51,8 @@ public:
     CRect GetScreenRect() const override;
     std::optional<HostInput> PollInput() override;
     bool HasRealInput() const override { return true; }
-    // Sleeps in SDL_WaitEvent.
+    // Sleeps in SDL_WaitEvent, while a controller's direction is held until
+    // its repeat.
     bool WaitForInput(const CWindow* active) override;
     void Wake() override;
     void Announce(const std::string& text) override;
@@ -80,6 +84,8 @@ private:
     // offered, or the key event SDL made of an offered press, held until
     // the answer.
     bool OfferToScreenReader(const SDL_Event& event);
+    // A controller's key, for the active window.
+    static HostInput PadInput(KeyChord::Key key);
     // The next held press the screen reader passed on, as input.
     std::optional<HostInput> TakePassedKey();
 
@@ -95,4 +101,6 @@ private:
         std::optional<KeyChord> chord;
     };
     CKeyOffer<CHeldKey> offeredKeys_;
+    // Closed before SDL quits.
+    std::unique_ptr<CSdlPads> pads_;
 };

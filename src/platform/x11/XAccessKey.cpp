@@ -15,7 +15,8 @@ std::optional<CAccessKey> XAccessKey(const SDL_Event& event) {
     if (x.type != KeyPress && x.type != KeyRelease) return std::nullopt;
     std::array<char, 16> typed{};
     KeySym keysym = NoSymbol;
-    const int length = XLookupString(&x.xkey, typed.data(), static_cast<int>(typed.size() - 1), &keysym, nullptr);
+    const int length =
+        XLookupString(&x.xkey, typed.data(), static_cast<int>(typed.size() - 1), &keysym, nullptr);
     CAccessKey key;
     key.pressed = x.type == KeyPress;
     key.keysym = static_cast<unsigned>(keysym);
