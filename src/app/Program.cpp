@@ -8,6 +8,7 @@
 #include "base/SystemFile.h"
 #include "gfx/WholeFile.h"
 #include "platform/Platform.h"
+#include "platform/SystemLanguages.h"
 #include "platform/ThisProcess.h"
 
 #include <cerrno>
@@ -80,6 +81,8 @@ public:
         folders.emplace_back(QUORVANEL_LOCALEDIR);
         return folders;
     }
+
+    std::vector<std::string> SystemLanguages() const override { return UserInterfaceLanguages(); }
 };
 
 }  // namespace
