@@ -37,7 +37,8 @@ CatalogReader CatalogFilesIn(std::vector<std::string> folders) {
     };
 }
 
-CLanguageChoice UseChosenLanguage(const std::optional<std::string>& option, const std::vector<std::string>& folders,
+CLanguageChoice UseChosenLanguage(const std::optional<std::string>& option,
+                                  const std::vector<std::string>& folders,
                                   const std::vector<std::string>& systemLanguages) {
     CLanguageChoice choice =
         ChooseLanguage(LanguagePreferences(option, systemLanguages), CatalogFilesIn(folders));

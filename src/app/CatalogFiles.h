@@ -16,5 +16,6 @@ CatalogReader CatalogFilesIn(std::vector<std::string> folders);
 // The language of the options' --lang, else of the environment, else of the
 // system's languages (LanguagePreferences), made the one Tr speaks; returns
 // the choice (with a warning when a catalog is broken).
-CLanguageChoice UseChosenLanguage(const std::optional<std::string>& option, const std::vector<std::string>& folders,
+CLanguageChoice UseChosenLanguage(const std::optional<std::string>& option,
+                                  const std::vector<std::string>& folders,
                                   const std::vector<std::string>& systemLanguages = {});

@@ -33,7 +33,9 @@ public:
     void Report(const std::string& message) override {
         WriteLine(SystemFile::kStandardError, "quorvanel: " + message);
     }
-    void ReportScriptError(const std::string& message) override { WriteLine(SystemFile::kStandardError, message); }
+    void ReportScriptError(const std::string& message) override {
+        WriteLine(SystemFile::kStandardError, message);
+    }
 
     CErrorOr<void> CheckOptions(const CommandLineOptions& options) override {
         if (!options.record) return {};

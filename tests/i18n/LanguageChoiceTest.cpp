@@ -55,7 +55,8 @@ TEST(LanguageChoiceTest, TheSystemsLanguagesComeAfterTheEnvironment) {
         {"qps", nullptr, {"qps"}, "qps"},
     };
     const CatalogReader catalogs = [](const std::string& name) -> CErrorOr<std::optional<std::string>> {
-        if (name == "en_GB" || name == "qps" || name == "de") return std::optional<std::string>(kEmptyCatalog);
+        if (name == "en_GB" || name == "qps" || name == "de")
+            return std::optional<std::string>(kEmptyCatalog);
         return std::optional<std::string>();
     };
     CScopedEnv language("LANGUAGE", nullptr), all("LC_ALL", nullptr), messages("LC_MESSAGES", nullptr);
@@ -67,7 +68,8 @@ TEST(LanguageChoiceTest, TheSystemsLanguagesComeAfterTheEnvironment) {
     }
     // Chinese first in the system's list: the game's own texts, whatever follows.
     CScopedEnv lang("LANG", nullptr);
-    EXPECT_EQ(ChooseLanguage(LanguagePreferences(std::nullopt, {"zh-CN", "en-GB"}), catalogs).language, "zh_CN");
+    EXPECT_EQ(ChooseLanguage(LanguagePreferences(std::nullopt, {"zh-CN", "en-GB"}), catalogs).language,
+              "zh_CN");
 }
 
 TEST(LanguageChoiceTest, NamesCatalogsFromSettingsAndNeverFromPaths) {

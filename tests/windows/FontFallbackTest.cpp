@@ -17,7 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr char32_t kKing = U'\u2654';  // ♔: in DejaVu Sans, not in AR PL UMing
+constexpr char32_t kKing = U'\u2654';   // ♔: in DejaVu Sans, not in AR PL UMing
 constexpr char32_t kFight = U'\u8BA8';  // 讨: in both
 
 std::shared_ptr<const CFontFace> Face(const FontFile& file) {
@@ -29,8 +29,8 @@ std::shared_ptr<const CFontFace> Face(const FontFile& file) {
 }
 
 bool operator==(const Glyph& a, const Glyph& b) {
-    return a.left == b.left && a.top == b.top && a.width == b.width && a.rows == b.rows && a.advance == b.advance &&
-           a.coverage == b.coverage;
+    return a.left == b.left && a.top == b.top && a.width == b.width && a.rows == b.rows &&
+           a.advance == b.advance && a.coverage == b.coverage;
 }
 
 TEST(FontFallbackTest, ACharacterTheGameFontLacksComesFromTheSystemsChineseFont) {
@@ -55,7 +55,8 @@ TEST(FontFallbackTest, ACharacterTheGameFontLacksComesFromTheSystemsChineseFont)
     ASSERT_TRUE(face);
     EXPECT_TRUE(face->GetGlyph(kKing) == stand->GetGlyph(kKing));
     EXPECT_FALSE(face->GetGlyph(kKing).coverage.empty());
-    EXPECT_FALSE(face->GetGlyph(kFight) == stand->GetGlyph(kFight)) << "the game's own character stays its font's";
+    EXPECT_FALSE(face->GetGlyph(kFight) == stand->GetGlyph(kFight))
+        << "the game's own character stays its font's";
     EXPECT_FALSE(face->HasGlyph(kKing)) << "the face itself still lacks it (the start-up check asks)";
 }
 

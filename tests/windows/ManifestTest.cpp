@@ -28,7 +28,8 @@ TEST(ManifestTest, NarrowCallsTakeUtf8) {
 
 TEST(ManifestTest, EveryMonitorsDensityIsOurs) {
     // Windows scales no window of ours: the game picks its scale itself.
-    EXPECT_EQ(GetAwarenessFromDpiAwarenessContext(GetThreadDpiAwarenessContext()), DPI_AWARENESS_PER_MONITOR_AWARE);
+    EXPECT_EQ(GetAwarenessFromDpiAwarenessContext(GetThreadDpiAwarenessContext()),
+              DPI_AWARENESS_PER_MONITOR_AWARE);
 }
 
 TEST(ManifestTest, TheCommonControlsAreVersionSix) {

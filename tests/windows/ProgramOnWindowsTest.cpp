@@ -49,8 +49,8 @@ std::wstring ConsoleText(HANDLE screen) {
 // test needs a console of its own: ctest's windows_console runs it in a
 // terminal, where Wine gives it one.
 TEST(ProgramOnWindowsTest, StartedFromAConsoleItPrintsIntoIt) {
-    const HANDLE screen = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                      nullptr, OPEN_EXISTING, 0, nullptr);
+    const HANDLE screen = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
     CONSOLE_SCREEN_BUFFER_INFO info{};
     if (screen == INVALID_HANDLE_VALUE || !GetConsoleScreenBufferInfo(screen, &info)) {
         ASSERT_EQ(std::getenv("QUORVANEL_TEST_IN_TERMINAL"), nullptr) << "a terminal, yet no console";
@@ -65,7 +65,8 @@ TEST(ProgramOnWindowsTest, StartedFromAConsoleItPrintsIntoIt) {
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     PROCESS_INFORMATION process{};
-    ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
+    ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                               &startup, &process));
     WaitForSingleObject(process.hProcess, 20000);
     DWORD exitCode = 1;
     GetExitCodeProcess(process.hProcess, &exitCode);
@@ -82,9 +83,9 @@ TEST(ProgramOnWindowsTest, TheLanguageFollowsTheDisplayLanguagesAfterTheEnvironm
         CScopedEnv setting("LANG", lang);
         const ProgramResult result = RunQuorvanel({"--headless", "--script", "-"}, "widgets\n");
         EXPECT_EQ(result.exitCode, 0) << result.err;
-        return result.out.find("\"caption\":\"Fight\"") != std::string::npos   ? "Fight"
+        return result.out.find("\"caption\":\"Fight\"") != std::string::npos  ? "Fight"
                : result.out.find("\"caption\":\"讨伐\"") != std::string::npos ? "讨伐"
-                                                                               : "neither";
+                                                                              : "neither";
     };
     // Wine takes its display language from the locale it starts in: English
     // with none set, as a Windows installed in English.
@@ -114,7 +115,8 @@ TEST(ProgramOnWindowsTest, AFolderNamedInChineseHoldsTheGameAndWhatItWrites) {
     const std::string pictures = in(L"图片");
     CScopedEnv picturesFolder("XDG_PICTURES_DIR", pictures.c_str());
     const ProgramResult there = RunProgramFile(
-        in(L"quorvanel.exe"), {"--headless", "--lang", "en", "--script", in(L"脚本.txt"), "--record", in(L"记录.txt")});
+        in(L"quorvanel.exe"),
+        {"--headless", "--lang", "en", "--script", in(L"脚本.txt"), "--record", in(L"记录.txt")});
     ASSERT_EQ(there.exitCode, 0) << there.err;
     EXPECT_EQ(there.err, "");
     // The catalog beside the program was found: the game speaks English, and
@@ -129,15 +131,16 @@ TEST(ProgramOnWindowsTest, AFolderNamedInChineseHoldsTheGameAndWhatItWrites) {
     EXPECT_GT(fs::file_size(game / L"记录.txt"), 0u);
 
     // The same play from the build's folder: the same lines and the same picture.
-    const ProgramResult here = RunQuorvanel({"--headless", "--lang", "en", "--script", "-"},
-                                            script + temp.File("here.png") + "\n");
+    const ProgramResult here =
+        RunQuorvanel({"--headless", "--lang", "en", "--script", "-"}, script + temp.File("here.png") + "\n");
     ASSERT_EQ(here.exitCode, 0) << here.err;
     EXPECT_EQ(here.OutLines().back(), there.OutLines().back()) << "the state";
     EXPECT_EQ(temp.Read("here.png"), [&] {
         std::FILE* shot = _wfopen((game / L"画面.png").c_str(), L"rb");
         std::string bytes;
         char buffer[4096];
-        for (std::size_t n; shot && (n = std::fread(buffer, 1, sizeof buffer, shot)) > 0;) bytes.append(buffer, n);
+        for (std::size_t n; shot && (n = std::fread(buffer, 1, sizeof buffer, shot)) > 0;)
+            bytes.append(buffer, n);
         if (shot) std::fclose(shot);
         return bytes;
     }());

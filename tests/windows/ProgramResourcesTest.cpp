@@ -20,7 +20,8 @@ struct LibraryFreer {
 using Library = std::unique_ptr<std::remove_pointer_t<HMODULE>, LibraryFreer>;
 
 Library ProgramAsData() {
-    return Library(LoadLibraryExW(kProgram.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
+    return Library(
+        LoadLibraryExW(kProgram.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
 }
 
 TEST(ProgramResourcesTest, ItIsAGuiProgram) {
@@ -42,7 +43,8 @@ TEST(ProgramResourcesTest, ItsVersionIsTheGames) {
     ASSERT_GT(size, 0u);
     std::vector<std::uint8_t> info(size);
     ASSERT_TRUE(GetFileVersionInfoW(kProgram.c_str(), 0, size, info.data()));
-    for (const wchar_t* name : {L"\\StringFileInfo\\040904B0\\ProductVersion", L"\\StringFileInfo\\040904B0\\FileVersion"}) {
+    for (const wchar_t* name :
+         {L"\\StringFileInfo\\040904B0\\ProductVersion", L"\\StringFileInfo\\040904B0\\FileVersion"}) {
         wchar_t* text = nullptr;
         UINT length = 0;
         ASSERT_TRUE(VerQueryValueW(info.data(), name, reinterpret_cast<void**>(&text), &length)) << name;
@@ -64,7 +66,8 @@ TEST(ProgramResourcesTest, ItsIconComesInEverySizeWindowsShows) {
     ASSERT_NE(program, nullptr);
     for (const int size : {16, 20, 24, 32, 40, 48, 64, 256}) {
         // The system picks the entry of the size asked for, when the file has it.
-        const HICON icon = static_cast<HICON>(LoadImageW(program.get(), MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, 0));
+        const HICON icon =
+            static_cast<HICON>(LoadImageW(program.get(), MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, 0));
         ASSERT_NE(icon, nullptr) << size;
         ICONINFO parts{};
         ASSERT_TRUE(GetIconInfo(icon, &parts));

@@ -20,7 +20,9 @@ using SystemFile::PathOf;
 using SystemFile::Utf8Of;
 
 // Windows' default layout of a profile; Wine's prefix has the same.
-std::string InProfile(const std::string& path) { return std::string(std::getenv("USERPROFILE")) + "\\" + path; }
+std::string InProfile(const std::string& path) {
+    return std::string(std::getenv("USERPROFILE")) + "\\" + path;
+}
 
 // A folder named in Chinese in temp, made; its name in UTF-8 as the game takes it.
 std::string ChineseFolder(const CTempFolder& temp, const wchar_t* name) {
@@ -48,7 +50,8 @@ TEST(UserFoldersTest, TheSettingsLiveInTheRoamingApplicationData) {
     {
         CScopedEnv appData("APPDATA", nullptr);
         ASSERT_TRUE(CSettingsFile::InConfigFolder());
-        EXPECT_EQ(CSettingsFile::InConfigFolder()->Path(), InProfile("AppData\\Roaming\\Quorvanel\\settings"));
+        EXPECT_EQ(CSettingsFile::InConfigFolder()->Path(),
+                  InProfile("AppData\\Roaming\\Quorvanel\\settings"));
     }
     CTempFolder temp;
     // Not made yet: the first write makes it.

@@ -22,7 +22,8 @@ std::vector<std::string> ProgramArguments(int, char**) {
 
 void ConnectParentConsole() {
     using SystemFile::HasStandardStream;
-    const int streams[] = {SystemFile::kStandardInput, SystemFile::kStandardOutput, SystemFile::kStandardError};
+    const int streams[] = {SystemFile::kStandardInput, SystemFile::kStandardOutput,
+                           SystemFile::kStandardError};
     bool missing = false;
     for (const int fd : streams) missing = missing || !HasStandardStream(fd);
     if (!missing) return;
