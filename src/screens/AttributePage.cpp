@@ -2,6 +2,7 @@
 #include "screens/AttributePage.h"
 
 #include "base/FormatText.h"
+#include "base/TrimmedText.h"
 #include "game/GameWorld.h"
 #include "game/Hero.h"
 #include "i18n/Announcements.h"
@@ -62,7 +63,7 @@ void AddHintBadge(CRootPanel& root, const CRect& rect, const std::string& row, c
     badge->SetBadge("?");
     // TRANSLATORS: what a screen reader calls the "?" badge beside a row, the row's label first.
     badge->accessName = FormatText(Tr("%s 说明"), row.c_str());
-    badge->accessValue = row + " " + value;
+    badge->accessValue = row + " " + TrimmedText(value);
     badge->hint = std::move(hint);
 }
 

@@ -2,6 +2,7 @@
 #include "screens/QuorvanelView.h"
 
 #include "base/FormatText.h"
+#include "base/TrimmedText.h"
 #include "game/Battle.h"
 #include "game/GameWorld.h"
 #include "i18n/Announcements.h"
@@ -45,7 +46,7 @@ void CQuorvanelView::Refresh() {
 
     // The hero panel's rows are read beside "属性", before the hero's card.
     root.WidgetAs<CWidget>(MainScreen::kAttributesButton).accessValue =
-        FormatText("%s %d %s %s", Tr("等级"), hero_.level, Tr("经验"), hero_.ExpText().c_str());
+        FormatText("%s %d %s %s", Tr("等级"), hero_.level, Tr("经验"), TrimmedText(hero_.ExpText()).c_str());
     BuildCharacterCard(root.HoverCard(MainScreen::kAttributesButton), hero_, world_);
     if (root.HintOwner() == MainScreen::kAttributesButton) root.UpdateHintBox();
 
