@@ -63,7 +63,7 @@ void AddHintBadge(CRootPanel& root, const CRect& rect, const std::string& row, c
     badge->SetBadge("?");
     // TRANSLATORS: what a screen reader calls the "?" badge beside a row, the row's label first.
     badge->accessName = FormatText(Tr("%s 说明"), row.c_str());
-    badge->accessValue = row + " " + TrimmedText(value);
+    badge->besideText = row + " " + TrimmedText(value);
     badge->hint = std::move(hint);
 }
 

@@ -45,7 +45,7 @@ void CQuorvanelView::Refresh() {
     root.InvalidateWidget(MainScreen::kExpValue, false);
 
     // The hero panel's rows are read beside "属性", before the hero's card.
-    root.WidgetAs<CWidget>(MainScreen::kAttributesButton).accessValue =
+    root.WidgetAs<CWidget>(MainScreen::kAttributesButton).besideText =
         FormatText("%s %d %s %s", Tr("等级"), hero_.level, Tr("经验"), TrimmedText(hero_.ExpText()).c_str());
     BuildCharacterCard(root.HoverCard(MainScreen::kAttributesButton), hero_, world_);
     if (root.HintOwner() == MainScreen::kAttributesButton) root.UpdateHintBox();

@@ -62,7 +62,7 @@ void CTaskPanel::BuildTaskView(const CHero& hero, int stage) {
     button->caption = Tr(kTaskButtonCaption);
     button->enabled = RequirementsMet(stage, *tally_);
     // The lines above it are what the button waits for.
-    button->accessValue = FormatText("%s %s", heading->caption.c_str(), requirements.c_str());
+    button->besideText = FormatText("%s %s", heading->caption.c_str(), requirements.c_str());
 }
 
 std::string CTaskPanel::AddTargetLine(CRect line, int monsterIndex) {

@@ -10,15 +10,11 @@
 
 namespace {
 
-// Adds words to text, one space apart.
-void Append(std::string& text, const std::string& words) {
-    if (!words.empty()) text += (text.empty() ? "" : " ") + words;
-}
-
 // The captions of a hover card's widgets, in drawing order, one space apart.
 void CollectText(const CWidget& widget, std::string& text) {
     if (!widget.shown) return;
-    Append(text, TrimmedText(widget.caption));
+    const std::string caption = TrimmedText(widget.caption);
+    if (!caption.empty()) text += (text.empty() ? "" : " ") + caption;
     for (const auto& child : widget.Children()) CollectText(*child, text);
 }
 
@@ -35,11 +31,11 @@ public:
         const CPoint inner{node.bounds.left, node.bounds.top};
         for (const auto& child : widget.Children()) Add(*child, inner, !node.disabled, node.children);
         node.name = TrimmedText(widget.accessName.empty() ? widget.caption : widget.accessName);
-        node.description = TrimmedText(widget.accessValue);
+        node.besideText = TrimmedText(widget.besideText);
         if (const CHoverCard* card = widget.OwnHoverCard())
             CollectText(*card, node.description);
         else
-            Append(node.description, TrimmedText(widget.hint));
+            node.description = TrimmedText(widget.hint);
         node.canFocus = widget.TakesFocus();
         node.canActivate = node.canFocus && !node.disabled;
         node.focused = node.canFocus && focused_ && widget.Id() == focused_->Id();

@@ -1,8 +1,8 @@
 // The accessibility description of a window's widget tree (platform/
 // AccessNode.h): one node per shown widget that is something of its own
 // (each kind says its role), named by its accessName or caption (trimmed),
-// described by its accessValue (what is read beside it), then its hint or
-// the text of its hover card, with its area in the window, disabled when it
+// described by its hint or the text of its hover card, with what is read
+// beside it (its besideText), with its area in the window, disabled when it
 // or an ancestor is, focused when it is the window's focused widget, and
 // focusable and activatable as the keyboard finds it.
 // Ids are the WidgetId ("group.id.sub"), a repeated one numbered ("#2",

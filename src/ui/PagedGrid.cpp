@@ -106,14 +106,14 @@ void CPagedGrid::AddPageBar() {
     GrowToCaption(*previous, EGrowth::kLeft);
     previous->step = -1;
     previous->enabled = currentPage_ != 0;
-    previous->accessValue = PageText();
+    previous->besideText = PageText();
 
     auto* next = AddOwnChild<CPageButton>({L + 50, h - 25, L + 105, h - 3}, Id().group, Id().id, 2);
     next->caption = Tr("下一页");
     GrowToCaption(*next, EGrowth::kRight);
     next->step = 1;
     next->enabled = currentPage_ + 1 < pageCount_;
-    next->accessValue = PageText();
+    next->besideText = PageText();
 }
 
 bool CPagedGrid::OnChildClick(const WidgetId&, CRootPanel* root, CPoint origin, const CWidget* source) {

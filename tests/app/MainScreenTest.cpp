@@ -115,7 +115,7 @@ TEST_F(MainScreenTest, TheAttributesButtonCarriesTheLevelAndExperience) {
     for (const Step& step : steps) {
         Hero().GainExp(step.expGained);
         View().Refresh();
-        EXPECT_EQ(Widget(MainScreen::kAttributesButton).accessValue, step.read);
+        EXPECT_EQ(Widget(MainScreen::kAttributesButton).besideText, step.read);
     }
 }
 

@@ -85,7 +85,7 @@ TEST_F(AttributePageTest, HintBadgesCarryTheirRowsLabelAndValue) {
     Inspect([&] {
         std::vector<std::pair<std::string, std::string>> read;
         for (const CWidget* widget : Widgets())
-            if (widget->caption == "?") read.emplace_back(widget->accessName, widget->accessValue);
+            if (widget->caption == "?") read.emplace_back(widget->accessName, widget->besideText);
         const std::vector<std::pair<std::string, std::string>> expected{
             {"等级 说明", "等级 1"},  {"经验 说明", "经验 50.00%"}, {"攻击 说明", "攻击 24"},
             {"防御 说明", "防御 12"}, {"气血 说明", "气血 120"},    {"武器 说明", "武器 无"},

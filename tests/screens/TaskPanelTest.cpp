@@ -139,7 +139,7 @@ TEST_F(TaskPanelTest, RequirementsSayInWordsWhetherTheyAreMet) {
         EXPECT_EQ(lines, c.lines);
         std::string all = "任务要求";
         for (const std::string& line : c.lines) all += " " + line;
-        EXPECT_EQ(Button()->accessValue, all);
+        EXPECT_EQ(Button()->besideText, all);
     }
 }
 
