@@ -59,6 +59,9 @@ STEPS = [
       'Requirements Defeat Wang Fu: not done Defeat Cheng Ying: not done Defeat Lai Kun: not done']),
     (['KP_Enter'], ['完成任务(等级上限开到10级) push button', '打败王伏，未完成'],
      ['Complete: cap to 10 push button', 'Defeat Wang Fu: not done']),
+    # Away to the other window and back: the game's window and its focus are said again.
+    (['alt+Tab', 'alt+Tab'], ['Other window frame', 'Quorvanel', '完成任务(等级上限开到10级) push button'],
+     ['Other window frame', 'Quorvanel', 'Complete: cap to 10 push button']),
 ]
 
 failures = []
@@ -287,7 +290,10 @@ def speaking_orca(desktop, tries=3):
 
 
 def play(desktop, orca):
-    """Plays the table of steps; the phrases it heard."""
+    """Plays the table of steps, with another window to go to and come back
+    from; the phrases it heard."""
+    desktop.start(['/usr/bin/python3', '-c', GTK_WINDOW.replace('Orca check', 'Other window')], 'other-window')
+    desktop.run(['xdotool', 'search', '--sync', '--onlyvisible', '--name', '^Other window$'])
     recording = desktop.path('recording.txt')
     game = desktop.start([program, '--seed', '1', '--record', recording] + game_options, 'game')
     # A search can fail on a window that goes while it looks (the check
