@@ -18,10 +18,11 @@ std::map<guint, std::pair<AtkKeySnoopFunc, gpointer>> gKeyListeners;
 guint gLastListener = 0;
 // Whether any key listener is there, for the program's thread.
 std::atomic<bool> gHearsKeys{false};
-// The bridge registers the program with the accessibility registry, and
-// learns who listens, by replies that come in while the loop runs: what
-// was said before is lost to a screen reader. The window's activation and
-// its focus are said again once that is done.
+// The bridge registers the program with the accessibility registry by a
+// call whose reply comes in while the loop runs: what is said before a
+// screen reader knows the program is lost, and at start that is the active
+// window and its focus. They are said again a moment later, when the
+// registry has long answered (a few milliseconds on a loaded machine).
 constexpr guint kRetellAfterMs = 500;
 
 AtkObject* Root() { return gRoot; }
