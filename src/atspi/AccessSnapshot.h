@@ -13,4 +13,5 @@ struct CAccessSnapshot {
     std::vector<CAccessWindow> windows;  // bottom to top: the top one is active
     std::string announcement;            // the last one said
     unsigned announcements = 0;          // how many were said: a new one counts up
+    bool focused = true;                 // the program has the keyboard: else no window is active
 };

@@ -18,6 +18,12 @@ std::map<guint, std::pair<AtkKeySnoopFunc, gpointer>> gKeyListeners;
 guint gLastListener = 0;
 // Whether any key listener is there, for the program's thread.
 std::atomic<bool> gHearsKeys{false};
+// The bridge registers the program with the accessibility registry by a
+// call whose reply comes in while the loop runs: what is said before a
+// screen reader knows the program is lost, and at start that is the active
+// window and its focus. They are said again a moment later, when the
+// registry has long answered (a few milliseconds on a loaded machine).
+constexpr guint kRetellAfterMs = 500;
 
 AtkObject* Root() { return gRoot; }
 const gchar* ToolkitName() { return "Quorvanel"; }
@@ -67,8 +73,9 @@ CAtspiBridge::~CAtspiBridge() {
     thread_.join();
 }
 
-void CAtspiBridge::Show(std::vector<CAccessWindow> windows) {
+void CAtspiBridge::Show(std::vector<CAccessWindow> windows, bool focused) {
     snapshot_.windows = std::move(windows);
+    snapshot_.focused = focused;
     Publish();
 }
 
@@ -158,6 +165,16 @@ void CAtspiBridge::Serve() {
     // Fails without an accessibility bus, or with NO_AT_BRIDGE=1.
     if (atk_bridge_adaptor_init(nullptr, nullptr) == 0) {
         GMainContext* context = g_main_context_default();
+        bool retell = false;
+        GSource* retelling = g_timeout_source_new(kRetellAfterMs);
+        g_source_set_callback(
+            retelling,
+            [](gpointer flag) {
+                *static_cast<bool*>(flag) = true;
+                return G_SOURCE_REMOVE;
+            },
+            &retell, nullptr);
+        g_source_attach(retelling, context);
         std::shared_ptr<const CAccessSnapshot> shown;
         while (!stopping_) {
             std::shared_ptr<const CAccessSnapshot> latest;
@@ -170,9 +187,12 @@ void CAtspiBridge::Serve() {
                 tree.ShowNotification(*latest);
             }
             shown = std::move(latest);
+            if (std::exchange(retell, false)) tree.Retell();
             AskAboutKeys();
             g_main_context_iteration(context, TRUE);
         }
+        g_source_destroy(retelling);
+        g_source_unref(retelling);
         atk_bridge_adaptor_cleanup();
     }
     // Keys offered from now on go straight to the program.

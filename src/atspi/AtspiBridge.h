@@ -37,7 +37,7 @@ public:
     CAtspiBridge(const CAtspiBridge&) = delete;
     CAtspiBridge& operator=(const CAtspiBridge&) = delete;
 
-    void Show(std::vector<CAccessWindow> windows) override;
+    void Show(std::vector<CAccessWindow> windows, bool focused) override;
     void Announce(const std::string& text) override;
     std::optional<CAccessRequest> TakeRequest() override;
     bool HearsKeys() const override;

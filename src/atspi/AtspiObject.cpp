@@ -174,7 +174,8 @@ void InitAction(gpointer iface, gpointer) {
     action->get_keybinding = ActionText;
 }
 
-// AtkText: the status line's words, in characters.
+// AtkText: a label's or the status line's words, in characters, which a
+// screen reader reads as the player's eye would (flat review).
 
 gint CharacterCount(AtkText* text) { return static_cast<gint>(g_utf8_strlen(Data(text).text.c_str(), -1)); }
 
@@ -233,14 +234,15 @@ GType SubType(const char* name, GType iface, GInterfaceInitFunc init) {
 GType TypeOf(AtspiKind kind) {
     static const GType window = SubType("QuorvanelWindow", atk_window_get_type(), nullptr);
     static const GType widget = SubType("QuorvanelWidget", atk_action_get_type(), InitAction);
-    static const GType status = SubType("QuorvanelStatus", atk_text_get_type(), InitText);
+    static const GType text = SubType("QuorvanelText", atk_text_get_type(), InitText);
     switch (kind) {
         case AtspiKind::Window:
             return window;
         case AtspiKind::Widget:
             return widget;
+        case AtspiKind::Label:
         case AtspiKind::Status:
-            return status;
+            return text;
         case AtspiKind::Application:
             break;
     }
@@ -256,6 +258,10 @@ AtkObject* NewAtspiObject(AtspiKind kind) {
 }
 
 CAtspiData& AtspiData(AtkObject* object) { return Data(object); }
+
+AtspiKind AtspiKindOf(const CAccessNode& node) {
+    return node.role == AccessRole::StaticText ? AtspiKind::Label : AtspiKind::Widget;
+}
 
 // In the order of AccessRole; a tab's panel and a node of no role of its own
 // are panels.

@@ -19,8 +19,12 @@ enum class AtspiKind {
     Application,  // the root: its children are the shown windows
     Window,       // a frame, dialog or alert (AtkWindow)
     Widget,       // a node of a description (AtkAction: focus and activate)
+    Label,        // a text node of a description: its name is its text (AtkText)
     Status        // the announcements: the status line and its notification (AtkText)
 };
+
+// The kind of object a node of a description needs.
+AtspiKind AtspiKindOf(const CAccessNode& node);
 
 struct CAtspiData {
     AtspiKind kind = AtspiKind::Widget;
@@ -30,7 +34,7 @@ struct CAtspiData {
     bool active = false;   // a window: the one that takes input
     bool focused = false;  // a widget: holds the focus of the active window
     bool defunct = false;  // gone from the program: every request is refused
-    std::string text;      // the status line's, the notification's
+    std::string text;      // a label's, the status line's, the notification's
     std::vector<AtkObject*> children;
     // Asks the program to focus or activate the node; false when refused.
     std::function<bool(AccessAction)> request;

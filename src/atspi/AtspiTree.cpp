@@ -55,7 +55,7 @@ CAtspiTree::~CAtspiTree() {
 }
 
 void CAtspiTree::Apply(const CAccessSnapshot& snapshot) {
-    const unsigned active = snapshot.windows.empty() ? 0 : snapshot.windows.back().key;
+    const unsigned active = snapshot.windows.empty() || !snapshot.focused ? 0 : snapshot.windows.back().key;
     std::vector<AtkObject*> shown;
     std::vector<AtkObject*> created;
     std::set<unsigned> keys;
@@ -118,6 +118,13 @@ void CAtspiTree::Apply(const CAccessSnapshot& snapshot) {
     }
 }
 
+void CAtspiTree::Retell() {
+    const auto now = windows_.find(active_);
+    if (now == windows_.end()) return;
+    Emit(now->second.window, "activate");
+    if (focus_) TellFocus();
+}
+
 void CAtspiTree::SyncWindow(CWindowObjects& objects, const CAccessWindow& shown, bool bottom) {
     Update(objects.window, shown.tree, shown);
     std::set<std::string> seen;
@@ -145,8 +152,13 @@ std::vector<AtkObject*> CAtspiTree::SyncChildren(const std::vector<CAccessNode>&
     std::vector<AtkObject*> children;
     for (const CAccessNode& node : nodes) {
         AtkObject*& object = objects.nodes[node.id];
+        // A node that turns into text, or from text into something else, is a new object.
+        if (object && AtspiData(object).kind != AtspiKindOf(node)) {
+            Forget(object);
+            object = nullptr;
+        }
         if (!object) {
-            object = NewAtspiObject(AtspiKind::Widget);
+            object = NewAtspiObject(AtspiKindOf(node));
             AtspiData(object).request = [this, key = shown.key, id = node.id](AccessAction action) {
                 return Request(key, id, action);
             };
@@ -165,6 +177,7 @@ void CAtspiTree::Update(AtkObject* object, const CAccessNode& node, const CAcces
     const CAccessNode before = std::exchange(data.node, WithoutChildren(node));
     data.origin = shown.origin;
     data.scale = shown.scale;
+    if (data.kind == AtspiKind::Label) data.text = node.name;
     if (fresh) atk_object_set_accessible_id(object, node.id.c_str());
     if (fresh || before.role != node.role) atk_object_set_role(object, AtspiRole(node.role));
     if (fresh || before.name != node.name) atk_object_set_name(object, node.name.c_str());
@@ -221,6 +234,10 @@ void CAtspiTree::MoveFocus(AtkObject* focus) {
     focus_ = focus;
     if (!focus_) return;
     AtspiData(focus_).focused = true;
+    TellFocus();
+}
+
+void CAtspiTree::TellFocus() {
     atk_object_notify_state_change(focus_, ATK_STATE_FOCUSED, TRUE);
     G_GNUC_BEGIN_IGNORE_DEPRECATIONS
     atk_focus_tracker_notify(focus_);

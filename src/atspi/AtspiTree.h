@@ -11,6 +11,9 @@
 // the status line. A screen reader may pass over text put in a status line
 // (Orca 43 does: nothing caused it), so each announcement is also shown as a
 // notification, the status line's child, which Orca speaks when it shows.
+// The top window is active only while the program has the desktop's
+// keyboard: getting it back activates the window again and tells its focus
+// anew, so that a screen reader says where the player is.
 //
 // Focus and activation requests (AtkComponent, AtkAction) are checked
 // against the latest snapshot and passed on; a request for a node that is
@@ -42,6 +45,9 @@ public:
     void Apply(const CAccessSnapshot& snapshot);
     // The snapshot's announcement, when it is new, shown as the notification.
     void ShowNotification(const CAccessSnapshot& snapshot);
+    // Says again that the active window is active and what has its focus:
+    // for a screen reader that was not listening yet when they were said.
+    void Retell();
 
 private:
     struct CWindowObjects {
@@ -60,6 +66,7 @@ private:
     void Forget(AtkObject* object);
     void ForgetWindow(CWindowObjects& objects);
     void MoveFocus(AtkObject* focus);
+    void TellFocus();
     void Announce(const std::string& text);
     bool Request(unsigned window, const std::string& node, AccessAction action) const;
 

@@ -27,6 +27,7 @@ void WriteNode(CJsonWriter& json, const CAccessNode& node) {
     json.Key("role").String(AccessRoleName(node.role));
     json.Key("name").String(node.name);
     if (!node.description.empty()) json.Key("description").String(node.description);
+    if (!node.besideText.empty()) json.Key("beside").String(node.besideText);
     json.Key("bounds").BeginArray();
     for (const int edge : {node.bounds.left, node.bounds.top, node.bounds.right, node.bounds.bottom})
         json.Int(edge);

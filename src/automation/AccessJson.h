@@ -1,8 +1,9 @@
 // A window's accessibility description (platform/AccessNode.h) as one line
 // of JSON: per node {"id","role","name"} and, only where they say something,
-// "description", "bounds" [left, top, right, bottom], "states" (a list of
-// "disabled", "selected", "focused"), "page" and "pages", "actions" (a list
-// of "focus", "activate") and "children".
+// "description", "beside" (what is read beside it), "bounds" [left, top,
+// right, bottom], "states" (a list of "disabled", "selected", "focused"),
+// "page" and "pages", "actions" (a list of "focus", "activate") and
+// "children".
 #pragma once
 
 #include <string>

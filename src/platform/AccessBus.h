@@ -55,8 +55,9 @@ struct CKeyAnswer {
 class CAccessBus {
 public:
     virtual ~CAccessBus() = default;
-    // The shown windows now, bottom to top (the top one is active).
-    virtual void Show(std::vector<CAccessWindow> windows) = 0;
+    // The shown windows now, bottom to top: the top one is active while the
+    // program has the desktop's keyboard focus (focused), and none without.
+    virtual void Show(std::vector<CAccessWindow> windows, bool focused) = 0;
     // Said politely, after what the screen reader is saying.
     virtual void Announce(const std::string& text) = 0;
     // The oldest request not taken yet.

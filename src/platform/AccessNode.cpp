@@ -10,8 +10,10 @@ std::string_view AccessRoleName(AccessRole role) {
 }
 
 std::string CAccessNode::FullDescription() const {
-    if (description.empty() || pageText.empty()) return description + pageText;
-    return description + " " + pageText;
+    std::string full;
+    for (const std::string* part : {&besideText, &description, &pageText})
+        if (!part->empty()) full += (full.empty() ? "" : " ") + *part;
+    return full;
 }
 
 const CAccessNode* CAccessNode::Find(std::string_view nodeId) const {

@@ -38,6 +38,9 @@ struct CAccessNode {
     AccessRole role = AccessRole::None;
     std::string name;
     std::string description;
+    // What a sighted player reads beside it (a row's label and value, the
+    // page shown), said before the description.
+    std::string besideText;
     CRect bounds;  // in the window's client coordinates
     // States.
     bool disabled = false;
@@ -55,8 +58,8 @@ struct CAccessNode {
 
     bool operator==(const CAccessNode&) const = default;
 
-    // What a screen reader says of the node after its name: the description
-    // and the page text, one space apart.
+    // What a screen reader says of the node after its name: the text beside
+    // it, the description and the page text, one space apart.
     std::string FullDescription() const;
 
     // The node of that id in this subtree (this one included), or null.

@@ -2,6 +2,7 @@
 #include "screens/AttributePage.h"
 
 #include "base/FormatText.h"
+#include "base/TrimmedText.h"
 #include "game/GameWorld.h"
 #include "game/Hero.h"
 #include "i18n/Announcements.h"
@@ -54,12 +55,15 @@ CWidget& AddRowLabel(CRootPanel& root, const WidgetId& parent, const CRect& rect
     return *label;
 }
 
-// A "?" badge directly under the root whose hint explains the row beside it.
-void AddHintBadge(CRootPanel& root, const CRect& rect, const std::string& row, std::string hint) {
+// A "?" badge directly under the root whose hint explains the row beside
+// it; a screen reader reads the row's label and value with the hint.
+void AddHintBadge(CRootPanel& root, const CRect& rect, const std::string& row, const std::string& value,
+                  std::string hint) {
     auto* badge = root.AddChild<CBadge>(rect, -1, -1, -1, WidgetId::None());
     badge->SetBadge("?");
     // TRANSLATORS: what a screen reader calls the "?" badge beside a row, the row's label first.
     badge->accessName = FormatText(Tr("%s 说明"), row.c_str());
+    badge->besideText = row + " " + TrimmedText(value);
     badge->hint = std::move(hint);
 }
 
@@ -114,7 +118,7 @@ void CAttributePage::AddStatRows() {
         auto* value = root.AddChild<CTextLabel>({84, top, 165, top + 18}, -1, -1, -1, WidgetId::None());
         value->SetLabel(row.value);
         GrowLabelBeforeValue(label, *value);
-        AddHintBadge(root, {167, top, 182, top + 18}, row.label, row.hint);
+        AddHintBadge(root, {167, top, 182, top + 18}, row.label, row.value, row.hint);
         top += kRowPitch;
     }
 }
@@ -173,7 +177,7 @@ void CAttributePage::AddEquipmentPanel() {
         name->SetLabel(worn.Name(world_.items));
         GrowLabelBeforeValue(label, *name);
         // Just right of the panel, level with the slot's row.
-        AddHintBadge(root, {356, top + 3, 371, top + 21}, SlotName(static_cast<ESlotKind>(slot)),
+        AddHintBadge(root, {356, top + 3, 371, top + 21}, label.caption, name->caption,
                      worn.Describe(world_.items));
     }
 
@@ -218,7 +222,8 @@ void CAttributePage::ApplyChoice(CChoiceDialog& choice, bool (CHero::*action)(in
     std::string refusal;
     if ((hero_.*action)(choice.Result(), refusal)) {
         RebuildAndRepaint();
-        if (const CSkillDef* skill = world_.skills.Find(choice.Result())) Platform().Announce(news(Tr(skill->name)));
+        if (const CSkillDef* skill = world_.skills.Find(choice.Result()))
+            Platform().Announce(news(Tr(skill->name)));
     } else
         Platform().MessageBox(refusal, MessageBoxIcon::None);
 }

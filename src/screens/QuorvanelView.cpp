@@ -1,6 +1,8 @@
 // The main view: start-up of the screen, refresh, click dispatch and keys.
 #include "screens/QuorvanelView.h"
 
+#include "base/FormatText.h"
+#include "base/TrimmedText.h"
 #include "game/Battle.h"
 #include "game/GameWorld.h"
 #include "i18n/Announcements.h"
@@ -42,6 +44,9 @@ void CQuorvanelView::Refresh() {
     root.WidgetAs<CTextLabel>(MainScreen::kExpValue).SetLabel(hero_.ExpText());
     root.InvalidateWidget(MainScreen::kExpValue, false);
 
+    // The hero panel's rows are read beside "属性", before the hero's card.
+    root.WidgetAs<CWidget>(MainScreen::kAttributesButton).besideText =
+        FormatText("%s %d %s %s", Tr("等级"), hero_.level, Tr("经验"), TrimmedText(hero_.ExpText()).c_str());
     BuildCharacterCard(root.HoverCard(MainScreen::kAttributesButton), hero_, world_);
     if (root.HintOwner() == MainScreen::kAttributesButton) root.UpdateHintBox();
 

@@ -49,8 +49,10 @@ void CTaskPanel::BuildTaskView(const CHero& hero, int stage) {
     GrowToCaption(*heading, EGrowth::kRight);
 
     line.OffsetRect(0, 20);
+    std::string requirements;
     for (const int monsterIndex : task->targets) {
-        AddTargetLine(line, monsterIndex);
+        const std::string spoken = AddTargetLine(line, monsterIndex);
+        requirements += (requirements.empty() ? "" : " ") + spoken;
         line.OffsetRect(0, 17);
     }
 
@@ -59,19 +61,28 @@ void CTaskPanel::BuildTaskView(const CHero& hero, int stage) {
     auto* button = AddChild<CPushButton>(line, Id().group, kCompleteButtonId, -1, Id());
     button->caption = Tr(kTaskButtonCaption);
     button->enabled = RequirementsMet(stage, *tally_);
+    // The lines above it are what the button waits for.
+    button->besideText = FormatText("%s %s", heading->caption.c_str(), requirements.c_str());
 }
 
-void CTaskPanel::AddTargetLine(CRect line, int monsterIndex) {
+std::string CTaskPanel::AddTargetLine(CRect line, int monsterIndex) {
     // TRANSLATORS: a task's requirement; %s is a monster's name.
     std::string text = FormatText(Tr("打败%s"), Tr(roster_->GetMonster(monsterIndex).name).c_str());
     // A longer language's line grows to the right, as far as the button below it.
     line.right =
         std::max(line.right, std::min(line.left + kButtonWidth, line.left + ScreenTextWidth("√" + text)));
     auto* label = AddChild<CTextLabel>(line, -1, -1, -1, Id());
-    if (tally_->Count(monsterIndex) > 0)
+    // Colour and check mark say it to the eye; a screen reader says it in words.
+    if (tally_->Count(monsterIndex) > 0) {
         label->SetLabel("√" + text, kMetColor);
-    else
+        // TRANSLATORS: a task's requirement as a screen reader says it once met.
+        label->accessName = FormatText(Tr("%s，已完成"), text.c_str());
+    } else {
         label->SetLabel(text, kOpenColor);
+        // TRANSLATORS: a task's requirement as a screen reader says it until met.
+        label->accessName = FormatText(Tr("%s，未完成"), text.c_str());
+    }
+    return label->accessName;
 }
 
 bool CTaskPanel::OnChildClick(const WidgetId& clicked, CRootPanel*, CPoint, const CWidget*) {

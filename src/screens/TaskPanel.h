@@ -2,7 +2,8 @@
 // of the two tasks is current) and shows that task for the hero: a message
 // while the hero's level is too low, otherwise the requirement lines (green
 // with a check mark once the monster has been defeated, red until then) and
-// the completion button, enabled when every requirement is met.
+// the completion button, enabled when every requirement is met, which a
+// screen reader describes by the lines above it.
 //
 // The panel is rebuilt only by SetHero. The roster and defeat tally it reads
 // are named by ReadFrom, before the first SetHero. The congratulation
@@ -38,7 +39,8 @@ public:
     void BuildTaskView(const CHero& hero, int stage);
     // One requirement line at line: "打败" and the name of roster monster
     // monsterIndex, in red, or with "√" in front and in green once defeated.
-    void AddTargetLine(CRect line, int monsterIndex);
+    // Returns the line as a screen reader says it: met or not met in words.
+    std::string AddTargetLine(CRect line, int monsterIndex);
 
     // A click on the completion button completes the task and rebuilds the
     // panel. The click is never consumed, so the host refreshes after it.

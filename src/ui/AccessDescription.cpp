@@ -31,6 +31,7 @@ public:
         const CPoint inner{node.bounds.left, node.bounds.top};
         for (const auto& child : widget.Children()) Add(*child, inner, !node.disabled, node.children);
         node.name = TrimmedText(widget.accessName.empty() ? widget.caption : widget.accessName);
+        node.besideText = TrimmedText(widget.besideText);
         if (const CHoverCard* card = widget.OwnHoverCard())
             CollectText(*card, node.description);
         else

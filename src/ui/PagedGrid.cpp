@@ -106,12 +106,14 @@ void CPagedGrid::AddPageBar() {
     GrowToCaption(*previous, EGrowth::kLeft);
     previous->step = -1;
     previous->enabled = currentPage_ != 0;
+    previous->besideText = PageText();
 
     auto* next = AddOwnChild<CPageButton>({L + 50, h - 25, L + 105, h - 3}, Id().group, Id().id, 2);
     next->caption = Tr("下一页");
     GrowToCaption(*next, EGrowth::kRight);
     next->step = 1;
     next->enabled = currentPage_ + 1 < pageCount_;
+    next->besideText = PageText();
 }
 
 bool CPagedGrid::OnChildClick(const WidgetId&, CRootPanel* root, CPoint origin, const CWidget* source) {
@@ -132,6 +134,10 @@ void CPagedGrid::Describe(CAccessNode& node) const {
     if (pageCount_ > 1) {
         node.page = currentPage_ + 1;
         node.pageCount = pageCount_;
-        node.pageText = FormatText(Tr("第%d页，共%d页"), node.page, node.pageCount);
+        node.pageText = PageText();
     }
+}
+
+std::string CPagedGrid::PageText() const {
+    return FormatText(Tr("第%d页，共%d页"), currentPage_ + 1, pageCount_);
 }

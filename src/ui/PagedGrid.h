@@ -10,6 +10,8 @@
 
 #include "ui/Panel.h"
 
+#include <string>
+
 class CPagedGrid : public CPanel {
 public:
     // Cell geometry: the first cell is (marginX, marginY + title height,
@@ -44,6 +46,8 @@ public:
 private:
     void RemovePageBar();
     void AddPageBar();
+    // The page shown as a screen reader says it ("第1页，共2页").
+    std::string PageText() const;
 
     int marginX_ = 3;
     int marginY_ = 3;

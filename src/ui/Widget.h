@@ -50,6 +50,9 @@ public:
     COLORREF fillColor = kNoColor;  // meaning and default depend on the kind
     bool enabled = true;            // false: the whole subtree ignores clicks
     bool shown = true;              // false: the subtree is not drawn, hovered or clicked
+    // What a screen reader says of it before its hint or card: what a sighted
+    // player reads beside it (a row's label and value, the page shown).
+    std::string besideText;
 
     const WidgetId& Id() const { return id_; }
     void SetId(const WidgetId& id) { id_ = id; }

@@ -1,6 +1,7 @@
 // The main screen as built at start-up: the rectangles of its cards,
 // buttons and labels, the training grid's two pages, the fight buttons'
-// enabled flags and hints, the hover cards, and the main window.
+// enabled flags and hints, the hover cards, the hero's level and experience
+// on "属性" for a screen reader, and the main window.
 #include "AppTestFixture.h"
 
 #include "app/WindowTitle.h"
@@ -98,6 +99,24 @@ TEST_F(MainScreenTest, HoverCardsHoldTheCharacterAndRewardCards) {
 
     MoveOnto(MainScreen::MonsterCardPart(4, 4));
     EXPECT_EQ(Root().ActiveHoverCard(), reward);
+}
+
+// The hero panel's level and experience are read on "属性" (the padding of
+// the experience's column left out), and follow the hero.
+TEST_F(MainScreenTest, TheAttributesButtonCarriesTheLevelAndExperience) {
+    struct Step {
+        int expGained;
+        std::string read;
+    };
+    const Step steps[] = {{0, "等级 0 经验 0.00%"},
+                          {1, "等级 1 经验 0.00%"},
+                          {2, "等级 1 经验 50.00%"},
+                          {100, "等级 5 经验 满级"}};
+    for (const Step& step : steps) {
+        Hero().GainExp(step.expGained);
+        View().Refresh();
+        EXPECT_EQ(Widget(MainScreen::kAttributesButton).besideText, step.read);
+    }
 }
 
 TEST_F(MainScreenTest, HerosCardFollowsALearnedSkill) {

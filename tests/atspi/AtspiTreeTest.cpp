@@ -1,12 +1,14 @@
 // The accessible objects kept in step with the program's windows, without a
-// bus: what ATK is told when a page opens and closes and when the program
-// announces something, and which focus and activation requests pass on to
-// the program (only those for a live node of the active window that takes
-// the focus; activation only when it is enabled).
+// bus: what ATK is told when a page opens and closes, when the program
+// announces something and when it loses and regains the keyboard, the text
+// of labels, and which focus and activation requests pass on to the program
+// (only those for a live node of the active window that takes the focus;
+// activation only when it is enabled).
 #include "atspi/AtspiTree.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -153,6 +155,77 @@ TEST_F(AtspiTree, PassesOnlyRequestsTheProgramWouldTake) {
     EXPECT_FALSE(Ask(close, AccessAction::Focus));
     EXPECT_EQ(passed, 0);
     g_object_unref(close);
+}
+
+// Labels give their text as a screen reader's flat review reads it; a node
+// that turns from text into a button is a new object, without text.
+TEST_F(AtspiTree, LabelsGiveTheirTextButtonsNone) {
+    tree.Apply({{MainWindow()}, "", 0});
+    const auto text = [this](const char* id) -> std::string {
+        AtkObject* object = Find(tree.Root(), "main", id);
+        if (!object || !ATK_IS_TEXT(object)) return "(none)";
+        gchar* all = atk_text_get_text(ATK_TEXT(object), 0, -1);
+        std::string words = all;
+        g_free(all);
+        return words + " " + std::to_string(atk_text_get_character_count(ATK_TEXT(object)));
+    };
+    EXPECT_EQ(text("level"), "等级 2");
+    EXPECT_EQ(text("fight"), "(none)");
+
+    CAccessWindow renamed = MainWindow();
+    renamed.tree.children[2].name = "等级 5";
+    tree.Apply({{renamed}, "", 0});
+    EXPECT_EQ(text("level"), "等级 5 4");
+
+    AtkObject* label = Find(tree.Root(), "main", "level");
+    g_object_ref(label);
+    CAccessWindow changed = MainWindow();
+    changed.tree.children[2] = Node("level", AccessRole::Button, "等级");
+    tree.Apply({{changed}, "", 0});
+    EXPECT_EQ(text("level"), "(none)");
+    EXPECT_NE(Find(tree.Root(), "main", "level"), label);
+    EXPECT_EQ(atk_object_get_role(Find(tree.Root(), "main", "level")), ATK_ROLE_PUSH_BUTTON);
+    g_object_unref(label);
+}
+
+// Without the desktop's keyboard no window is active; getting it back, or
+// retelling for a screen reader that came late, says the window and its focus again.
+TEST_F(AtspiTree, TheKeyboardLostAndRegainedAndRetold) {
+    tree.Apply({{MainWindow()}, "", 0});
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        std::vector<std::string> said;
+    };
+    const std::vector<Step> steps{
+        {"lost",
+         [this] {
+             tree.Apply({{MainWindow()}, "", 0, false});
+         },
+         {"state-change:active main 0", "deactivate main", "state-change:focused 讨伐 0"}},
+        {"still lost",
+         [this] {
+             tree.Apply({{MainWindow()}, "", 0, false});
+         },
+         {}},
+        {"retold while lost", [this] { tree.Retell(); }, {}},
+        {"regained",
+         [this] {
+             tree.Apply({{MainWindow()}, "", 0, true});
+         },
+         {"state-change:active main 1", "activate main", "state-change:focused 讨伐 1"}},
+        {"retold", [this] { tree.Retell(); }, {"activate main", "state-change:focused 讨伐 1"}},
+    };
+    for (const Step& step : steps) {
+        log.clear();
+        step.act();
+        EXPECT_EQ(log, step.said) << step.what;
+    }
+    // Lost, the window refuses what a screen reader asks.
+    tree.Apply({{MainWindow()}, "", 0, false});
+    passed = 0;
+    EXPECT_FALSE(Ask(Find(tree.Root(), "main", "fight"), AccessAction::Activate));
+    EXPECT_EQ(passed, 0);
 }
 
 }  // namespace

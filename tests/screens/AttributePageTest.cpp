@@ -1,5 +1,6 @@
 // The attribute page on the headless platform: the tree it builds for heroes
 // with and without skills, books and equipment, the stat texts and hints,
+// the rows' values on their hint badges for a screen reader,
 // and learning, forgetting and equipping through its buttons, the choice
 // list and the message box of a refusal.
 #include "HeroPageTest.h"
@@ -74,6 +75,22 @@ TEST_F(AttributePageTest, ShowsNameStatRowsAndTheirHintBadges) {
             EXPECT_TRUE(value);
             EXPECT_TRUE(badge);
         }
+    });
+}
+
+// A screen reader hears each row's label and value on the "?" badge beside
+// it, before the hint.
+TEST_F(AttributePageTest, HintBadgesCarryTheirRowsLabelAndValue) {
+    hero.GainExp(3);
+    Inspect([&] {
+        std::vector<std::pair<std::string, std::string>> read;
+        for (const CWidget* widget : Widgets())
+            if (widget->caption == "?") read.emplace_back(widget->accessName, widget->besideText);
+        const std::vector<std::pair<std::string, std::string>> expected{
+            {"等级 说明", "等级 1"},  {"经验 说明", "经验 50.00%"}, {"攻击 说明", "攻击 24"},
+            {"防御 说明", "防御 12"}, {"气血 说明", "气血 120"},    {"武器 说明", "武器 无"},
+            {"衣服 说明", "衣服 无"}};
+        EXPECT_EQ(read, expected);
     });
 }
 

@@ -1,6 +1,6 @@
 // The task panel: its states (empty, level too low, task open, task ready),
-// the requirement lines' texts and colours, and what a click on its
-// completion button does at each stage.
+// the requirement lines' texts and colours and what a screen reader says of
+// them, and what a click on its completion button does at each stage.
 #include "support/GameTestWorld.h"
 #include "support/PixelProbe.h"
 
@@ -115,6 +115,32 @@ TEST_F(TaskPanelTest, OpenTaskShowsGreenAndRedLinesAndADisabledButton) {
     EXPECT_EQ(ClickButton(), kPanelId);
     EXPECT_EQ(hero.levelCap, 5);
     EXPECT_EQ(panel->Stage(), 0);
+}
+
+// What colour and check mark show, a screen reader says in words: on each
+// line, and on the button that waits for them all.
+TEST_F(TaskPanelTest, RequirementsSayInWordsWhetherTheyAreMet) {
+    struct Case {
+        std::initializer_list<int> defeatedNow;  // more defeats, after the earlier cases'
+        std::vector<std::string> lines;
+    };
+    const Case cases[] = {
+        {{}, {"打败王伏，未完成", "打败成应，未完成", "打败赖昆，未完成"}},
+        {{6}, {"打败王伏，未完成", "打败成应，已完成", "打败赖昆，未完成"}},
+        {{5, 7}, {"打败王伏，已完成", "打败成应，已完成", "打败赖昆，已完成"}},
+    };
+    CHero hero = HeroAtLevel(5);
+    for (const Case& c : cases) {
+        Defeat(c.defeatedNow);
+        panel->SetHero(&hero);
+        std::vector<std::string> lines;
+        for (std::size_t i = 1; i + 1 < panel->Children().size(); ++i)
+            lines.push_back(panel->Children()[i]->accessName);
+        EXPECT_EQ(lines, c.lines);
+        std::string all = "任务要求";
+        for (const std::string& line : c.lines) all += " " + line;
+        EXPECT_EQ(Button()->besideText, all);
+    }
 }
 
 TEST_F(TaskPanelTest, CompletingTheFirstTaskRaisesTheCapAndShowsTheNextTask) {

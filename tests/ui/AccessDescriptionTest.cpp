@@ -1,8 +1,9 @@
 // The accessibility description of a widget tree: each kind's role, names
 // from captions or screens' names (trimmed, made unique), descriptions from
-// hints and hover cards, disabled inherited, the focused widget, the shown
-// tab selected, a paged grid's page, hidden widgets left out, and the host
-// handing the description to its window after a key.
+// what is read beside them, hints and hover cards, the page buttons' page,
+// disabled inherited, the focused widget, the shown tab selected, a paged
+// grid's page, hidden widgets left out, and the host handing the
+// description to its window after a key.
 #include "ui/AccessDescription.h"
 #include "ui/Badge.h"
 #include "ui/PagedGrid.h"
@@ -121,6 +122,40 @@ TEST_F(AccessDescription, RolesNamesStatesAndActions) {
     EXPECT_EQ(box.children[0].children.size(), 2u);
     EXPECT_EQ(Node(tree, "20.102.-1").page, 1);
     EXPECT_EQ(Node(tree, "20.102.-1").pageCount, 2);
+}
+
+// What is read beside a widget is said before its hint or card, which stay
+// its description; the page buttons say the page shown.
+TEST_F(AccessDescription, TheTextBesideAWidgetIsSaidBeforeItsHintOrCard) {
+    auto* both = root.AddChild<CBadge>({250, 10, 270, 30}, 11, -1, -1, kNone);
+    both->SetBadge("?");
+    both->besideText = " 等级 3 ";
+    both->hint = "等级上限5";
+    root.FindWidget({5, -1, -1})->besideText = "经验 50.00%";
+    root.FindWidget({2, -1, -1})->besideText = "第一关";
+    const CAccessNode tree = DescribeWindow(root, nullptr, AccessRole::Window, "主");
+    struct Said {
+        std::string id, beside, description, full;
+    };
+    const Said table[] = {
+        {"11.-1.-1", "等级 3", "等级上限5", "等级 3 等级上限5"},       // trimmed, then the hint
+        {"5.-1.-1", "经验 50.00%", "攻击 20", "经验 50.00% 攻击 20"},  // then the card
+        {"2.-1.-1", "第一关", "", "第一关"},                           // alone
+        {"1.-1.-1", "", "去打怪", "去打怪"},                           // the hint alone, as before
+        {"20.102.1", "第1页，共2页", "", "第1页，共2页"},
+        {"20.102.2", "第1页，共2页", "", "第1页，共2页"},
+    };
+    for (const Said& row : table) {
+        SCOPED_TRACE(row.id);
+        EXPECT_EQ(Node(tree, row.id).besideText, row.beside);
+        EXPECT_EQ(Node(tree, row.id).description, row.description);
+        EXPECT_EQ(Node(tree, row.id).FullDescription(), row.full);
+    }
+
+    root.WidgetAs<CPagedGrid>({20, 102, -1}).ShowPage(1);
+    const CAccessNode turned = DescribeWindow(root, nullptr, AccessRole::Window, "主");
+    EXPECT_EQ(Node(turned, "20.102.1").besideText, "第2页，共2页");
+    EXPECT_EQ(Node(turned, "20.102.2").besideText, "第2页，共2页");
 }
 
 TEST_F(AccessDescription, TheHostHandsItOverAfterAKeyWithTheFocusMoved) {

@@ -236,9 +236,7 @@ std::optional<HostInput> CSdlBackend::PollInput() {
             continue;
         }
         if (OfferToScreenReader(event)) continue;
-        if (event.type == SDL_WINDOWEVENT && (event.window.event == SDL_WINDOWEVENT_MOVED ||
-                                              event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED))
-            AccessChanged();
+        if (event.type == SDL_WINDOWEVENT) NoteWindowEvent(event.window.event);
         if (std::optional<HostInput> input = Translate(event)) return input;
     }
     if (const std::optional<KeyChord::Key> key = pads_->Repeat()) return PadInput(*key);
@@ -297,12 +295,33 @@ void CSdlBackend::FramePresented() {
     AccessChanged();
 }
 
+// The keyboard passing from one of the program's windows to another is no
+// loss of it: SDL has taken in both X events before the first is handled.
+// Without a window manager no window may ever be told it has the keyboard:
+// the program counts as having it until it is told it lost it.
+void CSdlBackend::NoteWindowEvent(int what) {
+    switch (what) {
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+            hasKeyboard_ = true;
+            break;
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+            hasKeyboard_ = SDL_GetKeyboardFocus() != nullptr;
+            break;
+        case SDL_WINDOWEVENT_MOVED:
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            break;
+        default:
+            return;
+    }
+    AccessChanged();
+}
+
 void CSdlBackend::AccessChanged() {
     if (!access_) return;
     std::vector<CAccessWindow> shown;
     for (const CSdlWindow* window : windows_)
         if (std::optional<CAccessWindow> access = window->AccessWindow()) shown.push_back(std::move(*access));
-    access_->Show(std::move(shown));
+    access_->Show(std::move(shown), hasKeyboard_);
 }
 
 void CSdlBackend::Announce(const std::string& text) {

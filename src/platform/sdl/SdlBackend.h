@@ -88,6 +88,9 @@ private:
     static HostInput PadInput(KeyChord::Key key);
     // The next held press the screen reader passed on, as input.
     std::optional<HostInput> TakePassedKey();
+    // A window moved, resized, or gained or lost the keyboard: the
+    // accessibility bus is told.
+    void NoteWindowEvent(int what);
 
     CScaleChoice scale_;
     std::optional<CSettingsFile> settings_;
@@ -95,6 +98,7 @@ private:
     std::vector<CSdlWindow*> windows_;  // in the order they were made
     AccessBusStart startAccess_;        // null once the first frame is shown
     std::unique_ptr<CAccessBus> access_;
+    bool hasKeyboard_ = true;  // one of the program's windows has the desktop's keyboard
     // A press held for the screen reader: its window and its key, if any.
     struct CHeldKey {
         unsigned window = 0;
