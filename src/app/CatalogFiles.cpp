@@ -1,6 +1,7 @@
 // Reading the game's catalogs from the host's folders (see CatalogFiles.h).
 #include "app/CatalogFiles.h"
 
+#include "base/SystemFile.h"
 #include "gfx/WholeFile.h"
 #include "i18n/Translation.h"
 
@@ -14,7 +15,9 @@ constexpr std::size_t kLargestCatalog = 4 << 20;
 
 CErrorOr<std::optional<std::string>> ReadCatalogFile(const std::string& path) {
     std::error_code error;
-    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    // A path made of bytes means the system's code page on Windows: UTF-8
+    // names (a folder named in Chinese) go through PathOf.
+    const std::filesystem::file_status status = std::filesystem::status(SystemFile::PathOf(path), error);
     if (status.type() == std::filesystem::file_type::not_found) return std::optional<std::string>();
     if (std::filesystem::is_directory(status)) return CFailure{path + " is a folder, not a catalog"};
     CErrorOr<std::string> bytes = ReadSmallFile(path, kLargestCatalog);
