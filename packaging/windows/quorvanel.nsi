@@ -1,6 +1,6 @@
 ; Quorvanel's installer for 64-bit Windows, made by makensis from
-; packaging/windows/CMakeLists.txt, which defines VERSION, OUTFILE and FILES
-; (the list of what goes where). A per-user install: into
+; packaging/windows/CMakeLists.txt, which defines VERSION, OUTFILE, ICON (the
+; game's own) and FILES (the list of what goes where). A per-user install: into
 ; %LOCALAPPDATA%\Programs\Quorvanel with no administrator rights, a Start Menu
 ; entry, and an uninstaller listed in Add/Remove Programs under the user's
 ; own registry key. Silent with /S, as both of its programs are.
@@ -31,6 +31,8 @@ VIAddVersionKey /LANG=0 "FileDescription" "Quorvanel Setup"
 VIAddVersionKey /LANG=0 "CompanyName" "${PUBLISHER}"
 VIAddVersionKey /LANG=0 "LegalCopyright" "2026 ${PUBLISHER}"
 
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\quorvanel.exe"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
