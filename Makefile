@@ -4,8 +4,9 @@
 #                 its manual page: man -l build/data/quorvanel.6
 #   make check    every test of one build tree, no sanitizers: the quick local run
 #   make test     the full run CI makes: make check, then every test again built
-#                 with AddressSanitizer + UBSan, a Release build of the game, and
-#                 the browser build tested in headless Chromium
+#                 with AddressSanitizer + UBSan, a Release build of the game, the
+#                 browser build tested in headless Chromium, and the Windows build
+#                 and its downloads tested under Wine (make windows-check)
 #   make web      the game for the browser (Debian's emscripten), in build-web/site/
 #   make serve    serves that page on http://127.0.0.1:8000 (PORT=N another port),
 #                 its files compressed
@@ -18,7 +19,9 @@
 #   make format   applies .clang-format to the C++ sources
 #   make windows  the game for 64-bit Windows, cross-built with MinGW-w64, in
 #                 build-windows/ (its libraries built once into ~/.cache/quorvanel)
-#   make windows-check  the Windows build's tests, run under Wine by ctest
+#   make windows-check  the Windows build's tests, run under Wine by ctest: every
+#                 layer's, the playthroughs and screenshots against Linux's, the
+#                 installer and the zip as a player uses them, a real window on Xvfb
 # The test builds treat warnings as errors (QUORVANEL_WERROR).
 BUILD         ?= build
 BUILD_SAN     ?= build-sanitize
@@ -53,10 +56,11 @@ run:
 check: build
 	scripts/run-tests $(BUILD)
 
-test: check build-sanitize build-release web
+test: check build-sanitize build-release web windows
 	scripts/run-tests $(BUILD_SAN)
 	$(MAKE) fuzz SECONDS=60
 	scripts/web-tests $(BUILD) $(BUILD_WEB)
+	$(MAKE) windows-check
 
 build:
 	@scripts/setup test
