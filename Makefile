@@ -56,11 +56,11 @@ run:
 check: build
 	scripts/run-tests $(BUILD)
 
-test: check build-sanitize build-release web windows
+test: check build-sanitize build-release web
 	scripts/run-tests $(BUILD_SAN)
 	$(MAKE) fuzz SECONDS=60
 	scripts/web-tests $(BUILD) $(BUILD_WEB)
-	$(MAKE) windows-check
+	$(MAKE) windows-check NATIVE=$(BUILD)
 
 build:
 	@scripts/setup test
@@ -93,18 +93,21 @@ web:
 
 # What the build runs (the icon maker, the catalogs' tools) are Linux
 # programs: make-icons comes from a native tree of its own, as does the Linux
-# program the Windows one's runs are compared with.
+# program the Windows one's runs are compared with; NATIVE=DIR takes both
+# from a native tree already configured instead (make test: its $(BUILD)).
+NATIVE ?=
+native_windows = $(or $(NATIVE),$(BUILD_WINDOWS)/native)
 windows:
 	@scripts/setup windows
-	@$(call configure,$(BUILD_WINDOWS)/native,-DCMAKE_BUILD_TYPE=Release -DQUORVANEL_TESTS=OFF -DQUORVANEL_BENCH=OFF)
-	@cmake --build $(BUILD_WINDOWS)/native -j $(JOBS) -t make-icons quorvanel
+	@$(if $(NATIVE),,$(call configure,$(native_windows),-DCMAKE_BUILD_TYPE=Release -DQUORVANEL_TESTS=OFF -DQUORVANEL_BENCH=OFF))
+	@cmake --build $(native_windows) -j $(JOBS) -t make-icons quorvanel
 	@libraries=$$(scripts/build-windows-libraries) && \
 	  if ! grep -qs "^QUORVANEL_WINDOWS_LIBRARIES:[A-Z]*=$$libraries$$$$" $(BUILD_WINDOWS)/CMakeCache.txt; then \
 	    rm -f $(BUILD_WINDOWS)/CMakeCache.txt; fi && \
 	  $(call configure,$(BUILD_WINDOWS),$(TEST_OPTIONS) \
 	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/WindowsToolchain.cmake -DQUORVANEL_WINDOWS_LIBRARIES=$$libraries \
-	  -DQUORVANEL_NATIVE_MAKE_ICONS=$(CURDIR)/$(BUILD_WINDOWS)/native/tools/make-icons \
-	  -DQUORVANEL_NATIVE_PROGRAM=$(CURDIR)/$(BUILD_WINDOWS)/native/src/app/quorvanel -DQUORVANEL_BENCH=OFF)
+	  -DQUORVANEL_NATIVE_MAKE_ICONS=$(abspath $(native_windows))/tools/make-icons \
+	  -DQUORVANEL_NATIVE_PROGRAM=$(abspath $(native_windows))/src/app/quorvanel -DQUORVANEL_BENCH=OFF)
 	@cmake --build $(BUILD_WINDOWS) -j $(JOBS)
 
 windows-check: windows
