@@ -18,6 +18,7 @@ ManifestDPIAware true
 !define PUBLISHER "The Quorvanel developers"
 
 Name "Quorvanel"
+BrandingText "Quorvanel ${VERSION}"
 OutFile "${OUTFILE}"
 InstallDir "$LOCALAPPDATA\Programs\Quorvanel"
 ; Installing again goes where the last install went.
