@@ -18,7 +18,9 @@
 #                 dpkg-buildflags gives (hardening), in build-release/
 #   make format   applies .clang-format to the C++ sources
 #   make windows  the game for 64-bit Windows, cross-built with MinGW-w64, in
-#                 build-windows/ (its libraries built once into ~/.cache/quorvanel)
+#                 build-windows/ (its libraries built once into ~/.cache/quorvanel),
+#                 and its downloads there: quorvanel-<version>-win64-setup.exe
+#                 (the installer) and quorvanel-<version>-win64.zip
 #   make windows-check  the Windows build's tests, run under Wine by ctest: every
 #                 layer's, the playthroughs and screenshots against Linux's, the
 #                 installer and the zip as a player uses them, a real window on Xvfb
