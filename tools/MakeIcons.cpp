@@ -23,7 +23,8 @@ int Fail(const std::string& reason) {
     return 1;
 }
 
-int WriteThemeIcons(const std::filesystem::path& folder, const std::string& name, const std::vector<int>& sizes) {
+int WriteThemeIcons(const std::filesystem::path& folder, const std::string& name,
+                    const std::vector<int>& sizes) {
     for (const int size : sizes) {
         const std::filesystem::path apps =
             folder / (std::to_string(size) + "x" + std::to_string(size)) / "apps";

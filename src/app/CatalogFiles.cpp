@@ -15,8 +15,7 @@ constexpr std::size_t kLargestCatalog = 4 << 20;
 
 CErrorOr<std::optional<std::string>> ReadCatalogFile(const std::string& path) {
     std::error_code error;
-    // A path made of bytes means the system's code page on Windows: UTF-8
-    // names (a folder named in Chinese) go through PathOf.
+    // A UTF-8 path: a folder named in Chinese is one on Windows too.
     const std::filesystem::file_status status = std::filesystem::status(SystemFile::PathOf(path), error);
     if (status.type() == std::filesystem::file_type::not_found) return std::optional<std::string>();
     if (std::filesystem::is_directory(status)) return CFailure{path + " is a folder, not a catalog"};
@@ -39,8 +38,10 @@ CatalogReader CatalogFilesIn(std::vector<std::string> folders) {
 }
 
 CLanguageChoice UseChosenLanguage(const std::optional<std::string>& option,
-                                  const std::vector<std::string>& folders) {
-    CLanguageChoice choice = ChooseLanguage(LanguagePreferences(option), CatalogFilesIn(folders));
+                                  const std::vector<std::string>& folders,
+                                  const std::vector<std::string>& systemLanguages) {
+    CLanguageChoice choice =
+        ChooseLanguage(LanguagePreferences(option, systemLanguages), CatalogFilesIn(folders));
     // A language asked for by name that the game lacks is worth a word; one
     // merely set in the environment is not.
     if (option && !choice.warning && choice.catalog == nullptr && !CatalogNames(*option).empty())

@@ -13,7 +13,9 @@
 // read is an error, one that is not there is looked for in the next folder.
 CatalogReader CatalogFilesIn(std::vector<std::string> folders);
 
-// The language of the options' --lang, else of the environment, made the one
-// Tr speaks; returns the choice (with a warning when a catalog is broken).
+// The language of the options' --lang, else of the environment, else of the
+// system's languages (LanguagePreferences), made the one Tr speaks; returns
+// the choice (with a warning when a catalog is broken).
 CLanguageChoice UseChosenLanguage(const std::optional<std::string>& option,
-                                  const std::vector<std::string>& folders);
+                                  const std::vector<std::string>& folders,
+                                  const std::vector<std::string>& systemLanguages = {});

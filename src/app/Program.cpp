@@ -6,29 +6,35 @@
 #include "app/ProgramHost.h"
 #include "app/Startup.h"
 #include "base/SystemFile.h"
+#include "gfx/WholeFile.h"
 #include "platform/Platform.h"
+#include "platform/SystemLanguages.h"
 #include "platform/ThisProcess.h"
 
 #include <cerrno>
-#include <cstdio>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 
 namespace {
 
+// A line written whole onto a standard stream's descriptor: a Windows GUI
+// program's stdio streams stay dead when it takes a console after it has
+// started (ThisProcess.h), its descriptors do not.
+void WriteLine(int fd, const std::string& line) {
+    const std::string bytes = line + "\n";
+    WriteAll(fd, {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
+}
+
 class CDesktopHost final : public CProgramHost {
 public:
-    // Lines for programs that read standard output: written and flushed one by one.
-    void Print(const std::string& line) override {
-        std::fputs(line.c_str(), stdout);
-        std::fputc('\n', stdout);
-        std::fflush(stdout);
-    }
+    // Lines for programs that read standard output, one by one as they come.
+    void Print(const std::string& line) override { WriteLine(SystemFile::kStandardOutput, line); }
     void Report(const std::string& message) override {
-        std::fprintf(stderr, "quorvanel: %s\n", message.c_str());
+        WriteLine(SystemFile::kStandardError, "quorvanel: " + message);
     }
     void ReportScriptError(const std::string& message) override {
-        std::fprintf(stderr, "%s\n", message.c_str());
+        WriteLine(SystemFile::kStandardError, message);
     }
 
     CErrorOr<void> CheckOptions(const CommandLineOptions& options) override {
@@ -77,6 +83,8 @@ public:
         folders.emplace_back(QUORVANEL_LOCALEDIR);
         return folders;
     }
+
+    std::vector<std::string> SystemLanguages() const override { return UserInterfaceLanguages(); }
 };
 
 }  // namespace

@@ -28,6 +28,9 @@ public:
     virtual void Warn(const std::string& message) { Report(message); }
     // The folders the game's catalogs are looked for in, in order (CatalogFiles.h).
     virtual std::vector<std::string> CatalogFolders() const = 0;
+    // The languages the system's user chose, after --lang and the
+    // environment (LanguageChoice.h); none where the environment says all.
+    virtual std::vector<std::string> SystemLanguages() const { return {}; }
 
     // Fails with why this host cannot carry out the options.
     virtual CErrorOr<void> CheckOptions(const CommandLineOptions& options) = 0;

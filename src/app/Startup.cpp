@@ -38,7 +38,8 @@ int Run(const std::vector<std::string>& arguments, CProgramHost& host) {
     }
 
     // The language comes first: the font check covers its characters.
-    const CLanguageChoice language = UseChosenLanguage(options->language, host.CatalogFolders());
+    const CLanguageChoice language =
+        UseChosenLanguage(options->language, host.CatalogFolders(), host.SystemLanguages());
     if (language.warning) host.Warn(*language.warning);
 
     // Before any window: a font the game cannot draw with ends the run here.

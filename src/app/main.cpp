@@ -12,5 +12,6 @@ int main(int argc, char** argv) {
     // of the process being killed halfway through a file. (Windows has no such limit.)
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
+    ConnectParentConsole();
     return RunProgram(ProgramArguments(argc, argv));
 }

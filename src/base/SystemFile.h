@@ -63,6 +63,15 @@ bool MayRead(const std::string& path);
 int DuplicateStandardInput();
 // Standard output as bytes: Windows' C runtime would turn "\n" into "\r\n".
 void BinaryStandardOutput();
+#ifdef _WIN32
+// Whether the process was started with standard stream fd: Windows starts a
+// GUI program with none, unless its starter hands some down (a pipe, a file).
+bool HasStandardStream(int fd);
+// Connects the descriptor of standard stream fd to the console the process
+// is attached to (platform/ThisProcess.h attaches it). C's stdio stream on
+// it stays dead: the C runtime gave it up at the start.
+void UseConsoleFor(int fd);
+#endif
 // This process's number, for names no other process uses at the same time.
 int ProcessId();
 // The program file of this process, as the C runtime or the system says;

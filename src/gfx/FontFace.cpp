@@ -143,6 +143,18 @@ CFontFace::CFontFace(std::shared_ptr<FT_FaceRec_> face, FT_SizeRec_* size, const
 
 CFontFace::~CFontFace() { FT_Done_Size(size_); }
 
+const std::vector<std::shared_ptr<const CFontFace>>& CFontFace::Fallbacks() const {
+    if (!fallbacks_) {
+        fallbacks_.emplace();
+        CLogFont sameSize = description_;
+        sameSize.height = -pixelSize_;
+        for (const FontFile& file : FallbackFontFiles())
+            if (CErrorOr<std::shared_ptr<const CFontFace>> face = Open(file, sameSize))
+                fallbacks_->push_back(std::move(face).Value());
+    }
+    return *fallbacks_;
+}
+
 // The map's entries stay where they are as it grows: the recent ones can
 // be pointed at.
 const Glyph& CFontFace::GetGlyph(char32_t codePoint) const {
@@ -157,11 +169,15 @@ const Glyph& CFontFace::GetGlyph(char32_t codePoint) const {
 Glyph CFontFace::Render(char32_t codePoint) const {
     Glyph glyph;
     if (codePoint < 0x20 || codePoint == 0x7F) return glyph;
+    const FT_UInt index = FT_Get_Char_Index(face_.get(), codePoint);
+    if (index == 0)
+        for (const std::shared_ptr<const CFontFace>& fallback : Fallbacks())
+            if (fallback->HasGlyph(codePoint)) return fallback->GetGlyph(codePoint);
     const FT_Int32 flags =
         FT_LOAD_RENDER | (bitmapSize_ ? FT_LOAD_TARGET_MONO : (FT_LOAD_NO_BITMAP | FT_LOAD_TARGET_NORMAL));
     // The glyph slot is the face's, rendered at whichever size is active.
     FT_Activate_Size(size_);
-    if (FT_Load_Glyph(face_.get(), FT_Get_Char_Index(face_.get(), codePoint), flags) != 0) return glyph;
+    if (FT_Load_Glyph(face_.get(), index, flags) != 0) return glyph;
     const FT_GlyphSlot slot = face_->glyph;
     const FT_Bitmap& bitmap = slot->bitmap;
     glyph.left = slot->bitmap_left;

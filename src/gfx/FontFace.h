@@ -3,7 +3,9 @@
 // for (AR PL UMing: 11 to 16 pixels) draw crisp 1-bit glyphs, every glyph of
 // them alike; other sizes draw anti-aliased outlines.
 // The weight and italic of the description are kept but not rendered: the
-// face comes in one style only.
+// face comes in one style only. A character the face lacks is drawn by the
+// first of the system's fallback fonts (FontFile.h) that has it, at the
+// same size, where the host names any.
 #pragma once
 
 #include "gfx/Font.h"
@@ -12,6 +14,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -63,6 +66,9 @@ public:
 private:
     CFontFace(std::shared_ptr<FT_FaceRec_> face, FT_SizeRec_* size, const CLogFont& description);
     Glyph Render(char32_t codePoint) const;
+    // The fallback fonts' faces at this size, opened at the first character
+    // this face lacks.
+    const std::vector<std::shared_ptr<const CFontFace>>& Fallbacks() const;
 
     std::shared_ptr<FT_FaceRec_> face_;  // shared with the other sizes of its file
     FT_SizeRec_* size_;
@@ -70,6 +76,7 @@ private:
     int pixelSize_ = 0;
     int ascent_ = 0;
     bool bitmapSize_ = false;  // the face has a bitmap strike at this size: 1-bit glyphs
+    mutable std::optional<std::vector<std::shared_ptr<const CFontFace>>> fallbacks_;
     mutable std::unordered_map<char32_t, Glyph> glyphs_;
     // The glyphs drawn last, by the low bits of their code point: a line of
     // text looks most of them up here instead of in the map.

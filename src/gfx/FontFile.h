@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 struct FontFile {
     std::string path;
@@ -35,6 +36,13 @@ CErrorOr<FontFile> FindHostFontFile(std::string_view faceName);
 // broken (one clause of advice, for a message that names the file), built
 // with FindHostFontFile.
 std::string_view BrokenFontAdvice();
+
+// Fonts of the system that draw a character the game's face lacks (a
+// user's folder name in a message box), best first, each a file that is
+// there. Built with FindHostFontFile: Windows names its Chinese fonts; the
+// other hosts none (Linux's face is the whole AR PL UMing, the page's its
+// game's characters), and such a character is the face's missing glyph.
+std::vector<FontFile> FallbackFontFiles();
 
 // The file QUORVANEL_FONT names, or none when it is not set.
 std::optional<std::string> FontFileFromEnvironment();

@@ -15,19 +15,6 @@ namespace {
 // The errno value of a failed call of std::filesystem's.
 int ErrnoOf(const std::error_code& error) { return error.default_error_condition().value(); }
 
-// Writes all of bytes to fd, through short writes and interruptions.
-int WriteAll(int fd, std::span<const std::uint8_t> bytes) {
-    while (!bytes.empty()) {
-        const std::ptrdiff_t written = SystemFile::Write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) continue;
-            return errno;
-        }
-        bytes = bytes.subspan(static_cast<std::size_t>(written));
-    }
-    return 0;
-}
-
 // A hidden file of this process in a folder, removed when this object goes
 // unless it was moved to its name.
 class CTemporaryFile {
@@ -111,6 +98,18 @@ fs::path FolderOf(const fs::path& path) {
 }
 
 }  // namespace
+
+int WriteAll(int fd, std::span<const std::uint8_t> bytes) {
+    while (!bytes.empty()) {
+        const std::ptrdiff_t written = SystemFile::Write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        bytes = bytes.subspan(static_cast<std::size_t>(written));
+    }
+    return 0;
+}
 
 int WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes) {
     std::error_code error;

@@ -2,7 +2,7 @@
 // file in the target's folder, are flushed to the disk, and only then is the
 // file moved to its name, so that a full disk, a file size limit or a crash
 // never leaves a truncated file behind; after a failure the temporary file is
-// removed. Both functions return 0 on success, else the errno value of the
+// removed. The writing functions return 0 on success, else the errno value of the
 // failure (strerror gives the system's reason).
 #pragma once
 
@@ -13,6 +13,10 @@
 #include <functional>
 #include <span>
 #include <string>
+
+// Writes all of bytes to the open descriptor fd, through short writes and
+// interruptions.
+int WriteAll(int fd, std::span<const std::uint8_t> bytes);
 
 // Writes bytes to path, replacing what is there (its permissions are kept). A
 // symbolic link is followed and the file it names replaced. A path naming something other than a file

@@ -3,6 +3,7 @@
 
 #include "base/Environment.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace {
@@ -34,7 +35,8 @@ bool IsSourceLanguage(std::string_view setting) {
            setting.substr(0, 2) == "C.";
 }
 
-std::vector<std::string> LanguagePreferences(const std::optional<std::string>& option) {
+std::vector<std::string> LanguagePreferences(const std::optional<std::string>& option,
+                                             const std::vector<std::string>& systemLanguages) {
     if (option) return {*option};
     std::optional<std::string> locale;
     for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"})
@@ -50,6 +52,10 @@ std::vector<std::string> LanguagePreferences(const std::optional<std::string>& o
         }
     }
     if (locale) preferences.push_back(*locale);
+    for (std::string language : systemLanguages) {
+        std::replace(language.begin(), language.end(), '-', '_');
+        preferences.push_back(std::move(language));
+    }
     return preferences;
 }
 

@@ -1,7 +1,8 @@
 // Which language the game speaks: the --lang option, else the settings gettext
 // reads, in its order (LANGUAGE, a list separated by colons, unless the locale
 // is "C", "POSIX" or not set at all; then the first set of LC_ALL, LC_MESSAGES
-// and LANG). No locale need be installed: the program reads its own catalogs.
+// and LANG), then the languages the system's user chose (Windows' display
+// languages; Linux says it all in the environment). No locale need be installed: the program reads its own catalogs.
 // Each setting is tried as language_TERRITORY, then language; Chinese, "C" and
 // "POSIX" choose the game's own texts, as does running out of settings.
 #pragma once
@@ -19,8 +20,11 @@
 // "sr@latin"; never a path.
 bool IsLanguageName(std::string_view name);
 
-// The settings to try, best first.
-std::vector<std::string> LanguagePreferences(const std::optional<std::string>& option);
+// The settings to try, best first. systemLanguages are named as the system
+// and the web name them ("en-US"), read as settings as the page reads a
+// browser's ("en_US").
+std::vector<std::string> LanguagePreferences(const std::optional<std::string>& option,
+                                             const std::vector<std::string>& systemLanguages = {});
 
 // The catalog names a setting stands for, best first: "en_GB.UTF-8" gives
 // "en_GB", "en"; empty for Chinese, "C" and "POSIX".

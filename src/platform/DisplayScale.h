@@ -1,8 +1,9 @@
 // How many screen pixels a game pixel takes on each side (1 to 4). It is the
 // first of: the one asked for on the command line, QUORVANEL_SCALE, the one
 // last chosen with Ctrl+= / Ctrl+- (kept in the settings, SettingsFile.h),
-// and the desktop's own (GDK_SCALE, then the X resource Xft.dpi / 96 rounded
-// down, then 1). The kept and the desktop's choices are automatic: a window
+// and the desktop's own (GDK_SCALE, then the display's density / 96 rounded
+// down, then 1; the density is the X resource Xft.dpi, on Windows the
+// primary monitor's). The kept and the desktop's choices are automatic: a window
 // that would not fit the screen's work area at them takes the largest scale
 // that fits, while a scale given for this run is obeyed.
 #pragma once
@@ -26,7 +27,7 @@ struct CScaleChoice {
 struct CDesktopScaleHints {
     std::optional<std::string> quorvanelScale;  // QUORVANEL_SCALE
     std::optional<std::string> gdkScale;        // GDK_SCALE
-    std::optional<std::string> xftDpi;          // the X resource Xft.dpi
+    std::optional<std::string> xftDpi;          // the X resource Xft.dpi (Windows: the monitor's density)
     std::optional<int> kept;                    // chosen with the keys last time
 };
 

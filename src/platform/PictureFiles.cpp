@@ -1,17 +1,16 @@
 // The pictures folder and picture file names (see PictureFiles.h).
 #include "platform/PictureFiles.h"
 
-#include "base/Environment.h"
 #include "base/SystemFile.h"
 #include "gfx/WholeFile.h"
 #include "platform/HostPng.h"
 #include "platform/SystemReason.h"
+#include "platform/UserFolders.h"
 
 #include <array>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
-#include <memory>
 
 namespace fs = std::filesystem;
 
@@ -21,17 +20,6 @@ bool IsWritableFolder(const std::string& path) {
     std::error_code ignored;
     return !path.empty() && fs::is_directory(SystemFile::PathOf(path), ignored) &&
            SystemFile::MayWriteIn(path);
-}
-
-// The first line `xdg-user-dir PICTURES` prints; empty when the tool is missing.
-std::string XdgUserDirPictures() {
-    const std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen("xdg-user-dir PICTURES 2>/dev/null", "r"), pclose);
-    if (!pipe) return "";
-    std::array<char, 4096> line{};
-    if (!std::fgets(line.data(), static_cast<int>(line.size()), pipe.get())) return "";
-    std::string folder = line.data();
-    while (!folder.empty() && (folder.back() == '\n' || folder.back() == '\r')) folder.pop_back();
-    return folder;
 }
 
 // The folder's full path, without a trailing separator ("/home/me", not "/home/me/.").
@@ -58,8 +46,7 @@ std::string TimeStamp(std::time_t when) {
 }  // namespace
 
 std::string PicturesFolder() {
-    for (const std::string& candidate : {EnvironmentVariable("XDG_PICTURES_DIR").value_or(""),
-                                         XdgUserDirPictures(), EnvironmentVariable("HOME").value_or("")})
+    for (const std::string& candidate : PicturesFolderCandidates())
         if (IsWritableFolder(candidate)) return Absolute(candidate);
     return Absolute(".");
 }

@@ -8,9 +8,10 @@
 #include <string>
 #include <string_view>
 
-// $XDG_PICTURES_DIR, else what `xdg-user-dir PICTURES` names, else $HOME,
-// else the current folder; only a folder that exists and can be written
-// counts. Always an absolute path.
+// The first of the system's folders for pictures (UserFolders.h: on Linux
+// $XDG_PICTURES_DIR, `xdg-user-dir PICTURES`, $HOME; on Windows the Pictures
+// folder) that exists and can be written, else the current folder. Always
+// an absolute path.
 std::string PicturesFolder();
 
 // suggestedName stamped with the local time when, and numbered from copy 2

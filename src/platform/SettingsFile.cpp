@@ -5,8 +5,8 @@
 #include "gfx/WholeFile.h"
 #include "platform/DisplayScale.h"
 #include "platform/MessageQuote.h"
+#include "platform/UserFolders.h"
 
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <vector>
@@ -56,14 +56,9 @@ CErrorOr<CDesktopSettings> ParseDesktopSettings(std::string_view text) {
 }
 
 std::optional<CSettingsFile> CSettingsFile::InConfigFolder() {
-    fs::path folder;
-    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config == '/')
-        folder = SystemFile::PathOf(config);
-    else if (const char* home = std::getenv("HOME"); home && *home)
-        folder = SystemFile::PathOf(home) / ".config";
-    else
-        return std::nullopt;
-    return CSettingsFile(SystemFile::Utf8Of(folder / "quorvanel" / "settings"));
+    const std::optional<std::string> folder = SettingsFolder();
+    if (!folder) return std::nullopt;
+    return CSettingsFile(SystemFile::Utf8Of(SystemFile::PathOf(*folder) / "settings"));
 }
 
 CErrorOr<void> CSettingsFile::Read() {

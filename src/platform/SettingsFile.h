@@ -1,6 +1,8 @@
 // The desktop's kept settings: the scale chosen with Ctrl+= / Ctrl+- and
-// whether the main window was fullscreen, in a small text file
-// ($XDG_CONFIG_HOME/quorvanel/settings, by default ~/.config/quorvanel/settings):
+// whether the main window was fullscreen, in a small text file named
+// settings in the system's folder for it (UserFolders.h: on Linux
+// $XDG_CONFIG_HOME/quorvanel, by default ~/.config/quorvanel; on Windows
+// %APPDATA%\Quorvanel):
 //   scale 2
 //   fullscreen yes
 // one "name value" line each, either may be missing, '#' starts a comment
@@ -32,8 +34,8 @@ class CSettingsFile {
 public:
     explicit CSettingsFile(std::string path) : path_(std::move(path)) {}
 
-    // The file in the user's configuration folder; none when neither
-    // XDG_CONFIG_HOME (an absolute path) nor HOME says where that is.
+    // The file in the user's configuration folder; none when the system
+    // does not say where that is.
     static std::optional<CSettingsFile> InConfigFolder();
 
     const std::string& Path() const { return path_; }

@@ -17,7 +17,9 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 std::uint32_t Read16(const Bytes& bytes, std::size_t at) { return bytes.at(at) | bytes.at(at + 1) << 8; }
-std::uint32_t Read32(const Bytes& bytes, std::size_t at) { return Read16(bytes, at) | Read16(bytes, at + 2) << 16; }
+std::uint32_t Read32(const Bytes& bytes, std::size_t at) {
+    return Read16(bytes, at) | Read16(bytes, at + 2) << 16;
+}
 
 struct Entry {
     int side;
@@ -34,7 +36,8 @@ std::vector<Entry> Directory(const Bytes& file) {
         EXPECT_EQ(file.at(at), file.at(at + 1)) << "square";
         EXPECT_EQ(Read16(file, at + 4), 1u) << "planes";
         EXPECT_EQ(Read16(file, at + 6), 32u) << "bits a pixel";
-        entries.push_back({file.at(at) == 0 ? 256 : file.at(at), Read32(file, at + 8), Read32(file, at + 12)});
+        entries.push_back(
+            {file.at(at) == 0 ? 256 : file.at(at), Read32(file, at + 8), Read32(file, at + 12)});
     }
     return entries;
 }

@@ -38,6 +38,40 @@ TEST(LanguageChoiceTest, ReadsTheOptionElseTheEnvironmentInGettextsOrder) {
     }
 }
 
+// The system's own languages (Windows' display languages) come after
+// everything the environment says, named as the page names a browser's.
+TEST(LanguageChoiceTest, TheSystemsLanguagesComeAfterTheEnvironment) {
+    const std::vector<std::string> system = {"en-GB", "zh-Hans-CN", "de"};
+    const struct {
+        std::optional<std::string> option;
+        const char* lang;
+        std::vector<std::string> preferences;
+        const char* chosen;
+    } cases[] = {
+        {std::nullopt, nullptr, {"en_GB", "zh_Hans_CN", "de"}, "en_GB"},
+        {std::nullopt, "fr_FR.UTF-8", {"fr_FR.UTF-8", "en_GB", "zh_Hans_CN", "de"}, "en_GB"},
+        // "C" is a choice of the game's own texts, made before the system's list.
+        {std::nullopt, "C.UTF-8", {"C.UTF-8", "en_GB", "zh_Hans_CN", "de"}, "zh_CN"},
+        {"qps", nullptr, {"qps"}, "qps"},
+    };
+    const CatalogReader catalogs = [](const std::string& name) -> CErrorOr<std::optional<std::string>> {
+        if (name == "en_GB" || name == "qps" || name == "de")
+            return std::optional<std::string>(kEmptyCatalog);
+        return std::optional<std::string>();
+    };
+    CScopedEnv language("LANGUAGE", nullptr), all("LC_ALL", nullptr), messages("LC_MESSAGES", nullptr);
+    for (const auto& test : cases) {
+        CScopedEnv lang("LANG", test.lang);
+        const std::vector<std::string> preferences = LanguagePreferences(test.option, system);
+        EXPECT_EQ(preferences, test.preferences) << test.chosen;
+        EXPECT_EQ(ChooseLanguage(preferences, catalogs).language, test.chosen);
+    }
+    // Chinese first in the system's list: the game's own texts, whatever follows.
+    CScopedEnv lang("LANG", nullptr);
+    EXPECT_EQ(ChooseLanguage(LanguagePreferences(std::nullopt, {"zh-CN", "en-GB"}), catalogs).language,
+              "zh_CN");
+}
+
 TEST(LanguageChoiceTest, NamesCatalogsFromSettingsAndNeverFromPaths) {
     const struct {
         const char* setting;

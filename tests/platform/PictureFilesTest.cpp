@@ -6,6 +6,7 @@
 
 #include "support/FailureReason.h"
 #include "support/FileLimit.h"
+#include "support/OnlyOnPosix.h"
 #include "support/ScopedEnv.h"
 
 #include <gtest/gtest.h>
@@ -50,6 +51,7 @@ TEST_F(PictureFilesTest, PicturesFolderComesFromTheEnvironmentWhenItExists) {
 }
 
 TEST_F(PictureFilesTest, WithoutAPicturesFolderTheHomeFolderIsUsed) {
+    SKIP_ON_WINDOWS("the home folder after XDG's; Windows has its Pictures folder (windows/UserFoldersTest)");
     CScopedEnv pictures("XDG_PICTURES_DIR", (folder / "missing").string().c_str());
     CScopedEnv home("HOME", (folder / "home").string().c_str());
     CScopedEnv config("XDG_CONFIG_HOME", (folder / "config").string().c_str());
@@ -57,6 +59,7 @@ TEST_F(PictureFilesTest, WithoutAPicturesFolderTheHomeFolderIsUsed) {
 }
 
 TEST_F(PictureFilesTest, WithoutPicturesOrHomeFolderTheCurrentFolderIsNamedInFull) {
+    SKIP_ON_WINDOWS("the home folder after XDG's; Windows has its Pictures folder (windows/UserFoldersTest)");
     CScopedEnv pictures("XDG_PICTURES_DIR", nullptr);
     CScopedEnv home("HOME", (folder / "gone").string().c_str());
     CScopedEnv config("XDG_CONFIG_HOME", (folder / "config").string().c_str());

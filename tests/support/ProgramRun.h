@@ -99,18 +99,18 @@ inline std::string ShellQuoted(const std::string& text) {
 }
 #endif
 
-// Runs the program with arguments, standard input read from input; at most
-// 20 seconds. shellSetup runs in the shell first (a ulimit, say), and ends
-// with "&&".
-inline ProgramResult RunQuorvanel(const std::vector<std::string>& arguments, const std::string& input = "",
-                                  const std::string& shellSetup = "") {
+// Runs the program at program with arguments, standard input read from
+// input; at most 20 seconds. shellSetup runs in the shell first (a ulimit,
+// say), and ends with "&&".
+inline ProgramResult RunProgramFile(const std::string& program, const std::vector<std::string>& arguments,
+                                    const std::string& input = "", const std::string& shellSetup = "") {
     CTempFolder io;
 #ifdef _WIN32
     // cmd runs it, without a time limit (ctest's holds); no shell set-up.
     EXPECT_EQ(shellSetup, "") << "no shell set-up on Windows";
-    std::string command = ShellQuoted(QUORVANEL_PROGRAM);
+    std::string command = ShellQuoted(program);
 #else
-    std::string command = shellSetup + "timeout 20 " + ShellQuoted(QUORVANEL_PROGRAM);
+    std::string command = shellSetup + "timeout 20 " + ShellQuoted(program);
 #endif
     for (const std::string& argument : arguments) command += " " + ShellQuoted(argument);
     command += " < " + ShellQuoted(io.Write("stdin", input)) + " 2> " + ShellQuoted(io.File("stderr"));
@@ -132,4 +132,10 @@ inline ProgramResult RunQuorvanel(const std::vector<std::string>& arguments, con
 #endif
     result.err = io.Read("stderr");
     return result;
+}
+
+// RunProgramFile with the game the build made.
+inline ProgramResult RunQuorvanel(const std::vector<std::string>& arguments, const std::string& input = "",
+                                  const std::string& shellSetup = "") {
+    return RunProgramFile(QUORVANEL_PROGRAM, arguments, input, shellSetup);
 }

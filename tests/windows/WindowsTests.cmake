@@ -23,6 +23,29 @@ set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run ${PROJECT_B
 # pipes and links.
 set(QUORVANEL_POSIX_ONLY_TESTS platform/SettingsFileTest.cpp app/ProgramTest.cpp)
 
+# Windows' own ways (tests/windows/*.cpp): what the program's manifest
+# changes, seen in a test program that links the program's resources (its
+# narrow strings are UTF-8 too), what the program carries, where it keeps
+# the user's files, and the program started as a user would.
+file(GLOB windows_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.cpp)
+quorvanel_test(windows_tests SOURCES ${windows_sources} DEPENDS quorvanel_platform quorvanel_resources)
+target_include_directories(windows_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+# The version's resource is read through version.dll.
+target_link_libraries(windows_tests PRIVATE version)
+add_dependencies(windows_tests quorvanel catalogs)
+target_compile_definitions(windows_tests PRIVATE QUORVANEL_PROGRAM="$<TARGET_FILE:quorvanel>"
+  QUORVANEL_VERSION="${PROJECT_VERSION}")
+# The GUI program's lines in the console it is started from: the test in a
+# terminal of its own (script(1)), where Wine gives it a console; told so,
+# it fails rather than skips without one.
+add_test(NAME windows_console COMMAND script -qec
+  "QUORVANEL_TEST_IN_TERMINAL=1 ${CMAKE_CURRENT_LIST_DIR}/wine-run ${PROJECT_BINARY_DIR}/wine $<TARGET_FILE:windows_tests> --gtest_filter=ProgramOnWindowsTest.StartedFromAConsoleItPrintsIntoIt"
+  /dev/null)
+# A font that plays a Chinese font of Windows' own for the fallback's test.
+set(QUORVANEL_STAND_IN_FONT /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf CACHE FILEPATH
+  "A font with characters AR PL UMing lacks (Debian: fonts-dejavu-core)")
+target_compile_definitions(windows_tests PRIVATE QUORVANEL_STAND_IN_FONT="${QUORVANEL_STAND_IN_FONT}")
+
 # The playthroughs reach the same end under Wine as on Linux: compared with
 # the build machine's own program (`make windows` builds it natively).
 set(QUORVANEL_NATIVE_PROGRAM "" CACHE FILEPATH "The game built for the build machine, to compare runs with")

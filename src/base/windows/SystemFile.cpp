@@ -95,6 +95,17 @@ int DuplicateStandardInput() {
 
 void BinaryStandardOutput() { ::_setmode(kStandardOutput, _O_BINARY); }
 
+// The C runtime marks a stream it found no handle for with -2, a closed one with -1.
+bool HasStandardStream(int fd) { return ::_get_osfhandle(fd) >= 0; }
+
+void UseConsoleFor(int fd) {
+    const int console = fd == kStandardInput ? ::_wopen(L"CONIN$", _O_RDONLY | _O_BINARY)
+                                             : ::_wopen(L"CONOUT$", _O_WRONLY | _O_BINARY);
+    if (console < 0) return;
+    ::_dup2(console, fd);
+    ::_close(console);
+}
+
 int ProcessId() { return ::_getpid(); }
 
 std::optional<std::filesystem::path> ProgramFile() {

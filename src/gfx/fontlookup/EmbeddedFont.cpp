@@ -6,3 +6,6 @@
 CErrorOr<FontFile> FindHostFontFile(std::string_view) { return FontFile{"/fonts/uming-subset.ttf", 0}; }
 
 std::string_view BrokenFontAdvice() { return "reload the page, which brings the font file again"; }
+
+// The page's characters are the game's own.
+std::vector<FontFile> FallbackFontFiles() { return {}; }

@@ -150,3 +150,6 @@ std::string_view BrokenFontAdvice() {
     return "reinstall the Debian package fonts-arphic-uming "
            "(apt-get install --reinstall fonts-arphic-uming), or set QUORVANEL_FONT=/path/to/font";
 }
+
+// The whole AR PL UMing draws what the desktop shows; the drawing stays the same on every machine.
+std::vector<FontFile> FallbackFontFiles() { return {}; }

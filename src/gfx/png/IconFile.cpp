@@ -77,6 +77,7 @@ std::vector<std::uint8_t> EncodeIco(const std::vector<CFrameBuffer>& images) {
         Put32(bytes, offset);
         offset += static_cast<std::uint32_t>(stored[i].size());
     }
-    for (const std::vector<std::uint8_t>& image : stored) bytes.insert(bytes.end(), image.begin(), image.end());
+    for (const std::vector<std::uint8_t>& image : stored)
+        bytes.insert(bytes.end(), image.begin(), image.end());
     return bytes;
 }

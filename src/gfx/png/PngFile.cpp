@@ -1,6 +1,8 @@
 // PNG encoding and reading with libpng (see PngFile.h).
 #include "gfx/png/PngFile.h"
 
+#include "base/SystemFile.h"
+
 #include <png.h>
 
 #include <csetjmp>
@@ -72,7 +74,7 @@ std::vector<std::uint8_t> EncodePng(const CFrameBuffer& image) {
 }
 
 CErrorOr<CFrameBuffer> ReadPng(const std::string& path) {
-    FilePtr file(std::fopen(path.c_str(), "rb"));
+    FilePtr file(SystemFile::OpenStream(path, "rb"));
     if (!file) return CFailure{"cannot open " + path};
 
     PngFailure failure;

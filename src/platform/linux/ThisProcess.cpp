@@ -9,6 +9,9 @@ std::vector<std::string> ProgramArguments(int argc, char** argv) {
     return std::vector<std::string>(argv + 1, argv + argc);
 }
 
+// A Linux program always has the standard streams its starter gave it.
+void ConnectParentConsole() {}
+
 void* LoadLibraryFile(const std::filesystem::path& path) {
     return dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
 }

@@ -2,6 +2,7 @@
 // shows the frames, and SDL follows the window's fullscreen state itself.
 #include "platform/sdl/FramePresenter.h"
 #include "platform/sdl/SdlHost.h"
+#include "platform/win32/MonitorDensity.h"
 
 #include <cstring>
 
@@ -12,7 +13,11 @@ void PrepareHostVideo() {}
 
 bool IsHostDisplayDriver(const char* driver) { return driver && std::strcmp(driver, "windows") == 0; }
 
-std::optional<std::string> HostDisplayDpi(const char*) { return std::nullopt; }
+std::optional<std::string> HostDisplayDpi(const char*) {
+    const std::optional<unsigned> dpi = PrimaryMonitorDpi();
+    if (!dpi) return std::nullopt;
+    return std::to_string(*dpi);
+}
 
 std::optional<bool> WindowManagerShowsFullscreen(SDL_Window*) { return std::nullopt; }
 
