@@ -23,7 +23,8 @@
 #                 (the installer) and quorvanel-<version>-win64.zip
 #   make windows-check  the Windows build's tests, run under Wine by ctest: every
 #                 layer's, the playthroughs and screenshots against Linux's, the
-#                 installer and the zip as a player uses them, a real window on Xvfb
+#                 installer and the zip as a player uses them, real windows on Xvfb
+#                 (keys, pictures, the settings kept)
 # The test builds treat warnings as errors (QUORVANEL_WERROR).
 BUILD         ?= build
 BUILD_SAN     ?= build-sanitize

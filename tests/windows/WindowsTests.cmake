@@ -76,5 +76,11 @@ add_test(NAME windows_installer
 add_test(NAME windows_window
   COMMAND ${display}
     ${here}/window-check ${wine_run} ${PROJECT_BINARY_DIR}/wine-window $<TARGET_FILE:quorvanel>)
+# The player's pictures and settings, on a screen that holds the window at
+# twice its size.
+add_test(NAME windows_desktop
+  COMMAND xvfb-run -a -s "-screen 0 2000x1200x24 -nolisten tcp -noreset"
+    ${here}/desktop-check ${wine_run} ${PROJECT_BINARY_DIR}/wine-desktop $<TARGET_FILE:quorvanel>)
 # Two xvfb-run -a starting at once can pick the same display.
-set_tests_properties(windows_installer windows_window PROPERTIES TIMEOUT 300 RESOURCE_LOCK xvfb_run)
+set_tests_properties(windows_installer windows_window windows_desktop PROPERTIES TIMEOUT 300
+  RESOURCE_LOCK xvfb_run)
