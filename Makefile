@@ -4,8 +4,9 @@
 #                 its manual page: man -l build/data/quorvanel.6
 #   make check    every test of one build tree, no sanitizers: the quick local run
 #   make test     the full run CI makes: make check, then every test again built
-#                 with AddressSanitizer + UBSan, a Release build of the game, and
-#                 the browser build tested in headless Chromium
+#                 with AddressSanitizer + UBSan, a Release build of the game, the
+#                 browser build tested in headless Chromium, and the Windows build
+#                 and its downloads tested under Wine (make windows-check)
 #   make web      the game for the browser (Debian's emscripten), in build-web/site/
 #   make serve    serves that page on http://127.0.0.1:8000 (PORT=N another port),
 #                 its files compressed
@@ -17,8 +18,13 @@
 #                 dpkg-buildflags gives (hardening), in build-release/
 #   make format   applies .clang-format to the C++ sources
 #   make windows  the game for 64-bit Windows, cross-built with MinGW-w64, in
-#                 build-windows/ (its libraries built once into ~/.cache/quorvanel)
-#   make windows-check  the Windows build's tests, run under Wine by ctest
+#                 build-windows/ (its libraries built once into ~/.cache/quorvanel),
+#                 and its downloads there: quorvanel-<version>-win64-setup.exe
+#                 (the installer) and quorvanel-<version>-win64.zip
+#   make windows-check  the Windows build's tests, run under Wine by ctest: every
+#                 layer's, the playthroughs and screenshots against Linux's, the
+#                 installer and the zip as a player uses them, real windows on Xvfb
+#                 (keys, pictures, the settings kept)
 # The test builds treat warnings as errors (QUORVANEL_WERROR).
 BUILD         ?= build
 BUILD_SAN     ?= build-sanitize
@@ -57,6 +63,7 @@ test: check build-sanitize build-release web
 	scripts/run-tests $(BUILD_SAN)
 	$(MAKE) fuzz SECONDS=60
 	scripts/web-tests $(BUILD) $(BUILD_WEB)
+	$(MAKE) windows-check NATIVE=$(BUILD)
 
 build:
 	@scripts/setup test
@@ -89,18 +96,21 @@ web:
 
 # What the build runs (the icon maker, the catalogs' tools) are Linux
 # programs: make-icons comes from a native tree of its own, as does the Linux
-# program the Windows one's runs are compared with.
+# program the Windows one's runs are compared with; NATIVE=DIR takes both
+# from a native tree already configured instead (make test: its $(BUILD)).
+NATIVE ?=
+native_windows = $(or $(NATIVE),$(BUILD_WINDOWS)/native)
 windows:
 	@scripts/setup windows
-	@$(call configure,$(BUILD_WINDOWS)/native,-DCMAKE_BUILD_TYPE=Release -DQUORVANEL_TESTS=OFF -DQUORVANEL_BENCH=OFF)
-	@cmake --build $(BUILD_WINDOWS)/native -j $(JOBS) -t make-icons quorvanel
+	@$(if $(NATIVE),,$(call configure,$(native_windows),-DCMAKE_BUILD_TYPE=Release -DQUORVANEL_TESTS=OFF -DQUORVANEL_BENCH=OFF))
+	@cmake --build $(native_windows) -j $(JOBS) -t make-icons quorvanel
 	@libraries=$$(scripts/build-windows-libraries) && \
 	  if ! grep -qs "^QUORVANEL_WINDOWS_LIBRARIES:[A-Z]*=$$libraries$$$$" $(BUILD_WINDOWS)/CMakeCache.txt; then \
 	    rm -f $(BUILD_WINDOWS)/CMakeCache.txt; fi && \
 	  $(call configure,$(BUILD_WINDOWS),$(TEST_OPTIONS) \
 	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/WindowsToolchain.cmake -DQUORVANEL_WINDOWS_LIBRARIES=$$libraries \
-	  -DQUORVANEL_NATIVE_MAKE_ICONS=$(CURDIR)/$(BUILD_WINDOWS)/native/tools/make-icons \
-	  -DQUORVANEL_NATIVE_PROGRAM=$(CURDIR)/$(BUILD_WINDOWS)/native/src/app/quorvanel -DQUORVANEL_BENCH=OFF)
+	  -DQUORVANEL_NATIVE_MAKE_ICONS=$(abspath $(native_windows))/tools/make-icons \
+	  -DQUORVANEL_NATIVE_PROGRAM=$(abspath $(native_windows))/src/app/quorvanel -DQUORVANEL_BENCH=OFF)
 	@cmake --build $(BUILD_WINDOWS) -j $(JOBS)
 
 windows-check: windows

@@ -2,6 +2,7 @@
 // there but broken or unreadable gives one warning and Chinese. The
 // pseudo-language's catalog, which the build makes from the English one.
 #include "app/CatalogFiles.h"
+#include "base/SystemFile.h"
 #include "i18n/Translation.h"
 #include "support/ProgramRun.h"
 
@@ -40,6 +41,21 @@ TEST(CatalogFilesTest, TheFirstFolderWithTheCatalogWinsAndABrokenOneMeansChinese
         EXPECT_STREQ(Tr("等级"), test.level);
         EXPECT_EQ(choice.warning.value_or(""), test.warning);
     }
+    UseCatalog(nullptr);
+}
+
+// Where the program is unpacked decides where its catalogs are: a folder
+// named in Chinese is a UTF-8 path, not Windows' code page.
+TEST(CatalogFilesTest, ACatalogInAFolderNamedInChineseIsFound) {
+    const CTempFolder folder;
+    const std::string unpacked = folder.File("我的 游戏");
+    std::filesystem::create_directories(SystemFile::PathOf(unpacked + "/en/LC_MESSAGES"));
+    std::filesystem::copy_file(QUORVANEL_CATALOG_DIR "/en/LC_MESSAGES/quorvanel.mo",
+                               SystemFile::PathOf(unpacked + "/en/LC_MESSAGES/quorvanel.mo"));
+    const CLanguageChoice choice = UseChosenLanguage("en", {unpacked});
+    EXPECT_EQ(choice.language, "en");
+    EXPECT_EQ(choice.warning.value_or(""), "");
+    EXPECT_STREQ(Tr("等级"), "Level");
     UseCatalog(nullptr);
 }
 

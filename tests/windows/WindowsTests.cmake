@@ -23,18 +23,6 @@ set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run ${PROJECT_B
 # pipes and links.
 set(QUORVANEL_POSIX_ONLY_TESTS platform/SettingsFileTest.cpp app/ProgramTest.cpp)
 
-# The playthroughs reach the same end under Wine as on Linux: compared with
-# the build machine's own program (`make windows` builds it natively).
-set(QUORVANEL_NATIVE_PROGRAM "" CACHE FILEPATH "The game built for the build machine, to compare runs with")
-if(QUORVANEL_NATIVE_PROGRAM)
-  foreach(playthrough playthrough playthrough-keys)
-    add_test(NAME windows_${playthrough}
-      COMMAND ${CMAKE_CURRENT_LIST_DIR}/same-final-state ${QUORVANEL_NATIVE_PROGRAM}
-        ${CMAKE_CURRENT_LIST_DIR}/wine-run ${PROJECT_BINARY_DIR}/wine $<TARGET_FILE:quorvanel>
-        ${PROJECT_SOURCE_DIR}/docs/${playthrough}.txt)
-  endforeach()
-endif()
-
 # Windows' own ways (tests/windows/*.cpp): what the program's manifest
 # changes, seen in a test program that links the program's resources (its
 # narrow strings are UTF-8 too), what the program carries, where it keeps
@@ -57,3 +45,42 @@ add_test(NAME windows_console COMMAND script -qec
 set(QUORVANEL_STAND_IN_FONT /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf CACHE FILEPATH
   "A font with characters AR PL UMing lacks (Debian: fonts-dejavu-core)")
 target_compile_definitions(windows_tests PRIVATE QUORVANEL_STAND_IN_FONT="${QUORVANEL_STAND_IN_FONT}")
+
+# The playthroughs reach the same end under Wine as on Linux: compared with
+# the build machine's own program (`make windows` builds it natively).
+set(QUORVANEL_NATIVE_PROGRAM "" CACHE FILEPATH "The game built for the build machine, to compare runs with")
+if(NOT QUORVANEL_NATIVE_PROGRAM)
+  return()
+endif()
+set(here ${CMAKE_CURRENT_LIST_DIR})
+set(wine_run ${here}/wine-run)
+set(native ${QUORVANEL_NATIVE_PROGRAM})
+foreach(playthrough playthrough playthrough-keys)
+  add_test(NAME windows_${playthrough}
+    COMMAND ${here}/same-final-state ${native} ${wine_run} ${PROJECT_BINARY_DIR}/wine $<TARGET_FILE:quorvanel>
+      ${PROJECT_SOURCE_DIR}/docs/${playthrough}.txt)
+endforeach()
+add_test(NAME windows_screenshots
+  COMMAND ${here}/same-screenshots ${PROJECT_SOURCE_DIR} ${native} ${wine_run} ${PROJECT_BINARY_DIR}/wine
+    $<TARGET_FILE:quorvanel>)
+# The downloads (packaging/windows), each as a player would take it.
+add_test(NAME windows_zip
+  COMMAND ${here}/zip-check ${wine_run} ${PROJECT_BINARY_DIR}/wine ${QUORVANEL_WINDOWS_ZIP} ${native}
+    ${PROJECT_SOURCE_DIR}/docs/playthrough.txt)
+# Starting a Start Menu entry takes Wine's desktop, and so an X display.
+set(display xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp -noreset")
+add_test(NAME windows_installer
+  COMMAND ${display} ${here}/installer-check ${wine_run} ${PROJECT_BINARY_DIR}/wine-installer ${QUORVANEL_WINDOWS_SETUP}
+    ${native})
+# A real window.
+add_test(NAME windows_window
+  COMMAND ${display}
+    ${here}/window-check ${wine_run} ${PROJECT_BINARY_DIR}/wine-window $<TARGET_FILE:quorvanel>)
+# The player's pictures and settings, on a screen that holds the window at
+# twice its size.
+add_test(NAME windows_desktop
+  COMMAND xvfb-run -a -s "-screen 0 2000x1200x24 -nolisten tcp -noreset"
+    ${here}/desktop-check ${wine_run} ${PROJECT_BINARY_DIR}/wine-desktop $<TARGET_FILE:quorvanel>)
+# Two xvfb-run -a starting at once can pick the same display.
+set_tests_properties(windows_installer windows_window windows_desktop PROPERTIES TIMEOUT 300
+  RESOURCE_LOCK xvfb_run)
