@@ -2,6 +2,7 @@
 #include "i18n/Announcements.h"
 
 #include "base/FormatText.h"
+#include "i18n/ListText.h"
 #include "i18n/Translation.h"
 
 namespace Announcement {
@@ -51,10 +52,8 @@ std::string SkillForgotten(const std::string& skill) {
 
 std::string ItemsWorn(const std::vector<std::string>& names) {
     if (names.empty()) return Tr("自动换装：没有更好的装备。");
-    std::string list;
-    for (const std::string& name : names) list += (list.empty() ? "" : Tr("、")) + name;
     // TRANSLATORS: what a screen reader hears after automatic equipping; %s lists the items put on.
-    return FormatText(Tr("自动换装：换上 %s。"), list.c_str());
+    return FormatText(Tr("自动换装：换上 %s。"), ListText(names).c_str());
 }
 
 std::string PictureSaved(const std::string& location) {

@@ -6,6 +6,7 @@
 #include "game/GameWorld.h"
 #include "game/Hero.h"
 #include "i18n/Announcements.h"
+#include "i18n/ListText.h"
 #include "i18n/Translation.h"
 #include "platform/Platform.h"
 #include "screens/CardColors.h"
@@ -132,13 +133,16 @@ void CAttributePage::AddTalentPanel(int height) {
 
     const int skillCount = hero_.skills.GetSize();
     const int columns = SkillBadgeColumns(hero_, world_.skills);
+    std::vector<std::string> learned;
     for (int i = 0; i < skillCount; ++i) {
         CRect cell = kSkillCell.Offset(kSkillColumnPitch * (i % columns), kSkillRowPitch * (i / columns));
         if (columns == 1) cell.right += kSkillColumnPitch;
         auto* badge = root.AddChild<CBadge>(cell, -1, -1, -1, panel->Id());
         // A skill missing from the table keeps an empty badge.
-        if (const CSkillDef* skill = world_.skills.Find(hero_.skills.GetAt(i)))
-            badge->SetBadge(Tr(skill->name), kNoColor, kSkillBadgeFill, kSkillBadgePen);
+        if (const CSkillDef* skill = world_.skills.Find(hero_.skills.GetAt(i))) {
+            learned.push_back(Tr(skill->name));
+            badge->SetBadge(learned.back(), kNoColor, kSkillBadgeFill, kSkillBadgePen);
+        }
     }
 
     // The buttons go in the row after the last row of skills.
@@ -158,6 +162,9 @@ void CAttributePage::AddTalentPanel(int height) {
         auto* forget = root.AddChild<CPushButton>(buttonCell.Offset(kSkillColumnPitch, 0),
                                                   kForgetButton.group, -1, -1, panel->Id());
         forget->caption = Tr("遗忘技能");
+        // The skills a sighted player reads above the button.
+        // TRANSLATORS: what a screen reader says beside "遗忘技能"; %s lists the skills learned.
+        forget->besideText = FormatText(Tr("已学技能：%s"), ListText(learned).c_str());
         GrowToCaption(*forget, EGrowth::kBoth);
     }
 }
@@ -204,7 +211,7 @@ void CAttributePage::LearnSkill() {
     for (const SkillBookEntry& entry : hero_.skillBooks)
         if (const CSkillDef* skill = world_.skills.Find(entry.skillId))
             choice.AddChoice(skill->id, Tr(skill->name), Tr(skill->description));
-    ApplyChoice(choice, &CHero::LearnSkill, &Announcement::SkillLearned);
+    ApplyChoice(choice, kLearnButton, &CHero::LearnSkill, &Announcement::SkillLearned);
 }
 
 void CAttributePage::ForgetSkill() {
@@ -213,19 +220,31 @@ void CAttributePage::ForgetSkill() {
     for (const int skillId : hero_.skills)
         if (const CSkillDef* skill = world_.skills.Find(skillId))
             choice.AddChoice(skill->id, Tr(skill->name), Tr(skill->description));
-    ApplyChoice(choice, &CHero::ForgetSkill, &Announcement::SkillForgotten);
+    ApplyChoice(choice, kForgetButton, &CHero::ForgetSkill, &Announcement::SkillForgotten);
 }
 
-void CAttributePage::ApplyChoice(CChoiceDialog& choice, bool (CHero::*action)(int, std::string&),
+void CAttributePage::ApplyChoice(CChoiceDialog& choice, const WidgetId& opener,
+                                 bool (CHero::*action)(int, std::string&),
                                  std::string (*news)(const std::string& skill)) {
+    // A click hid the ring before it reached the opener; a key or assistive
+    // technology pressed the opener with the ring on it.
+    const bool byKey = Focus().RingShown();
+    choice.ShowFocusAtOpen(byKey);
     if (choice.DoModal() != IDOK) return;
     std::string refusal;
     if ((hero_.*action)(choice.Result(), refusal)) {
         RebuildAndRepaint();
+        if (byKey) FocusSkillButton(opener);
         if (const CSkillDef* skill = world_.skills.Find(choice.Result()))
             Platform().Announce(news(Tr(skill->name)));
     } else
         Platform().MessageBox(refusal, MessageBoxIcon::None);
+}
+
+void CAttributePage::FocusSkillButton(const WidgetId& opener) {
+    const WidgetId other = opener == kLearnButton ? kForgetButton : kLearnButton;
+    for (const WidgetId& id : {opener, other})
+        if (const CWidget* button = Root().FindWidget(id); button && Focus().FocusWidget(*button)) return;
 }
 
 void CAttributePage::AutoEquip() {

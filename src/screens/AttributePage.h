@@ -58,11 +58,16 @@ private:
     void LearnSkill();
     void ForgetSkill();
     void AutoEquip();
-    // Runs the choice list; on IDOK applies action to the result and either
-    // rebuilds the page and announces news(the skill's name) or shows the
-    // hero's refusal.
-    void ApplyChoice(CChoiceDialog& choice, bool (CHero::*action)(int, std::string&),
+    // Runs the choice list that opener opened; on IDOK applies action to the
+    // result and either rebuilds the page and announces news(the skill's
+    // name) or shows the hero's refusal. Opened by key or by assistive
+    // technology, the list shows its ring at once, and the ring comes back
+    // to the opener after a pick.
+    void ApplyChoice(CChoiceDialog& choice, const WidgetId& opener, bool (CHero::*action)(int, std::string&),
                      std::string (*news)(const std::string& skill));
+    // The ring on opener, or, when the rebuilt page has it no more (the last
+    // free place filled, the last skill forgotten), on the other skill button.
+    void FocusSkillButton(const WidgetId& opener);
     void RebuildAndRepaint();
 
     CHero& hero_;

@@ -1,4 +1,4 @@
-// The choice list: building its buttons and recording the click.
+// The choice list: building its buttons, its focus at opening and recording the click.
 #include "ui/ChoiceDialog.h"
 
 #include "ui/PushButton.h"
@@ -23,6 +23,7 @@ bool CChoiceDialog::OnInitDialog() {
         top += kButtonPitch;
     }
     ResizeClient(kWidth, kButtonPitch * ChoiceCount() + 10);
+    if (focusShownAtOpen_) Focus().ShowRing();
     return result;
 }
 

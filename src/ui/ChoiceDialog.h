@@ -5,6 +5,10 @@
 // as the result and ends the page with IDOK. So a click on the background
 // yields the root's group (100000) and Enter leaves the result at -1: the
 // caller passes the result on to a rule that refuses what is no choice.
+//
+// A list opened by key or by assistive technology shows its focus ring on
+// the first choice at once: that choice is what a screen reader announces
+// as focused, and Enter then picks it, as a click on it would.
 #pragma once
 
 #include "base/AnQianArray.h"
@@ -22,12 +26,15 @@ public:
     // Appends a choice; its button will be (choiceId, -1, -1).
     void AddChoice(int choiceId, std::string caption, std::string hint);
     int ChoiceCount() const { return choices_.GetSize(); }
+    // Whether the list opens with its focus ring shown (see above); not by default.
+    void ShowFocusAtOpen(bool shown) { focusShownAtOpen_ = shown; }
 
     // What was chosen; -1 until a click.
     int Result() const { return result_; }
 
 protected:
-    // No title; the buttons top to bottom, then the page fitted around them.
+    // No title; the buttons top to bottom, then the page fitted around them,
+    // and the ring on the first when asked for.
     bool OnInitDialog() override;
     void OnWidgetClick(const WidgetId& clicked) override;
 
@@ -40,4 +47,5 @@ private:
 
     CAnQianArray<CChoice> choices_;
     int result_ = -1;
+    bool focusShownAtOpen_ = false;
 };

@@ -48,6 +48,8 @@ public:
     void PressFocused(const Press& press);
     // Back to the first widget, no ring: for a window that opens afresh.
     void Reset();
+    // Shows the ring where the focus is, as Space does before it shows.
+    void ShowRing();
 
     // The focused widget, or null when nothing takes focus.
     const CWidget* FocusedWidget() const;
@@ -69,7 +71,6 @@ private:
     void MoveTo(const std::vector<CFocusable>& order, std::size_t index);
     void Step(FocusStep step);
     void TurnPage(int step);
-    void ShowRing();
     // Repaints where the ring was, and forgets it.
     void ClearRing();
 
