@@ -23,7 +23,7 @@ bool CChoiceDialog::OnInitDialog() {
         top += kButtonPitch;
     }
     ResizeClient(kWidth, kButtonPitch * ChoiceCount() + 10);
-    if (focusShownAtOpen_) Focus().ShowRing();
+    if (focusShownAtOpen_) Focus().ShowRingAtOpen();
     return result;
 }
 

@@ -8,7 +8,8 @@
 //
 // A list opened by key or by assistive technology shows its focus ring on
 // the first choice at once: that choice is what a screen reader announces
-// as focused, and Enter then picks it, as a click on it would.
+// as focused, and Enter picks it as a click on it would (Space, as in every
+// window, after its first press there).
 #pragma once
 
 #include "base/AnQianArray.h"

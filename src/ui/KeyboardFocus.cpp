@@ -50,7 +50,7 @@ bool CKeyboardFocus::OnKey(const KeyChord& key, const Press& press) {
             TurnPage(1);
             return true;
         case CKeyRow::Focus::Press:
-            if (ringShown_)
+            if (ringShown_ && !shownWithoutKey_)
                 PressFocused(press);
             else
                 ShowRing();
@@ -101,6 +101,11 @@ void CKeyboardFocus::PressFocused(const Press& press) {
     ShowRing();
 }
 
+void CKeyboardFocus::ShowRingAtOpen() {
+    ShowRing();
+    shownWithoutKey_ = ringShown_;
+}
+
 void CKeyboardFocus::Reset() {
     ClearRing();
     focused_ = WidgetId::None();
@@ -146,6 +151,7 @@ std::optional<std::size_t> CKeyboardFocus::IndexIn(const std::vector<CFocusable>
 
 void CKeyboardFocus::MoveTo(const std::vector<CFocusable>& order, std::size_t index) {
     ClearRing();
+    shownWithoutKey_ = false;
     const CFocusable& target = order[index];
     focused_ = target.widget->Id();
     focusedOrdinal_ =
@@ -193,5 +199,6 @@ void CKeyboardFocus::ShowRing() {
 void CKeyboardFocus::ClearRing() {
     if (!ringShown_) return;
     ringShown_ = false;
+    shownWithoutKey_ = false;
     root_.InvalidateArea(FocusRingArea(ringArea_));
 }

@@ -11,7 +11,10 @@
 //
 // The ring shows only once a key has moved the focus, until the next click;
 // while it shows, the root's hint box shows the focused widget's hint or
-// card beside it, until the pointer moves.
+// card beside it, until the pointer moves. A window opened by key may show
+// it at once (ShowRingAtOpen), so that what a screen reader announces as
+// focused is what Enter presses; Space keeps its first press in the window
+// for showing the ring, as everywhere.
 #pragma once
 
 #include "platform/Window.h"
@@ -48,8 +51,8 @@ public:
     void PressFocused(const Press& press);
     // Back to the first widget, no ring: for a window that opens afresh.
     void Reset();
-    // Shows the ring where the focus is, as Space does before it shows.
-    void ShowRing();
+    // Shows the ring where the focus is before any key in the window (see above).
+    void ShowRingAtOpen();
 
     // The focused widget, or null when nothing takes focus.
     const CWidget* FocusedWidget() const;
@@ -71,6 +74,7 @@ private:
     void MoveTo(const std::vector<CFocusable>& order, std::size_t index);
     void Step(FocusStep step);
     void TurnPage(int step);
+    void ShowRing();
     // Repaints where the ring was, and forgets it.
     void ClearRing();
 
@@ -78,5 +82,6 @@ private:
     WidgetId focused_ = WidgetId::None();  // none: the first in the focus order
     int focusedOrdinal_ = 0;               // which of the focusable widgets with that id
     bool ringShown_ = false;
+    bool shownWithoutKey_ = false;  // by ShowRingAtOpen, and no key has moved the focus since
     CRect ringArea_;  // the focused widget's area when a key last moved the focus
 };
