@@ -93,8 +93,9 @@ void CMessageBoxHandler::OnAccessAction(const std::string& node, AccessAction ac
         SetRingShown(true);
 }
 
-// An alert dialog named by its caption and described by its text, around the
-// text and the focused OK button.
+// An alert dialog named by its caption, around the text and the focused OK
+// button. The text is the box's label and no description of it too: a screen
+// reader says an alert's description and then its labels, the text twice.
 CAccessNode CMessageBoxHandler::Describe() const {
     CAccessNode text;
     text.id = "text";
@@ -111,7 +112,6 @@ CAccessNode CMessageBoxHandler::Describe() const {
     box.id = "window";
     box.role = AccessRole::AlertDialog;
     box.name = kCaption;
-    box.description = text_;
     box.bounds = {0, 0, client_.cx, client_.cy};
     box.children = {std::move(text), std::move(ok)};
     return box;

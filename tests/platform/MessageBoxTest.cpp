@@ -109,6 +109,31 @@ TEST_F(MessageBoxTest, AKeyShowsTheFocusRingAroundTheButtonAndSpaceThenEndsIt) {
     EXPECT_TRUE(closedBeforeEnd);
 }
 
+// How often text is a name or a description in node and below.
+int TimesSaid(const CAccessNode& node, const std::string& text) {
+    int times = (node.name == text) + (node.description == text);
+    for (const CAccessNode& child : node.children) times += TimesSaid(child, text);
+    return times;
+}
+
+// A screen reader hears the text once: as the alert's label, which flat
+// review reads too, and not again as the alert's description.
+TEST_F(MessageBoxTest, AScreenReaderFindsTheTextOnceAsTheAlertsLabel) {
+    const std::string text = "你没有此种技能书。";
+    std::function<void(CWindow&)> check = [&](CWindow& box) {
+        const CAccessNode* tree = box.GetAccessTree();
+        ASSERT_NE(tree, nullptr);
+        EXPECT_EQ(tree->role, AccessRole::AlertDialog);
+        EXPECT_EQ(tree->name, "Quorvanel");
+        EXPECT_EQ(TimesSaid(*tree, text), 1);
+        ASSERT_EQ(tree->children.size(), 2u);
+        EXPECT_EQ(tree->children[0].role, AccessRole::StaticText);
+        EXPECT_EQ(tree->children[0].name, text);
+        EXPECT_TRUE(tree->children[1].focused);
+    };
+    EXPECT_EQ(OpenBox(text, MessageBoxIcon::None, check, Press(KeyChord::Key::Return)), IDOK);
+}
+
 TEST_F(MessageBoxTest, ItOpensCentredOverTheActiveWindow) {
     OpenBox(
         "好", MessageBoxIcon::None,
