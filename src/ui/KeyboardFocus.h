@@ -83,5 +83,5 @@ private:
     int focusedOrdinal_ = 0;               // which of the focusable widgets with that id
     bool ringShown_ = false;
     bool shownWithoutKey_ = false;  // by ShowRingAtOpen, and no key has moved the focus since
-    CRect ringArea_;  // the focused widget's area when a key last moved the focus
+    CRect ringArea_;                // the focused widget's area when a key last moved the focus
 };

@@ -53,6 +53,8 @@ const ListInput kEnter{KeyChord::Key::Return};
 const ListInput kSpace{KeyChord::Key::Space};
 const ListInput kDown{KeyChord::Key::Down};
 
+// Kept as written, a few fields to a line (clang-format gives each its own).
+// clang-format off
 const std::vector<ChoiceRow> kRows = {
     {"learn by keys, Enter on the ringed first choice", Opening::Keys, CAttributePage::kLearnButton, 1, {},
      {SkillId::kDamageUp, SkillId::kAttackUp}, {kEnter}, true, {SkillId::kDamageUp},
@@ -88,6 +90,7 @@ const std::vector<ChoiceRow> kRows = {
      {SkillId::kDamageUp, SkillId::kAttackUp}, {{KeyChord::Key::Return, SkillId::kAttackUp}}, false,
      {SkillId::kAttackUp}, {"打开 学习技能", "关闭 学习技能", "学会了 骁勇善战。"}, "", WidgetId::None(), ""},
 };
+// clang-format on
 
 // The node the tree calls focused, or null.
 const CAccessNode* FocusedNode(const CAccessNode& node) {
