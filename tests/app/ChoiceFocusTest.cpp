@@ -3,7 +3,7 @@
 // on the choice the accessibility tree calls focused, and Enter picks that
 // choice; a screen reader hears what was learned or forgotten, and the ring
 // is back on the button that opened the list (or, when the pick removed it,
-// on the other skill button), whose description names the skills learned.
+// on the other skill button), where "遗忘技能" names the skills learned.
 // Opened by a click, the list is as it always was: no ring, Enter picks
 // nothing, a click picks the choice clicked.
 #include "AppTestFixture.h"
@@ -41,7 +41,7 @@ struct ChoiceRow {
     std::vector<int> skillsAfter;
     std::vector<std::string> heard;  // from the list's opening on
     std::string refusal;             // the message box's text, if one shows
-    // The attribute page's focused widget and its description; checked only
+    // The attribute page's focused widget and what is said of it; checked only
     // for the openings that show the ring.
     WidgetId focusAfter;
     std::string focusDescription;
@@ -183,7 +183,7 @@ TEST_P(ChoiceFocusTest, WhatIsAnnouncedAsFocusedIsWhatEnterPicks) {
             ringAfter = page->Focus().RingShown();
             const CAccessNode* tree = platform->Windows().back()->GetAccessTree();
             const CAccessNode* focused = tree ? FocusedNode(*tree) : nullptr;
-            if (focused) descriptionAfter = focused->description;
+            if (focused) descriptionAfter = focused->FullDescription();
         },
         Press(KeyChord::Key::Escape));
     script.Then(CloseBox());
