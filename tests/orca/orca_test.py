@@ -64,8 +64,11 @@ STEPS = [
     (['KP_Enter'], ['完成任务(等级上限开到10级) push button', '打败王伏，未完成'],
      ['Complete: cap to 10 push button', 'Defeat Wang Fu: not done']),
     # Away to the other window and back: the game's window and its focus are said again.
-    (['alt+Tab', 'alt+Tab'], ['Other window frame', 'Quorvanel', '完成任务(等级上限开到10级) push button'],
-     ['Other window frame', 'Quorvanel', 'Complete: cap to 10 push button']),
+    # Each Alt+Tab waits for its window to be said: on a loaded machine the
+    # second could come before the first had taken effect.
+    (['alt+Tab'], ['Other window frame'], ['Other window frame']),
+    (['alt+Tab'], ['Quorvanel', '完成任务(等级上限开到10级) push button'],
+     ['Quorvanel', 'Complete: cap to 10 push button']),
     # Back to 战斗 (Home, then the third head), three fights on 枪兵 for a skill
     # book; Home: "属性", End: "学习技能". The list opens with its ring on the
     # book it announces as focused ...
