@@ -152,15 +152,16 @@ class Desktop:
         if not wait_until(lambda: os.path.exists(socket), 20):
             raise RuntimeError('speech-dispatcher did not start: ' + open(self.path('speech-dispatcher.log')).read())
 
-    def write_orca_settings(self):
-        """Speech through speech-dispatcher, no braille, no tutorial hints, the desktop keyboard layout."""
+    def write_orca_settings(self, more):
+        """Speech through speech-dispatcher, no braille, no tutorial hints, the desktop keyboard layout;
+        and the caller's own settings (more)."""
         prefs = self.path('orca')
         os.makedirs(prefs, exist_ok=True)
         chosen = {'enableSpeech': True, 'speechServerFactory': 'orca.speechdispatcherfactory',
                   'enableBraille': False, 'enableBrailleMonitor': False, 'enableTutorialMessages': False,
                   'keyboardLayout': 1, 'orcaModifierKeys': ['Insert', 'KP_Insert'],
                   'profile': ['Default', 'default'], 'activeProfile': ['Default', 'default'],
-                  'startingProfile': ['Default', 'default']}
+                  'startingProfile': ['Default', 'default'], **more}
         with open(os.path.join(prefs, 'user-settings.conf'), 'w') as settings:
             json.dump({'general': chosen, 'profiles': {'default': dict(chosen)}, 'pronunciations': {},
                        'keybindings': {}}, settings, indent=1)
@@ -172,11 +173,11 @@ class Orca:
     reached speech-dispatcher's output module (Orca's debug log is written
     in blocks), and from the debug log once Orca ended."""
 
-    def __init__(self, desktop):
+    def __init__(self, desktop, settings):
         self.desktop = desktop
         self.log = desktop.path('orca-debug.txt')
-        self.process = desktop.start(['orca', '--user-prefs', desktop.write_orca_settings(), '--debug-file',
-                                      self.log], 'orca')
+        prefs = desktop.write_orca_settings(settings)
+        self.process = desktop.start(['orca', '--user-prefs', prefs, '--debug-file', self.log], 'orca')
         self.read = 0
 
     def said(self):
@@ -221,13 +222,13 @@ Gtk.main()
 '''
 
 
-def speaking_orca(desktop, tries=3):
+def speaking_orca(desktop, settings, tries=3):
     """Orca, once it spoke for a small GTK window; None if it never did.
     Tab moves the window's focus to its second button, again and again: a
     window shown before its bridge reached the bus is heard only then."""
     phrase = 'Orca hears this button'
     for attempt in range(1, tries + 1):
-        orca = Orca(desktop)
+        orca = Orca(desktop, settings)
         started = orca.listen(['Screen reader on'], 30)
         window = desktop.start(['/usr/bin/python3', '-c', GTK_WINDOW], 'gtk-window')
         desktop.run(['xdotool', 'search', '--sync', '--onlyvisible', '--name', '^Orca check$'])
@@ -245,9 +246,10 @@ def speaking_orca(desktop, tries=3):
     return None
 
 
-def run_session(play):
-    """Plays on a desktop with a speaking Orca (play(desktop, orca): the
-    phrases it heard), then checks Orca's debug log holds them; the exit status."""
+def run_session(play, settings={}):
+    """Plays on a desktop with a speaking Orca, with Orca settings of the
+    caller's besides this module's (play(desktop, orca): the phrases it
+    heard), then checks Orca's debug log holds them; the exit status."""
     desktop = Desktop()
     started = time.monotonic()
     try:
@@ -256,7 +258,7 @@ def run_session(play):
         desktop.open_window_manager()
         desktop.open_accessibility_bus()
         desktop.open_speech()
-        orca = speaking_orca(desktop)
+        orca = speaking_orca(desktop, settings)
         if not check(orca is not None, 'Orca speaks for a small GTK window'):
             with open(desktop.path('orca-debug.txt'), errors='replace') as log:
                 print(log.read()[-4000:])
