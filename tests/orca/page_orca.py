@@ -23,8 +23,9 @@ options = sys.argv[2:]
 english = '--lang' in options and options[options.index('--lang') + 1] == 'en'
 sticky_focus_mode = '--sticky-focus-mode' in options
 
-# A click on the page's blue desk, beside the game's main window (the
-# window's top left corner is the viewport's, 800 pixels wide at most).
+# A click on the page's blue desk, in Chromium's window of 1280 by 1000:
+# right of the game's main window, which the page centres, and below the
+# full screen button.
 DESK = 'click on the desk'
 DESK_AT = (1100, 700)
 
@@ -56,17 +57,19 @@ def tab_into_game(desktop, orca, phrase):
     """Tab until the game's first widget is said, or none when the page gave
     the game (its canvas, an "embedded" object) the focus at once; each
     step's keys and what was heard."""
+    def in_game(heard):
+        return heard_all([phrase], heard) or any(utterance.endswith('embedded') for utterance in heard)
+
     heard = orca.listen([phrase], 30)
     steps = [([], heard)]
     for _ in range(6):
-        if heard_all([phrase], heard) or any(utterance.endswith('embedded') for utterance in heard):
+        if in_game(heard):
             break
         orca.said()
         desktop.run(['xdotool', 'key', 'Tab'])
         heard = orca.listen([phrase], 4)
         steps.append((['Tab'], heard))
-    check(heard_all([phrase], heard) or any(u.endswith('embedded') for u in heard),
-          f'Tab into the game: {phrase} or the canvas in {heard}')
+    check(in_game(heard), f'Tab into the game: {phrase} or the canvas in {heard}')
     return steps
 
 
