@@ -37,6 +37,19 @@ const QuorvanelMirror = (() => {
     const parts = QuorvanelHost.windowParts(windowId);
     const box = document.createElement('div');
     box.className = 'mirror';
+    // The mirror is the application's content in the accessibility tree:
+    // a screen reader that finds the focus inside the application leaves
+    // every key (arrows, Home, End too) to the game instead of browsing.
+    box.id = 'mirror' + windowId;
+    parts.canvas.setAttribute('aria-owns', box.id);
+    // A screen reader turns to the application's keys (its focus mode) only
+    // when the application itself gets the focus: it does, alone, for two
+    // frames each time the canvas takes the page's focus, then names its
+    // active descendant again.
+    parts.canvas.addEventListener('focus', () => {
+      parts.canvas.removeAttribute('aria-activedescendant');
+      requestAnimationFrame(() => requestAnimationFrame(() => nameActiveDescendant(mirror)));
+    });
     box.style.top = parts.canvas.offsetTop + 'px';
     box.addEventListener('focusin', e => {
       const node = e.target.dataset && e.target.dataset.node;
@@ -137,15 +150,22 @@ const QuorvanelMirror = (() => {
     return element;
   }
 
+  // The canvas names the mirror element of the game's focused widget; that
+  // element, or null.
+  function nameActiveDescendant(mirror) {
+    const element = mirror.focused && mirror.elements.get(mirror.focused);
+    const canvas = mirror.parts.canvas;
+    if (element) canvas.setAttribute('aria-activedescendant', element.id);
+    else canvas.removeAttribute('aria-activedescendant');
+    return element;
+  }
+
   function followFocus(mirror, focusedNode) {
     const previous = mirror.focused;
     mirror.focused = focusedNode;
     const first = mirror.fresh;
     mirror.fresh = false;
-    const element = focusedNode && mirror.elements.get(focusedNode);
-    const canvas = mirror.parts.canvas;
-    if (element) canvas.setAttribute('aria-activedescendant', element.id);
-    else canvas.removeAttribute('aria-activedescendant');
+    const element = nameActiveDescendant(mirror);
     // While a canvas has the keyboard, DOM focus stays there: the page's own
     // Tab handling goes by it. The main window's first description leaves
     // DOM focus where it is too.
