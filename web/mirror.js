@@ -44,12 +44,19 @@ const QuorvanelMirror = (() => {
     parts.canvas.setAttribute('aria-owns', box.id);
     // A screen reader turns to the application's keys (its focus mode) only
     // when the application itself gets the focus: it does, alone, for two
-    // frames each time the canvas takes the page's focus, then names its
-    // active descendant again.
-    parts.canvas.addEventListener('focus', () => {
+    // frames each time the canvas takes the page's focus and at the first
+    // key it gets (the page may have focused it before the screen reader
+    // looked), then names its active descendant again.
+    const focusApplication = () => {
+      mirror.alone = true;
       parts.canvas.removeAttribute('aria-activedescendant');
-      requestAnimationFrame(() => requestAnimationFrame(() => nameActiveDescendant(mirror)));
-    });
+      requestAnimationFrame(() => requestAnimationFrame(() => {
+        mirror.alone = false;
+        nameActiveDescendant(mirror);
+      }));
+    };
+    parts.canvas.addEventListener('focus', focusApplication);
+    parts.canvas.addEventListener('keydown', focusApplication, {once: true});
     box.style.top = parts.canvas.offsetTop + 'px';
     box.addEventListener('focusin', e => {
       const node = e.target.dataset && e.target.dataset.node;
@@ -63,7 +70,7 @@ const QuorvanelMirror = (() => {
     // would otherwise scroll the page.
     box.addEventListener('keydown', e => { if (e.key === ' ') e.preventDefault(); });
     parts.frame.append(box);
-    mirror = {box, parts, elements: new Map(), focused: null, fresh: true};
+    mirror = {box, parts, elements: new Map(), focused: null, fresh: true, alone: false};
     mirrors.set(windowId, mirror);
     return mirror;
   }
@@ -155,6 +162,7 @@ const QuorvanelMirror = (() => {
   function nameActiveDescendant(mirror) {
     const element = mirror.focused && mirror.elements.get(mirror.focused);
     const canvas = mirror.parts.canvas;
+    if (mirror.alone) return element;
     if (element) canvas.setAttribute('aria-activedescendant', element.id);
     else canvas.removeAttribute('aria-activedescendant');
     return element;
