@@ -29,6 +29,8 @@ const QuorvanelMirror = (() => {
   // shown ({aria, content, selectable}): the program's terms (agree).
   let flags = null, roles = null;
 
+  const kApplicationAloneMs = 250;
+
   function elementId(windowId, node) { return 'm' + windowId + '-' + node.replace(/[^A-Za-z0-9_-]/g, '_'); }
 
   function mirrorOf(windowId) {
@@ -43,17 +45,18 @@ const QuorvanelMirror = (() => {
     box.id = 'mirror' + windowId;
     parts.canvas.setAttribute('aria-owns', box.id);
     // A screen reader turns to the application's keys (its focus mode) only
-    // when the application itself gets the focus: it does, alone, for two
-    // frames each time the canvas takes the page's focus and at the first
+    // when the application itself gets the focus: it does, alone, for a
+    // moment each time the canvas takes the page's focus and at the first
     // key it gets (the page may have focused it before the screen reader
-    // looked), then names its active descendant again.
+    // looked), then names its active descendant again. The browser passes
+    // its accessibility changes on in batches: the moment spans more than one.
     const focusApplication = () => {
       mirror.alone = true;
       parts.canvas.removeAttribute('aria-activedescendant');
-      requestAnimationFrame(() => requestAnimationFrame(() => {
+      setTimeout(() => {
         mirror.alone = false;
         nameActiveDescendant(mirror);
-      }));
+      }, kApplicationAloneMs);
     };
     parts.canvas.addEventListener('focus', focusApplication);
     parts.canvas.addEventListener('keydown', focusApplication, {once: true});

@@ -11,6 +11,7 @@
 #   ORCA_TEST_KEEP=1 keeps the scratch folder with every process's log.
 import json
 import os
+import random
 import re
 import shutil
 import subprocess
@@ -234,6 +235,9 @@ def speaking_orca(desktop, settings, tries=3):
     window shown before its bridge reached the bus is heard only then."""
     phrase = 'Orca hears this button'
     for attempt in range(1, tries + 1):
+        # Two runs that wait for each other would start together again and
+        # fail together: each waits a while of its own first.
+        time.sleep(random.uniform(0, 10))
         if not wait_until(lambda: not other_orca_running(), 240):
             print(f'try {attempt}: another Orca of this user is still running', flush=True)
             continue

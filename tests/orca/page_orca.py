@@ -35,16 +35,18 @@ DESK_AT = (1100, 700)
 # hero a level. The first step, Tab until the game's 属性 is said, is played
 # before these.
 STEPS = [
-    # The fourth Tab reaches the first card's badge; the fight button is below it.
-    (['Tab'] * 4, ['背包 push button', '蝗虫 0级 属性 push button'],
-     ['Bag push button', 'Locust, level 0: stats push button']),
+    # The first key the game gets turns Orca to focus mode (its keys are
+    # the game's from then on); the fourth Tab reaches the first card's
+    # badge, the fight button is below it.
+    (['Tab'] * 4, ['Focus mode', '背包 push button', '蝗虫 0级 属性 push button'],
+     ['Focus mode', 'Bag push button', 'Locust, level 0: stats push button']),
     (['Down'], ['讨伐 蝗虫 0级 push button'], ['Fight Locust, level 0 push button']),
     (['space'], ['讨伐 蝗虫 胜利，获得经验 1。', '升到 1 级。'], ['You beat Locust: 1 exp.', 'Now level 1.']),
     (['Home'], ['属性 push button', '等级 1 经验 0.00%'], ['Stats push button', 'Level 1 Exp 0.00%']),
-    # Orca leaves out a dialog's name when the button that opened it had the
-    # same: the live region names the page.
-    (['Return'], ['dialog', '等级 说明 push button', '等级 1 等级上限5', '打开 属性'],
-     ['dialog', 'About Level push button', 'Level 1 Level cap: 5', 'Opened Stats']),
+    # In focus mode Orca says no dialog around the page's first button: the
+    # live region names the page.
+    (['Return'], ['等级 说明 push button', '等级 1 等级上限5', '打开 属性'],
+     ['About Level push button', 'Level 1 Level cap: 5', 'Opened Stats']),
     (['Down'], ['经验 说明 push button', '经验 0.00%'], ['About Exp push button', 'Exp 0.00%']),
     (['Escape'], ['属性 push button', '关闭 属性'], ['Stats push button', 'Closed Stats']),
     # After a click on the desk the keys are still the game's.

@@ -113,9 +113,10 @@ const tests = {
       const recorded = await recordedKeys(page);
       assert.deepStrictEqual(recorded.slice(before).slice(-keys.length), keys, `${step}: the game did not take the key`);
       const game = await gameFocus(page);
-      // The application alone has the focus for two frames after the canvas
-      // took it (mirror.js): the focus said after those.
-      await page.evaluate(() => new Promise(r => requestAnimationFrame(() => requestAnimationFrame(() => requestAnimationFrame(r)))));
+      // The application alone has the focus for a moment after the canvas
+      // took it (mirror.js): the focus said after that.
+      await page.waitForFunction(() => !(document.activeElement instanceof HTMLCanvasElement) ||
+                                        document.activeElement.hasAttribute('aria-activedescendant'));
       const focused = await pageFocus(page, cdp);
       assert.ok(game, `${step}: the game has no focused widget`);
       assert.ok(focused, `${step}: nothing has the focus in the accessibility tree`);
