@@ -36,10 +36,10 @@ DESK_AT = (1100, 700)
 # before these.
 STEPS = [
     # The first key the game gets turns Orca to focus mode (its keys are
-    # the game's from then on); the fourth Tab reaches the first card's
+    # the game's from then on; a move within that quarter second is said
+    # after it, the last one only); the fourth Tab reaches the first card's
     # badge, the fight button is below it.
-    (['Tab'] * 4, ['Focus mode', '背包 push button', '蝗虫 0级 属性 push button'],
-     ['Focus mode', 'Bag push button', 'Locust, level 0: stats push button']),
+    (['Tab'] * 4, ['Focus mode', '蝗虫 0级 属性 push button'], ['Focus mode', 'Locust, level 0: stats push button']),
     (['Down'], ['讨伐 蝗虫 0级 push button'], ['Fight Locust, level 0 push button']),
     (['space'], ['讨伐 蝗虫 胜利，获得经验 1。', '升到 1 级。'], ['You beat Locust: 1 exp.', 'Now level 1.']),
     (['Home'], ['属性 push button', '等级 1 经验 0.00%'], ['Stats push button', 'Level 1 Exp 0.00%']),
